@@ -1,0 +1,117 @@
+#include "application.h"
+
+#include "qml_messenger.h"
+#include "question_bank.h"
+#include "training_session.h"
+
+#include <keyboard.h>
+
+#include <QCursor>
+#include <QDesktopServices>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QUrl>
+#include <QtQml>
+
+namespace {
+const char *const kCompanyWebsite = "https://www.brandmoor.example/orvelle/";
+const char *const kMainDocument = "qrc:/appwin.qml";
+} // namespace
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // The names select the settings store, so they come before the bank.
+    setOrganizationName(tr("Brandmoor"));
+    setOrganizationDomain(tr("brandmoor.example"));
+    setApplicationName(tr("Orvelle"));
+
+    bank = std::make_unique<QuestionBank>();
+    trainingSession = std::make_unique<TrainingSession>(*bank, *this, *this);
+
+    qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
+    qmlRegisterType<QMLMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
+
+    bridge = std::make_unique<QMLMessenger>();
+    messenger = bridge.get();
+    messenger->app = this;
+    view.rootContext()->setContextProperty("appmessenger", messenger);
+
+    view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
+
+    connect(view.engine(), SIGNAL(quit()), this, SLOT(quit()));
+    connect(this, SIGNAL(deviceChange()), this, SLOT(updateDevices()));
+    QQuickItem *root = view.rootObject();
+    if (root)
+        connect(root, SIGNAL(changeCursor(QVariant)), this, SLOT(onChangeCursor(QVariant)));
+    else
+        qWarning("Orvelle: the main window document could not be loaded");
+
+    messenger->rootObject = root;
+    trainingSession->setDocument(root);
+
+    keyboard = root ? root->findChild<Keyboard *>("Keyboard") : nullptr;
+    if (keyboard)
+        connect(keyboard, SIGNAL(keyPressed(int)), trainingSession.get(), SLOT(processGKCEvent(int)));
+
+    InitMidi();
+
+    view.showMaximized();
+}
+
+Application::~Application()
+{
+    trainingSession->stopFeedbackTimer();
+}
+
+void Application::InitMidi()
+{
+    // Stand-in until MIDI devices exist: no input, no output.
+    view.rootContext()->setContextProperty("midiListModel", QVariant(QStringList{tr("No MIDI found")}));
+    connect(trainingSession.get(), SIGNAL(midiAnswer(uint)), trainingSession.get(), SLOT(ProvideMidiAnswer(uint)));
+}
+
+void Application::playNote(unsigned /*note*/, bool /*echo*/) {}
+
+void Application::stopPlayback() {}
+
+void Application::clearKeysState()
+{
+    if (keyboard)
+        keyboard->clearKeysState();
+}
+
+void Application::markKeys(const QList<int> &greenKeys, const QList<int> &redKeys)
+{
+    if (keyboard)
+        keyboard->markKeys(greenKeys, redKeys);
+}
+
+void Application::repaintKeyboard()
+{
+    if (keyboard)
+        keyboard->update();
+}
+
+void Application::deviceDetectionHandler() {}
+
+void Application::updateDevices() {}
+
+void Application::ShowHelp() {}
+
+void Application::onChangeCursor(QVariant cursor)
+{
+    QCursor shape;
+    shape.setShape(static_cast<Qt::CursorShape>(cursor.toInt()));
+    view.setCursor(shape);
+}
+
+void Application::onHideWindow()
+{
+    view.showMinimized();
+}
+
+void Application::onShowCompanyWebsite()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kCompanyWebsite)));
+}

@@ -1,0 +1,7 @@
+#include "application.h"
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    return app.exec();
+}

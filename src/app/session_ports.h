@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+
+// What the training session needs of the on-screen keyboard.
+class KeyMarking {
+public:
+    virtual ~KeyMarking() = default;
+    virtual void clearKeysState() = 0;
+    virtual void markKeys(const QList<int> &greenKeys, const QList<int> &redKeys) = 0;
+    virtual void repaintKeyboard() = 0;
+};
+
+// What the training session needs of sound output. stopPlayback may be called
+// from the MIDI input thread as well as from the GUI thread.
+class NoteOutput {
+public:
+    virtual ~NoteOutput() = default;
+    // Plays a MIDI note number for 5 s, or for 2 s as the echo of a clicked key.
+    virtual void playNote(unsigned note, bool echo) = 0;
+    virtual void stopPlayback() = 0;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "midi_message.h"
+#include "subject.h"
+
+#include <QString>
+#include <QVector>
+
+#include <cstdint>
+
+namespace Core {
+
+class MidiDeviceObserver {
+public:
+    virtual ~MidiDeviceObserver() = default;
+    virtual void OnMidiEvent(const MidiEvent &event) = 0;
+};
+
+// Notes per channel in the note tables.
+constexpr int kNoteTableSize = 120;
+using ChannelState = std::uint8_t[kNoteTableSize];
+
+// A source of MIDI events; its observers receive every event it publishes.
+class MidiInDevice : public Subject<MidiDeviceObserver> {
+public:
+    virtual QString GetName() const = 0;
+    virtual void GetChannelState(int channel, ChannelState &table) const = 0;
+    virtual void Reset() = 0;
+    virtual void Close() = 0;
+    virtual void GetEvents(QVector<MidiEvent> &events) const = 0;
+    virtual double GetVelocityScale() const = 0;
+    virtual void SetVelocityScale(double scale) = 0;
+    virtual bool IsOpen() const = 0;
+};
+
+// A destination for MIDI messages. It carries an observer list like an input
+// device but never publishes.
+class MidiOutDevice : public Subject<MidiDeviceObserver> {
+public:
+    virtual QString GetName() const = 0;
+    virtual void Open() = 0;
+    // Silences and resets all sixteen channels.
+    virtual void Reset() = 0;
+    virtual void Send(const MidiMessage &message) = 0;
+    // Output gain where the device has one (0..1); port devices report 0.
+    virtual double GetGain() const = 0;
+    virtual void SetGain(double gain) = 0;
+};
+
+} // namespace Core

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs a command on a private X display with a window manager, as on a desktop.
+# Usage: with-display.sh [--size WxH] command [args...]
+# The command gets its own DISPLAY, XDG_CONFIG_HOME (an empty settings store)
+# and XDG_RUNTIME_DIR; all of them are removed afterwards.
+set -u
+size=1920x1080
+if [ "${1:-}" = "--size" ]; then size=$2; shift 2; fi
+
+tmp=$(mktemp -d /tmp/orvelle-display.XXXXXX)
+cleanup() {
+  [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+x_pid=$!
+for _ in $(seq 100); do
+  [ -s "$tmp/display" ] && break
+  sleep 0.05
+done
+if [ ! -s "$tmp/display" ]; then
+  echo "with-display: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1
+fi
+export DISPLAY=":$(head -n1 "$tmp/display")"
+
+export XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run"
+mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+openbox --sm-disable --config-file /dev/null >"$tmp/openbox.log" 2>&1 &
+wm_pid=$!
+sleep 0.5
+
+"$@"
+status=$?
+exit $status

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Orvelle need.
+# Only missing packages are installed, so a machine that has them all is left alone.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkg-config
+  qtbase5-dev qtdeclarative5-dev
+  librtmidi-dev libjack-jackd2-dev libfluidsynth-dev
+  # run time: the QML modules the documents import, the soundfont
+  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
+  qml-module-qtquick-controls qml-module-qtqml-models2
+  timgm6mb-soundfont
+  # tests: a display with a window manager, a JACK server, screenshots
+  xvfb xauth openbox jackd2 x11-apps imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

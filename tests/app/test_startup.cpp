@@ -1,0 +1,97 @@
+// Starts the real program on the test display with a store of its own and
+// checks what it leaves in the store.
+
+#include <QtTest>
+
+#include <algorithm>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir configHome;
+
+    QString storePath() const { return configHome.path() + "/Brandmoor/Orvelle.conf"; }
+
+    void writeStore(const QByteArray &text)
+    {
+        QDir().mkpath(configHome.path() + "/Brandmoor");
+        QFile file(storePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // Runs the program until it has written its store, lets it settle, then ends it.
+    void runProgram()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", configHome.path());
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(QStringLiteral(ORVELLE_BINARY), QStringList());
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QSettings(storePath(), QSettings::IniFormat).contains("StatsAndQuestions/questions/size"),
+                                 15000);
+        QTest::qWait(2000);
+        QCOMPARE(program.state(), QProcess::Running); // still up: no crash at start
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+    }
+
+    static std::vector<int> storedQuestions(QSettings &store)
+    {
+        std::vector<int> questions;
+        const int n = store.beginReadArray("StatsAndQuestions/questions");
+        for (int i = 0; i < n; ++i) {
+            store.setArrayIndex(i);
+            questions.push_back(store.value("question").toInt());
+        }
+        store.endArray();
+        std::sort(questions.begin(), questions.end());
+        return questions;
+    }
+
+private slots:
+    void init() { QFile::remove(storePath()); }
+
+    void firstStartStoresAFreshLevelOneSession()
+    {
+        runProgram();
+        QSettings store(storePath(), QSettings::IniFormat);
+        QCOMPARE(store.value("GlobalSetting/MaturityLevel").toInt(), 1);
+        QCOMPARE(store.value("GlobalSetting/CurrentQuestion").toInt(), 0);
+        QCOMPARE(store.value("GlobalSetting/ShowHelpOnStartup").toString(), QStringLiteral("true"));
+        QCOMPARE(store.value("GlobalSetting/ShowColorMap").toString(), QStringLiteral("true"));
+        QCOMPARE(storedQuestions(store), (std::vector<int>{24, 36, 48, 60, 72, 84, 96}));
+        QCOMPARE(store.value("StatsAndQuestions/stats/size").toInt(), 1);
+        QCOMPARE(store.value("StatsAndQuestions/stats/1/stat").toInt(), 0);
+    }
+
+    void aDamagedStoreStartsAFreshSession()
+    {
+        writeStore("[GlobalSetting]\nMaturityLevel=4\nCurrentQuestion=banana\nShowColorMap=false\n"
+                   "[StatsAndQuestions]\nquestions\\size=1000000000\nstats\\size=-3\n");
+        runProgram();
+        QSettings store(storePath(), QSettings::IniFormat);
+        QCOMPARE(store.value("GlobalSetting/MaturityLevel").toInt(), 4);
+        QCOMPARE(store.value("GlobalSetting/ShowColorMap").toString(), QStringLiteral("false"));
+        QCOMPARE(int(storedQuestions(store).size()), 28);
+        QCOMPARE(store.value("StatsAndQuestions/stats/size").toInt(), 4);
+    }
+
+    void aStoredSessionIsKeptAcrossARestart()
+    {
+        runProgram();
+        const QByteArray firstRun = [this] {
+            QFile f(storePath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        runProgram();
+        QFile after(storePath());
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), firstRun);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "test_startup.moc"

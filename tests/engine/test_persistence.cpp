@@ -1,0 +1,192 @@
+#include "question_bank.h"
+#include "test_store.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// An INI store holding a session; `questions` and `stats` as given.
+QByteArray storeText(int level, int current, const std::vector<int> &questions, const std::vector<int> &stats,
+                     const QByteArray &extraGlobal = QByteArray())
+{
+    QByteArray text = "[GlobalSetting]\n";
+    text += "CurrentQuestion=" + QByteArray::number(current) + "\n";
+    text += "MaturityLevel=" + QByteArray::number(level) + "\n";
+    text += "CorrectStats=2\nInCorrectStats=3\n" + extraGlobal;
+    text += "\n[StatsAndQuestions]\n";
+    for (std::size_t i = 0; i < questions.size(); ++i)
+        text += "questions\\" + QByteArray::number(int(i) + 1) + "\\question=" + QByteArray::number(questions[i]) + "\n";
+    text += "questions\\size=" + QByteArray::number(int(questions.size())) + "\n";
+    for (std::size_t i = 0; i < stats.size(); ++i)
+        text += "stats\\" + QByteArray::number(int(i) + 1) + "\\stat=" + QByteArray::number(stats[i]) + "\n";
+    text += "stats\\size=" + QByteArray::number(int(stats.size())) + "\n";
+    return text;
+}
+
+// A consistent level-3 list (C, D, E in seven octaves), in a fixed order.
+std::vector<int> levelThreeQuestions()
+{
+    std::vector<int> q;
+    for (int k = 0; k < 7; ++k)
+        for (int base : {24, 26, 28})
+            q.push_back(base + 12 * k);
+    return q;
+}
+
+void verifyFreshList(const QuestionBank &bank, unsigned level)
+{
+    QCOMPARE(bank.maturityLevel, level);
+    QCOMPARE(bank.questions.size(), std::size_t(7 * level));
+    QCOMPARE(bank.questionCount, 7 * level);
+    QCOMPARE(bank.noteStats, std::vector<std::uint32_t>(level, 0));
+    QCOMPARE(bank.currentQuestion, 0u);
+    QCOMPARE(bank.correctCount, 0u);
+    QCOMPARE(bank.incorrectCount, 0u);
+}
+
+} // namespace
+
+class PersistenceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWritesAFreshLevelOneSession()
+    {
+        const QString path = TestStore::freshStore();
+        QuestionBank bank;
+        verifyFreshList(bank, 1);
+        QVERIFY(bank.showHelpOnStartup);
+        QVERIFY(bank.showColorMap);
+
+        QSettings stored(path, QSettings::IniFormat);
+        QCOMPARE(stored.value("GlobalSetting/MaturityLevel").toInt(), 1);
+        QCOMPARE(stored.value("GlobalSetting/CurrentQuestion").toInt(), 0);
+        QCOMPARE(stored.value("GlobalSetting/ShowHelpOnStartup").toBool(), true);
+        QCOMPARE(stored.value("GlobalSetting/ShowColorMap").toBool(), true);
+        QCOMPARE(stored.value("StatsAndQuestions/questions/size").toInt(), 7);
+        QCOMPARE(stored.value("StatsAndQuestions/stats/size").toInt(), 1);
+        QCOMPARE(stored.value("StatsAndQuestions/stats/1/stat").toInt(), 0);
+    }
+
+    void everyAnswerReachesTheFileAtOnce()
+    {
+        const QString path = TestStore::freshStore();
+        QuestionBank bank;
+        bank.scoreAnswer(bank.questions[0]);
+        // Read the bytes on disk, not a cached settings object.
+        const QByteArray text = TestStore::fileText(path);
+        QVERIFY2(text.contains("CurrentQuestion=1\n"), text.constData());
+        QVERIFY(text.contains("CorrectStats=1\n"));
+        QVERIFY(text.contains("stats\\1\\stat=1\n"));
+    }
+
+    void aStoredSessionRoundTrips()
+    {
+        TestStore::freshStore();
+        std::vector<std::uint32_t> questions;
+        {
+            QuestionBank bank;
+            bank.setLevel(4);
+            bank.showColorMap = false;
+            bank.inputDevice = QStringLiteral("Some keyboard");
+            bank.midiInstrument = -5;
+            bank.save();
+            for (int i = 0; i < 3; ++i) {
+                const unsigned q = bank.questions[bank.currentQuestion];
+                bank.scoreAnswer(i == 1 ? q + 12 : q);
+                ++bank.currentQuestion;
+            }
+            questions = bank.questions;
+        }
+        QuestionBank reloaded;
+        QCOMPARE(reloaded.maturityLevel, 4u);
+        QCOMPARE(reloaded.questions, questions);
+        QCOMPARE(reloaded.currentQuestion, 3u);
+        QCOMPARE(reloaded.correctCount, 2u);
+        QCOMPARE(reloaded.incorrectCount, 1u);
+        QCOMPARE(std::accumulate(reloaded.noteStats.begin(), reloaded.noteStats.end(), 0u), 2u);
+        QVERIFY(!reloaded.showColorMap);
+        QCOMPARE(reloaded.inputDevice, QStringLiteral("Some keyboard"));
+        QCOMPARE(reloaded.midiInstrument, std::int8_t(-5));
+    }
+
+    void aConsistentStoreIsUsedUnchanged()
+    {
+        const auto questions = levelThreeQuestions();
+        TestStore::freshStore(storeText(3, 5, questions, {1, 1, 0}));
+        QuestionBank bank;
+        QCOMPARE(bank.maturityLevel, 3u);
+        QCOMPARE(bank.currentQuestion, 5u);
+        QCOMPARE(bank.correctCount, 2u);
+        QCOMPARE(bank.incorrectCount, 3u);
+        QCOMPARE(bank.noteStats, (std::vector<std::uint32_t>{1, 1, 0}));
+        QCOMPARE(bank.questions, std::vector<std::uint32_t>(questions.begin(), questions.end()));
+    }
+
+    void inconsistentStoresGetAFreshList_data()
+    {
+        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<unsigned>("level");
+        const auto q3 = levelThreeQuestions();
+        const std::vector<int> q3short(q3.begin(), q3.begin() + 14);
+        auto outside = q3;
+        outside[4] = 29; // F is not a note of level 3
+        auto outOfRange = q3;
+        outOfRange[0] = 130;
+
+        QTest::newRow("list too short for the level") << storeText(3, 0, q3short, {0, 0, 0}) << 3u;
+        QTest::newRow("level 0") << storeText(0, 0, {}, {}) << 1u;
+        QTest::newRow("level 13") << storeText(13, 0, q3, {0, 0, 0}) << 1u;
+        QTest::newRow("position past the end") << storeText(3, 21, q3, {0, 0, 0}) << 3u;
+        QTest::newRow("negative position") << storeText(3, -1, q3, {0, 0, 0}) << 3u;
+        QTest::newRow("stats shorter than the level") << storeText(3, 2, q3, {1}) << 3u;
+        QTest::newRow("stats longer than the level") << storeText(3, 2, q3, {1, 0, 0, 4}) << 3u;
+        QTest::newRow("question of another level") << storeText(3, 2, outside, {0, 0, 0}) << 3u;
+        QTest::newRow("question beyond the keyboard") << storeText(3, 2, outOfRange, {0, 0, 0}) << 3u;
+        QTest::newRow("missing groups") << QByteArray("[Other]\nx=1\n") << 1u;
+        QTest::newRow("not an INI file at all") << QByteArray("\x00\xff garbage [[[ =\n\x01", 18) << 1u;
+        QTest::newRow("non-numeric values")
+            << QByteArray("[GlobalSetting]\nMaturityLevel=abc\nCurrentQuestion=x\n"
+                          "[StatsAndQuestions]\nquestions\\size=seven\nstats\\size=?\n")
+            << 1u;
+        QTest::newRow("huge array sizes")
+            << QByteArray("[GlobalSetting]\nMaturityLevel=3\n"
+                          "[StatsAndQuestions]\nquestions\\size=1000000000\nstats\\size=1000000000\n")
+            << 3u;
+        QTest::newRow("negative array sizes")
+            << QByteArray("[GlobalSetting]\nMaturityLevel=2\n"
+                          "[StatsAndQuestions]\nquestions\\size=-14\nstats\\size=-2\n")
+            << 2u;
+    }
+
+    void inconsistentStoresGetAFreshList()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(unsigned, level);
+        const QString path = TestStore::freshStore(store);
+
+        QuestionBank bank;
+        verifyFreshList(bank, level);
+
+        // The repair is written back, so the next start loads it as it is.
+        QuestionBank reloaded;
+        QCOMPARE(reloaded.questions, bank.questions);
+        QCOMPARE(reloaded.maturityLevel, level);
+        QVERIFY(TestStore::fileText(path).contains("MaturityLevel=" + QByteArray::number(level)));
+    }
+
+    void absentOptionsTakeTheirDefaults()
+    {
+        const auto q3 = levelThreeQuestions();
+        TestStore::freshStore(storeText(3, 0, q3, {0, 0, 0}, "ShowColorMap=false\n"));
+        QuestionBank bank;
+        QVERIFY(bank.showHelpOnStartup);
+        QVERIFY(!bank.showColorMap);
+        QCOMPARE(bank.questions.size(), std::size_t(21));
+    }
+};
+
+ORVELLE_TEST_MAIN(PersistenceTest, QCoreApplication)
+#include "test_persistence.moc"

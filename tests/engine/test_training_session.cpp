@@ -1,0 +1,294 @@
+#include "question_bank.h"
+#include "test_store.h"
+#include "training_session.h"
+
+#include <QtTest>
+
+#include <mutex>
+#include <thread>
+
+namespace {
+
+struct KeyboardRecorder : KeyMarking {
+    QList<int> green;
+    QList<int> red;
+    int clears = 0;
+    void clearKeysState() override
+    {
+        green.clear();
+        red.clear();
+        ++clears;
+    }
+    void markKeys(const QList<int> &g, const QList<int> &r) override
+    {
+        green += g;
+        red += r;
+    }
+    void repaintKeyboard() override {}
+};
+
+// Sound output as the session sees it; stopPlayback also runs on the MIDI thread.
+struct SoundRecorder : NoteOutput {
+    std::mutex mutex;
+    QList<QPair<unsigned, bool>> played;
+    int stops = 0;
+    void playNote(unsigned note, bool echo) override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        played << qMakePair(note, echo);
+    }
+    void stopPlayback() override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        ++stops;
+    }
+    int stopCount()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return stops;
+    }
+};
+
+} // namespace
+
+// Stands in for the main document: records the four functions the engine calls.
+class DocumentRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<uint> currentNotes;
+    QList<QPair<bool, uint>> answers;
+    QList<uint> levelChanges;
+    QList<uint> perfectPitch;
+
+    Q_INVOKABLE QVariant onCurrentNote(const QVariant &note)
+    {
+        currentNotes << note.toUInt();
+        return {};
+    }
+    Q_INVOKABLE QVariant onAnswerRecieved(const QVariant &correct, const QVariant &index)
+    {
+        answers << qMakePair(correct.toBool(), index.toUInt());
+        return {};
+    }
+    Q_INVOKABLE QVariant onMaturityLevelChanged(const QVariant &level)
+    {
+        levelChanges << level.toUInt();
+        return {};
+    }
+    Q_INVOKABLE QVariant onPerfectPitchAcquired(const QVariant &level)
+    {
+        perfectPitch << level.toUInt();
+        return {};
+    }
+};
+
+class TrainingSessionTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QuestionBank> bank;
+    std::unique_ptr<KeyboardRecorder> keys;
+    std::unique_ptr<SoundRecorder> sound;
+    std::unique_ptr<DocumentRecorder> document;
+    std::unique_ptr<TrainingSession> session;
+
+    unsigned question() const { return bank->questions[bank->currentQuestion]; }
+    int keyOf(unsigned note) const { return int(note) - 21; }
+
+    // Starts a session whose first question plays at once.
+    void startAt(int level)
+    {
+        TrainingSession::firstPlayPending = true;
+        session->StartNewSession(level);
+        QCOMPARE(session->state(), int(TrainingSession::Asking));
+    }
+
+private slots:
+    void init()
+    {
+        TestStore::freshStore();
+        bank = std::make_unique<QuestionBank>();
+        keys = std::make_unique<KeyboardRecorder>();
+        sound = std::make_unique<SoundRecorder>();
+        document = std::make_unique<DocumentRecorder>();
+        session = std::make_unique<TrainingSession>(*bank, *keys, *sound);
+        session->setDocument(document.get());
+        QObject::connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
+    }
+
+    void cleanup()
+    {
+        session.reset();
+    }
+
+    void firstQuestionPlaysAtOnceAndLaterOnesAfterTheDelay()
+    {
+        startAt(2);
+        QCOMPARE(document->currentNotes.size(), 1);
+        QCOMPARE(document->currentNotes[0], noteIndexOf(question()));
+        QCOMPARE(sound->played.last(), qMakePair(question(), false));
+
+        session->processGKCEvent(keyOf(question()));
+        QCOMPARE(session->state(), int(TrainingSession::Feedback));
+        QCOMPARE(document->answers, (QList<QPair<bool, uint>>{{true, 0u}}));
+        QCOMPARE(keys->green, QList<int>{keyOf(bank->questions[0])});
+        QVERIFY(keys->red.isEmpty());
+        QCOMPARE(sound->played.last(), qMakePair(bank->questions[0], true)); // the echo
+
+        // The pause ends: the next question is scheduled and the sound stopped,
+        // but it is posed only after the delay; the marks stay until then.
+        const int stopsBefore = sound->stopCount();
+        QTRY_COMPARE_WITH_TIMEOUT(bank->currentQuestion, 1u, 5000);
+        QCOMPARE(document->currentNotes.size(), 1);
+        QVERIFY(sound->stopCount() > stopsBefore);
+        QCOMPARE(keys->green.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(document->currentNotes.size(), 2, 5000);
+        QCOMPARE(session->state(), int(TrainingSession::Asking));
+        QVERIFY(keys->green.isEmpty());
+        QCOMPARE(sound->played.last(), qMakePair(question(), false));
+    }
+
+    void answersOutsideAskingAreIgnoredButKeysStillSound()
+    {
+        session->processGKCEvent(39);
+        QCOMPARE(session->state(), int(TrainingSession::Idle));
+        QVERIFY(document->answers.isEmpty());
+        QCOMPARE(bank->incorrectCount + bank->correctCount, 0u);
+        QCOMPARE(sound->played, (QList<QPair<unsigned, bool>>{{60u, true}}));
+        QCOMPARE(sound->stopCount(), 0);
+
+        startAt(1);
+        session->processGKCEvent(keyOf(question()) + 1);
+        QCOMPARE(document->answers.size(), 1);
+        session->processGKCEvent(keyOf(question()));
+        session->ProvideMidiAnswer(question());
+        QCOMPARE(document->answers.size(), 1);
+        QCOMPARE(bank->incorrectCount + bank->correctCount, 1u);
+    }
+
+    void aWrongOctaveMarksBothKeys()
+    {
+        startAt(1);
+        const unsigned q = question();
+        const unsigned answer = q == 96 ? 84 : q + 12;
+        session->processGKCEvent(keyOf(answer));
+        QCOMPARE(document->answers.last().first, false);
+        QCOMPARE(keys->green, QList<int>{keyOf(q)});
+        QCOMPARE(keys->red, QList<int>{keyOf(answer)});
+    }
+
+    void aMidiNoteOffTheKeyboardIsWrongAndMarksOnlyTheQuestion()
+    {
+        startAt(1);
+        session->ProvideMidiAnswer(5);
+        QCOMPARE(document->answers.last().first, false);
+        QCOMPARE(keys->green, QList<int>{keyOf(question())});
+        QVERIFY(keys->red.isEmpty());
+    }
+
+    void theEndOfANoteMovesAskingToAskedOnly()
+    {
+        startAt(1);
+        std::thread([this] { session->onStreamFinished(); }).join();
+        QCOMPARE(session->state(), int(TrainingSession::Asked));
+        session->ProvideMidiAnswer(question());
+        QCOMPARE(session->state(), int(TrainingSession::Feedback));
+        std::thread([this] { session->onStreamFinished(); }).join();
+        QCOMPARE(session->state(), int(TrainingSession::Feedback));
+    }
+
+    void replayDuringThePauseCancelsTheAdvance()
+    {
+        startAt(1);
+        const unsigned q = question();
+        session->processGKCEvent(keyOf(q));
+        session->ReplayQuestion();
+        QCOMPARE(session->state(), int(TrainingSession::Asking));
+        QCOMPARE(document->currentNotes.size(), 2);
+        QTest::qWait(800);
+        QCOMPARE(bank->currentQuestion, 0u);
+        session->processGKCEvent(keyOf(q));
+        QCOMPARE(document->answers, (QList<QPair<bool, uint>>{{true, 0u}, {true, 0u}}));
+        QCOMPARE(bank->correctCount, 2u);
+    }
+
+    void aWholeSessionAnswersEveryQuestionOnceAndRaisesTheLevel()
+    {
+        startAt(1);
+        for (uint i = 0; i < 7; ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+            QCOMPARE(bank->currentQuestion, i);
+            session->processGKCEvent(keyOf(question()));
+        }
+        QList<QPair<bool, uint>> expected;
+        for (uint i = 0; i < 7; ++i)
+            expected << qMakePair(true, i);
+        QCOMPARE(document->answers, expected);
+
+        QTRY_COMPARE_WITH_TIMEOUT(document->levelChanges, QList<uint>{2u}, 5000);
+        QCOMPARE(bank->maturityLevel, 2u);
+        QCOMPARE(bank->questions.size(), std::size_t(14));
+        QVERIFY(keys->green.isEmpty());
+        // The next session's first question follows on its own.
+        QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+        QCOMPARE(document->currentNotes.last(), noteIndexOf(bank->questions[0]));
+    }
+
+    void passingTheLastLevelPosesNothingMore()
+    {
+        startAt(12);
+        bank->currentQuestion = 83;
+        bank->correctCount = 60;
+        session->ReplayQuestion();
+        session->processGKCEvent(keyOf(question()));
+        QTRY_COMPARE_WITH_TIMEOUT(document->perfectPitch, QList<uint>{12u}, 5000);
+        QCOMPARE(session->state(), int(TrainingSession::Finished));
+        const int posed = document->currentNotes.size();
+        QTest::qWait(600);
+        QCOMPARE(document->currentNotes.size(), posed);
+        QCOMPARE(bank->maturityLevel, 12u);
+        QCOMPARE(bank->questions.size(), std::size_t(84));
+        QVERIFY(document->levelChanges.isEmpty());
+    }
+
+    void midiKeyboardAnswersAreScoredOnTheGuiThread()
+    {
+        startAt(1);
+        const unsigned q = question();
+        auto send = [this](std::uint8_t status, std::uint8_t note, std::uint8_t velocity) {
+            std::thread([=] {
+                session->processMidiEvent(Core::MidiEvent(Core::MidiMessage(status, 0, note, velocity), 0, 0.0));
+            }).join();
+        };
+        send(0x90, static_cast<std::uint8_t>(q), 0); // a note-on with velocity 0 releases
+        send(0x80, static_cast<std::uint8_t>(q), 64);
+        send(0xB0, 64, 127);
+        QCoreApplication::processEvents();
+        QVERIFY(document->answers.isEmpty());
+        QCOMPARE(sound->stopCount(), 0);
+
+        // A chord: every note-on is emitted, only the first is scored.
+        std::thread([=] {
+            for (int i = 0; i < 3; ++i)
+                session->processMidiEvent(
+                    Core::MidiEvent(Core::MidiMessage(0x99, 0, static_cast<std::uint8_t>(q + 4 * i), 90), 0, 0.0));
+        }).join();
+        QVERIFY(document->answers.isEmpty()); // queued to this thread
+        QTRY_COMPARE(document->answers.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(document->answers, (QList<QPair<bool, uint>>{{true, 0u}}));
+        QCOMPARE(bank->correctCount + bank->incorrectCount, 1u);
+        QCOMPARE(sound->stopCount(), 3);
+        QVERIFY(sound->played.size() == 1); // no echo for MIDI keys
+    }
+
+    void newSessionAtAnOutOfRangeLevelStartsLevelOne()
+    {
+        startAt(13);
+        QCOMPARE(bank->maturityLevel, 1u);
+        startAt(0);
+        QCOMPARE(bank->maturityLevel, 1u);
+    }
+};
+
+ORVELLE_TEST_MAIN(TrainingSessionTest, QCoreApplication)
+#include "test_training_session.moc"

@@ -20,6 +20,12 @@ build: configure
 run: build
 	$(BUILD)/src/app/orvelle
 
+SUPPORT := $(CURDIR)/tests/support
+export TSAN_OPTIONS  ?= suppressions=$(SUPPORT)/tsan.supp halt_on_error=1 second_deadlock_stack=1
+export ASAN_OPTIONS  ?= detect_leaks=1 abort_on_error=1
+export LSAN_OPTIONS  ?= suppressions=$(SUPPORT)/lsan.supp print_suppressions=0
+export UBSAN_OPTIONS ?= print_stacktrace=1 halt_on_error=1
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 2 $(CTEST_ARGS)
 

@@ -1,0 +1,231 @@
+#include "midi_backend.h"
+
+#include <alsa/asoundlib.h>
+#include <jack/jack.h>
+
+#include <atomic>
+#include <mutex>
+#include <regex>
+
+namespace Core {
+namespace MidiBackend {
+
+namespace {
+
+const char *const kInputClient = "RtMidi Input Client";
+const char *const kOutputClient = "RtMidi Output Client";
+
+std::atomic<int> recordedApi{-1};
+
+void Ignore(const char *) {}
+void IgnoreAlsa(const char *, int, const char *, int, const char *, ...) {}
+
+// Library errors reach the caller through return values; their authors'
+// chatter on stderr would only confuse the user.
+void SilenceLibraries()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        jack_set_error_function(Ignore);
+        jack_set_info_function(Ignore);
+        snd_lib_error_set_handler(IgnoreAlsa);
+    });
+}
+
+bool AlsaSequencerAvailable()
+{
+    snd_seq_t *seq = nullptr;
+    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0)
+        return false;
+    snd_seq_close(seq);
+    return true;
+}
+
+bool JackServerRunning()
+{
+    jack_status_t status;
+    jack_client_t *client = jack_client_open("orvelle-probe", JackNoStartServer, &status);
+    if (!client)
+        return false;
+    jack_client_close(client);
+    return true;
+}
+
+// Whether RtMidi can reach the API's server at all. RtMidi's own constructor
+// would either throw (ALSA) or complain on stderr (JACK) when it cannot.
+bool Reachable(RtMidi::Api api)
+{
+    SilenceLibraries();
+    switch (api) {
+    case RtMidi::LINUX_ALSA:
+        return AlsaSequencerAvailable();
+    case RtMidi::UNIX_JACK:
+        return JackServerRunning();
+    default:
+        return true;
+    }
+}
+
+// Warnings after construction go here instead of std::cerr. With a callback
+// installed RtMidi does not throw; callers check the object's state instead.
+void SwallowError(RtMidiError::Type, const std::string &, void *) {}
+
+unsigned ForeignPortCount(RtMidi &midi)
+{
+    return static_cast<unsigned>(ForeignPorts(midi).size());
+}
+
+struct ApiProbe {
+    bool creatable = false;
+    unsigned ports = 0;
+};
+
+ApiProbe Probe(RtMidi::Api api, Choice &choice)
+{
+    ApiProbe probe;
+    if (!Reachable(api)) {
+        // A JACK client object can always be built; it just finds no ports
+        // while no server runs. An ALSA one cannot be built without a sequencer.
+        probe.creatable = api != RtMidi::LINUX_ALSA;
+        if (!probe.creatable)
+            choice.error = RtMidiError("no ALSA sequencer", RtMidiError::DRIVER_ERROR);
+        return probe;
+    }
+    try {
+        auto in = MakeInput(api);
+        auto out = MakeOutput(api);
+        probe.creatable = in && out;
+        if (probe.creatable)
+            probe.ports = ForeignPortCount(*in) + ForeignPortCount(*out);
+    } catch (const RtMidiError &error) {
+        choice.error = error;
+    }
+    return probe;
+}
+
+} // namespace
+
+Choice Choose()
+{
+    std::vector<RtMidi::Api> apis;
+    RtMidi::getCompiledApi(apis);
+    Choice choice;
+    bool haveCreatable = false;
+    for (RtMidi::Api api : apis) {
+        const ApiProbe probe = Probe(api, choice);
+        if (!probe.creatable)
+            continue;
+        if (!haveCreatable) {
+            choice.api = api;
+            haveCreatable = true;
+        }
+        if (probe.ports > 0) {
+            choice.api = api;
+            break;
+        }
+    }
+    choice.usable = haveCreatable;
+    if (!haveCreatable && !apis.empty()) {
+        // Let the library say itself why its first API cannot serve.
+        try {
+            RtMidiIn in(apis.front(), kInputClient, 100);
+            choice.error = RtMidiError("MIDI client unusable", RtMidiError::DRIVER_ERROR);
+        } catch (const RtMidiError &error) {
+            choice.error = error;
+        }
+    }
+    recordedApi.store(static_cast<int>(choice.api));
+    return choice;
+}
+
+RtMidi::Api CurrentApi()
+{
+    const int api = recordedApi.load();
+    if (api >= 0)
+        return static_cast<RtMidi::Api>(api);
+    return Choose().api;
+}
+
+std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api)
+{
+    if (api == RtMidi::UNSPECIFIED || !Reachable(api))
+        return nullptr;
+    auto in = std::make_unique<RtMidiIn>(api, kInputClient, 100);
+    in->setErrorCallback(SwallowError, nullptr);
+    return in;
+}
+
+std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api)
+{
+    if (api == RtMidi::UNSPECIFIED || !Reachable(api))
+        return nullptr;
+    auto out = std::make_unique<RtMidiOut>(api, kOutputClient);
+    out->setErrorCallback(SwallowError, nullptr);
+    return out;
+}
+
+bool IsOwnPortName(const std::string &name)
+{
+    // JACK: "<client>[-NN]:<port>"; ALSA adds " <client id>:<port id>".
+    static const std::regex own(
+        "^RtMidi (Input|Output) Client(-[0-9]+)?:RtMidi (Input|Output)( [0-9]+:[0-9]+)?$");
+    return std::regex_match(name, own);
+}
+
+std::vector<unsigned> ForeignPorts(RtMidi &midi)
+{
+    std::vector<unsigned> ports;
+    const unsigned count = midi.getPortCount();
+    for (unsigned raw = 0; raw < count; ++raw) {
+        const std::string name = midi.getPortName(raw);
+        if (!name.empty() && !IsOwnPortName(name))
+            ports.push_back(raw);
+    }
+    return ports;
+}
+
+bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw)
+{
+    const std::vector<unsigned> ports = ForeignPorts(midi);
+    if (port >= ports.size())
+        return false;
+    raw = ports[port];
+    return true;
+}
+
+namespace {
+
+QStringList Names(RtMidi *midi)
+{
+    QStringList names;
+    if (!midi)
+        return names;
+    for (unsigned raw : ForeignPorts(*midi))
+        names.append(QString::fromStdString(midi->getPortName(raw)));
+    return names;
+}
+
+} // namespace
+
+QStringList InputPortNames()
+{
+    try {
+        auto in = MakeInput(CurrentApi());
+        return Names(in.get());
+    } catch (const RtMidiError &) {
+        return {};
+    }
+}
+
+QStringList OutputPortNames()
+{
+    try {
+        auto out = MakeOutput(CurrentApi());
+        return Names(out.get());
+    } catch (const RtMidiError &) {
+        return {};
+    }
+}
+
+} // namespace MidiBackend
+} // namespace Core

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <rtmidi/RtMidi.h>
+
+#include <QStringList>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Core {
+
+// Which of RtMidi's compiled APIs the devices use, and the port lists as the
+// program shows them.
+//
+// One enumeration picks the first compiled API (ALSA, then JACK) whose client
+// can be created and that has ports, else the first whose client can be
+// created, and records it; devices made afterwards use the recorded API.
+// The program's own ports never appear in its lists, so a port index counts
+// only foreign ports and is mapped to RtMidi's raw index when a port is opened.
+namespace MidiBackend {
+
+struct Choice {
+    RtMidi::Api api = RtMidi::UNSPECIFIED;
+    // False when no compiled API could create a client; then error holds the
+    // last library failure.
+    bool usable = false;
+    RtMidiError error{std::string(), RtMidiError::UNSPECIFIED};
+};
+
+// Runs the enumeration and records its API.
+Choice Choose();
+
+// The API recorded by the last enumeration; runs one if none has run yet.
+// UNSPECIFIED when no API can create a client.
+RtMidi::Api CurrentApi();
+
+// Library objects with the library's own complaints kept out of the terminal.
+// Null when the API cannot serve (no ALSA sequencer, no JACK server); a
+// library failure during construction propagates as RtMidiError.
+std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api);
+std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api);
+
+// Whether a port name as RtMidi gives it belongs to this program's own clients.
+bool IsOwnPortName(const std::string &name);
+
+// RtMidi's raw indexes of the ports that are not the program's own, in order.
+std::vector<unsigned> ForeignPorts(RtMidi &midi);
+
+// The raw index of a foreign port index; false when there is no such port.
+bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw);
+
+// Names of the input and output ports as counted by the recorded API.
+QStringList InputPortNames();
+QStringList OutputPortNames();
+
+} // namespace MidiBackend
+} // namespace Core

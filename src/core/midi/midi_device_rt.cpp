@@ -1,0 +1,250 @@
+#include "midi_device_rt.h"
+
+#include "error.h"
+
+namespace Core {
+
+namespace {
+const char *const kInputPortName = "RtMidi Input";
+const char *const kOutputPortName = "RtMidi Output";
+} // namespace
+
+// ---- input ----
+
+MidiInRtDevice::MidiInRtDevice(unsigned portIndex, RtMidi::Api midiApi) : port(portIndex), api(midiApi)
+{
+    MidiInRtDevice::Reset();
+}
+
+MidiInRtDevice::~MidiInRtDevice()
+{
+    MidiInRtDevice::Close();
+}
+
+QString MidiInRtDevice::GetName() const
+{
+    std::shared_ptr<RtMidiIn> in;
+    unsigned raw = 0;
+    {
+        std::lock_guard<std::mutex> lock(inputMutex);
+        in = midiIn;
+        raw = rawPort;
+    }
+    if (!in)
+        return QString();
+    try {
+        return QString::fromStdString(in->getPortName(raw));
+    } catch (const RtMidiError &) {
+        return QString();
+    }
+}
+
+void MidiInRtDevice::Close()
+{
+    std::shared_ptr<RtMidiIn> closing;
+    {
+        std::lock_guard<std::mutex> lock(inputMutex);
+        receiving = false;
+        closing = std::move(midiIn);
+    }
+    if (!closing)
+        return;
+    try {
+        closing->cancelCallback();
+        closing->closePort();
+    } catch (const RtMidiError &) {
+    }
+    // Destroying the library object ends its input thread (or JACK client),
+    // so no callback is running once this returns.
+    closing.reset();
+}
+
+bool MidiInRtDevice::IsOpen() const
+{
+    std::lock_guard<std::mutex> lock(inputMutex);
+    return midiIn != nullptr;
+}
+
+void MidiInRtDevice::Reset()
+{
+    Close();
+    MidiInDeviceBase::Reset();
+    {
+        std::lock_guard<std::mutex> lock(inputMutex);
+        inputTime = 0.0;
+    }
+    try {
+        std::shared_ptr<RtMidiIn> in = MidiBackend::MakeInput(api);
+        unsigned raw = 0;
+        if (!in || !MidiBackend::RawPortIndex(*in, port, raw))
+            return;
+        {
+            std::lock_guard<std::mutex> lock(inputMutex);
+            receiving = true;
+        }
+        in->setCallback(&MidiInRtDevice::OnInput, this);
+        in->ignoreTypes(false, false, false);
+        in->openPort(raw, kInputPortName);
+        if (!in->isPortOpen()) {
+            std::lock_guard<std::mutex> lock(inputMutex);
+            receiving = false;
+            return;
+        }
+        std::lock_guard<std::mutex> lock(inputMutex);
+        midiIn = std::move(in);
+        rawPort = raw;
+    } catch (const RtMidiError &) {
+        std::lock_guard<std::mutex> lock(inputMutex);
+        receiving = false;
+    }
+}
+
+void MidiInRtDevice::OnInput(double delta, std::vector<unsigned char> *bytes, void *device)
+{
+    if (bytes && device)
+        static_cast<MidiInRtDevice *>(device)->Receive(delta, *bytes);
+}
+
+void MidiInRtDevice::Receive(double delta, const std::vector<unsigned char> &bytes)
+{
+    MidiEvent event;
+    {
+        std::lock_guard<std::mutex> lock(inputMutex);
+        if (!receiving)
+            return;
+        const double previous = inputTime;
+        // The tick is that of the previous message's time.
+        event.tick = static_cast<std::int32_t>(previous * kTicksPerSecond);
+        inputTime = previous + delta;
+        event.time = inputTime;
+    }
+    event.message = MidiMessage(bytes.data(), bytes.size());
+    ProcessEvent(event);
+}
+
+unsigned MidiInRtDevice::GetPortCount()
+{
+    const ErrorLocation here = CORE_ERROR_LOCATION("Core::MidiInRtDevice::GetPortCount");
+    const MidiBackend::Choice choice = MidiBackend::Choose();
+    RtMidiError failure = choice.error;
+    if (choice.usable) {
+        try {
+            const auto in = MidiBackend::MakeInput(choice.api);
+            return in ? static_cast<unsigned>(MidiBackend::ForeignPorts(*in).size()) : 0;
+        } catch (const RtMidiError &error) {
+            failure = error;
+        }
+    }
+    throw Error(here, kMidiLibraryErrorBase + static_cast<int>(failure.getType()),
+                QString::fromStdString(failure.getMessage()));
+}
+
+// ---- output ----
+
+MidiOutRtDevice::MidiOutRtDevice(unsigned portIndex, RtMidi::Api midiApi) : port(portIndex), api(midiApi)
+{
+    MidiOutRtDevice::Open();
+}
+
+MidiOutRtDevice::~MidiOutRtDevice()
+{
+    std::lock_guard<std::mutex> lock(sendMutex);
+    if (!midiOut)
+        return;
+    try {
+        midiOut->closePort();
+    } catch (const RtMidiError &) {
+    }
+    midiOut.reset();
+}
+
+QString MidiOutRtDevice::GetName() const
+{
+    std::lock_guard<std::mutex> lock(sendMutex);
+    if (!midiOut)
+        return QString();
+    try {
+        return QString::fromStdString(midiOut->getPortName(rawPort));
+    } catch (const RtMidiError &) {
+        return QString();
+    }
+}
+
+void MidiOutRtDevice::Open()
+{
+    std::lock_guard<std::mutex> lock(sendMutex);
+    try {
+        if (midiOut) {
+            midiOut->closePort();
+            midiOut.reset();
+        }
+        std::shared_ptr<RtMidiOut> out = MidiBackend::MakeOutput(api);
+        unsigned raw = 0;
+        // A port that does not exist or does not open leaves the device
+        // without a library object: it stays listed and sends nothing.
+        if (!out || !MidiBackend::RawPortIndex(*out, port, raw))
+            return;
+        out->openPort(raw, kOutputPortName);
+        if (!out->isPortOpen())
+            return;
+        midiOut = std::move(out);
+        rawPort = raw;
+    } catch (const RtMidiError &) {
+        midiOut.reset();
+    }
+}
+
+bool MidiOutRtDevice::IsPortOpen() const
+{
+    std::lock_guard<std::mutex> lock(sendMutex);
+    return midiOut != nullptr;
+}
+
+void MidiOutRtDevice::Reset()
+{
+    std::lock_guard<std::mutex> lock(sendMutex);
+    for (std::uint8_t channel = 0; channel < 16; ++channel) {
+        const std::uint8_t status = static_cast<std::uint8_t>(0xB0 | channel);
+        const std::uint8_t allSoundOff[] = {status, 120, 0};
+        const std::uint8_t resetControllers[] = {status, 121, 0};
+        const std::uint8_t fullVolume[] = {status, 7, 127};
+        SendLocked(allSoundOff, 3);
+        SendLocked(resetControllers, 3);
+        SendLocked(fullVolume, 3);
+    }
+}
+
+void MidiOutRtDevice::Send(const MidiMessage &message)
+{
+    // A system exclusive message arrives here cut to its first bytes; sent on
+    // it would leave the receiver waiting for its end, so it is dropped.
+    if (message.status == 0xF0 || message.GetLength() > static_cast<int>(MidiMessage::kMaxBytes))
+        return;
+    const std::uint8_t bytes[MidiMessage::kMaxBytes] = {message.status, message.data1, message.data2};
+    std::lock_guard<std::mutex> lock(sendMutex);
+    SendLocked(bytes, message.StoredLength());
+}
+
+void MidiOutRtDevice::SendLocked(const std::uint8_t *bytes, std::size_t count)
+{
+    if (!midiOut || count == 0)
+        return;
+    // The library's error callback is installed, so a failed send reports
+    // nothing and throws nothing; the catch is for safety only.
+    try {
+        midiOut->sendMessage(bytes, count);
+    } catch (const RtMidiError &) {
+    }
+}
+
+unsigned MidiOutRtDevice::GetPortCount()
+{
+    try {
+        const auto out = MidiBackend::MakeOutput(MidiBackend::CurrentApi());
+        return out ? static_cast<unsigned>(MidiBackend::ForeignPorts(*out).size()) : 0;
+    } catch (const RtMidiError &) {
+        return 0;
+    }
+}
+
+} // namespace Core

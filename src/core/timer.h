@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Core {
+
+class MultimediaTimerObserver {
+public:
+    virtual ~MultimediaTimerObserver() = default;
+    // Called on the timer thread about every millisecond with Timer::NowMs().
+    virtual void OnTimer(std::int64_t timeMs) = 0;
+};
+
+// The process-wide 1 ms periodic timer. It runs on a thread of its own while
+// at least one observer is subscribed. Ticks are delivered with the timer's
+// lock held, so OnTimer must not call Subscribe or Unsubscribe, and once
+// Unsubscribe has returned no tick runs for that observer.
+class Timer {
+public:
+    Timer() = delete;
+
+    // Adds the observer (again, if it is already there) and starts the timer
+    // if it is stopped; returns NowMs(). Raises Error 1025 when the timer
+    // cannot start, and then the observer is not kept.
+    static std::int64_t Subscribe(MultimediaTimerObserver *observer);
+    // Removes the first entry of the observer; removing the last entry stops
+    // the timer and waits for its thread to end.
+    static void Unsubscribe(MultimediaTimerObserver *observer);
+    // Whole milliseconds of the monotonic clock.
+    static std::int64_t NowMs();
+    // Identifier of the running timer, 0 when stopped; each start has a new one.
+    static std::uint32_t CurrentId();
+
+private:
+    static void Start();
+    static void Run(std::uint32_t id);
+};
+
+} // namespace Core

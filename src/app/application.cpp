@@ -1,10 +1,15 @@
 #include "application.h"
 
+#include "device_watch.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
 #include "training_session.h"
 
 #include <keyboard.h>
+#include <midi/midi_device_connector.h>
+#include <midi/midi_stream_device.h>
+#include <midi_answer_listener.h>
+#include <sound_controller.h>
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -54,7 +59,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     if (keyboard)
         connect(keyboard, SIGNAL(keyPressed(int)), trainingSession.get(), SLOT(processGKCEvent(int)));
 
-    InitMidi();
+    if (!InitMidi())
+        return;
 
     view.showMaximized();
 }
@@ -62,18 +68,36 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 Application::~Application()
 {
     trainingSession->stopFeedbackTimer();
+    // The listener goes first: once it is gone no MIDI input reaches the session.
+    answerListener.reset();
+    if (streamDevice)
+        streamDevice->RemoveStreamObserver(trainingSession.get());
+    streamDevice.reset();
+    deviceConnector.reset();
+    std::atomic_store(&stopOutput, std::shared_ptr<Core::MidiOutDevice>());
 }
 
-void Application::InitMidi()
+void Application::playNote(unsigned note, bool echo)
 {
-    // Stand-in until MIDI devices exist: no input, no output.
-    view.rootContext()->setContextProperty("midiListModel", QVariant(QStringList{tr("No MIDI found")}));
-    connect(trainingSession.get(), SIGNAL(midiAnswer(uint)), trainingSession.get(), SLOT(ProvideMidiAnswer(uint)));
+    if (!streamDevice)
+        return;
+    constexpr std::uint8_t kVelocity = 96;
+    const auto byte = static_cast<std::uint8_t>(note & 0xFF);
+    auto stream = std::make_shared<Core::MidiStream>();
+    stream->Append(Core::MidiMessage(0x90, 0, byte, kVelocity), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x80, 0, byte, kVelocity), 0, echo ? 2.0 : 5.0);
+    stopPlayback();
+    streamDevice->SetStream(stream);
+    streamDevice->Start();
 }
 
-void Application::playNote(unsigned /*note*/, bool /*echo*/) {}
-
-void Application::stopPlayback() {}
+void Application::stopPlayback()
+{
+    if (streamDevice)
+        streamDevice->Reset();
+    if (auto output = std::atomic_load(&stopOutput))
+        output->Reset();
+}
 
 void Application::clearKeysState()
 {
@@ -92,10 +116,6 @@ void Application::repaintKeyboard()
     if (keyboard)
         keyboard->update();
 }
-
-void Application::deviceDetectionHandler() {}
-
-void Application::updateDevices() {}
 
 void Application::ShowHelp() {}
 

@@ -8,10 +8,19 @@
 
 #include <memory>
 
+class DeviceWatch;
 class Keyboard;
 class QMLMessenger;
 class QuestionBank;
 class TrainingSession;
+
+namespace Core {
+class MidiAnswerListener;
+class MidiDeviceConnector;
+class MidiInStreamDeviceAuto;
+class MidiOutDevice;
+class SoundController;
+} // namespace Core
 
 // The process: the Qt application, the main window, the training engine and
 // the MIDI devices.
@@ -24,8 +33,10 @@ public:
     QuestionBank &questionBank() { return *bank; }
     TrainingSession &session() { return *trainingSession; }
     QQuickView &window() { return view; }
+    // Set when the program cannot run (the note timer did not start); shown by main.
+    const QString &startupFailure() const { return fatalError; }
 
-    // NoteOutput
+    // NoteOutput; stopPlayback is also called on the MIDI input thread.
     void playNote(unsigned note, bool echo) override;
     void stopPlayback() override;
 
@@ -33,6 +44,9 @@ public:
     void clearKeysState() override;
     void markKeys(const QList<int> &greenKeys, const QList<int> &redKeys) override;
     void repaintKeyboard() override;
+
+    // Starts the device watch of the application instance.
+    friend void StartDeviceDetection();
 
 signals:
     void deviceChange();
@@ -46,12 +60,25 @@ public slots:
     void onShowCompanyWebsite();
 
 private:
-    void InitMidi();
+    bool InitMidi();
+    void createSoundController();
+    void publishDeviceList();
+    void ConnectMidiDevices();
 
-    int detectionCountdown = 0;
+    std::shared_ptr<Core::SoundController> soundController;
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<QMLMessenger> bridge;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
+    std::unique_ptr<DeviceWatch> deviceWatch;
+    std::shared_ptr<Core::MidiDeviceConnector> deviceConnector;
+    std::shared_ptr<Core::MidiInStreamDeviceAuto> streamDevice;
+    std::shared_ptr<Core::MidiAnswerListener> answerListener;
+    // The output that stopPlayback silences; read on the MIDI input thread
+    // with std::atomic_load, replaced on the GUI thread with std::atomic_store.
+    std::shared_ptr<Core::MidiOutDevice> stopOutput;
     Keyboard *keyboard = nullptr;
+    QString fatalError;
 };
+
+void StartDeviceDetection();

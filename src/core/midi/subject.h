@@ -10,9 +10,12 @@ namespace Core {
 
 // A thread-safe list of non-owning observer pointers.
 // Notification copies the list into a fixed snapshot and calls the observers
-// without holding the lock, so an observer may add or remove observers
+// without holding the list lock, so an observer may add or remove observers
 // (itself included) from inside a notification; the change applies from the
 // next notification on.
+// Removal from another thread waits for a notification in progress to end,
+// so once RemoveObserver has returned the removed observer is not running and
+// will not be called: it may be destroyed at once.
 template <class T>
 class Subject {
 public:
@@ -39,10 +42,16 @@ public:
 
     void RemoveObserver(T *observer)
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        auto it = std::find(observers.begin(), observers.end(), observer);
-        if (it != observers.end())
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            auto it = std::find(observers.begin(), observers.end(), observer);
+            if (it == observers.end())
+                return;
             observers.erase(it);
+        }
+        // A notification running on this thread holds the delivery lock
+        // already (it is recursive); one on another thread is waited for.
+        std::lock_guard<std::recursive_mutex> barrier(delivery);
     }
 
     std::size_t ObserverCount() const
@@ -54,6 +63,7 @@ public:
     template <class R>
     void NotifyObservers(R (T::*operation)())
     {
+        std::lock_guard<std::recursive_mutex> delivering(delivery);
         Snapshot snapshot;
         const std::size_t count = TakeSnapshot(snapshot);
         for (std::size_t i = 0; i < count; ++i)
@@ -63,6 +73,7 @@ public:
     template <class R, class P, class A>
     void NotifyObservers(R (T::*operation)(P), const A &argument)
     {
+        std::lock_guard<std::recursive_mutex> delivering(delivery);
         Snapshot snapshot;
         const std::size_t count = TakeSnapshot(snapshot);
         for (std::size_t i = 0; i < count; ++i)
@@ -82,6 +93,8 @@ private:
 
     std::vector<T *> observers;
     mutable std::mutex mutex;
+    // Held while observers run; never while the list lock is taken.
+    std::recursive_mutex delivery;
 };
 
 } // namespace Core

@@ -1,0 +1,6 @@
+#include "builtin_output.h"
+
+Core::SoundController::BuiltInOutputFactory builtInOutputFactory()
+{
+    return {};
+}

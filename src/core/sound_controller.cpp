@@ -1,0 +1,62 @@
+#include "sound_controller.h"
+
+#include <midi/midi_device_rt.h>
+
+namespace Core {
+
+std::atomic<SoundController::DeviceChangeCallback> SoundController::deviceChangeCallback{nullptr};
+
+SoundController::SoundController(BuiltInOutputFactory builtIn) : builtInOutput(std::move(builtIn))
+{
+    RefreshDevices();
+}
+
+SoundController::~SoundController() = default;
+
+bool SoundController::RefreshDevices()
+{
+    const unsigned inputPorts = MidiInRtDevice::GetPortCount();
+    bool changed = false;
+
+    // The input list is rebuilt from scratch: released devices close their ports.
+    if (!inputDevices.empty()) {
+        inputDevices.clear();
+        changed = true;
+    }
+    if (inputPorts > 0) {
+        for (unsigned port = 0; port < inputPorts; ++port) {
+            auto device = std::make_shared<MidiInRtDevice>(port);
+            if (device->IsOpen())
+                inputDevices.push_back(std::move(device));
+        }
+        changed = true;
+    }
+
+    // A filled output list is never enumerated again.
+    if (outputDevices.empty()) {
+        if (builtInOutput) {
+            if (auto device = builtInOutput())
+                outputDevices.push_back(std::move(device));
+        }
+        const unsigned outputPorts = MidiOutRtDevice::GetPortCount();
+        for (unsigned port = 0; port < outputPorts; ++port)
+            outputDevices.push_back(std::make_shared<MidiOutRtDevice>(port));
+        changed = true;
+    }
+
+    currentInDevice = inputDevices.empty() ? -1 : GetInDeviceCount() - 1;
+    currentOutDevice = outputDevices.empty() ? -1 : 0;
+    return changed;
+}
+
+void SoundController::SetDeviceChangeCallback(DeviceChangeCallback callback)
+{
+    deviceChangeCallback = callback;
+}
+
+SoundController::DeviceChangeCallback SoundController::GetDeviceChangeCallback()
+{
+    return deviceChangeCallback;
+}
+
+} // namespace Core

@@ -1,0 +1,193 @@
+// The whole program in this process, on a private display, with a private JACK
+// server and a peer that owns a "keyboard" port and a "synth" port: questions
+// must reach the synth, and keys pressed on the keyboard must be scored.
+
+#include "application.h"
+#include "jack_fixture.h"
+#include "qml_messenger.h"
+#include "question_bank.h"
+#include "test_store.h"
+#include "training_session.h"
+
+#include <keyboard.h>
+
+#include <QQuickItem>
+#include <QtTest>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+bool isReset(const Bytes &b)
+{
+    return b.size() == 3 && (b[0] & 0xF0) == 0xB0 && (b[1] == 120 || b[1] == 121 || b[1] == 7);
+}
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+public:
+    EndToEndTest(Application &application, JackMidiPeer &midiPeer) : app(application), peer(midiPeer) {}
+
+private:
+    Application &app;
+    JackMidiPeer &peer;
+
+    QuestionBank &bank() { return app.questionBank(); }
+    unsigned question() { return bank().questions[bank().currentQuestion]; }
+
+    QSettings store() { return QSettings(TestStore::storePath(), QSettings::IniFormat); }
+
+    // Waits for a note-on of `note` at the synth port and returns its position.
+    int waitForNoteOn(unsigned note, std::size_t from, int timeoutMs = 5000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            const auto messages = peer.received();
+            for (std::size_t i = from; i < messages.size(); ++i) {
+                const Bytes &b = messages[i].bytes;
+                if (b == Bytes{0x90, static_cast<std::uint8_t>(note), 0x60})
+                    return static_cast<int>(i);
+            }
+            QTest::qWait(10);
+        }
+        return -1;
+    }
+
+    int countResetsFrom(std::size_t from)
+    {
+        const auto messages = peer.received();
+        int resets = 0;
+        for (std::size_t i = from; i < messages.size(); ++i)
+            resets += isReset(messages[i].bytes);
+        return resets;
+    }
+
+    void pressOnKeyboardPort(unsigned note, std::uint8_t velocity = 100, std::uint8_t status = 0x90)
+    {
+        peer.send({status, static_cast<std::uint8_t>(note), velocity});
+    }
+
+    QObject *find(const char *name) { return app.window().rootObject()->findChild<QObject *>(name); }
+
+private slots:
+    void theDeviceBoxNamesTheKeyboardPort()
+    {
+        QObject *box = find("mdev");
+        QVERIFY(box);
+        QTRY_COMPARE(box->property("currentText").toString(),
+                     QString("Using the %1 keyboard device").arg(peer.keyboardPortName()));
+    }
+
+    void aQuestionSoundsAtOnceAndEndsAfterFiveSeconds()
+    {
+        peer.clearReceived();
+        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        const unsigned q = question();
+        const int on = waitForNoteOn(q, 0, 2000);
+        QVERIFY2(on >= 0, "the question's note-on did not reach the synth port");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                for (const auto &m : peer.received())
+                    if (m.bytes == Bytes{0x80, static_cast<std::uint8_t>(q), 0x60})
+                        return true;
+                return false;
+            }(),
+            10000);
+        QTRY_COMPARE(app.session().state(), int(TrainingSession::Asked));
+    }
+
+    void aKeyboardAnswerIsScoredAndStopsTheNote()
+    {
+        app.session().ReplayQuestion();
+        const unsigned q = question();
+        const std::size_t before = peer.receivedCount();
+        QVERIFY(waitForNoteOn(q, before) >= 0);
+
+        // Releases and note-offs are not answers.
+        pressOnKeyboardPort(q, 0);
+        pressOnKeyboardPort(q, 64, 0x80);
+        QTest::qWait(300);
+        QCOMPARE(store().value("GlobalSetting/CurrentQuestion").toInt(), 0);
+
+        const std::size_t beforeAnswer = peer.receivedCount();
+        pressOnKeyboardPort(q);
+        QTRY_COMPARE(store().value("GlobalSetting/CurrentQuestion").toInt(), 1);
+        QCOMPARE(store().value("GlobalSetting/CorrectStats").toInt(), 1);
+        QTRY_VERIFY(countResetsFrom(beforeAnswer) >= 48);
+    }
+
+    void aWrongOctaveIsScoredWrong()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        const unsigned q = question();
+        pressOnKeyboardPort(q <= 95 ? q + 12 : q - 12);
+        QTRY_COMPARE(store().value("GlobalSetting/InCorrectStats").toInt(), 1);
+        QCOMPARE(store().value("GlobalSetting/CorrectStats").toInt(), 1);
+    }
+
+    void aNewNoteCutsTheSoundingOneShort()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        const unsigned q = question();
+        QVERIFY(waitForNoteOn(q, 0) >= 0);
+        const std::size_t before = peer.receivedCount();
+        app.playNote(100, true);
+        const int on = waitForNoteOn(100, before);
+        QVERIFY(on >= 0);
+        const auto messages = peer.received();
+        int resets = 0;
+        for (std::size_t i = before; i < std::size_t(on); ++i) {
+            QVERIFY2(messages[i].bytes[0] != 0x80, "the old note's note-off was sent");
+            resets += isReset(messages[i].bytes);
+        }
+        QCOMPARE(resets, 48);
+    }
+
+    void sevenRightAnswersFinishALevelOneSession()
+    {
+        const std::size_t start = peer.receivedCount();
+        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        QVERIFY(waitForNoteOn(question(), start) >= 0); // posed after the scheduling delay
+        for (int i = 0; i < 7; ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+            QCOMPARE(int(bank().currentQuestion), i);
+            pressOnKeyboardPort(question());
+            QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Feedback), 5000);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(store().value("GlobalSetting/MaturityLevel").toInt(), 2, 5000);
+        QCOMPARE(store().value("StatsAndQuestions/questions/size").toInt(), 14);
+        const std::size_t before = peer.receivedCount();
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        QVERIFY(waitForNoteOn(question(), before) >= 0);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    QCoreApplication::setOrganizationName("Brandmoor");
+    QCoreApplication::setApplicationName("Orvelle");
+    QDir().mkpath(configDir.path() + "/Brandmoor");
+    {
+        QFile store(TestStore::storePath());
+        if (!store.open(QIODevice::WriteOnly))
+            return 2;
+        store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
+    }
+
+    JackServer server;
+    if (!server.isRunning()) {
+        qCritical("jackd did not start");
+        return 2;
+    }
+    JackMidiPeer peer("orvelle-peer");
+    Application app(argc, argv);
+    EndToEndTest test(app, peer);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_end_to_end.moc"

@@ -1,0 +1,160 @@
+#include "jack_fixture.h"
+
+#include <jack/jack.h>
+#include <jack/midiport.h>
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <atomic>
+#include <cstring>
+
+namespace {
+
+void quiet(const char *) {}
+
+jack_client_t *openClient(const char *name)
+{
+    jack_status_t status;
+    return jack_client_open(name, JackNoStartServer, &status);
+}
+
+} // namespace
+
+JackServer::JackServer()
+{
+    static std::atomic<int> serial{0};
+    serverName = QString("orvelle-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(serial++);
+    jack_set_error_function(quiet);
+    jack_set_info_function(quiet);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("JACK_NO_AUDIO_RESERVATION", "1");
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start("jackd", {"--no-realtime", "-n", serverName, "-d", "dummy", "-r", QString::number(sampleRate()), "-p",
+                            QString::number(periodFrames())});
+    if (!process.waitForStarted(5000))
+        return;
+    qputenv("JACK_DEFAULT_SERVER", serverName.toLocal8Bit());
+    for (int attempt = 0; attempt < 200 && process.state() == QProcess::Running; ++attempt) {
+        if (jack_client_t *probe = openClient("orvelle-probe")) {
+            jack_client_close(probe);
+            running = true;
+            return;
+        }
+        QThread::msleep(25);
+    }
+}
+
+JackServer::~JackServer()
+{
+    stop();
+}
+
+void JackServer::stop()
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    running = false;
+}
+
+JackMidiPeer::JackMidiPeer(const char *clientName, bool withKeyboard, bool withSynth)
+{
+    client = openClient(clientName);
+    if (!client)
+        return;
+    if (withKeyboard)
+        keyboard = jack_port_register(client, "keyboard", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    if (withSynth)
+        synth = jack_port_register(client, "synth", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    jack_set_process_callback(client, &JackMidiPeer::process, this);
+    if ((withKeyboard && !keyboard) || (withSynth && !synth) || jack_activate(client) != 0)
+        close();
+}
+
+JackMidiPeer::~JackMidiPeer()
+{
+    close();
+}
+
+void JackMidiPeer::close()
+{
+    if (client) {
+        jack_deactivate(client);
+        jack_client_close(client);
+        client = nullptr;
+    }
+}
+
+QString JackMidiPeer::keyboardPortName() const
+{
+    return keyboard ? QString::fromUtf8(jack_port_name(keyboard)) : QString();
+}
+
+QString JackMidiPeer::synthPortName() const
+{
+    return synth ? QString::fromUtf8(jack_port_name(synth)) : QString();
+}
+
+void JackMidiPeer::send(std::vector<std::uint8_t> bytes)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    outgoing.push_back(std::move(bytes));
+}
+
+std::vector<ReceivedMessage> JackMidiPeer::received() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return incoming;
+}
+
+std::size_t JackMidiPeer::receivedCount() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return incoming.size();
+}
+
+void JackMidiPeer::clearReceived()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    incoming.clear();
+}
+
+int JackMidiPeer::process(std::uint32_t frames, void *self)
+{
+    static_cast<JackMidiPeer *>(self)->processCycle(frames);
+    return 0;
+}
+
+void JackMidiPeer::processCycle(std::uint32_t frames)
+{
+    const auto now = std::chrono::steady_clock::now();
+    void *out = keyboard ? jack_port_get_buffer(keyboard, frames) : nullptr;
+    void *in = synth ? jack_port_get_buffer(synth, frames) : nullptr;
+    if (out)
+        jack_midi_clear_buffer(out);
+
+    // Test threads hold the lock only briefly, and the dummy driver has no deadline to miss.
+    std::lock_guard<std::mutex> lock(mutex);
+    std::uint32_t frame = 0;
+    while (out && !outgoing.empty() && frame < frames) {
+        const auto &bytes = outgoing.front();
+        if (jack_midi_event_write(out, frame, bytes.data(), bytes.size()) != 0)
+            break;
+        outgoing.pop_front();
+        ++frame;
+    }
+    const std::uint32_t count = in ? jack_midi_get_event_count(in) : 0;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        jack_midi_event_t event;
+        if (jack_midi_event_get(&event, in, i) == 0)
+            incoming.push_back({std::vector<std::uint8_t>(event.buffer, event.buffer + event.size), now});
+    }
+}

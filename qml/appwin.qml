@@ -6,6 +6,7 @@ import QMLMessenger 1.0
 // Stand-in main window: a start button, the device line and the keyboard.
 Rectangle {
     id: root
+    anchors.fill: parent
     color: "#89a1af"
     signal changeCursor(var cursor)
 

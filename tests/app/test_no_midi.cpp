@@ -1,0 +1,67 @@
+// The whole program in this process with no MIDI at all: no ALSA sequencer and
+// no JACK server. It must come up and train with the on-screen keyboard.
+
+#include "application.h"
+#include "keyboard_clicks.h"
+#include "qml_messenger.h"
+#include "question_bank.h"
+#include "test_store.h"
+#include "training_session.h"
+
+#include <QQuickItem>
+#include <QtTest>
+
+class NoMidiTest : public QObject {
+    Q_OBJECT
+public:
+    explicit NoMidiTest(Application &application) : app(application) {}
+
+private:
+    Application &app;
+
+private slots:
+    void theDeviceBoxSaysThereIsNoMidi()
+    {
+        QObject *box = app.window().rootObject()->findChild<QObject *>("mdev");
+        QVERIFY(box);
+        QTRY_COMPARE(box->property("currentText").toString(), QStringLiteral("No MIDI found"));
+    }
+
+    void aClickOnTheRightKeyScores()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        auto *keyboard = app.window().rootObject()->findChild<Keyboard *>("Keyboard");
+        QVERIFY(keyboard);
+        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        QTRY_COMPARE(app.session().state(), int(TrainingSession::Asking));
+
+        QuestionBank &bank = app.questionBank();
+        QVERIFY(KeyboardClicks::clickKey(*keyboard, int(bank.questions[bank.currentQuestion]) - 21));
+        QCOMPARE(app.session().state(), int(TrainingSession::Feedback));
+        QSettings store(TestStore::storePath(), QSettings::IniFormat);
+        QCOMPARE(store.value("GlobalSetting/CurrentQuestion").toInt(), 1);
+        QCOMPARE(store.value("GlobalSetting/CorrectStats").toInt(), 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    // A server name with no server behind it, on a machine without an ALSA sequencer.
+    qputenv("JACK_DEFAULT_SERVER", QByteArray("orvelle-no-server-") + QByteArray::number(QCoreApplication::applicationPid()));
+    QCoreApplication::setOrganizationName("Brandmoor");
+    QCoreApplication::setApplicationName("Orvelle");
+    QDir().mkpath(configDir.path() + "/Brandmoor");
+    {
+        QFile store(TestStore::storePath());
+        if (!store.open(QIODevice::WriteOnly))
+            return 2;
+        store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
+    }
+    Application app(argc, argv);
+    NoMidiTest test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_no_midi.moc"

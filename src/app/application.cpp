@@ -3,13 +3,10 @@
 #include "device_watch.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
+#include "sound_system.h"
 #include "training_session.h"
 
 #include <keyboard.h>
-#include <midi/midi_device_connector.h>
-#include <midi/midi_stream_device.h>
-#include <midi_answer_listener.h>
-#include <sound_controller.h>
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -68,35 +65,20 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 Application::~Application()
 {
     trainingSession->stopFeedbackTimer();
-    // The listener goes first: once it is gone no MIDI input reaches the session.
-    answerListener.reset();
-    if (streamDevice)
-        streamDevice->RemoveStreamObserver(trainingSession.get());
-    streamDevice.reset();
-    deviceConnector.reset();
-    std::atomic_store(&stopOutput, std::shared_ptr<Core::MidiOutDevice>());
+    deviceWatch.reset();
+    soundSystem.reset();
 }
 
 void Application::playNote(unsigned note, bool echo)
 {
-    if (!streamDevice)
-        return;
-    constexpr std::uint8_t kVelocity = 96;
-    const auto byte = static_cast<std::uint8_t>(note & 0xFF);
-    auto stream = std::make_shared<Core::MidiStream>();
-    stream->Append(Core::MidiMessage(0x90, 0, byte, kVelocity), 0, 0.0);
-    stream->Append(Core::MidiMessage(0x80, 0, byte, kVelocity), 0, echo ? 2.0 : 5.0);
-    stopPlayback();
-    streamDevice->SetStream(stream);
-    streamDevice->Start();
+    if (soundSystem)
+        soundSystem->playNote(note, echo);
 }
 
 void Application::stopPlayback()
 {
-    if (streamDevice)
-        streamDevice->Reset();
-    if (auto output = std::atomic_load(&stopOutput))
-        output->Reset();
+    if (soundSystem)
+        soundSystem->stopPlayback();
 }
 
 void Application::clearKeysState()

@@ -12,15 +12,8 @@ class DeviceWatch;
 class Keyboard;
 class QMLMessenger;
 class QuestionBank;
+class SoundSystem;
 class TrainingSession;
-
-namespace Core {
-class MidiAnswerListener;
-class MidiDeviceConnector;
-class MidiInStreamDeviceAuto;
-class MidiOutDevice;
-class SoundController;
-} // namespace Core
 
 // The process: the Qt application, the main window, the training engine and
 // the MIDI devices.
@@ -36,7 +29,10 @@ public:
     // Set when the program cannot run (the note timer did not start); shown by main.
     const QString &startupFailure() const { return fatalError; }
 
-    // NoteOutput; stopPlayback is also called on the MIDI input thread.
+    SoundSystem *sound() { return soundSystem.get(); }
+
+    // NoteOutput, played by the sound system once it exists; stopPlayback is
+    // also called on the MIDI input thread.
     void playNote(unsigned note, bool echo) override;
     void stopPlayback() override;
 
@@ -61,22 +57,14 @@ public slots:
 
 private:
     bool InitMidi();
-    void createSoundController();
     void publishDeviceList();
-    void ConnectMidiDevices();
 
-    std::shared_ptr<Core::SoundController> soundController;
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<QMLMessenger> bridge;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
+    std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<DeviceWatch> deviceWatch;
-    std::shared_ptr<Core::MidiDeviceConnector> deviceConnector;
-    std::shared_ptr<Core::MidiInStreamDeviceAuto> streamDevice;
-    std::shared_ptr<Core::MidiAnswerListener> answerListener;
-    // The output that stopPlayback silences; read on the MIDI input thread
-    // with std::atomic_load, replaced on the GUI thread with std::atomic_store.
-    std::shared_ptr<Core::MidiOutDevice> stopOutput;
     Keyboard *keyboard = nullptr;
     QString fatalError;
 };

@@ -6,7 +6,8 @@ namespace Core {
 
 std::atomic<SoundController::DeviceChangeCallback> SoundController::deviceChangeCallback{nullptr};
 
-SoundController::SoundController(BuiltInOutputFactory builtIn) : builtInOutput(std::move(builtIn))
+SoundController::SoundController(BuiltInOutputFactory builtIn, PortScan scan)
+    : builtInOutput(std::move(builtIn)), portScan(scan)
 {
     RefreshDevices();
 }
@@ -15,7 +16,8 @@ SoundController::~SoundController() = default;
 
 bool SoundController::RefreshDevices()
 {
-    const unsigned inputPorts = MidiInRtDevice::GetPortCount();
+    const bool scanPorts = portScan == WithPorts;
+    const unsigned inputPorts = scanPorts ? MidiInRtDevice::GetPortCount() : 0;
     bool changed = false;
 
     // The input list is rebuilt from scratch: released devices close their ports.
@@ -38,7 +40,7 @@ bool SoundController::RefreshDevices()
             if (auto device = builtInOutput())
                 outputDevices.push_back(std::move(device));
         }
-        const unsigned outputPorts = MidiOutRtDevice::GetPortCount();
+        const unsigned outputPorts = scanPorts ? MidiOutRtDevice::GetPortCount() : 0;
         for (unsigned port = 0; port < outputPorts; ++port)
             outputDevices.push_back(std::make_shared<MidiOutRtDevice>(port));
         changed = true;

@@ -20,7 +20,10 @@ public:
     // Makes the output that goes first in the list, ahead of the ports.
     using BuiltInOutputFactory = std::function<std::shared_ptr<MidiOutDevice>()>;
 
-    explicit SoundController(BuiltInOutputFactory builtInOutput = {});
+    enum PortScan { WithPorts, WithoutPorts };
+
+    // WithoutPorts lists the built-in output alone, for when MIDI itself fails.
+    explicit SoundController(BuiltInOutputFactory builtInOutput = {}, PortScan scan = WithPorts);
     virtual ~SoundController();
     SoundController(const SoundController &) = delete;
     SoundController &operator=(const SoundController &) = delete;
@@ -48,6 +51,7 @@ private:
     int currentInDevice = -1;
     int currentOutDevice = -1;
     BuiltInOutputFactory builtInOutput;
+    const PortScan portScan;
 
     static std::atomic<DeviceChangeCallback> deviceChangeCallback;
 };

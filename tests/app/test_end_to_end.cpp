@@ -179,12 +179,11 @@ int main(int argc, char **argv)
         store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
     }
 
-    JackServer server;
-    if (!server.isRunning()) {
-        qCritical("jackd did not start");
+    JackMidiPeer peer("orvelle-peer");
+    if (!peer.isOpen()) {
+        qCritical("no JACK server to test with");
         return 2;
     }
-    JackMidiPeer peer("orvelle-peer");
     Application app(argc, argv);
     EndToEndTest test(app, peer);
     return QTest::qExec(&test, argc, argv);

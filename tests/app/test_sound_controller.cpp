@@ -16,17 +16,7 @@
 class SoundControllerTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<JackServer> server;
-
 private slots:
-    void init()
-    {
-        server = std::make_unique<JackServer>();
-        QVERIFY2(server->isRunning(), "jackd did not start");
-    }
-
-    void cleanup() { server.reset(); }
-
     void listsEveryInputPortInOrderAndOneOutputPerPort()
     {
         JackMidiPeer first("peer-a");

@@ -3,67 +3,19 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
-#include <QCoreApplication>
-#include <QThread>
-
-#include <atomic>
-#include <cstring>
-
 namespace {
 
 void quiet(const char *) {}
 
 jack_client_t *openClient(const char *name)
 {
+    jack_set_error_function(quiet);
+    jack_set_info_function(quiet);
     jack_status_t status;
     return jack_client_open(name, JackNoStartServer, &status);
 }
 
 } // namespace
-
-JackServer::JackServer()
-{
-    static std::atomic<int> serial{0};
-    serverName = QString("orvelle-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(serial++);
-    jack_set_error_function(quiet);
-    jack_set_info_function(quiet);
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("JACK_NO_AUDIO_RESERVATION", "1");
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start("jackd", {"--no-realtime", "-n", serverName, "-d", "dummy", "-r", QString::number(sampleRate()), "-p",
-                            QString::number(periodFrames())});
-    if (!process.waitForStarted(5000))
-        return;
-    qputenv("JACK_DEFAULT_SERVER", serverName.toLocal8Bit());
-    for (int attempt = 0; attempt < 200 && process.state() == QProcess::Running; ++attempt) {
-        if (jack_client_t *probe = openClient("orvelle-probe")) {
-            jack_client_close(probe);
-            running = true;
-            return;
-        }
-        QThread::msleep(25);
-    }
-}
-
-JackServer::~JackServer()
-{
-    stop();
-}
-
-void JackServer::stop()
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-    running = false;
-}
 
 JackMidiPeer::JackMidiPeer(const char *clientName, bool withKeyboard, bool withSynth)
 {

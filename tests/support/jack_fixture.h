@@ -1,11 +1,10 @@
 #pragma once
 
-// Real MIDI ports for tests: a private JACK server on the dummy driver, and a
-// peer client that owns a MIDI output port (a "keyboard") and a MIDI input
-// port (a "synth") and records what reaches it.
+// Real MIDI ports for tests: a peer client of the JACK server that
+// with-jack.sh started, owning a MIDI output port (a "keyboard") and a MIDI
+// input port (a "synth"), recording what reaches it.
 
 #include <QByteArray>
-#include <QProcess>
 #include <QString>
 
 #include <chrono>
@@ -17,27 +16,6 @@
 
 typedef struct _jack_client jack_client_t;
 typedef struct _jack_port jack_port_t;
-
-class JackServer {
-public:
-    // Starts jackd under a server name of its own and points this process at it
-    // (JACK_DEFAULT_SERVER). Check isRunning().
-    JackServer();
-    ~JackServer();
-    JackServer(const JackServer &) = delete;
-    JackServer &operator=(const JackServer &) = delete;
-
-    bool isRunning() const { return running; }
-    const QString &name() const { return serverName; }
-    int periodFrames() const { return 256; }
-    int sampleRate() const { return 48000; }
-    void stop();
-
-private:
-    QProcess process;
-    QString serverName;
-    bool running = false;
-};
 
 struct ReceivedMessage {
     std::vector<std::uint8_t> bytes;

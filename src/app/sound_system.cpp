@@ -1,0 +1,135 @@
+#include "sound_system.h"
+
+#include "training_session.h"
+
+#include <error.h>
+#include <midi/midi_device_connector.h>
+#include <midi/midi_device_rt.h>
+#include <midi/midi_stream_device.h>
+#include <midi_answer_listener.h>
+
+#include <QCoreApplication>
+
+namespace {
+constexpr std::uint8_t kNoteVelocity = 96;
+constexpr double kQuestionSeconds = 5.0;
+constexpr double kEchoSeconds = 2.0;
+} // namespace
+
+SoundSystem::SoundSystem(Core::SoundController::BuiltInOutputFactory builtInOutput)
+{
+    createSoundController(std::move(builtInOutput));
+}
+
+SoundSystem::~SoundSystem()
+{
+    // The listener goes first: once it is gone no MIDI input reaches the session.
+    answerListener.reset();
+    if (streamDevice && session)
+        streamDevice->RemoveStreamObserver(session);
+    std::atomic_store(&stopOutput, std::shared_ptr<Core::MidiOutDevice>());
+    streamDevice.reset();
+    deviceConnector.reset();
+}
+
+void SoundSystem::createSoundController(Core::SoundController::BuiltInOutputFactory builtInOutput)
+{
+    // Without MIDI ports the program still sounds on its own output, if it has
+    // one, and trains with the on-screen keyboard.
+    try {
+        soundController = std::make_shared<Core::SoundController>(builtInOutput);
+    } catch (const Error &error) {
+        qWarning("Orvelle: MIDI is unavailable (error %d: %s); answer with the on-screen keyboard", error.GetCode(),
+                 qPrintable(error.GetMessage()));
+        soundController = std::make_shared<Core::SoundController>(builtInOutput, Core::SoundController::WithoutPorts);
+    }
+    if (soundController->GetInDeviceCount() > 0)
+        soundController->SetCurrentInDevice(0);
+    if (soundController->GetOutDeviceCount() > 0)
+        soundController->SetCurrentOutDevice(0);
+}
+
+bool SoundSystem::Init(TrainingSession &trainingSession)
+{
+    session = &trainingSession;
+    try {
+        streamDevice = std::make_shared<Core::MidiInStreamDeviceAuto>(std::make_shared<Core::MidiStream>());
+    } catch (const Error &error) {
+        startFailure = QCoreApplication::translate("Application", "%1 (error %2)")
+                           .arg(error.GetMessage())
+                           .arg(error.GetCode());
+        return false;
+    }
+    streamDevice->AddStreamObserver(session);
+    ConnectMidiDevices();
+    return true;
+}
+
+QString SoundSystem::AnsweringInputName() const
+{
+    if (soundController->GetInDeviceCount() == 0)
+        return QString();
+    return soundController->GetInDevice(0)->GetName();
+}
+
+void SoundSystem::ConnectMidiDevices()
+{
+    stopPlayback();
+
+    const int in = soundController->GetCurrentInDevice();
+    if (in == -1) {
+        answerListener.reset();
+    } else {
+        std::shared_ptr<Core::MidiInDevice> device = soundController->GetInDevice(in);
+        if (!session) {
+            // Not started: nobody to answer to yet.
+        } else if (!answerListener) {
+            TrainingSession *answers = session;
+            answerListener = std::make_shared<Core::MidiAnswerListener>(
+                [answers](const Core::MidiEvent &event) { answers->processMidiEvent(event); }, device);
+        } else {
+            answerListener->SetDevice(device);
+        }
+    }
+
+    int out = soundController->GetCurrentOutDevice();
+    if (out == -1) {
+        if (soundController->GetOutDeviceCount() == 0)
+            return;
+        out = 0;
+    }
+    // The new connector is attached before the one it replaces lets go.
+    const auto output = soundController->GetOutDevice(out);
+    deviceConnector = std::make_shared<Core::MidiDeviceConnector>(streamDevice, output);
+    std::atomic_store(&stopOutput, output);
+}
+
+bool SoundSystem::RescanDevices()
+{
+    try {
+        return soundController->RefreshDevices();
+    } catch (const Error &) {
+        return false;
+    }
+}
+
+void SoundSystem::playNote(unsigned note, bool echo)
+{
+    if (!streamDevice)
+        return;
+    const auto number = static_cast<std::uint8_t>(note & 0xFF);
+    auto stream = std::make_shared<Core::MidiStream>();
+    stream->Append(Core::MidiMessage(0x90, 0, number, kNoteVelocity), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x80, 0, number, kNoteVelocity), 0, echo ? kEchoSeconds : kQuestionSeconds);
+    stopPlayback();
+    streamDevice->SetStream(stream);
+    streamDevice->Start();
+}
+
+void SoundSystem::stopPlayback()
+{
+    if (streamDevice)
+        streamDevice->Reset();
+    if (auto output = std::atomic_load(&stopOutput))
+        output->Reset();
+}

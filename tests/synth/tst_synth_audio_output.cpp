@@ -4,6 +4,7 @@
 // with the dummy driver to give the synthesiser somewhere to play.
 
 #include "capture.h"
+#include "check.h"
 #include "jack_server.h"
 
 #include <midi_device_synth.h>
@@ -11,8 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -36,115 +37,90 @@ MidiMessage NoteOn(int note)
     return MidiMessage(0x90, 0, static_cast<std::uint8_t>(note), 96);
 }
 
-} // namespace
+// The cases run in order and share these.
+std::unique_ptr<SynthTest::WarningLog> warnings;
+std::unique_ptr<MidiOutSynthDevice> earlyDevice; // made before any server ran
+std::unique_ptr<SynthTest::JackServer> jack;
 
-class SynthAudioOutputTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void withoutOutputTheDeviceStaysUsableAndQuiet();
-    void openPicksUpAServerStartedLater();
-    void notesSoundThroughJackAndResetStopsThem();
-    void sendAndResetFromTwoThreadsWhileJackPlays();
-
-private:
-    std::unique_ptr<SynthTest::WarningLog> warnings;
-    std::unique_ptr<MidiOutSynthDevice> earlyDevice; // made before any server ran
-    std::unique_ptr<SynthTest::JackServer> jack;
-};
-
-void SynthAudioOutputTest::initTestCase()
-{
-    warnings = std::make_unique<SynthTest::WarningLog>();
-}
-
-void SynthAudioOutputTest::cleanupTestCase()
-{
-    earlyDevice.reset();
-    jack.reset();
-}
-
-void SynthAudioOutputTest::withoutOutputTheDeviceStaysUsableAndQuiet()
+void WithoutOutputTheDeviceStaysUsableAndQuiet()
 {
     SynthTest::StderrCapture terminal;
     earlyDevice = std::make_unique<MidiOutSynthDevice>();
     MidiOutSynthDevice &device = *earlyDevice;
-    QCOMPARE(terminal.Finish(), QString()); // no library printed anything
-    QCOMPARE(warnings->Take(), QStringList {QStringLiteral("Orvelle: ") + kUnavailable});
+    SYNTH_CHECK(terminal.Finish() == QString()); // no library printed anything
+    SYNTH_CHECK(warnings->Take() == QStringList {QStringLiteral("Orvelle: ") + kUnavailable});
 
-    QVERIFY(device.HasSoundFont());
-    QVERIFY(!device.IsAudioAvailable());
-    QVERIFY(device.GetAudioOutputName().isEmpty());
-    QCOMPARE(device.GetStatusText(), kUnavailable);
+    SYNTH_CHECK(device.HasSoundFont());
+    SYNTH_CHECK(!device.IsAudioAvailable());
+    SYNTH_CHECK(device.GetAudioOutputName().isEmpty());
+    SYNTH_CHECK(device.GetStatusText() == kUnavailable);
 
     SynthTest::StderrCapture again;
     device.Send(NoteOn(69));
     device.Reset();
     device.Open(); // still nothing to open
-    QCOMPARE(again.Finish(), QString());
-    QVERIFY(!device.IsAudioAvailable());
-    QCOMPARE(warnings->Take(), QStringList());
+    SYNTH_CHECK(again.Finish() == QString());
+    SYNTH_CHECK(!device.IsAudioAvailable());
+    SYNTH_CHECK(warnings->Take() == QStringList());
 
     // With no output to own it, the synthesiser can still be rendered.
     device.Send(NoteOn(69));
     std::vector<float> left(4800), right(4800);
-    QVERIFY(device.Render(left.data(), right.data(), 4800));
-    QVERIFY(*std::max_element(left.begin(), left.end()) > 1e-2f);
+    SYNTH_CHECK(device.Render(left.data(), right.data(), 4800));
+    SYNTH_CHECK(*std::max_element(left.begin(), left.end()) > 1e-2f);
     device.Reset();
 }
 
-void SynthAudioOutputTest::openPicksUpAServerStartedLater()
+void OpenPicksUpAServerStartedLater()
 {
-    QVERIFY(earlyDevice);
+    SYNTH_CHECK(earlyDevice);
     jack = std::make_unique<SynthTest::JackServer>(JackServerName(), 48000, 128);
-    QVERIFY2(jack->Started(), "jackd (package jackd2) did not start");
+    SYNTH_CHECK(jack->Started());
 
     SynthTest::StderrCapture terminal;
-    QTRY_VERIFY_WITH_TIMEOUT((earlyDevice->Open(), earlyDevice->IsAudioAvailable()), 30000);
-    QCOMPARE(terminal.Finish(), QString());
-    QCOMPARE(earlyDevice->GetAudioOutputName(), QStringLiteral("JACK"));
-    QCOMPARE(earlyDevice->GetStatusText(), QStringLiteral("playing TimGM6mb.sf2 through JACK"));
-    QCOMPARE(warnings->Take(), QStringList());
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return (earlyDevice->Open(), earlyDevice->IsAudioAvailable()); }, 30000));
+    SYNTH_CHECK(terminal.Finish() == QString());
+    SYNTH_CHECK(earlyDevice->GetAudioOutputName() == QStringLiteral("JACK"));
+    SYNTH_CHECK(earlyDevice->GetStatusText() == QStringLiteral("playing TimGM6mb.sf2 through JACK"));
+    SYNTH_CHECK(warnings->Take() == QStringList());
 
     // The audio output owns the synthesiser now.
     std::vector<float> left(256, 1.0f), right(256, 1.0f);
-    QVERIFY(!earlyDevice->Render(left.data(), right.data(), 256));
-    QCOMPARE(*std::max_element(left.begin(), left.end()), 0.0f);
+    SYNTH_CHECK(!earlyDevice->Render(left.data(), right.data(), 256));
+    SYNTH_CHECK(*std::max_element(left.begin(), left.end()) == 0.0f);
 }
 
-void SynthAudioOutputTest::notesSoundThroughJackAndResetStopsThem()
+void NotesSoundThroughJackAndResetStopsThem()
 {
-    QVERIFY(jack && jack->Started());
+    SYNTH_CHECK(jack && jack->Started());
     earlyDevice.reset();
     SynthTest::StderrCapture terminal;
     MidiOutSynthDevice device;
-    QCOMPARE(terminal.Finish(), QString());
-    QCOMPARE(warnings->Take(), QStringList());
-    QCOMPARE(device.GetAudioOutputName(), QStringLiteral("JACK"));
-    QCOMPARE(device.GetSampleRate(), 48000);
+    SYNTH_CHECK(terminal.Finish() == QString());
+    SYNTH_CHECK(warnings->Take() == QStringList());
+    SYNTH_CHECK(device.GetAudioOutputName() == QStringLiteral("JACK"));
+    SYNTH_CHECK(device.GetSampleRate() == 48000);
 
     SynthTest::JackListener listener("orvelle-synth-listener");
-    QVERIFY(listener.IsOpen());
-    QCOMPARE(listener.ConnectFrom("^Orvelle"), 2);
-    QTRY_VERIFY_WITH_TIMEOUT(listener.SilentPeriods() > 20, 10000);
+    SYNTH_CHECK(listener.IsOpen());
+    SYNTH_CHECK(listener.ConnectFrom("^Orvelle") == 2);
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 20; }, 10000));
 
     // An organ holds its note for as long as the key is down, so only the
     // reset can bring the silence awaited below.
     device.Send(MidiMessage(0xC0, 0, 19, 0));
     device.Send(NoteOn(69));
     float heard = 0.0f;
-    QTRY_VERIFY_WITH_TIMEOUT((heard = std::max(heard, listener.TakePeak())) > 1e-2f, 10000);
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return (heard = std::max(heard, listener.TakePeak())) > 1e-2f; }, 10000));
     device.Reset();
-    QTRY_VERIFY_WITH_TIMEOUT(listener.SilentPeriods() > 50, 10000);
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 50; }, 10000));
 }
 
-void SynthAudioOutputTest::sendAndResetFromTwoThreadsWhileJackPlays()
+void SendAndResetFromTwoThreadsWhileJackPlays()
 {
-    QVERIFY(jack && jack->Started());
+    SYNTH_CHECK(jack && jack->Started());
     MidiOutSynthDevice device;
-    QVERIFY(device.IsAudioAvailable());
+    SYNTH_CHECK(device.IsAudioAvailable());
 
     // The timer thread plays notes while another thread stops playback.
     std::atomic<bool> done {false};
@@ -169,9 +145,11 @@ void SynthAudioOutputTest::sendAndResetFromTwoThreadsWhileJackPlays()
     player.join();
     stopper.join();
     device.Reset();
-    QVERIFY(device.IsAudioAvailable());
-    QCOMPARE(warnings->Take(), QStringList());
+    SYNTH_CHECK(device.IsAudioAvailable());
+    SYNTH_CHECK(warnings->Take() == QStringList());
 }
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -186,8 +164,15 @@ int main(int argc, char *argv[])
 
     QCoreApplication app(argc, argv);
     qputenv("JACK_DEFAULT_SERVER", JackServerName().toUtf8());
-    SynthAudioOutputTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+    warnings = std::make_unique<SynthTest::WarningLog>();
 
-#include "tst_synth_audio_output.moc"
+    SynthTest::RunCase("withoutOutputTheDeviceStaysUsableAndQuiet", WithoutOutputTheDeviceStaysUsableAndQuiet);
+    SynthTest::RunCase("openPicksUpAServerStartedLater", OpenPicksUpAServerStartedLater);
+    SynthTest::RunCase("notesSoundThroughJackAndResetStopsThem", NotesSoundThroughJackAndResetStopsThem);
+    SynthTest::RunCase("sendAndResetFromTwoThreadsWhileJackPlays", SendAndResetFromTwoThreadsWhileJackPlays);
+
+    earlyDevice.reset();
+    jack.reset();
+    warnings.reset();
+    return SynthTest::FailureCount() == 0 ? 0 : 1;
+}

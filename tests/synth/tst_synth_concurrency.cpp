@@ -2,11 +2,10 @@
 // thread, the thread that stops playback and an audio thread would: no
 // crash, no data race, and a device that still works afterwards.
 
+#include "check.h"
 #include "pitch.h"
 
 #include <midi_device_synth.h>
-
-#include <QtTest>
 
 #include <atomic>
 #include <thread>
@@ -15,17 +14,12 @@
 using Core::MidiMessage;
 using Core::MidiOutSynthDevice;
 
-class SynthConcurrencyTest : public QObject {
-    Q_OBJECT
+namespace {
 
-private slots:
-    void sendResetAndRenderTogether();
-};
-
-void SynthConcurrencyTest::sendResetAndRenderTogether()
+void SendResetAndRenderTogether()
 {
     MidiOutSynthDevice device(MidiOutSynthDevice::Output::Offline);
-    QVERIFY(device.HasSoundFont());
+    SYNTH_CHECK(device.HasSoundFont());
     std::atomic<int> running {2};
 
     std::thread player([&] {
@@ -57,11 +51,16 @@ void SynthConcurrencyTest::sendResetAndRenderTogether()
     left.assign(4800, 0.0f);
     right.assign(4800, 0.0f);
     device.Render(left.data(), right.data(), 4800);
-    QVERIFY(SynthTest::Peak(left, 0, left.size()) < 1e-4f);
+    SYNTH_CHECK(SynthTest::Peak(left, 0, left.size()) < 1e-4f);
     device.Send(MidiMessage(0x90, 0, 69, 96));
     device.Render(left.data(), right.data(), 4800);
-    QVERIFY(SynthTest::Peak(left, 0, left.size()) > 1e-2f);
+    SYNTH_CHECK(SynthTest::Peak(left, 0, left.size()) > 1e-2f);
 }
 
-QTEST_GUILESS_MAIN(SynthConcurrencyTest)
-#include "tst_synth_concurrency.moc"
+} // namespace
+
+int main()
+{
+    SynthTest::RunCase("sendResetAndRenderTogether", SendResetAndRenderTogether);
+    return SynthTest::FailureCount() == 0 ? 0 : 1;
+}

@@ -20,6 +20,7 @@ public:
 
     bool Started() const;
     QString Output() const;
+    qint64 ProcessId() const { return process.processId(); }
 
 private:
     mutable QProcess process;

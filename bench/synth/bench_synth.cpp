@@ -7,7 +7,7 @@
 
 #include "jack_server.h"
 
-#include <midi_device_synth.h>
+#include <synth/midi_device_synth.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -199,8 +199,8 @@ void MeasureJack()
     SynthTest::JackServer server(QString::fromUtf8(qgetenv("JACK_DEFAULT_SERVER")), rate, period);
     std::printf("\n== Live output through a JACK server (dummy driver, %d frames at %d Hz, 2 periods)\n", period,
                 rate);
-    if (!server.Started()) {
-        std::printf("  jackd did not start\n");
+    if (!server.WaitUntilReady(20000)) {
+        std::printf("  jackd did not become ready:\n%s\n", qUtf8Printable(server.Output()));
         return;
     }
     std::unique_ptr<MidiOutSynthDevice> device;

@@ -12,7 +12,7 @@
 
 namespace SynthTest {
 
-JackServer::JackServer(const QString &name, int sampleRate, int periodSize)
+JackServer::JackServer(const QString &name, int sampleRate, int periodSize) : name(name)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("JACK_NO_AUDIO_RESERVATION"), QStringLiteral("1"));
@@ -42,6 +42,28 @@ JackServer::~JackServer()
 bool JackServer::Started() const
 {
     return process.state() == QProcess::Running;
+}
+
+bool JackServer::WaitUntilReady(int timeoutMilliseconds)
+{
+    const QByteArray serverName = name.toUtf8();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+    // Failed attempts print "Cannot connect to server socket"; not news here.
+    jack_set_error_function([](const char *) {});
+    bool ready = false;
+    while (!ready && Started() && std::chrono::steady_clock::now() < deadline) {
+        jack_status_t status {};
+        jack_client_t *client = jack_client_open("orvelle-synth-ready", jack_options_t(JackNoStartServer | JackServerName),
+                                                 &status, serverName.constData());
+        if (client) {
+            jack_client_close(client);
+            ready = true;
+        } else {
+            process.waitForFinished(50);
+        }
+    }
+    jack_set_error_function(nullptr);
+    return ready;
 }
 
 QString JackServer::Output() const

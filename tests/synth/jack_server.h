@@ -19,10 +19,15 @@ public:
     JackServer &operator=(const JackServer &) = delete;
 
     bool Started() const;
+    // Waits until clients can connect; false if the server exits first
+    // (JACK refuses to run more than eight servers at once) or the time passes.
+    bool WaitUntilReady(int timeoutMilliseconds);
+    // What the server printed so far.
     QString Output() const;
     qint64 ProcessId() const { return process.processId(); }
 
 private:
+    const QString name;
     mutable QProcess process;
 };
 

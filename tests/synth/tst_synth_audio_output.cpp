@@ -7,7 +7,7 @@
 #include "check.h"
 #include "jack_server.h"
 
-#include <midi_device_synth.h>
+#include <synth/midi_device_synth.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -75,7 +76,10 @@ void OpenPicksUpAServerStartedLater()
 {
     SYNTH_CHECK(earlyDevice);
     jack = std::make_unique<SynthTest::JackServer>(JackServerName(), 48000, 128);
-    SYNTH_CHECK(jack->Started());
+    const bool ready = jack->WaitUntilReady(20000);
+    if (!ready)
+        std::printf("jackd did not become ready:\n%s\n", qUtf8Printable(jack->Output()));
+    SYNTH_CHECK(ready);
 
     SynthTest::StderrCapture terminal;
     SYNTH_CHECK(SynthTest::WaitUntil([&] { return (earlyDevice->Open(), earlyDevice->IsAudioAvailable()); }, 30000));

@@ -5,7 +5,7 @@
 #include "check.h"
 #include "pitch.h"
 
-#include <midi_device_synth.h>
+#include <synth/midi_device_synth.h>
 
 #include <atomic>
 #include <thread>

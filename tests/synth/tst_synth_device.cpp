@@ -4,7 +4,7 @@
 #include "capture.h"
 #include "pitch.h"
 
-#include <midi_device_synth.h>
+#include <synth/midi_device_synth.h>
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -25,6 +25,9 @@ namespace Core {
 //
 // Send, Reset, SetGain and Render may be called from any thread; Send and
 // Reset exclude each other, so a reset is never interleaved with a note.
+// Construct it and call Open on the GUI thread, before MIDI ports are opened
+// where possible: while ALSA and JACK are tried, their process-wide error
+// printers are briefly replaced.
 class MidiOutSynthDevice : public MidiOutDevice {
 public:
     enum class Output {

@@ -21,9 +21,18 @@ void SendResetAndRenderTogether()
     MidiOutSynthDevice device(MidiOutSynthDevice::Output::Offline);
     SYNTH_CHECK(device.HasSoundFont());
     std::atomic<int> running {2};
+    std::atomic<int> blocksRendered {0};
+    // Paced by the rendering, as the real threads are by time: a note per
+    // block and a reset every third. Unpaced, the senders could outrun the
+    // renderer until FluidSynth's event queue overflows and drops events.
+    auto waitForBlocks = [&](int count) {
+        while (blocksRendered < count)
+            std::this_thread::yield();
+    };
 
     std::thread player([&] {
-        for (int i = 0; i < 400; ++i) {
+        for (int i = 0; i < 300; ++i) {
+            waitForBlocks(i);
             const auto note = static_cast<std::uint8_t>(24 + i % 84);
             device.Send(MidiMessage(0x90, 0, note, 96));
             device.Send(MidiMessage(0xE0, 0, 0x00, static_cast<std::uint8_t>(i % 128)));
@@ -32,7 +41,8 @@ void SendResetAndRenderTogether()
         --running;
     });
     std::thread stopper([&] {
-        for (int i = 0; i < 150; ++i) {
+        for (int i = 0; i < 100; ++i) {
+            waitForBlocks(3 * i);
             device.Reset();
             device.SetGain((i % 11) / 10.0);
             device.GetStatusText();
@@ -40,8 +50,10 @@ void SendResetAndRenderTogether()
         --running;
     });
     std::vector<float> left(128), right(128);
-    while (running > 0)
+    while (running > 0) {
         device.Render(left.data(), right.data(), 128);
+        ++blocksRendered;
+    }
     player.join();
     stopper.join();
 

@@ -83,6 +83,7 @@ private slots:
     void releasedNoteFadesToSilence_data();
     void releasedNoteFadesToSilence();
     void resetSilencesAtOnceAndRestoresVolume();
+    void programChangeChangesTheInstrument_data();
     void programChangeChangesTheInstrument();
     void malformedNoteOnsMakeNoSound_data();
     void malformedNoteOnsMakeNoSound();
@@ -180,15 +181,25 @@ void SynthDeviceTest::resetSilencesAtOnceAndRestoresVolume()
     QVERIFY(Peak(RenderSeconds(*device, 0.2), 0, SIZE_MAX) > kAudible);
 }
 
+void SynthDeviceTest::programChangeChangesTheInstrument_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::newRow("channel 1") << 0;
+    // Not a drum channel here: a program change picks a melodic instrument.
+    QTest::newRow("channel 10") << 9;
+}
+
 void SynthDeviceTest::programChangeChangesTheInstrument()
 {
+    QFETCH(int, channel);
+    const auto ch = static_cast<std::uint8_t>(channel);
     auto piano = NewOfflineDevice();
-    piano->Send(NoteOn(69));
+    piano->Send(NoteOn(69, channel));
     const std::vector<float> pianoSound = RenderSeconds(*piano, 0.4);
 
     auto flute = NewOfflineDevice();
-    flute->Send(Bytes({0xC0, 73}));
-    flute->Send(NoteOn(69));
+    flute->Send(Bytes({static_cast<std::uint8_t>(0xC0 | ch), 73}));
+    flute->Send(NoteOn(69, channel));
     const std::vector<float> fluteSound = RenderSeconds(*flute, 0.4);
 
     double difference = 0.0;

@@ -95,20 +95,23 @@ void MidiOutSynthDevice::CreateSynth()
     if (!settings)
         return;
     fluid_settings_t *s = settings.get();
-    fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(s, "synth.gain", kDefaultGain * kSynthGainAtFullScale);
+    // A refused setting means a FluidSynth whose names differ from these.
+    auto check = [](int result, const char *name) {
+        if (result == FLUID_FAILED)
+            qCDebug(lcSynth, "FluidSynth refused the setting %s", name);
+    };
+    check(fluid_settings_setnum(s, "synth.sample-rate", kSampleRate), "synth.sample-rate");
+    check(fluid_settings_setnum(s, "synth.gain", kDefaultGain * kSynthGainAtFullScale), "synth.gain");
     // A dry tone: chorus detunes copies of the note, and the reverb tail of
     // a stopped note would still ring under the next question (all sound
     // off does not clear it).
-    fluid_settings_setint(s, "synth.chorus.active", 0);
-    fluid_settings_setint(s, "synth.reverb.active", 0);
-    // Every channel plays the piano, channel 10 included.
-    fluid_settings_setint(s, "synth.drums-channel.active", 0);
-    fluid_settings_setint(s, "audio.period-size", kPeriodSize);
-    fluid_settings_setint(s, "audio.periods", kPeriods);
-    fluid_settings_setstr(s, "audio.jack.id", "Orvelle");
+    check(fluid_settings_setint(s, "synth.chorus.active", 0), "synth.chorus.active");
+    check(fluid_settings_setint(s, "synth.reverb.active", 0), "synth.reverb.active");
+    check(fluid_settings_setint(s, "audio.period-size", kPeriodSize), "audio.period-size");
+    check(fluid_settings_setint(s, "audio.periods", kPeriods), "audio.periods");
+    check(fluid_settings_setstr(s, "audio.jack.id", "Orvelle"), "audio.jack.id");
     // Without this the JACK output would sound nowhere until someone wires it.
-    fluid_settings_setint(s, "audio.jack.autoconnect", 1);
+    check(fluid_settings_setint(s, "audio.jack.autoconnect", 1), "audio.jack.autoconnect");
     synth.reset(new_fluid_synth(s));
 }
 
@@ -132,8 +135,12 @@ void MidiOutSynthDevice::SelectPianoOnAllChannels()
 {
     if (!HasSoundFont())
         return;
-    for (int channel = 0; channel < kChannels; ++channel)
+    // Channel 10 too: no drum channel here, so a program change on any
+    // channel picks a melodic instrument.
+    for (int channel = 0; channel < kChannels; ++channel) {
+        fluid_synth_set_channel_type(synth.get(), channel, CHANNEL_TYPE_MELODIC);
         fluid_synth_program_select(synth.get(), channel, soundFontId, 0, kPianoProgram);
+    }
 }
 
 void MidiOutSynthDevice::OpenAudioOutput()
@@ -174,6 +181,8 @@ void MidiOutSynthDevice::Reset()
     if (!HasSoundFont())
         return;
     std::lock_guard<std::mutex> lock(mutex);
+    if (!IsPlayedLocked())
+        return;
     fluid_synth_t *s = synth.get();
     for (int channel = 0; channel < kChannels; ++channel) {
         fluid_synth_cc(s, channel, kControlAllSoundOff, 0);
@@ -197,7 +206,8 @@ void MidiOutSynthDevice::Send(const MidiMessage &message)
     if (!IsDataByte(message.data1) || (needed == 3 && !IsDataByte(message.data2)))
         return;
     std::lock_guard<std::mutex> lock(mutex);
-    SendLocked(message);
+    if (IsPlayedLocked())
+        SendLocked(message);
 }
 
 void MidiOutSynthDevice::SendLocked(const MidiMessage &message)
@@ -255,13 +265,20 @@ bool MidiOutSynthDevice::Render(float *left, float *right, int frames)
     if (!left || !right || frames <= 0)
         return frames == 0;
     std::lock_guard<std::mutex> lock(mutex);
-    if (audio.driver || !synth) {
+    if (output != Output::Offline || !synth) {
         std::fill(left, left + frames, 0.0f);
         std::fill(right, right + frames, 0.0f);
-        return !audio.driver;
+        return output == Output::Offline;
     }
     fluid_synth_write_float(synth.get(), frames, left, 0, 1, right, 0, 1);
     return true;
+}
+
+bool MidiOutSynthDevice::IsPlayedLocked() const
+{
+    // Messages for a synthesiser that nothing renders would only pile up in
+    // its event queue (and fill it) until an output opens.
+    return output == Output::Offline || audio.driver;
 }
 
 bool MidiOutSynthDevice::IsAudioAvailable() const

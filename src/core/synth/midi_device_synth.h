@@ -57,16 +57,17 @@ public:
     // All sound off, reset controllers and full channel volume on all 16
     // channels; programs stay as they are.
     void Reset() override;
-    // Plays channel messages; system messages and malformed ones are ignored.
+    // Plays channel messages; system messages and malformed ones are ignored,
+    // and so is everything while no audio output is open (Audio mode).
     void Send(const MidiMessage &message) override;
     // Output gain, 0..1.
     double GetGain() const override;
     // Clamped to 0..1.
     void SetGain(double gain) override;
 
-    // Synthesises frames of stereo audio into the two buffers. Meant for the
-    // Offline mode: while an audio output is running it owns the synthesiser,
-    // and this writes silence and returns false.
+    // Offline mode: synthesises frames of stereo audio into the two buffers.
+    // In Audio mode the audio output owns the synthesiser; this writes
+    // silence and returns false.
     bool Render(float *left, float *right, int frames);
 
     bool IsOffline() const { return output == Output::Offline; }
@@ -92,6 +93,7 @@ private:
     void LoadFirstSoundFont(const QStringList &candidates);
     void SelectPianoOnAllChannels();
     void OpenAudioOutput();
+    bool IsPlayedLocked() const;
     void SendLocked(const MidiMessage &message);
     QString ProblemText(const QStringList &candidates) const;
 

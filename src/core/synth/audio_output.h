@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+#include <fluidsynth/types.h>
+
+namespace Core {
+
+struct AudioDriverDeleter {
+    void operator()(fluid_audio_driver_t *driver) const;
+};
+using AudioDriverPtr = std::unique_ptr<fluid_audio_driver_t, AudioDriverDeleter>;
+
+struct AudioOutput {
+    AudioDriverPtr driver; // empty when no output opened
+    QString name;          // "PulseAudio", "ALSA" or "JACK"
+};
+
+// Opens the first desktop audio output that works, in the order PulseAudio
+// (which PipeWire also serves), ALSA, JACK, and connects it to the synthesiser.
+// It never starts a sound server: PulseAudio is tried only when its socket
+// exists and JACK only when a server answers. Errors the sound libraries
+// would print go to the lcSynth category instead of the terminal.
+AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *synth);
+
+} // namespace Core

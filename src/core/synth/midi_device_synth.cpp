@@ -1,0 +1,315 @@
+#include "midi_device_synth.h"
+
+#include "synth_log.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QtGlobal>
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+
+namespace Core {
+
+namespace {
+
+constexpr int kChannels = 16;
+constexpr int kControlVolume = 7;
+constexpr int kControlAllSoundOff = 120;
+constexpr int kControlResetAll = 121;
+constexpr int kPianoProgram = 0;
+
+// FluidSynth's gain for a device gain of 1. A piano note at velocity 96 peaks
+// at about 0.24 of full scale at the default gain and below 0.5 at full gain
+// anywhere on the keyboard, which leaves room for louder velocities.
+constexpr double kSynthGainAtFullScale = 2.0;
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("Core::MidiOutSynthDevice", text);
+}
+
+// Bytes a channel message needs, status included.
+int ChannelMessageLength(int type)
+{
+    return type == 0xC0 || type == 0xD0 ? 2 : 3;
+}
+
+bool IsDataByte(std::uint8_t byte)
+{
+    return byte < 0x80;
+}
+
+} // namespace
+
+void MidiOutSynthDevice::SettingsDeleter::operator()(fluid_settings_t *s) const
+{
+    delete_fluid_settings(s);
+}
+
+void MidiOutSynthDevice::SynthDeleter::operator()(fluid_synth_t *s) const
+{
+    delete_fluid_synth(s);
+}
+
+QStringList MidiOutSynthDevice::DefaultSoundFontPaths()
+{
+    return {
+        QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+        QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+        QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
+    };
+}
+
+MidiOutSynthDevice::MidiOutSynthDevice(Output output)
+    : MidiOutSynthDevice(output, DefaultSoundFontPaths())
+{
+}
+
+MidiOutSynthDevice::MidiOutSynthDevice(Output output, const QStringList &soundFontCandidates)
+    : output(output)
+{
+    RouteFluidSynthLog();
+    CreateSynth();
+    if (synth) {
+        LoadFirstSoundFont(soundFontCandidates);
+        SelectPianoOnAllChannels();
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (output == Output::Audio && HasSoundFont())
+            OpenAudioOutput();
+        problem = ProblemText(soundFontCandidates);
+    }
+    if (!problem.isEmpty())
+        qWarning("Orvelle: %s", qUtf8Printable(problem));
+}
+
+MidiOutSynthDevice::~MidiOutSynthDevice() = default;
+
+void MidiOutSynthDevice::CreateSynth()
+{
+    settings.reset(new_fluid_settings());
+    if (!settings)
+        return;
+    fluid_settings_t *s = settings.get();
+    // A refused setting means a FluidSynth whose names differ from these.
+    auto check = [](int result, const char *name) {
+        if (result == FLUID_FAILED)
+            qCDebug(lcSynth, "FluidSynth refused the setting %s", name);
+    };
+    check(fluid_settings_setnum(s, "synth.sample-rate", kSampleRate), "synth.sample-rate");
+    check(fluid_settings_setnum(s, "synth.gain", kDefaultGain * kSynthGainAtFullScale), "synth.gain");
+    // A dry tone: chorus detunes copies of the note, and the reverb tail of
+    // a stopped note would still ring under the next question (all sound
+    // off does not clear it).
+    check(fluid_settings_setint(s, "synth.chorus.active", 0), "synth.chorus.active");
+    check(fluid_settings_setint(s, "synth.reverb.active", 0), "synth.reverb.active");
+    check(fluid_settings_setint(s, "audio.period-size", kPeriodSize), "audio.period-size");
+    check(fluid_settings_setint(s, "audio.periods", kPeriods), "audio.periods");
+    check(fluid_settings_setstr(s, "audio.jack.id", "Orvelle"), "audio.jack.id");
+    // Without this the JACK output would sound nowhere until someone wires it.
+    check(fluid_settings_setint(s, "audio.jack.autoconnect", 1), "audio.jack.autoconnect");
+    synth.reset(new_fluid_synth(s));
+}
+
+void MidiOutSynthDevice::LoadFirstSoundFont(const QStringList &candidates)
+{
+    for (const QString &path : candidates) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        const int id = fluid_synth_sfload(synth.get(), QFile::encodeName(path).constData(), 1);
+        if (id == FLUID_FAILED) {
+            qCDebug(lcSynth, "soundfont %s did not load", qUtf8Printable(path));
+            continue;
+        }
+        soundFontId = id;
+        soundFontPath = path;
+        return;
+    }
+}
+
+void MidiOutSynthDevice::SelectPianoOnAllChannels()
+{
+    if (!HasSoundFont())
+        return;
+    // Channel 10 too: no drum channel here, so a program change on any
+    // channel picks a melodic instrument.
+    for (int channel = 0; channel < kChannels; ++channel) {
+        fluid_synth_set_channel_type(synth.get(), channel, CHANNEL_TYPE_MELODIC);
+        fluid_synth_program_select(synth.get(), channel, soundFontId, 0, kPianoProgram);
+    }
+}
+
+void MidiOutSynthDevice::OpenAudioOutput()
+{
+    audio = OpenDesktopAudioOutput(settings.get(), synth.get());
+}
+
+QString MidiOutSynthDevice::ProblemText(const QStringList &candidates) const
+{
+    if (!synth)
+        return Tr("the synthesizer could not be started; notes will be silent");
+    if (!HasSoundFont()) {
+        return Tr("no General MIDI soundfont found (looked for %1); notes will be silent")
+            .arg(candidates.isEmpty() ? Tr("nothing") : candidates.join(QStringLiteral(", ")));
+    }
+    if (output == Output::Audio && !audio.driver)
+        return Tr("audio output is unavailable (no sound server or sound card); notes will be silent");
+    return QString();
+}
+
+QString MidiOutSynthDevice::GetName() const
+{
+    return QStringLiteral("Built-in synthesizer");
+}
+
+void MidiOutSynthDevice::Open()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (output != Output::Audio || !HasSoundFont() || audio.driver)
+        return;
+    OpenAudioOutput();
+    if (audio.driver)
+        problem.clear();
+}
+
+void MidiOutSynthDevice::Reset()
+{
+    if (!HasSoundFont())
+        return;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!IsPlayedLocked())
+        return;
+    fluid_synth_t *s = synth.get();
+    for (int channel = 0; channel < kChannels; ++channel) {
+        fluid_synth_cc(s, channel, kControlAllSoundOff, 0);
+        fluid_synth_cc(s, channel, kControlResetAll, 0);
+        fluid_synth_cc(s, channel, kControlVolume, 127);
+    }
+}
+
+void MidiOutSynthDevice::Send(const MidiMessage &message)
+{
+    if (!HasSoundFont())
+        return;
+    const std::uint8_t status = message.status;
+    // Running status and system messages (system exclusive included) have no
+    // meaning for this synthesiser.
+    if (status < 0x80 || status >= 0xF0)
+        return;
+    const int needed = ChannelMessageLength(status & 0xF0);
+    if (message.GetLength() < needed)
+        return;
+    if (!IsDataByte(message.data1) || (needed == 3 && !IsDataByte(message.data2)))
+        return;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (IsPlayedLocked())
+        SendLocked(message);
+}
+
+void MidiOutSynthDevice::SendLocked(const MidiMessage &message)
+{
+    fluid_synth_t *s = synth.get();
+    const int channel = message.GetChannel();
+    const int d1 = message.data1;
+    const int d2 = message.data2;
+    switch (message.GetType()) {
+    case 0x80:
+        fluid_synth_noteoff(s, channel, d1);
+        break;
+    case 0x90:
+        if (d2 == 0)
+            fluid_synth_noteoff(s, channel, d1);
+        else
+            fluid_synth_noteon(s, channel, d1, d2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(s, channel, d1, d2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(s, channel, d1, d2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(s, channel, d1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(s, channel, d1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(s, channel, d1 | (d2 << 7));
+        break;
+    default:
+        break;
+    }
+}
+
+double MidiOutSynthDevice::GetGain() const
+{
+    return gain.load();
+}
+
+void MidiOutSynthDevice::SetGain(double value)
+{
+    // NaN compares false both ways; it becomes silence rather than noise.
+    const double clamped = value >= 0.0 ? std::min(value, 1.0) : 0.0;
+    gain.store(clamped);
+    if (synth)
+        fluid_synth_set_gain(synth.get(), static_cast<float>(clamped * kSynthGainAtFullScale));
+}
+
+bool MidiOutSynthDevice::Render(float *left, float *right, int frames)
+{
+    if (!left || !right || frames <= 0)
+        return frames == 0;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (output != Output::Offline || !synth) {
+        std::fill(left, left + frames, 0.0f);
+        std::fill(right, right + frames, 0.0f);
+        return output == Output::Offline;
+    }
+    fluid_synth_write_float(synth.get(), frames, left, 0, 1, right, 0, 1);
+    return true;
+}
+
+bool MidiOutSynthDevice::IsPlayedLocked() const
+{
+    // Messages for a synthesiser that nothing renders would only pile up in
+    // its event queue (and fill it) until an output opens.
+    return output == Output::Offline || audio.driver;
+}
+
+bool MidiOutSynthDevice::IsAudioAvailable() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return static_cast<bool>(audio.driver);
+}
+
+QString MidiOutSynthDevice::GetAudioOutputName() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return audio.driver ? audio.name : QString();
+}
+
+int MidiOutSynthDevice::GetSampleRate() const
+{
+    double rate = kSampleRate;
+    if (settings)
+        fluid_settings_getnum(settings.get(), "synth.sample-rate", &rate);
+    return static_cast<int>(rate);
+}
+
+QString MidiOutSynthDevice::GetStatusText() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!problem.isEmpty())
+        return problem;
+    const QString soundFont = QFileInfo(soundFontPath).fileName();
+    if (output == Output::Offline)
+        return Tr("rendering offline with %1").arg(soundFont);
+    return Tr("playing %1 through %2").arg(soundFont, audio.name);
+}
+
+} // namespace Core

@@ -1,0 +1,197 @@
+#include "jack_server.h"
+
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include <jack/jack.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+
+namespace SynthTest {
+
+JackServer::JackServer(const QString &name, int sampleRate, int periodSize) : name(name)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("JACK_NO_AUDIO_RESERVATION"), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    const int periodMicroseconds = static_cast<int>(1e6 * periodSize / sampleRate);
+    process.start(QStringLiteral("jackd"),
+                  {QStringLiteral("--no-realtime"), QStringLiteral("--name"), name,
+                   QStringLiteral("-d"), QStringLiteral("dummy"),
+                   QStringLiteral("-r"), QString::number(sampleRate),
+                   QStringLiteral("-p"), QString::number(periodSize),
+                   QStringLiteral("-w"), QString::number(periodMicroseconds)});
+    process.waitForStarted(10000);
+}
+
+JackServer::~JackServer()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+bool JackServer::Started() const
+{
+    return process.state() == QProcess::Running;
+}
+
+bool JackServer::WaitUntilReady(int timeoutMilliseconds)
+{
+    const QByteArray serverName = name.toUtf8();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+    // Failed attempts print "Cannot connect to server socket"; not news here.
+    jack_set_error_function([](const char *) {});
+    bool ready = false;
+    while (!ready && Started() && std::chrono::steady_clock::now() < deadline) {
+        jack_status_t status {};
+        jack_client_t *client = jack_client_open("orvelle-synth-ready", jack_options_t(JackNoStartServer | JackServerName),
+                                                 &status, serverName.constData());
+        if (client) {
+            jack_client_close(client);
+            ready = true;
+        } else {
+            process.waitForFinished(50);
+        }
+    }
+    jack_set_error_function(nullptr);
+    return ready;
+}
+
+QString JackServer::Output() const
+{
+    return QString::fromLocal8Bit(process.readAll());
+}
+
+struct JackListener::State {
+    jack_client_t *client = nullptr;
+    jack_port_t *inputs[2] = {nullptr, nullptr};
+    std::atomic<float> peak {0.0f};
+    std::atomic<int> silentPeriods {0};
+    std::atomic<float> threshold {1e-4f};
+    std::atomic<bool> armed {false};
+    std::atomic<std::int64_t> firstSound {0};
+};
+
+namespace {
+
+std::int64_t NowNanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+int Listen(jack_nframes_t frames, void *argument)
+{
+    auto *state = static_cast<JackListener::State *>(argument);
+    const std::int64_t cycleSeen = NowNanoseconds();
+    const float threshold = state->threshold.load();
+    float peak = 0.0f;
+    long firstLoud = -1;
+    for (jack_port_t *port : state->inputs) {
+        const auto *buffer = static_cast<const float *>(jack_port_get_buffer(port, frames));
+        for (jack_nframes_t i = 0; i < frames; ++i) {
+            const float level = std::fabs(buffer[i]);
+            peak = std::max(peak, level);
+            if (level > threshold && (firstLoud < 0 || long(i) < firstLoud))
+                firstLoud = long(i);
+        }
+    }
+    if (peak <= threshold) {
+        state->silentPeriods.fetch_add(1);
+        return 0;
+    }
+    state->silentPeriods.store(0);
+    float previous = state->peak.load();
+    while (peak > previous && !state->peak.compare_exchange_weak(previous, peak)) {
+    }
+    if (state->armed.exchange(false)) {
+        const double rate = jack_get_sample_rate(state->client);
+        state->firstSound.store(cycleSeen + static_cast<std::int64_t>(1e9 * firstLoud / rate));
+    }
+    return 0;
+}
+
+} // namespace
+
+JackListener::JackListener(const char *name) : state(std::make_unique<State>())
+{
+    jack_status_t status {};
+    state->client = jack_client_open(name, JackNoStartServer, &status);
+    if (!state->client)
+        return;
+    state->inputs[0] = jack_port_register(state->client, "in_1", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+    state->inputs[1] = jack_port_register(state->client, "in_2", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+    jack_set_process_callback(state->client, Listen, state.get());
+    jack_activate(state->client);
+}
+
+JackListener::~JackListener()
+{
+    if (!state->client)
+        return;
+    jack_deactivate(state->client);
+    jack_client_close(state->client);
+}
+
+bool JackListener::IsOpen() const
+{
+    return state->client != nullptr;
+}
+
+int JackListener::ConnectFrom(const char *portPattern)
+{
+    if (!state->client)
+        return 0;
+    const char **ports = jack_get_ports(state->client, portPattern, JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
+    int connected = 0;
+    for (int i = 0; ports && ports[i]; ++i) {
+        if (jack_connect(state->client, ports[i], jack_port_name(state->inputs[i % 2])) == 0)
+            ++connected;
+    }
+    jack_free(ports);
+    return connected;
+}
+
+float JackListener::TakePeak()
+{
+    return state->peak.exchange(0.0f);
+}
+
+int JackListener::SilentPeriods() const
+{
+    return state->silentPeriods.load();
+}
+
+std::int64_t JackListener::FirstSoundNanoseconds() const
+{
+    return state->firstSound.load();
+}
+
+void JackListener::Arm(float threshold)
+{
+    state->threshold.store(threshold);
+    state->firstSound.store(0);
+    state->armed.store(true);
+}
+
+int JackListener::SampleRate() const
+{
+    return state->client ? static_cast<int>(jack_get_sample_rate(state->client)) : 0;
+}
+
+int JackListener::PeriodSize() const
+{
+    return state->client ? static_cast<int>(jack_get_buffer_size(state->client)) : 0;
+}
+
+} // namespace SynthTest

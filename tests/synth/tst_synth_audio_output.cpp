@@ -1,0 +1,180 @@
+// The built-in synthesiser's audio output. The test hides every sound server
+// and card of the machine it runs on (no PulseAudio socket, an empty ALSA
+// configuration, a JACK server name of its own), then starts a JACK server
+// with the dummy driver to give the synthesiser somewhere to play.
+
+#include "capture.h"
+#include "check.h"
+#include "jack_server.h"
+
+#include <synth/midi_device_synth.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using Core::MidiMessage;
+using Core::MidiOutSynthDevice;
+
+namespace {
+
+const QString kUnavailable = QStringLiteral(
+    "audio output is unavailable (no sound server or sound card); notes will be silent");
+
+QString JackServerName()
+{
+    return QStringLiteral("orvelle-synth-test-%1").arg(QCoreApplication::applicationPid());
+}
+
+MidiMessage NoteOn(int note)
+{
+    return MidiMessage(0x90, 0, static_cast<std::uint8_t>(note), 96);
+}
+
+// The cases run in order and share these.
+std::unique_ptr<SynthTest::WarningLog> warnings;
+std::unique_ptr<MidiOutSynthDevice> earlyDevice; // made before any server ran
+std::unique_ptr<SynthTest::JackServer> jack;
+
+void WithoutOutputTheDeviceStaysUsableAndQuiet()
+{
+    SynthTest::StderrCapture terminal;
+    earlyDevice = std::make_unique<MidiOutSynthDevice>();
+    MidiOutSynthDevice &device = *earlyDevice;
+    SYNTH_CHECK(terminal.Finish() == QString()); // no library printed anything
+    SYNTH_CHECK(warnings->Take() == QStringList {QStringLiteral("Orvelle: ") + kUnavailable});
+
+    SYNTH_CHECK(device.HasSoundFont());
+    SYNTH_CHECK(!device.IsAudioAvailable());
+    SYNTH_CHECK(device.GetAudioOutputName().isEmpty());
+    SYNTH_CHECK(device.GetStatusText() == kUnavailable);
+
+    SynthTest::StderrCapture again;
+    device.Send(NoteOn(69));
+    device.Reset();
+    device.Open(); // still nothing to open
+    SYNTH_CHECK(again.Finish() == QString());
+    SYNTH_CHECK(!device.IsAudioAvailable());
+    SYNTH_CHECK(warnings->Take() == QStringList());
+
+    // Render belongs to the Offline mode.
+    std::vector<float> left(256, 1.0f), right(256, 1.0f);
+    SYNTH_CHECK(!device.Render(left.data(), right.data(), 256));
+    SYNTH_CHECK(*std::max_element(left.begin(), left.end()) == 0.0f);
+}
+
+void OpenPicksUpAServerStartedLater()
+{
+    SYNTH_CHECK(earlyDevice);
+    jack = std::make_unique<SynthTest::JackServer>(JackServerName(), 48000, 128);
+    const bool ready = jack->WaitUntilReady(20000);
+    if (!ready)
+        std::printf("jackd did not become ready:\n%s\n", qUtf8Printable(jack->Output()));
+    SYNTH_CHECK(ready);
+
+    SynthTest::StderrCapture terminal;
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return (earlyDevice->Open(), earlyDevice->IsAudioAvailable()); }, 30000));
+    SYNTH_CHECK(terminal.Finish() == QString());
+    SYNTH_CHECK(earlyDevice->GetAudioOutputName() == QStringLiteral("JACK"));
+    SYNTH_CHECK(earlyDevice->GetStatusText() == QStringLiteral("playing TimGM6mb.sf2 through JACK"));
+    SYNTH_CHECK(warnings->Take() == QStringList());
+
+    // The audio output owns the synthesiser now.
+    std::vector<float> left(256, 1.0f), right(256, 1.0f);
+    SYNTH_CHECK(!earlyDevice->Render(left.data(), right.data(), 256));
+    SYNTH_CHECK(*std::max_element(left.begin(), left.end()) == 0.0f);
+}
+
+void NotesSoundThroughJackAndResetStopsThem()
+{
+    SYNTH_CHECK(jack && jack->Started());
+    earlyDevice.reset();
+    SynthTest::StderrCapture terminal;
+    MidiOutSynthDevice device;
+    SYNTH_CHECK(terminal.Finish() == QString());
+    SYNTH_CHECK(warnings->Take() == QStringList());
+    SYNTH_CHECK(device.GetAudioOutputName() == QStringLiteral("JACK"));
+    SYNTH_CHECK(device.GetSampleRate() == 48000);
+
+    SynthTest::JackListener listener("orvelle-synth-listener");
+    SYNTH_CHECK(listener.IsOpen());
+    SYNTH_CHECK(listener.ConnectFrom("^Orvelle") == 2);
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 20; }, 10000));
+
+    // An organ holds its note for as long as the key is down, so only the
+    // reset can bring the silence awaited below.
+    device.Send(MidiMessage(0xC0, 0, 19, 0));
+    device.Send(NoteOn(69));
+    float heard = 0.0f;
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return (heard = std::max(heard, listener.TakePeak())) > 1e-2f; }, 10000));
+    device.Reset();
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 50; }, 10000));
+}
+
+void SendAndResetFromTwoThreadsWhileJackPlays()
+{
+    SYNTH_CHECK(jack && jack->Started());
+    MidiOutSynthDevice device;
+    SYNTH_CHECK(device.IsAudioAvailable());
+
+    // The timer thread plays notes while another thread stops playback.
+    std::atomic<bool> done {false};
+    std::thread player([&] {
+        for (int i = 0; i < 300; ++i) {
+            const auto note = static_cast<std::uint8_t>(24 + i % 84);
+            device.Send(NoteOn(note));
+            device.Send(MidiMessage(0x80, 0, note, 96));
+        }
+    });
+    std::thread stopper([&] {
+        for (int i = 0; i < 100; ++i) {
+            device.Reset();
+            device.SetGain((i % 10) / 10.0);
+        }
+        done = true;
+    });
+    while (!done) {
+        device.GetStatusText();
+        device.IsAudioAvailable();
+    }
+    player.join();
+    stopper.join();
+    device.Reset();
+    SYNTH_CHECK(device.IsAudioAvailable());
+    SYNTH_CHECK(warnings->Take() == QStringList());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Hide the machine's own outputs before anything touches them.
+    QTemporaryDir runtimeDir;
+    const QString emptyAlsaConfig = runtimeDir.filePath(QStringLiteral("asound.conf"));
+    QFile(emptyAlsaConfig).open(QIODevice::WriteOnly);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(runtimeDir.filePath(QStringLiteral("config"))));
+    qunsetenv("PULSE_SERVER");
+    qputenv("ALSA_CONFIG_PATH", QFile::encodeName(emptyAlsaConfig));
+
+    QCoreApplication app(argc, argv);
+    qputenv("JACK_DEFAULT_SERVER", JackServerName().toUtf8());
+    warnings = std::make_unique<SynthTest::WarningLog>();
+
+    SynthTest::RunCase("withoutOutputTheDeviceStaysUsableAndQuiet", WithoutOutputTheDeviceStaysUsableAndQuiet);
+    SynthTest::RunCase("openPicksUpAServerStartedLater", OpenPicksUpAServerStartedLater);
+    SynthTest::RunCase("notesSoundThroughJackAndResetStopsThem", NotesSoundThroughJackAndResetStopsThem);
+    SynthTest::RunCase("sendAndResetFromTwoThreadsWhileJackPlays", SendAndResetFromTwoThreadsWhileJackPlays);
+
+    earlyDevice.reset();
+    jack.reset();
+    warnings.reset();
+    return SynthTest::FailureCount() == 0 ? 0 : 1;
+}

@@ -5,11 +5,26 @@
 #include "keyboard_clicks.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
+#include "sound_system.h"
 #include "test_store.h"
 #include "training_session.h"
 
 #include <QQuickItem>
 #include <QtTest>
+
+namespace {
+
+QStringList warnings;
+QtMessageHandler defaultHandler = nullptr;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg)
+        warnings << message;
+    defaultHandler(type, context, message);
+}
+
+} // namespace
 
 class NoMidiTest : public QObject {
     Q_OBJECT
@@ -25,6 +40,18 @@ private slots:
         QObject *box = app.window().rootObject()->findChild<QObject *>("mdev");
         QVERIFY(box);
         QTRY_COMPARE(box->property("currentText").toString(), QStringLiteral("No MIDI found"));
+    }
+
+    void theBuiltInOutputSaysWhyItIsSilent()
+    {
+#ifdef ORVELLE_EXPECT_BUILTIN_SYNTH
+        Core::SoundController *controller = app.sound()->Controller();
+        QCOMPARE(controller->GetOutDeviceCount(), 1);
+        QCOMPARE(controller->GetOutDevice(0)->GetName(), QStringLiteral("Built-in synthesizer"));
+        QCOMPARE(warnings.filter("audio output is unavailable").size(), 1);
+#else
+        QSKIP("built without the built-in synthesiser");
+#endif
     }
 
     void aClickOnTheRightKeyScores()
@@ -59,6 +86,7 @@ int main(int argc, char **argv)
             return 2;
         store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
     }
+    defaultHandler = qInstallMessageHandler(recordWarnings);
     Application app(argc, argv);
     NoMidiTest test(app);
     return QTest::qExec(&test, argc, argv);

@@ -2,7 +2,8 @@
 # Runs a command on a private X display with a window manager, as on a desktop.
 # Usage: with-display.sh [--size WxH] command [args...]
 # The command gets its own DISPLAY, XDG_CONFIG_HOME (an empty settings store)
-# and XDG_RUNTIME_DIR; all of them are removed afterwards.
+# and XDG_RUNTIME_DIR; all of them are removed afterwards. It sees no JACK
+# server but the one with-jack.sh may have started for it.
 set -u
 size=1920x1080
 if [ "${1:-}" = "--size" ]; then size=$2; shift 2; fi
@@ -28,6 +29,9 @@ fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
 
 export XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run"
+# No MIDI unless the caller started a JACK server (with-jack.sh): never a
+# server that happens to run on the machine.
+export JACK_DEFAULT_SERVER="${JACK_DEFAULT_SERVER:-orvelle-no-server-$$}"
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 

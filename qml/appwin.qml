@@ -355,6 +355,7 @@ Rectangle {
                     objectName: "cells"
                     model: cellModel
                     Rectangle {
+                        objectName: "cell"
                         width: cellRow.cellWidth
                         height: timelineStrip.height - 2
                         border.width: 0

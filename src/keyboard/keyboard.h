@@ -1,26 +1,86 @@
 #pragma once
 
+#include "key_layout.h"
+
+#include <QColor>
 #include <QList>
+#include <QMap>
+#include <QMetaType>
+#include <QPointF>
 #include <QQuickPaintedItem>
 
-// Stand-in on-screen keyboard: 52 plain white keys; the painted 88-key item replaces it.
+#include <array>
+
+// What one key shows: its feedback colour and whether it was clicked.
+struct KeyState {
+    int auxValue = 3;         // carried by updateKeysState; never drawn
+    bool auxFlag = true;      // carried by updateKeysState; never drawn
+    bool clicked = false;     // pressed with the mouse since the last clear
+    int keyColor = 0;         // 0 none, 1 green, 2 blue, anything else red
+    bool needsRepaint = true;
+};
+
+using KeysStateMap = QMap<int, KeyState>;
+Q_DECLARE_METATYPE(KeysStateMap)
+
+// The on-screen 88-key piano, A0 (key 0) to C8 (key 87), painted from key
+// images and stretched to the item's size. Clicks come out as key indices.
 class Keyboard : public QQuickPaintedItem {
     Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor)
 public:
     explicit Keyboard(QQuickItem *parent = nullptr);
+    ~Keyboard() override;
 
-    void paint(QPainter *painter) override;
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color) { m_color = color; }
+
+    // Colours the keys of the first list green and those of the second red
+    // (a key in both ends red); colours accumulate until clearKeysState.
     void markKeys(const QList<int> &greenKeys, const QList<int> &redKeys);
+    // Clears colours, clicked marks and the hovered key; the caller repaints.
     void clearKeysState();
 
+    // Key under a point in item pixels, or -1.
+    int keyAt(int x, int y) const;
+    // The image set key `key` is drawn with now.
+    KeyLayout::ImageSet imageSetOf(int key) const;
+    QPointF designScale() const { return m_scale; }
+    int pressedKey() const { return m_pressedKey; }
+    int hoveredKey() const { return m_hoveredKey; }
+    bool fingersMode() const { return m_fingersMode; }
+
+    void paint(QPainter *painter) override;
+
+public slots:
+    void changeFingersMode(bool enabled);
+
 signals:
+    void hover(int index);
     void keyPressed(int key);
     void keyReleased(int key);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void hoverEnterEvent(QHoverEvent *event) override;
+    void hoverMoveEvent(QHoverEvent *event) override;
+    void hoverLeaveEvent(QHoverEvent *event) override;
+    void geometryChanged(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+
+private slots:
+    void updateKeysState(KeysStateMap newState);
 
 private:
-    QList<int> green;
-    QList<int> red;
+    void repaintMarkedKeys();
+    void releaseHeldKey();
+    void drawKey(QPainter *painter, int key);
+
+    QColor m_color;
+    QPointF m_scale{1, 1};
+    int m_pressedKey = -1;
+    int m_hoveredKey = -1;
+    bool m_fingersMode = false;
+    std::array<KeyState, KeyLayout::kKeyCount> m_keys{};
 };

@@ -91,12 +91,14 @@ Rectangle {
         scoreText.text = "0/" + (level * repsPerNote)
     }
 
+    // The strip is prepared before the engine is asked: the very first
+    // question of a run arrives inside startNewSession and must find it ready.
     function startSessionAt(level) {
         difficultyLevel = level
         sessionCorrecAnswers = 0
         sessionIncorrectAnswers = 0
-        appmessenger.startNewSession(level)
         prepareCells(level)
+        appmessenger.startNewSession(level)
         applyMappedColor()
     }
 
@@ -493,9 +495,9 @@ Rectangle {
         onHoveredChanged: root.setPointingCursor(hovered)
         onClicked: {
             if (!sessionstarted) {
-                appmessenger.startNewSession(1)
-                sessionstarted = true
                 root.prepareCells(1)
+                sessionstarted = true
+                appmessenger.startNewSession(1)
                 if (root.colorHintOn)
                     root.applyMappedColor()
             } else {
@@ -572,7 +574,7 @@ Rectangle {
                 anchors.centerIn: parent
                 width: parent.width
                 height: parent.height
-                //TMP color: "blue"
+                color: "blue"
             }
         }
     }

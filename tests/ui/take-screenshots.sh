@@ -75,8 +75,7 @@ sleep 1.2
 shot question-color-hint
 # Answer with a D while level 1 asks only Cs: a wrong answer.
 sleep 2.5
-keys_top=$((HEIGHT - $(footer_height) + 57))
-white=$(( (WIDTH - 60) / 52 ))
-click $((30 + white * 24 + white / 2)) $((HEIGHT - 20))
+# D4 is white key 24 of 52; aim at its middle, low on the key.
+click $((30 + (WIDTH - 60) * 49 / 104)) $((HEIGHT - 20))
 shot wrong-answer
 stop_program

@@ -27,11 +27,26 @@ public:
     QStringList calls;
     QList<uint> sessionLevels;
     QVariantList cursors;
+    QObject *rootObject = nullptr;
+    bool firstQuestionAtOnce = false;
+    uint firstNote = 0;
 
     int count(const QString &call) const { return calls.count(call); }
 
 public slots:
-    void startNewSession(uint maturityLevel) { sessionLevels << maturityLevel; calls << QStringLiteral("startNewSession"); }
+    void startNewSession(uint maturityLevel)
+    {
+        sessionLevels << maturityLevel;
+        calls << QStringLiteral("startNewSession");
+        // The engine plays the very first question of a run at once, from
+        // inside this call.
+        if (firstQuestionAtOnce && rootObject) {
+            firstQuestionAtOnce = false;
+            QVariant unused;
+            QMetaObject::invokeMethod(rootObject, "onCurrentNote", Q_RETURN_ARG(QVariant, unused),
+                                      Q_ARG(QVariant, QVariant(uint(firstNote))));
+        }
+    }
     void replayQuestion() { calls << QStringLiteral("replayQuestion"); }
     void changeCursor(QVariant cursor) { cursors << cursor; }
     void hideWindow() { calls << QStringLiteral("hideWindow"); }

@@ -45,6 +45,7 @@ private slots:
     void answersBeyondTheLastCellOnlyCount();
     void engineLevelChangeRestartsTheStrip();
     void startButtonBeginsThenReplays();
+    void firstQuestionInsideTheSessionStartFindsTheStripReady();
     void colourHintSwitchesAtOnceDuringASession();
     void headerButtons();
 
@@ -330,6 +331,32 @@ void UiDocumentsTest::startButtonBeginsThenReplays()
     click(button);
     QCOMPARE(bridge->count("replayQuestion"), 1);
     QCOMPARE(bridge->sessionLevels.size(), 1);
+}
+
+void UiDocumentsTest::firstQuestionInsideTheSessionStartFindsTheStripReady()
+{
+    // By "Begin here" and by a level click: the question counts as number 1
+    // and shows its colour.
+    for (bool byLevelClick : {false, true}) {
+        cleanup();
+        init();
+        load(false);
+        bridge->rootObject = root();
+        bridge->firstQuestionAtOnce = true;
+        bridge->firstNote = 3;
+        if (byLevelClick)
+            clickLevelStripAt(200);
+        else
+            click(item("startButton"));
+        const int cellCount = byLevelClick ? 14 : 7;
+        QCOMPARE(cells().size(), cellCount);
+        QCOMPARE(text("scoreText"), QString("1/%1").arg(cellCount));
+        QCOMPARE(item("startButton")->property("text").toString(), QString("Replay note"));
+        QCOMPARE(root()->property("color").value<QColor>(), QColor("#009A00"));
+        callRoot("onAnswerRecieved", QVariant(true), QVariant(uint(0)));
+        QCOMPARE(cells().at(0)->property("color").value<QColor>(), QColor("green"));
+        QCOMPARE(text("percentText"), QString("100%"));
+    }
 }
 
 void UiDocumentsTest::colourHintSwitchesAtOnceDuringASession()

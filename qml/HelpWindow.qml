@@ -129,6 +129,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         color: "white"
         font.pixelSize: 16
+        lineHeight: 1.25
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignTop

@@ -40,6 +40,7 @@ private slots:
 
     void loadsCleanlyAndTakesTheDeviceListLater();
     void levelStripClickSelectsTheLevelUnderTheMouse();
+    void levelStripHintsOnlyOverItsCells();
     void levelSessionPreparesCellsAndMarkers();
     void questionsAndAnswersUpdateTheProgressStrip();
     void answersBeyondTheLastCellOnlyCount();
@@ -200,6 +201,35 @@ void UiDocumentsTest::levelStripClickSelectsTheLevelUnderTheMouse()
     QCOMPARE(level.toInt(), 12);
     QMetaObject::invokeMethod(root(), "levelAt", Q_RETURN_ARG(QVariant, level), Q_ARG(QVariant, 1086), Q_ARG(QVariant, 1217));
     QCOMPARE(level.toInt(), -1);
+}
+
+void UiDocumentsTest::levelStripHintsOnlyOverItsCells()
+{
+    load(false);
+    auto *strip = item("levelStrip");
+    auto *tooltip = item("levelTooltip");
+    const auto moveTo = [&](qreal x, qreal y) {
+        QTest::mouseMove(view.get(), strip->mapToScene(QPointF(x, y)).toPoint());
+    };
+    moveTo(100, -20);  // above the strip
+    QVERIFY(!tooltip->isVisible());
+
+    bridge->cursors.clear();
+    moveTo(500, 40);
+    QTRY_VERIFY(tooltip->isVisible());
+    QCOMPARE(tooltip->mapToItem(strip, QPointF(0, 0)), QPointF(500, 40));
+    QCOMPARE(bridge->cursors.last().toInt(), int(Qt::PointingHandCursor));
+    moveTo(900, 50);  // the tooltip stays where the mouse came in
+    QCOMPARE(tooltip->mapToItem(strip, QPointF(0, 0)), QPointF(500, 40));
+
+    moveTo(2300, 50);  // over the picture
+    QTRY_VERIFY(!tooltip->isVisible());
+    QCOMPARE(bridge->cursors.last().toInt(), int(Qt::ArrowCursor));
+    moveTo(2000, 50);
+    QTRY_VERIFY(tooltip->isVisible());
+    moveTo(2000, strip->height() + 300);  // out of the strip
+    QTRY_VERIFY(!tooltip->isVisible());
+    QCOMPARE(bridge->cursors.last().toInt(), int(Qt::ArrowCursor));
 }
 
 void UiDocumentsTest::levelSessionPreparesCellsAndMarkers()

@@ -545,10 +545,10 @@ Rectangle {
                               : control.hovered ? "qrc:/res/dropdown_h.png" : "qrc:/res/dropdown_n.png"
                     }
                 }
+                padding { left: 5; top: 0; right: 0; bottom: 0 }
                 label: Item {
                     implicitWidth: control.width - 35
                     Text {
-                        x: 5 - 3   // the style already insets the label a little
                         width: control.width - 35
                         anchors.verticalCenter: parent.verticalCenter
                         text: control.currentText

@@ -454,6 +454,10 @@ void UiDocumentsTest::headerButtons()
     QVERIFY(!item("helpWindow")->isVisible());
     click(item("helpButton"));
     QVERIFY(item("helpWindow")->isVisible());
+
+    QSignalSpy quit(view->engine(), &QQmlEngine::quit);
+    click(item("closeButton"));
+    QCOMPARE(quit.count(), 1);
 }
 
 // ---- help window ----

@@ -103,8 +103,8 @@ QImage helpIcon(State s)
     iconBackdrop(p, s);
     p.setPen(QPen(iconColour(s), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(9.5, 9.5, 18, 18));
-    drawCentredText(p, QRectF(9.5, 9.5, 18, 18.5), "?", uiFont(15, QFont::Bold), iconColour(s));
+    p.drawEllipse(QRectF(8.5, 8.5, 20, 20));
+    drawCentredText(p, QRectF(8.5, 8.5, 20, 20.5), "?", uiFont(15, QFont::Bold), iconColour(s));
     return image;
 }
 
@@ -229,11 +229,11 @@ QImage marker()
     QPainter p(&image);
     preparePainter(p);
     QPainterPath path;
-    path.addRoundedRect(QRectF(0.5, 5.5, 47, 18), 5, 5);
+    path.addRoundedRect(QRectF(0.5, 6.5, 47, 17), 5, 5);
     QPainterPath pointer;
-    pointer.moveTo(18, 6.5);
-    pointer.lineTo(24, 0.5);
-    pointer.lineTo(30, 6.5);
+    pointer.moveTo(16, 7.5);
+    pointer.lineTo(24, 0);
+    pointer.lineTo(32, 7.5);
     pointer.closeSubpath();
     path = path.united(pointer);
     p.setPen(Qt::NoPen);

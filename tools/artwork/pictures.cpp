@@ -85,10 +85,10 @@ QImage levelStrip(int n)
         p.setPen(QPen(border, level > n ? 2 : 1));
         p.setBrush(fill);
         p.drawRoundedRect(cell, 12, 12);
-        QFont small = uiFont(16, QFont::Bold);
-        small.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
-        drawCentredText(p, QRectF(cell.left(), 12, cell.width(), 22), "LEVEL", small, caption);
-        drawCentredText(p, QRectF(cell.left(), 32, cell.width(), 58), QString::number(level),
+        QFont small = uiFont(19, QFont::Bold);
+        small.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+        drawCentredText(p, QRectF(cell.left(), 11, cell.width(), 24), "LEVEL", small, caption);
+        drawCentredText(p, QRectF(cell.left(), 33, cell.width(), 58), QString::number(level),
                         uiFont(46, QFont::Bold), number);
     }
 

@@ -6,10 +6,12 @@
 #include "test_messenger.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QScreen>
 #include <QStringList>
 #include <QtQml>
 #include <QtTest>
@@ -78,6 +80,7 @@ private:
     QObject *root() const { return view->rootObject(); }
     void click(QQuickItem *target, QPointF local = QPointF(-1, -1));
     void clickLevelStripAt(int x);
+    void hoverAt(QPoint scenePos);
     QList<QQuickItem *> cells() const;
     void callRoot(const char *function, const QVariant &a, const QVariant &b = QVariant());
     QString text(const char *name) const { return item(name)->property("text").toString(); }
@@ -90,6 +93,11 @@ void UiDocumentsTest::initTestCase()
 {
     qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
     qmlRegisterType<TestMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
+    // The display's own pointer rests beyond the windows' reach, so that no
+    // window gets an enter event from it that would upset the tests' hovering.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCursor::setPos(screen.bottomRight());
+    QVERIFY(screen.width() > kFullStripWindowWidth + 20 && screen.height() > 1200 + 60);
 }
 
 void UiDocumentsTest::init()
@@ -145,6 +153,11 @@ void UiDocumentsTest::click(QQuickItem *target, QPointF local)
     if (local.x() < 0)
         local = QPointF(target->width() / 2, target->height() / 2);
     QTest::mouseClick(view.get(), Qt::LeftButton, Qt::NoModifier, target->mapToScene(local).toPoint());
+}
+
+void UiDocumentsTest::hoverAt(QPoint scenePos)
+{
+    QTest::mouseMove(view.get(), scenePos);
 }
 
 void UiDocumentsTest::clickLevelStripAt(int x)
@@ -224,9 +237,7 @@ void UiDocumentsTest::levelStripHintsOnlyOverItsCells()
     load(false);
     auto *strip = item("levelStrip");
     auto *tooltip = item("levelTooltip");
-    const auto moveTo = [&](qreal x, qreal y) {
-        QTest::mouseMove(view.get(), strip->mapToScene(QPointF(x, y)).toPoint());
-    };
+    const auto moveTo = [&](qreal x, qreal y) { hoverAt(strip->mapToScene(QPointF(x, y)).toPoint()); };
     moveTo(100, -20);  // above the strip
     QVERIFY(!tooltip->isVisible());
 
@@ -533,6 +544,8 @@ void UiDocumentsTest::holdingAnArrowTurnsExactlyOnePage()
     auto *help = item("helpWindow");
     auto *arrow = item("rightArrow");
     const QPoint at = arrow->mapToScene(QPointF(arrow->width() / 2, arrow->height() / 2)).toPoint();
+    hoverAt(at);
+    QTRY_COMPARE(arrow->property("source").toUrl().toString(), QString("qrc:/res/arrow_right_hover.png"));
     QTest::mousePress(view.get(), Qt::LeftButton, Qt::NoModifier, at);
     QCOMPARE(help->property("currentScreen").toInt(), 1);  // on the press already
     QCOMPARE(arrow->property("source").toUrl().toString(), QString("qrc:/res/arrow_right_pressed.png"));

@@ -15,6 +15,8 @@ packages=(
   timgm6mb-soundfont
   # tests: a display with a window manager, a JACK server, screenshots
   xvfb xauth openbox jackd2 x11-apps imagemagick
+  # screenshots of the running program: clicking and window geometry
+  xdotool x11-utils
   # artwork generator (tools/artwork): the fonts it draws text with
   fonts-dejavu-core
 )

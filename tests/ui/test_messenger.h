@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+// Stands in for the application's bridge: the same slots and properties as
+// the documents see them, recording every call instead of driving an engine.
+class TestMessenger : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool showHelpOnStart READ showHelpOnStart WRITE setShowHelpOnStart)
+    Q_PROPERTY(bool showColorMap READ showColorMap WRITE setShowColorMap)
+    Q_PROPERTY(int maturityLevel READ maturityLevel WRITE setMaturityLevel)
+public:
+    using QObject::QObject;
+
+    bool showHelpOnStart() const { return helpOnStart; }
+    void setShowHelpOnStart(bool value) { helpOnStart = value; calls << QStringLiteral("showHelpOnStart=%1").arg(value); }
+    bool showColorMap() const { return colorMap; }
+    void setShowColorMap(bool value) { colorMap = value; calls << QStringLiteral("showColorMap=%1").arg(value); }
+    int maturityLevel() const { return level; }
+    void setMaturityLevel(int value) { level = value; }
+
+    bool helpOnStart = false;
+    bool colorMap = true;
+    int level = 1;
+    QStringList calls;
+    QList<uint> sessionLevels;
+    QVariantList cursors;
+    QObject *rootObject = nullptr;
+    bool firstQuestionAtOnce = false;
+    uint firstNote = 0;
+
+    int count(const QString &call) const { return calls.count(call); }
+
+public slots:
+    void startNewSession(uint maturityLevel)
+    {
+        sessionLevels << maturityLevel;
+        calls << QStringLiteral("startNewSession");
+        // The engine plays the very first question of a run at once, from
+        // inside this call.
+        if (firstQuestionAtOnce && rootObject) {
+            firstQuestionAtOnce = false;
+            QVariant unused;
+            QMetaObject::invokeMethod(rootObject, "onCurrentNote", Q_RETURN_ARG(QVariant, unused),
+                                      Q_ARG(QVariant, QVariant(uint(firstNote))));
+        }
+    }
+    void replayQuestion() { calls << QStringLiteral("replayQuestion"); }
+    void changeCursor(QVariant cursor) { cursors << cursor; }
+    void hideWindow() { calls << QStringLiteral("hideWindow"); }
+    void showCompanyWebsite() { calls << QStringLiteral("showCompanyWebsite"); }
+};

@@ -26,6 +26,11 @@ public:
     QString OutputPortName() const;
     QString InputPortName() const;
 
+    // Whether a device has connected to the port yet: JACK delivers nothing
+    // over a connection before it is in the graph.
+    bool OutputConnected() const { return out && jack_port_connected(out) > 0; }
+    bool InputConnected() const { return in && jack_port_connected(in) > 0; }
+
     void Send(const Bytes &message);
     std::vector<Bytes> Received() const;
     std::size_t ReceivedCount() const;

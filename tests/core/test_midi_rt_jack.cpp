@@ -101,6 +101,7 @@ private slots:
         EventLog log;
         device.AddObserver(&log);
         device.SetVelocityScale(0.5);
+        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
 
         far->Send({0x90, 60, 100});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 1, 10000);
@@ -143,6 +144,7 @@ private slots:
         MidiInRtDevice device(static_cast<unsigned>(index));
         EventLog log;
         device.AddObserver(&log);
+        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
         far->Send({0x90, 61, 1});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 1, 10000);
         QTest::qWait(50);
@@ -152,6 +154,7 @@ private slots:
 
         device.Reset();
         QVERIFY(device.IsOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
         ChannelState table;
         device.GetChannelState(0, table);
         QCOMPARE(table[61], std::uint8_t(0));
@@ -171,6 +174,7 @@ private slots:
         MidiOutRtDevice device(static_cast<unsigned>(index));
         QVERIFY(device.IsPortOpen());
         QCOMPARE(device.GetName(), far->InputPortName());
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
         device.Reset();
         QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(48), 10000);
         const auto received = far->Received();
@@ -185,6 +189,7 @@ private slots:
     {
         const int index = OutputIndexOf(far->InputPortName());
         MidiOutRtDevice device(static_cast<unsigned>(index));
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
         const std::uint8_t programChange[] = {0xC1, 0x05};
         const std::uint8_t sysex[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
         device.Send(MidiMessage(sysex, sizeof sysex)); // cut short: dropped
@@ -202,6 +207,7 @@ private slots:
     {
         const int index = OutputIndexOf(far->InputPortName());
         MidiOutRtDevice device(static_cast<unsigned>(index));
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
         constexpr int kNotes = 150;
         std::thread player([&device] {
             for (int i = 0; i < kNotes; ++i)
@@ -279,6 +285,7 @@ private slots:
         stream->Append(MidiMessage(0x90, 0, 60, 96), 0, 0.0);
         stream->Append(MidiMessage(0x80, 0, 60, 96), 0, 0.1);
         auto player = std::make_shared<MidiInStreamDeviceAuto>();
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
         {
             MidiDeviceConnector connector(player, output);
             player->SetStream(stream);

@@ -257,6 +257,9 @@ private slots:
         QVERIFY(MidiBackend::IsOwnPortName("RtMidi Input Client:RtMidi Input 130:0"));
         QVERIFY(!MidiBackend::IsOwnPortName("orvelle-test:out"));
         QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Output Client:synth"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Output Client-x:RtMidi Output"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Input Client:RtMidi Input 130:"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Input"));
     }
 
     void closeAndResetWhileMessagesArrive()

@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <mutex>
-#include <regex>
 
 namespace Core {
 namespace MidiBackend {
@@ -164,12 +163,54 @@ std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api)
     return out;
 }
 
+namespace {
+
+bool IsDigits(const std::string &text, std::size_t from, std::size_t to)
+{
+    if (from >= to)
+        return false;
+    for (std::size_t i = from; i < to; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+// "<client>" or "<client>-NN" (JACK numbers clients that share a name).
+bool IsOwnClient(const std::string &client)
+{
+    for (const std::string own : {kInputClient, kOutputClient}) {
+        if (client == own)
+            return true;
+        if (client.size() > own.size() + 1 && client.compare(0, own.size(), own) == 0 &&
+            client[own.size()] == '-' && IsDigits(client, own.size() + 1, client.size()))
+            return true;
+    }
+    return false;
+}
+
+// "<port>", or "<port> <client id>:<port id>" as ALSA names them.
+bool IsOwnPort(const std::string &port)
+{
+    for (const std::string own : {"RtMidi Input", "RtMidi Output"}) {
+        if (port == own)
+            return true;
+        if (port.size() <= own.size() + 1 || port.compare(0, own.size(), own) != 0 || port[own.size()] != ' ')
+            continue;
+        const std::size_t colon = port.find(':', own.size() + 1);
+        if (colon != std::string::npos && IsDigits(port, own.size() + 1, colon) &&
+            IsDigits(port, colon + 1, port.size()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool IsOwnPortName(const std::string &name)
 {
-    // JACK: "<client>[-NN]:<port>"; ALSA adds " <client id>:<port id>".
-    static const std::regex own(
-        "^RtMidi (Input|Output) Client(-[0-9]+)?:RtMidi (Input|Output)( [0-9]+:[0-9]+)?$");
-    return std::regex_match(name, own);
+    const std::size_t colon = name.find(':');
+    return colon != std::string::npos && IsOwnClient(name.substr(0, colon)) && IsOwnPort(name.substr(colon + 1));
 }
 
 std::vector<unsigned> ForeignPorts(RtMidi &midi)

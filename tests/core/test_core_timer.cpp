@@ -1,7 +1,11 @@
 // The process-wide 1 ms timer.
+#include <error.h>
 #include <timer.h>
 
 #include <QtTest>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <memory>
@@ -46,6 +50,16 @@ public:
     std::atomic<bool> unsubscribed{false};
     std::atomic<int> lateTicks{0};
 };
+
+// Bytes of address space the process has mapped now.
+rlim_t MappedBytes()
+{
+    QFile status(QStringLiteral("/proc/self/statm"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = status.readAll().split(' ');
+    return static_cast<rlim_t>(fields.value(0).toULongLong()) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
 
 QString Tags(const std::vector<TaggedObserver::Entry> &log, std::size_t from)
 {
@@ -164,6 +178,42 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(stays.ticks.load() >= target, 10000);
         Timer::Unsubscribe(&stays);
         QCOMPARE(leaves.lateTicks.load(), 0);
+    }
+
+    void failedStartRaisesErrorAndKeepsNoObserver()
+    {
+        CountingObserver refused, later;
+        rlimit original;
+        QVERIFY(getrlimit(RLIMIT_AS, &original) == 0);
+        // Room for small allocations, none for a thread's stack.
+        rlimit tight = original;
+        tight.rlim_cur = MappedBytes() + 512 * 1024;
+        bool raised = false;
+        int code = 0;
+        QString function, message;
+        QVERIFY(setrlimit(RLIMIT_AS, &tight) == 0);
+        try {
+            Timer::Subscribe(&refused);
+        } catch (const Error &error) {
+            raised = true;
+            code = error.GetCode();
+            function = QString::fromLatin1(error.GetFunction());
+            message = error.GetMessage();
+        }
+        QVERIFY(setrlimit(RLIMIT_AS, &original) == 0);
+        if (!raised) {
+            Timer::Unsubscribe(&refused);
+            QSKIP("the thread started despite the address-space limit");
+        }
+        QCOMPARE(code, 1025);
+        QCOMPARE(function, QStringLiteral("Core::Timer::Start"));
+        QCOMPARE(message, QStringLiteral("Error starting timer"));
+        QCOMPARE(Timer::CurrentId(), 0u);
+
+        Timer::Subscribe(&later);
+        QTRY_VERIFY_WITH_TIMEOUT(later.ticks.load() >= 5, 10000);
+        Timer::Unsubscribe(&later);
+        QCOMPARE(refused.ticks.load(), 0);
     }
 
     void subscribeUnsubscribeAndDestroyInATightLoop()

@@ -69,6 +69,20 @@ bool Reachable(RtMidi::Api api)
 // installed RtMidi does not throw; callers check the object's state instead.
 void SwallowError(RtMidiError::Type, const std::string &, void *) {}
 
+std::unique_ptr<RtMidiIn> MakeReachableInput(RtMidi::Api api)
+{
+    auto in = std::make_unique<RtMidiIn>(api, kInputClient, 100);
+    in->setErrorCallback(SwallowError, nullptr);
+    return in;
+}
+
+std::unique_ptr<RtMidiOut> MakeReachableOutput(RtMidi::Api api)
+{
+    auto out = std::make_unique<RtMidiOut>(api, kOutputClient);
+    out->setErrorCallback(SwallowError, nullptr);
+    return out;
+}
+
 unsigned ForeignPortCount(RtMidi &midi)
 {
     return static_cast<unsigned>(ForeignPorts(midi).size());
@@ -91,11 +105,10 @@ ApiProbe Probe(RtMidi::Api api, Choice &choice)
         return probe;
     }
     try {
-        auto in = MakeInput(api);
-        auto out = MakeOutput(api);
-        probe.creatable = in && out;
-        if (probe.creatable)
-            probe.ports = ForeignPortCount(*in) + ForeignPortCount(*out);
+        auto in = MakeReachableInput(api);
+        auto out = MakeReachableOutput(api);
+        probe.creatable = true;
+        probe.ports = ForeignPortCount(*in) + ForeignPortCount(*out);
     } catch (const RtMidiError &error) {
         choice.error = error;
     }
@@ -149,18 +162,14 @@ std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api)
 {
     if (api == RtMidi::UNSPECIFIED || !Reachable(api))
         return nullptr;
-    auto in = std::make_unique<RtMidiIn>(api, kInputClient, 100);
-    in->setErrorCallback(SwallowError, nullptr);
-    return in;
+    return MakeReachableInput(api);
 }
 
 std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api)
 {
     if (api == RtMidi::UNSPECIFIED || !Reachable(api))
         return nullptr;
-    auto out = std::make_unique<RtMidiOut>(api, kOutputClient);
-    out->setErrorCallback(SwallowError, nullptr);
-    return out;
+    return MakeReachableOutput(api);
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -174,6 +176,34 @@ private slots:
         QCOMPARE(remover.calls, 1);
         QCOMPARE(after.Events().size(), std::size_t(2));
         device.RemoveObserver(&after);
+    }
+
+    void removalWaitsForNotificationsInProgress()
+    {
+        // An observer removed on one thread while another is calling it must
+        // not be called once RemoveObserver has returned: it may be destroyed.
+        class Slow : public MidiDeviceObserver {
+        public:
+            void OnMidiEvent(const MidiEvent &) override
+            {
+                inside = true;
+                while (!release.load())
+                    std::this_thread::yield();
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                finished = true;
+            }
+            std::atomic<bool> inside{false}, release{false}, finished{false};
+        };
+        ManualDevice device(nullptr);
+        auto slow = std::make_unique<Slow>();
+        device.AddObserver(slow.get());
+        std::thread publisher([&device] { device.ProcessEvent(NoteOn(60, 1)); });
+        QTRY_VERIFY_WITH_TIMEOUT(slow->inside.load(), 10000);
+        slow->release = true;
+        device.RemoveObserver(slow.get());
+        QVERIFY(slow->finished.load());
+        slow.reset();
+        publisher.join();
     }
 
     void seventeenthObserverIsRefused()

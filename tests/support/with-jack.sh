@@ -49,7 +49,7 @@ fi
 # Should this script be killed outright (a test timeout), the server must not
 # outlive it.
 script_pid=$$
-( while kill -0 "$script_pid" 2>/dev/null; do sleep 1; done; kill "$jack_pid" 2>/dev/null ) &
+( while kill -0 "$script_pid" 2>/dev/null; do sleep 1; done; kill "$jack_pid" 2>/dev/null ) >/dev/null 2>&1 &
 guard_pid=$!
 
 "$@"

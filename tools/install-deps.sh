@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qtbase5-dev qtdeclarative5-dev
   librtmidi-dev libjack-jackd2-dev libfluidsynth-dev
+  libasound2-dev
   # run time: the QML modules the documents import, the soundfont
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls qml-module-qtqml-models2

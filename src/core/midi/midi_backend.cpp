@@ -3,8 +3,12 @@
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <chrono>
 #include <mutex>
+#include <thread>
 
 namespace Core {
 namespace MidiBackend {
@@ -42,8 +46,12 @@ bool AlsaSequencerAvailable()
 
 bool JackServerRunning()
 {
+    // A fresh name each time: a JACK server may refuse a client that opens
+    // right after another of the same name has closed.
+    static std::atomic<unsigned> probes{0};
+    const std::string name = "orvelle-probe-" + std::to_string(getpid()) + "-" + std::to_string(probes++);
     jack_status_t status;
-    jack_client_t *client = jack_client_open("orvelle-probe", JackNoStartServer, &status);
+    jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
     if (!client)
         return false;
     jack_client_close(client);
@@ -69,18 +77,40 @@ bool Reachable(RtMidi::Api api)
 // installed RtMidi does not throw; callers check the object's state instead.
 void SwallowError(RtMidiError::Type, const std::string &, void *) {}
 
+void NoteError(RtMidiError::Type, const std::string &, void *failed)
+{
+    *static_cast<bool *>(failed) = true;
+}
+
+// A JACK server now and then refuses a client that opens right after another
+// one of the same name has closed (the old one's clean-up removes the new
+// one's notification socket), and RtMidi's clients always have the same names. RtMidi then holds no client, and it tries
+// to connect again whenever ports are counted; a count that fails is retried
+// with a new object.
+template <class Midi, class... Args>
+std::unique_ptr<Midi> MakeConnected(RtMidi::Api api, Args... args)
+{
+    constexpr int kAttempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        auto midi = std::make_unique<Midi>(api, args...);
+        bool failed = false;
+        midi->setErrorCallback(NoteError, &failed);
+        midi->getPortCount();
+        midi->setErrorCallback(SwallowError, nullptr);
+        if (!failed || attempt == kAttempts)
+            return midi;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
+    }
+}
+
 std::unique_ptr<RtMidiIn> MakeReachableInput(RtMidi::Api api)
 {
-    auto in = std::make_unique<RtMidiIn>(api, kInputClient, 100);
-    in->setErrorCallback(SwallowError, nullptr);
-    return in;
+    return MakeConnected<RtMidiIn>(api, std::string(kInputClient), 100u);
 }
 
 std::unique_ptr<RtMidiOut> MakeReachableOutput(RtMidi::Api api)
 {
-    auto out = std::make_unique<RtMidiOut>(api, kOutputClient);
-    out->setErrorCallback(SwallowError, nullptr);
-    return out;
+    return MakeConnected<RtMidiOut>(api, std::string(kOutputClient));
 }
 
 unsigned ForeignPortCount(RtMidi &midi)

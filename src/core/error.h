@@ -51,6 +51,8 @@ private:
 
 namespace Core {
 
+using Error = ::Error;
+
 // Codes of the errors this library raises.
 constexpr int kMidiLibraryErrorBase = 0x300; // plus the MIDI library's error type
 constexpr int kTimerStartError = 0x401;

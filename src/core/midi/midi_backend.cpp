@@ -3,9 +3,12 @@
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <chrono>
 #include <mutex>
-#include <regex>
+#include <thread>
 
 namespace Core {
 namespace MidiBackend {
@@ -43,8 +46,12 @@ bool AlsaSequencerAvailable()
 
 bool JackServerRunning()
 {
+    // A fresh name each time: a JACK server may refuse a client that opens
+    // right after another of the same name has closed.
+    static std::atomic<unsigned> probes{0};
+    const std::string name = "orvelle-probe-" + std::to_string(getpid()) + "-" + std::to_string(probes++);
     jack_status_t status;
-    jack_client_t *client = jack_client_open("orvelle-probe", JackNoStartServer, &status);
+    jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
     if (!client)
         return false;
     jack_client_close(client);
@@ -70,6 +77,42 @@ bool Reachable(RtMidi::Api api)
 // installed RtMidi does not throw; callers check the object's state instead.
 void SwallowError(RtMidiError::Type, const std::string &, void *) {}
 
+void NoteError(RtMidiError::Type, const std::string &, void *failed)
+{
+    *static_cast<bool *>(failed) = true;
+}
+
+// A JACK server now and then refuses a client that opens right after another
+// one of the same name has closed (the old one's clean-up removes the new
+// one's notification socket), and RtMidi's clients always have the same names. RtMidi then holds no client, and it tries
+// to connect again whenever ports are counted; a count that fails is retried
+// with a new object.
+template <class Midi, class... Args>
+std::unique_ptr<Midi> MakeConnected(RtMidi::Api api, Args... args)
+{
+    constexpr int kAttempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        auto midi = std::make_unique<Midi>(api, args...);
+        bool failed = false;
+        midi->setErrorCallback(NoteError, &failed);
+        midi->getPortCount();
+        midi->setErrorCallback(SwallowError, nullptr);
+        if (!failed || attempt == kAttempts)
+            return midi;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
+    }
+}
+
+std::unique_ptr<RtMidiIn> MakeReachableInput(RtMidi::Api api)
+{
+    return MakeConnected<RtMidiIn>(api, std::string(kInputClient), 100u);
+}
+
+std::unique_ptr<RtMidiOut> MakeReachableOutput(RtMidi::Api api)
+{
+    return MakeConnected<RtMidiOut>(api, std::string(kOutputClient));
+}
+
 unsigned ForeignPortCount(RtMidi &midi)
 {
     return static_cast<unsigned>(ForeignPorts(midi).size());
@@ -92,11 +135,10 @@ ApiProbe Probe(RtMidi::Api api, Choice &choice)
         return probe;
     }
     try {
-        auto in = MakeInput(api);
-        auto out = MakeOutput(api);
-        probe.creatable = in && out;
-        if (probe.creatable)
-            probe.ports = ForeignPortCount(*in) + ForeignPortCount(*out);
+        auto in = MakeReachableInput(api);
+        auto out = MakeReachableOutput(api);
+        probe.creatable = true;
+        probe.ports = ForeignPortCount(*in) + ForeignPortCount(*out);
     } catch (const RtMidiError &error) {
         choice.error = error;
     }
@@ -150,26 +192,64 @@ std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api)
 {
     if (api == RtMidi::UNSPECIFIED || !Reachable(api))
         return nullptr;
-    auto in = std::make_unique<RtMidiIn>(api, kInputClient, 100);
-    in->setErrorCallback(SwallowError, nullptr);
-    return in;
+    return MakeReachableInput(api);
 }
 
 std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api)
 {
     if (api == RtMidi::UNSPECIFIED || !Reachable(api))
         return nullptr;
-    auto out = std::make_unique<RtMidiOut>(api, kOutputClient);
-    out->setErrorCallback(SwallowError, nullptr);
-    return out;
+    return MakeReachableOutput(api);
 }
+
+namespace {
+
+bool IsDigits(const std::string &text, std::size_t from, std::size_t to)
+{
+    if (from >= to)
+        return false;
+    for (std::size_t i = from; i < to; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+// "<client>" or "<client>-NN" (JACK numbers clients that share a name).
+bool IsOwnClient(const std::string &client)
+{
+    for (const std::string own : {kInputClient, kOutputClient}) {
+        if (client == own)
+            return true;
+        if (client.size() > own.size() + 1 && client.compare(0, own.size(), own) == 0 &&
+            client[own.size()] == '-' && IsDigits(client, own.size() + 1, client.size()))
+            return true;
+    }
+    return false;
+}
+
+// "<port>", or "<port> <client id>:<port id>" as ALSA names them.
+bool IsOwnPort(const std::string &port)
+{
+    for (const std::string own : {"RtMidi Input", "RtMidi Output"}) {
+        if (port == own)
+            return true;
+        if (port.size() <= own.size() + 1 || port.compare(0, own.size(), own) != 0 || port[own.size()] != ' ')
+            continue;
+        const std::size_t colon = port.find(':', own.size() + 1);
+        if (colon != std::string::npos && IsDigits(port, own.size() + 1, colon) &&
+            IsDigits(port, colon + 1, port.size()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 bool IsOwnPortName(const std::string &name)
 {
-    // JACK: "<client>[-NN]:<port>"; ALSA adds " <client id>:<port id>".
-    static const std::regex own(
-        "^RtMidi (Input|Output) Client(-[0-9]+)?:RtMidi (Input|Output)( [0-9]+:[0-9]+)?$");
-    return std::regex_match(name, own);
+    const std::size_t colon = name.find(':');
+    return colon != std::string::npos && IsOwnClient(name.substr(0, colon)) && IsOwnPort(name.substr(colon + 1));
 }
 
 std::vector<unsigned> ForeignPorts(RtMidi &midi)

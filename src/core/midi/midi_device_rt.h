@@ -1,5 +1,6 @@
 #pragma once
 
+#include "error.h"
 #include "midi_backend.h"
 #include "midi_device_base.h"
 

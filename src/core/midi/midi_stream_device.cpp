@@ -46,6 +46,9 @@ MidiInStreamDeviceAuto::MidiInStreamDeviceAuto(std::shared_ptr<const MidiStream>
     : MidiInStreamDeviceBase(std::move(s))
 {
     MidiInStreamDeviceAuto::Reset();
+    // The first tick's interval is measured from now, not from the clock's
+    // origin, even if Start comes before any tick has run.
+    lastTickMs = Timer::NowMs();
     Timer::Subscribe(this);
 }
 

@@ -2,20 +2,23 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace Core {
 
 // A thread-safe list of non-owning observer pointers.
 // Notification copies the list into a fixed snapshot and calls the observers
-// without holding the list lock, so an observer may add or remove observers
+// without holding the lock, so an observer may add or remove observers
 // (itself included) from inside a notification; the change applies from the
 // next notification on.
-// Removal from another thread waits for a notification in progress to end,
-// so once RemoveObserver has returned the removed observer is not running and
-// will not be called: it may be destroyed at once.
+// RemoveObserver called on another thread waits until the notifications that
+// may still hold the observer in their snapshot have finished, so that an
+// observer may be destroyed as soon as it has removed itself.
 template <class T>
 class Subject {
 public:
@@ -42,16 +45,21 @@ public:
 
     void RemoveObserver(T *observer)
     {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            auto it = std::find(observers.begin(), observers.end(), observer);
-            if (it == observers.end())
-                return;
-            observers.erase(it);
-        }
-        // A notification running on this thread holds the delivery lock
-        // already (it is recursive); one on another thread is waited for.
-        std::lock_guard<std::recursive_mutex> barrier(delivery);
+        std::unique_lock<std::mutex> lock(mutex);
+        auto it = std::find(observers.begin(), observers.end(), observer);
+        if (it == observers.end())
+            return;
+        observers.erase(it);
+        // Notifications that start from now on no longer see the observer.
+        const std::uint64_t removedAt = nextNotification;
+        const std::thread::id self = std::this_thread::get_id();
+        notificationDone.wait(lock, [&] {
+            for (const Running &running : runningNotifications) {
+                if (running.sequence < removedAt && running.thread != self)
+                    return false;
+            }
+            return true;
+        });
     }
 
     std::size_t ObserverCount() const
@@ -63,38 +71,73 @@ public:
     template <class R>
     void NotifyObservers(R (T::*operation)())
     {
-        std::lock_guard<std::recursive_mutex> delivering(delivery);
         Snapshot snapshot;
-        const std::size_t count = TakeSnapshot(snapshot);
-        for (std::size_t i = 0; i < count; ++i)
-            (snapshot[i]->*operation)();
+        const Notification running(*this, snapshot);
+        for (std::size_t i = 0; i < snapshot.count; ++i)
+            (snapshot.entries[i]->*operation)();
     }
 
     template <class R, class P, class A>
     void NotifyObservers(R (T::*operation)(P), const A &argument)
     {
-        std::lock_guard<std::recursive_mutex> delivering(delivery);
         Snapshot snapshot;
-        const std::size_t count = TakeSnapshot(snapshot);
-        for (std::size_t i = 0; i < count; ++i)
-            (snapshot[i]->*operation)(argument);
+        const Notification running(*this, snapshot);
+        for (std::size_t i = 0; i < snapshot.count; ++i)
+            (snapshot.entries[i]->*operation)(argument);
     }
 
 private:
-    using Snapshot = std::array<T *, kMaxObservers>;
+    struct Snapshot {
+        std::array<T *, kMaxObservers> entries;
+        std::size_t count = 0;
+    };
+    struct Running {
+        std::uint64_t sequence;
+        std::thread::id thread;
+    };
+    // Registers a notification for its lifetime, also when an observer throws.
+    class Notification {
+    public:
+        Notification(Subject &s, Snapshot &snapshot) : subject(s), sequence(s.TakeSnapshot(snapshot)) {}
+        ~Notification() { subject.Finish(sequence); }
+        Notification(const Notification &) = delete;
+        Notification &operator=(const Notification &) = delete;
 
-    std::size_t TakeSnapshot(Snapshot &snapshot) const
+    private:
+        Subject &subject;
+        const std::uint64_t sequence;
+    };
+
+    std::uint64_t TakeSnapshot(Snapshot &snapshot)
     {
         std::lock_guard<std::mutex> lock(mutex);
-        const std::size_t count = std::min(observers.size(), snapshot.size());
-        std::copy_n(observers.begin(), count, snapshot.begin());
-        return count;
+        snapshot.count = std::min(observers.size(), snapshot.entries.size());
+        std::copy_n(observers.begin(), snapshot.count, snapshot.entries.begin());
+        const std::uint64_t sequence = nextNotification++;
+        runningNotifications.push_back({sequence, std::this_thread::get_id()});
+        return sequence;
+    }
+
+    void Finish(std::uint64_t sequence)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            auto it = std::find_if(runningNotifications.begin(), runningNotifications.end(),
+                                   [sequence](const Running &r) { return r.sequence == sequence; });
+            if (it != runningNotifications.end())
+                runningNotifications.erase(it);
+        }
+        notificationDone.notify_all();
     }
 
     std::vector<T *> observers;
+    // Notifications in progress, to let RemoveObserver wait for them; a few
+    // at most, so the vector keeps its capacity and notification allocates
+    // nothing once warmed up.
+    std::vector<Running> runningNotifications;
+    std::uint64_t nextNotification = 0;
     mutable std::mutex mutex;
-    // Held while observers run; never while the list lock is taken.
-    std::recursive_mutex delivery;
+    std::condition_variable notificationDone;
 };
 
 } // namespace Core

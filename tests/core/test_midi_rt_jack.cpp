@@ -1,0 +1,307 @@
+// RtMidi devices against real JACK MIDI ports (run under with-jack.sh).
+#include "jack_test_client.h"
+
+#include <midi/midi_device_connector.h>
+#include <midi/midi_device_rt.h>
+#include <midi/midi_stream_device.h>
+
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+using namespace Core;
+
+namespace {
+
+class EventLog : public MidiDeviceObserver {
+public:
+    void OnMidiEvent(const MidiEvent &event) override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        events.push_back(event);
+    }
+    std::vector<MidiEvent> Events() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return events;
+    }
+    int Count() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return static_cast<int>(events.size());
+    }
+
+private:
+    mutable std::mutex mutex;
+    std::vector<MidiEvent> events;
+};
+
+Bytes ResetSequence()
+{
+    Bytes all;
+    for (std::uint8_t c = 0; c < 16; ++c) {
+        const std::uint8_t status = static_cast<std::uint8_t>(0xB0 | c);
+        for (std::uint8_t b : {status, std::uint8_t(120), std::uint8_t(0), status, std::uint8_t(121),
+                               std::uint8_t(0), status, std::uint8_t(7), std::uint8_t(127)})
+            all.push_back(b);
+    }
+    return all;
+}
+
+Bytes Flatten(const std::vector<Bytes> &messages, std::size_t from, std::size_t count)
+{
+    Bytes all;
+    for (std::size_t i = from; i < from + count && i < messages.size(); ++i)
+        all.insert(all.end(), messages[i].begin(), messages[i].end());
+    return all;
+}
+
+} // namespace
+
+class MidiRtJackTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<JackTestClient> far;
+
+    int InputIndexOf(const QString &name) { return MidiBackend::InputPortNames().indexOf(name); }
+    int OutputIndexOf(const QString &name) { return MidiBackend::OutputPortNames().indexOf(name); }
+
+private slots:
+    void initTestCase()
+    {
+        far = std::make_unique<JackTestClient>();
+        QVERIFY2(far->IsOpen(), "no JACK server: run under tests/support/with-jack.sh");
+        QVERIFY(MidiInRtDevice::GetPortCount() >= 1);
+        QCOMPARE(MidiBackend::CurrentApi(), RtMidi::UNIX_JACK);
+    }
+
+    void cleanupTestCase() { far.reset(); }
+
+    void init() { far->ClearReceived(); }
+
+    void countsAndNamesTheTestPorts()
+    {
+        QVERIFY(MidiBackend::InputPortNames().contains(far->OutputPortName()));
+        QVERIFY(MidiBackend::OutputPortNames().contains(far->InputPortName()));
+        QCOMPARE(MidiInRtDevice::GetPortCount(), unsigned(MidiBackend::InputPortNames().size()));
+        QCOMPARE(MidiOutRtDevice::GetPortCount(), unsigned(MidiBackend::OutputPortNames().size()));
+    }
+
+    void inputDeliversEventsWithTicksAndTimes()
+    {
+        const int index = InputIndexOf(far->OutputPortName());
+        QVERIFY(index >= 0);
+        MidiInRtDevice device(static_cast<unsigned>(index));
+        QVERIFY(device.IsOpen());
+        QCOMPARE(device.GetName(), far->OutputPortName());
+        EventLog log;
+        device.AddObserver(&log);
+        device.SetVelocityScale(0.5);
+        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
+
+        far->Send({0x90, 60, 100});
+        QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 1, 10000);
+        QTest::qWait(50); // let the next message arrive with a measurable delta
+        far->Send({0xB0, 7, 90});
+        QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 2, 10000);
+        QTest::qWait(50);
+        far->Send({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
+        far->Send({0x80, 60, 64});
+        QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 4, 10000);
+
+        const auto published = log.Events();
+        QCOMPARE(published[0].tick, 0);
+        QCOMPARE(published[0].message.data2, std::uint8_t(50)); // scaled on publication
+        double previous = 0.0;
+        for (const MidiEvent &event : published) {
+            // The tick is that of the previous message's time, 768 per second.
+            QCOMPARE(event.tick, static_cast<std::int32_t>(previous * 768));
+            QVERIFY(event.time >= previous);
+            previous = event.time;
+        }
+        QVERIFY(published[2].time > 0.0);
+        QCOMPARE(published[2].message.status, std::uint8_t(0xF0));
+        QCOMPARE(published[2].message.GetLength(), 6);
+
+        QVector<MidiEvent> history;
+        device.GetEvents(history);
+        QCOMPARE(history.size(), 4);
+        QCOMPARE(history[0].message.data2, std::uint8_t(100)); // kept as received
+        ChannelState table;
+        device.GetChannelState(0, table);
+        QCOMPARE(table[60], std::uint8_t(0));
+
+        device.RemoveObserver(&log);
+    }
+
+    void resetStartsTheInputTimeAgain()
+    {
+        const int index = InputIndexOf(far->OutputPortName());
+        MidiInRtDevice device(static_cast<unsigned>(index));
+        EventLog log;
+        device.AddObserver(&log);
+        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
+        far->Send({0x90, 61, 1});
+        QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 1, 10000);
+        QTest::qWait(50);
+        far->Send({0x90, 62, 1});
+        QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 2, 10000);
+        QVERIFY(log.Events()[1].time > 0.0);
+
+        device.Reset();
+        QVERIFY(device.IsOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
+        ChannelState table;
+        device.GetChannelState(0, table);
+        QCOMPARE(table[61], std::uint8_t(0));
+        far->Send({0x90, 63, 1});
+        QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 3, 10000);
+        QCOMPARE(log.Events()[2].tick, 0);
+        device.Close();
+        QVERIFY(!device.IsOpen());
+        QVERIFY(device.GetName().isEmpty());
+        device.RemoveObserver(&log);
+    }
+
+    void outputResetDeliversFortyEightMessagesInOrder()
+    {
+        const int index = OutputIndexOf(far->InputPortName());
+        QVERIFY(index >= 0);
+        MidiOutRtDevice device(static_cast<unsigned>(index));
+        QVERIFY(device.IsPortOpen());
+        QCOMPARE(device.GetName(), far->InputPortName());
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        device.Reset();
+        QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(48), 10000);
+        const auto received = far->Received();
+        for (const Bytes &message : received)
+            QCOMPARE(message.size(), std::size_t(3));
+        QCOMPARE(Flatten(received, 0, 48), ResetSequence());
+        QCOMPARE(received.front(), (Bytes{0xB0, 0x78, 0x00}));
+        QCOMPARE(received.back(), (Bytes{0xBF, 0x07, 0x7F}));
+    }
+
+    void outputSendsWhatTheRecordHolds()
+    {
+        const int index = OutputIndexOf(far->InputPortName());
+        MidiOutRtDevice device(static_cast<unsigned>(index));
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        const std::uint8_t programChange[] = {0xC1, 0x05};
+        const std::uint8_t sysex[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+        device.Send(MidiMessage(sysex, sizeof sysex)); // cut short: dropped
+        device.Send(MidiMessage(programChange, 2));
+        device.Send(MidiMessage(0x90, 0, 200, 96)); // data bytes go out as held
+        QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(2), 10000);
+        QTest::qWait(50);
+        const auto received = far->Received();
+        QCOMPARE(received.size(), std::size_t(2));
+        QCOMPARE(received[0], (Bytes{0xC1, 0x05}));
+        QCOMPARE(received[1], (Bytes{0x90, 200, 96}));
+    }
+
+    void sendAndResetFromTwoThreadsDoNotInterleave()
+    {
+        const int index = OutputIndexOf(far->InputPortName());
+        MidiOutRtDevice device(static_cast<unsigned>(index));
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        constexpr int kNotes = 150;
+        std::thread player([&device] {
+            for (int i = 0; i < kNotes; ++i)
+                device.Send(MidiMessage(0x90, 0, 60, 96));
+        });
+        device.Reset();
+        player.join();
+        QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(kNotes + 48), 10000);
+        const auto received = far->Received();
+        std::size_t first = 0;
+        while (first < received.size() && received[first] != Bytes{0xB0, 120, 0})
+            ++first;
+        QVERIFY(first + 48 <= received.size());
+        QCOMPARE(Flatten(received, first, 48), ResetSequence());
+    }
+
+    void missingPortGivesClosedDevices()
+    {
+        {
+            MidiInRtDevice input(999);
+            QVERIFY(!input.IsOpen());
+            QVERIFY(input.GetName().isEmpty());
+            input.Reset();
+            QVERIFY(!input.IsOpen());
+        }
+        MidiOutRtDevice output(999);
+        QVERIFY(!output.IsPortOpen());
+        QVERIFY(output.GetName().isEmpty());
+        output.Reset();
+        output.Send(MidiMessage(0x90, 0, 60, 96));
+    }
+
+    void ownPortsAreNeverListed()
+    {
+        const QStringList inputsBefore = MidiBackend::InputPortNames();
+        const QStringList outputsBefore = MidiBackend::OutputPortNames();
+        MidiOutRtDevice output(static_cast<unsigned>(OutputIndexOf(far->InputPortName())));
+        MidiInRtDevice input(static_cast<unsigned>(InputIndexOf(far->OutputPortName())));
+        MidiOutRtDevice secondOutput(static_cast<unsigned>(OutputIndexOf(far->InputPortName())));
+        QVERIFY(output.IsPortOpen() && input.IsOpen() && secondOutput.IsPortOpen());
+
+        QCOMPARE(MidiBackend::InputPortNames(), inputsBefore);
+        QCOMPARE(MidiBackend::OutputPortNames(), outputsBefore);
+        QCOMPARE(MidiInRtDevice::GetPortCount(), unsigned(inputsBefore.size()));
+        QCOMPARE(MidiOutRtDevice::GetPortCount(), unsigned(outputsBefore.size()));
+        QVERIFY(MidiBackend::IsOwnPortName("RtMidi Output Client-01:RtMidi Output"));
+        QVERIFY(MidiBackend::IsOwnPortName("RtMidi Input Client:RtMidi Input 130:0"));
+        QVERIFY(!MidiBackend::IsOwnPortName("orvelle-test:out"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Output Client:synth"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Output Client-x:RtMidi Output"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Input Client:RtMidi Input 130:"));
+        QVERIFY(!MidiBackend::IsOwnPortName("RtMidi Input"));
+    }
+
+    void closeAndResetWhileMessagesArrive()
+    {
+        const int index = InputIndexOf(far->OutputPortName());
+        auto device = std::make_unique<MidiInRtDevice>(static_cast<unsigned>(index));
+        EventLog log;
+        device->AddObserver(&log);
+        for (int round = 0; round < 20; ++round) {
+            for (int i = 0; i < 5; ++i)
+                far->Send({0x90, std::uint8_t(40 + i), 80});
+            QTest::qWait(5);
+            if (round % 2)
+                device->Reset();
+            else
+                device->Close();
+        }
+        device.reset();
+        QVERIFY(log.Count() <= 100);
+    }
+
+    void streamThroughConnectorSoundsOnThePort()
+    {
+        auto output = std::make_shared<MidiOutRtDevice>(static_cast<unsigned>(OutputIndexOf(far->InputPortName())));
+        auto stream = std::make_shared<MidiStream>();
+        stream->Append(MidiMessage(0x90, 0, 60, 96), 0, 0.0);
+        stream->Append(MidiMessage(0x80, 0, 60, 96), 0, 0.1);
+        auto player = std::make_shared<MidiInStreamDeviceAuto>();
+        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        {
+            MidiDeviceConnector connector(player, output);
+            player->SetStream(stream);
+            player->Start();
+            QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(2), 10000);
+            player->Reset();
+        }
+        QCOMPARE(player->MidiObserverCount(), std::size_t(0));
+        const auto received = far->Received();
+        QCOMPARE(received[0], (Bytes{0x90, 60, 96}));
+        QCOMPARE(received[1], (Bytes{0x80, 60, 96}));
+    }
+};
+
+QTEST_GUILESS_MAIN(MidiRtJackTest)
+#include "test_midi_rt_jack.moc"

@@ -74,18 +74,10 @@ private slots:
 int main(int argc, char **argv)
 {
     QTemporaryDir configDir;
-    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
     // A server name with no server behind it, on a machine without an ALSA sequencer.
     qputenv("JACK_DEFAULT_SERVER", QByteArray("orvelle-no-server-") + QByteArray::number(QCoreApplication::applicationPid()));
-    QCoreApplication::setOrganizationName("Brandmoor");
-    QCoreApplication::setApplicationName("Orvelle");
-    QDir().mkpath(configDir.path() + "/Brandmoor");
-    {
-        QFile store(TestStore::storePath());
-        if (!store.open(QIODevice::WriteOnly))
-            return 2;
-        store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
-    }
+    if (!TestStore::prepareProgramStore(configDir, "[GlobalSetting]\nShowHelpOnStartup=false\n"))
+        return 2;
     defaultHandler = qInstallMessageHandler(recordWarnings);
     Application app(argc, argv);
     NoMidiTest test(app);

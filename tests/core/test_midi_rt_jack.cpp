@@ -1,5 +1,5 @@
 // RtMidi devices against real JACK MIDI ports (run under with-jack.sh).
-#include "jack_test_client.h"
+#include "jack_fixture.h"
 
 #include <midi/midi_device_connector.h>
 #include <midi/midi_device_rt.h>
@@ -15,6 +15,8 @@
 using namespace Core;
 
 namespace {
+
+using Bytes = std::vector<std::uint8_t>;
 
 class EventLog : public MidiDeviceObserver {
 public:
@@ -65,7 +67,7 @@ class MidiRtJackTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<JackTestClient> far;
+    std::unique_ptr<JackMidiPeer> far;
 
     int InputIndexOf(const QString &name) { return MidiBackend::InputPortNames().indexOf(name); }
     int OutputIndexOf(const QString &name) { return MidiBackend::OutputPortNames().indexOf(name); }
@@ -73,44 +75,45 @@ private:
 private slots:
     void initTestCase()
     {
-        far = std::make_unique<JackTestClient>();
-        QVERIFY2(far->IsOpen(), "no JACK server: run under tests/support/with-jack.sh");
+        far = std::make_unique<JackMidiPeer>("orvelle-test");
+        far->setOneMessagePerCycle(true);
+        QVERIFY2(far->isOpen(), "no JACK server: run under tests/support/with-jack.sh");
         QVERIFY(MidiInRtDevice::GetPortCount() >= 1);
         QCOMPARE(MidiBackend::CurrentApi(), RtMidi::UNIX_JACK);
     }
 
     void cleanupTestCase() { far.reset(); }
 
-    void init() { far->ClearReceived(); }
+    void init() { far->clearReceived(); }
 
     void countsAndNamesTheTestPorts()
     {
-        QVERIFY(MidiBackend::InputPortNames().contains(far->OutputPortName()));
-        QVERIFY(MidiBackend::OutputPortNames().contains(far->InputPortName()));
+        QVERIFY(MidiBackend::InputPortNames().contains(far->keyboardPortName()));
+        QVERIFY(MidiBackend::OutputPortNames().contains(far->synthPortName()));
         QCOMPARE(MidiInRtDevice::GetPortCount(), unsigned(MidiBackend::InputPortNames().size()));
         QCOMPARE(MidiOutRtDevice::GetPortCount(), unsigned(MidiBackend::OutputPortNames().size()));
     }
 
     void inputDeliversEventsWithTicksAndTimes()
     {
-        const int index = InputIndexOf(far->OutputPortName());
+        const int index = InputIndexOf(far->keyboardPortName());
         QVERIFY(index >= 0);
         MidiInRtDevice device(static_cast<unsigned>(index));
         QVERIFY(device.IsOpen());
-        QCOMPARE(device.GetName(), far->OutputPortName());
+        QCOMPARE(device.GetName(), far->keyboardPortName());
         EventLog log;
         device.AddObserver(&log);
         device.SetVelocityScale(0.5);
-        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(far->keyboardConnected(), 10000);
 
-        far->Send({0x90, 60, 100});
+        far->send({0x90, 60, 100});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 1, 10000);
         QTest::qWait(50); // let the next message arrive with a measurable delta
-        far->Send({0xB0, 7, 90});
+        far->send({0xB0, 7, 90});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 2, 10000);
         QTest::qWait(50);
-        far->Send({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
-        far->Send({0x80, 60, 64});
+        far->send({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
+        far->send({0x80, 60, 64});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 4, 10000);
 
         const auto published = log.Events();
@@ -140,25 +143,25 @@ private slots:
 
     void resetStartsTheInputTimeAgain()
     {
-        const int index = InputIndexOf(far->OutputPortName());
+        const int index = InputIndexOf(far->keyboardPortName());
         MidiInRtDevice device(static_cast<unsigned>(index));
         EventLog log;
         device.AddObserver(&log);
-        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
-        far->Send({0x90, 61, 1});
+        QTRY_VERIFY_WITH_TIMEOUT(far->keyboardConnected(), 10000);
+        far->send({0x90, 61, 1});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 1, 10000);
         QTest::qWait(50);
-        far->Send({0x90, 62, 1});
+        far->send({0x90, 62, 1});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 2, 10000);
         QVERIFY(log.Events()[1].time > 0.0);
 
         device.Reset();
         QVERIFY(device.IsOpen());
-        QTRY_VERIFY_WITH_TIMEOUT(far->OutputConnected(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(far->keyboardConnected(), 10000);
         ChannelState table;
         device.GetChannelState(0, table);
         QCOMPARE(table[61], std::uint8_t(0));
-        far->Send({0x90, 63, 1});
+        far->send({0x90, 63, 1});
         QTRY_COMPARE_WITH_TIMEOUT(log.Count(), 3, 10000);
         QCOMPARE(log.Events()[2].tick, 0);
         device.Close();
@@ -169,15 +172,15 @@ private slots:
 
     void outputResetDeliversFortyEightMessagesInOrder()
     {
-        const int index = OutputIndexOf(far->InputPortName());
+        const int index = OutputIndexOf(far->synthPortName());
         QVERIFY(index >= 0);
         MidiOutRtDevice device(static_cast<unsigned>(index));
         QVERIFY(device.IsPortOpen());
-        QCOMPARE(device.GetName(), far->InputPortName());
-        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        QCOMPARE(device.GetName(), far->synthPortName());
+        QTRY_VERIFY_WITH_TIMEOUT(far->synthConnected(), 10000);
         device.Reset();
-        QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(48), 10000);
-        const auto received = far->Received();
+        QTRY_COMPARE_WITH_TIMEOUT(far->receivedCount(), std::size_t(48), 10000);
+        const auto received = far->receivedBytes();
         for (const Bytes &message : received)
             QCOMPARE(message.size(), std::size_t(3));
         QCOMPARE(Flatten(received, 0, 48), ResetSequence());
@@ -187,17 +190,17 @@ private slots:
 
     void outputSendsWhatTheRecordHolds()
     {
-        const int index = OutputIndexOf(far->InputPortName());
+        const int index = OutputIndexOf(far->synthPortName());
         MidiOutRtDevice device(static_cast<unsigned>(index));
-        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(far->synthConnected(), 10000);
         const std::uint8_t programChange[] = {0xC1, 0x05};
         const std::uint8_t sysex[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
         device.Send(MidiMessage(sysex, sizeof sysex)); // cut short: dropped
         device.Send(MidiMessage(programChange, 2));
         device.Send(MidiMessage(0x90, 0, 200, 96)); // data bytes go out as held
-        QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(2), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(far->receivedCount(), std::size_t(2), 10000);
         QTest::qWait(50);
-        const auto received = far->Received();
+        const auto received = far->receivedBytes();
         QCOMPARE(received.size(), std::size_t(2));
         QCOMPARE(received[0], (Bytes{0xC1, 0x05}));
         QCOMPARE(received[1], (Bytes{0x90, 200, 96}));
@@ -205,9 +208,9 @@ private slots:
 
     void sendAndResetFromTwoThreadsDoNotInterleave()
     {
-        const int index = OutputIndexOf(far->InputPortName());
+        const int index = OutputIndexOf(far->synthPortName());
         MidiOutRtDevice device(static_cast<unsigned>(index));
-        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(far->synthConnected(), 10000);
         constexpr int kNotes = 150;
         std::thread player([&device] {
             for (int i = 0; i < kNotes; ++i)
@@ -215,8 +218,8 @@ private slots:
         });
         device.Reset();
         player.join();
-        QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(kNotes + 48), 10000);
-        const auto received = far->Received();
+        QTRY_COMPARE_WITH_TIMEOUT(far->receivedCount(), std::size_t(kNotes + 48), 10000);
+        const auto received = far->receivedBytes();
         std::size_t first = 0;
         while (first < received.size() && received[first] != Bytes{0xB0, 120, 0})
             ++first;
@@ -244,9 +247,9 @@ private slots:
     {
         const QStringList inputsBefore = MidiBackend::InputPortNames();
         const QStringList outputsBefore = MidiBackend::OutputPortNames();
-        MidiOutRtDevice output(static_cast<unsigned>(OutputIndexOf(far->InputPortName())));
-        MidiInRtDevice input(static_cast<unsigned>(InputIndexOf(far->OutputPortName())));
-        MidiOutRtDevice secondOutput(static_cast<unsigned>(OutputIndexOf(far->InputPortName())));
+        MidiOutRtDevice output(static_cast<unsigned>(OutputIndexOf(far->synthPortName())));
+        MidiInRtDevice input(static_cast<unsigned>(InputIndexOf(far->keyboardPortName())));
+        MidiOutRtDevice secondOutput(static_cast<unsigned>(OutputIndexOf(far->synthPortName())));
         QVERIFY(output.IsPortOpen() && input.IsOpen() && secondOutput.IsPortOpen());
 
         QCOMPARE(MidiBackend::InputPortNames(), inputsBefore);
@@ -264,13 +267,13 @@ private slots:
 
     void closeAndResetWhileMessagesArrive()
     {
-        const int index = InputIndexOf(far->OutputPortName());
+        const int index = InputIndexOf(far->keyboardPortName());
         auto device = std::make_unique<MidiInRtDevice>(static_cast<unsigned>(index));
         EventLog log;
         device->AddObserver(&log);
         for (int round = 0; round < 20; ++round) {
             for (int i = 0; i < 5; ++i)
-                far->Send({0x90, std::uint8_t(40 + i), 80});
+                far->send({0x90, std::uint8_t(40 + i), 80});
             QTest::qWait(5);
             if (round % 2)
                 device->Reset();
@@ -283,21 +286,21 @@ private slots:
 
     void streamThroughConnectorSoundsOnThePort()
     {
-        auto output = std::make_shared<MidiOutRtDevice>(static_cast<unsigned>(OutputIndexOf(far->InputPortName())));
+        auto output = std::make_shared<MidiOutRtDevice>(static_cast<unsigned>(OutputIndexOf(far->synthPortName())));
         auto stream = std::make_shared<MidiStream>();
         stream->Append(MidiMessage(0x90, 0, 60, 96), 0, 0.0);
         stream->Append(MidiMessage(0x80, 0, 60, 96), 0, 0.1);
         auto player = std::make_shared<MidiInStreamDeviceAuto>();
-        QTRY_VERIFY_WITH_TIMEOUT(far->InputConnected(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(far->synthConnected(), 10000);
         {
             MidiDeviceConnector connector(player, output);
             player->SetStream(stream);
             player->Start();
-            QTRY_COMPARE_WITH_TIMEOUT(far->ReceivedCount(), std::size_t(2), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(far->receivedCount(), std::size_t(2), 10000);
             player->Reset();
         }
         QCOMPARE(player->MidiObserverCount(), std::size_t(0));
-        const auto received = far->Received();
+        const auto received = far->receivedBytes();
         QCOMPARE(received[0], (Bytes{0x90, 60, 96}));
         QCOMPARE(received[1], (Bytes{0x80, 60, 96}));
     }

@@ -61,6 +61,25 @@ void JackMidiPeer::send(std::vector<std::uint8_t> bytes)
     outgoing.push_back(std::move(bytes));
 }
 
+bool JackMidiPeer::keyboardConnected() const
+{
+    return keyboard && jack_port_connected(keyboard) > 0;
+}
+
+bool JackMidiPeer::synthConnected() const
+{
+    return synth && jack_port_connected(synth) > 0;
+}
+
+std::vector<std::vector<std::uint8_t>> JackMidiPeer::receivedBytes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    std::vector<std::vector<std::uint8_t>> bytes;
+    for (const ReceivedMessage &m : incoming)
+        bytes.push_back(m.bytes);
+    return bytes;
+}
+
 std::vector<ReceivedMessage> JackMidiPeer::received() const
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -96,7 +115,8 @@ void JackMidiPeer::processCycle(std::uint32_t frames)
     // Test threads hold the lock only briefly, and the dummy driver has no deadline to miss.
     std::lock_guard<std::mutex> lock(mutex);
     std::uint32_t frame = 0;
-    while (out && !outgoing.empty() && frame < frames) {
+    const std::uint32_t limit = onePerCycle ? 1 : frames;
+    while (out && !outgoing.empty() && frame < limit) {
         const auto &bytes = outgoing.front();
         if (jack_midi_event_write(out, frame, bytes.data(), bytes.size()) != 0)
             break;

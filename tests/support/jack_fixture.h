@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <deque>
@@ -34,10 +35,16 @@ public:
     QString keyboardPortName() const;
     QString synthPortName() const;
 
-    // Queued and written in the next JACK cycle.
+    // Queued and written in the next JACK cycle, or one message per cycle
+    // where each must arrive with a time of its own.
     void send(std::vector<std::uint8_t> bytes);
+    void setOneMessagePerCycle(bool one) { onePerCycle = one; }
+    // Whether somebody listens to the keyboard port, or plays into the synth port.
+    bool keyboardConnected() const;
+    bool synthConnected() const;
     // Everything the synth port received so far, oldest first.
     std::vector<ReceivedMessage> received() const;
+    std::vector<std::vector<std::uint8_t>> receivedBytes() const;
     std::size_t receivedCount() const;
     void clearReceived();
     // Closes the client: its ports disappear.
@@ -52,5 +59,6 @@ private:
     jack_port_t *synth = nullptr;
     mutable std::mutex mutex;
     std::deque<std::vector<std::uint8_t>> outgoing;
+    std::atomic<bool> onePerCycle{false};
     std::vector<ReceivedMessage> incoming;
 };

@@ -47,6 +47,18 @@ inline QByteArray fileText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// For a whole program run inside the test process: XDG_CONFIG_HOME in
+// `configDir`, the program's own store names, and a store holding `contents`.
+inline bool prepareProgramStore(const QTemporaryDir &configDir, const QByteArray &contents)
+{
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    QCoreApplication::setOrganizationName("Brandmoor");
+    QCoreApplication::setApplicationName("Orvelle");
+    QDir().mkpath(configDir.path() + "/Brandmoor");
+    QFile store(storePath());
+    return store.open(QIODevice::WriteOnly) && store.write(contents) == contents.size();
+}
+
 } // namespace TestStore
 
 // Like QTEST_GUILESS_MAIN, with XDG_CONFIG_HOME in a temporary folder set

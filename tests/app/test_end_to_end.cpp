@@ -84,7 +84,12 @@ private slots:
     void aQuestionSoundsAtOnceAndEndsAfterFiveSeconds()
     {
         peer.clearReceived();
-        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        auto *start = qobject_cast<QQuickItem *>(find("startButton"));
+        QVERIFY(start);
+        const QPoint center = start->mapToScene(QPointF(start->width() / 2, start->height() / 2)).toPoint();
+        QTest::mouseClick(&app.window(), Qt::LeftButton, Qt::NoModifier, center);
+        QTRY_COMPARE(app.session().state(), int(TrainingSession::Asking));
         const unsigned q = question();
         const int on = waitForNoteOn(q, 0, 2000);
         QVERIFY2(on >= 0, "the question's note-on did not reach the synth port");

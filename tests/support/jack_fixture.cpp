@@ -80,6 +80,12 @@ std::vector<std::vector<std::uint8_t>> JackMidiPeer::receivedBytes() const
     return bytes;
 }
 
+std::vector<std::chrono::steady_clock::time_point> JackMidiPeer::sentTimes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return written;
+}
+
 std::vector<ReceivedMessage> JackMidiPeer::received() const
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -121,6 +127,7 @@ void JackMidiPeer::processCycle(std::uint32_t frames)
         if (jack_midi_event_write(out, frame, bytes.data(), bytes.size()) != 0)
             break;
         outgoing.pop_front();
+        written.push_back(now);
         ++frame;
     }
     const std::uint32_t count = in ? jack_midi_get_event_count(in) : 0;

@@ -45,6 +45,8 @@ public:
     // Everything the synth port received so far, oldest first.
     std::vector<ReceivedMessage> received() const;
     std::vector<std::vector<std::uint8_t>> receivedBytes() const;
+    // When the JACK cycle wrote each sent message to the keyboard port, in order.
+    std::vector<std::chrono::steady_clock::time_point> sentTimes() const;
     std::size_t receivedCount() const;
     void clearReceived();
     // Closes the client: its ports disappear.
@@ -61,4 +63,5 @@ private:
     std::deque<std::vector<std::uint8_t>> outgoing;
     std::atomic<bool> onePerCycle{false};
     std::vector<ReceivedMessage> incoming;
+    std::vector<std::chrono::steady_clock::time_point> written;
 };

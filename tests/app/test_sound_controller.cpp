@@ -4,6 +4,7 @@
 #include "device_watch.h"
 #include "jack_fixture.h"
 
+#include <midi/midi_backend.h>
 #include <midi/midi_device_rt.h>
 #include <midi_answer_listener.h>
 #include <sound_controller.h>
@@ -32,6 +33,20 @@ private slots:
         // A refresh makes the last input and the first output current.
         QCOMPARE(controller.GetCurrentInDevice(), 1);
         QCOMPARE(controller.GetCurrentOutDevice(), 0);
+    }
+
+    void aDeviceKeepsTheNameOfThePortItOpened()
+    {
+        auto first = std::make_unique<JackMidiPeer>("peer-a");
+        JackMidiPeer second("peer-b");
+        Core::SoundController controller;
+        QCOMPARE(controller.GetInDeviceCount(), 2);
+        QCOMPARE(controller.GetOutDeviceCount(), 2);
+        // The other program's ports go away: indexes shift, names must not.
+        first.reset();
+        QTRY_COMPARE(Core::MidiBackend::InputPortNames().size(), 1);
+        QCOMPARE(controller.GetInDevice(1)->GetName(), second.keyboardPortName());
+        QCOMPARE(controller.GetOutDevice(1)->GetName(), second.synthPortName());
     }
 
     void refreshReportsChangesAsTheInputListIsRebuilt()

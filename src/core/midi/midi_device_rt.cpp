@@ -23,20 +23,8 @@ MidiInRtDevice::~MidiInRtDevice()
 
 QString MidiInRtDevice::GetName() const
 {
-    std::shared_ptr<RtMidiIn> in;
-    unsigned raw = 0;
-    {
-        std::lock_guard<std::mutex> lock(inputMutex);
-        in = midiIn;
-        raw = rawPort;
-    }
-    if (!in)
-        return QString();
-    try {
-        return QString::fromStdString(in->getPortName(raw));
-    } catch (const RtMidiError &) {
-        return QString();
-    }
+    std::lock_guard<std::mutex> lock(inputMutex);
+    return midiIn ? portName : QString();
 }
 
 void MidiInRtDevice::Close()
@@ -82,6 +70,9 @@ void MidiInRtDevice::Reset()
             std::lock_guard<std::mutex> lock(inputMutex);
             receiving = true;
         }
+        // Taken now: ports of other programs come and go, so the index names
+        // another port later on.
+        const QString name = QString::fromStdString(in->getPortName(raw));
         in->setCallback(&MidiInRtDevice::OnInput, this);
         in->ignoreTypes(false, false, false);
         in->openPort(raw, kInputPortName);
@@ -92,7 +83,7 @@ void MidiInRtDevice::Reset()
         }
         std::lock_guard<std::mutex> lock(inputMutex);
         midiIn = std::move(in);
-        rawPort = raw;
+        portName = name;
     } catch (const RtMidiError &) {
         std::lock_guard<std::mutex> lock(inputMutex);
         receiving = false;
@@ -161,13 +152,7 @@ MidiOutRtDevice::~MidiOutRtDevice()
 QString MidiOutRtDevice::GetName() const
 {
     std::lock_guard<std::mutex> lock(sendMutex);
-    if (!midiOut)
-        return QString();
-    try {
-        return QString::fromStdString(midiOut->getPortName(rawPort));
-    } catch (const RtMidiError &) {
-        return QString();
-    }
+    return midiOut ? portName : QString();
 }
 
 void MidiOutRtDevice::Open()
@@ -184,11 +169,14 @@ void MidiOutRtDevice::Open()
         // without a library object: it stays listed and sends nothing.
         if (!out || !MidiBackend::RawPortIndex(*out, port, raw))
             return;
+        // Taken now: ports of other programs come and go, so the index names
+        // another port later on.
+        const QString name = QString::fromStdString(out->getPortName(raw));
         out->openPort(raw, kOutputPortName);
         if (!out->isPortOpen())
             return;
         midiOut = std::move(out);
-        rawPort = raw;
+        portName = name;
     } catch (const RtMidiError &) {
         midiOut.reset();
     }

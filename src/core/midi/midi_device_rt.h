@@ -39,13 +39,13 @@ private:
     static void OnInput(double delta, std::vector<unsigned char> *bytes, void *device);
     void Receive(double delta, const std::vector<unsigned char> &bytes);
 
-    // Guards midiIn, rawPort, receiving and inputTime; never held while
+    // Guards midiIn, portName, receiving and inputTime; never held while
     // observers run or while a library object is torn down.
     mutable std::mutex inputMutex;
     std::shared_ptr<RtMidiIn> midiIn;
     double inputTime = 0.0;
     bool receiving = false;
-    unsigned rawPort = 0;
+    QString portName; // of the port opened
     const unsigned port;
     const RtMidi::Api api;
 };
@@ -78,7 +78,7 @@ private:
 
     mutable std::mutex sendMutex;
     std::shared_ptr<RtMidiOut> midiOut;
-    unsigned rawPort = 0;
+    QString portName; // of the port opened
     const unsigned port;
     const RtMidi::Api api;
 };

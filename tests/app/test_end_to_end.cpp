@@ -3,6 +3,7 @@
 // must reach the synth, and keys pressed on the keyboard must be scored.
 
 #include "application.h"
+#include "keep_libraries.h"
 #include "jack_fixture.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
@@ -186,7 +187,9 @@ int main(int argc, char **argv)
     }
     Application app(argc, argv);
     EndToEndTest test(app, peer);
-    return QTest::qExec(&test, argc, argv);
+    const int failures = QTest::qExec(&test, argc, argv);
+    keepLoadedLibrariesMapped();
+    return failures;
 }
 
 #include "test_end_to_end.moc"

@@ -2,6 +2,7 @@
 // no JACK server. It must come up and train with the on-screen keyboard.
 
 #include "application.h"
+#include "keep_libraries.h"
 #include "keyboard_clicks.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
@@ -81,7 +82,9 @@ int main(int argc, char **argv)
     defaultHandler = qInstallMessageHandler(recordWarnings);
     Application app(argc, argv);
     NoMidiTest test(app);
-    return QTest::qExec(&test, argc, argv);
+    const int failures = QTest::qExec(&test, argc, argv);
+    keepLoadedLibrariesMapped();
+    return failures;
 }
 
 #include "test_no_midi.moc"

@@ -2,6 +2,7 @@
 // with a recording bridge in place of the application, and drives it the way
 // the user and the engine do.
 
+#include "keep_libraries.h"
 #include "keyboard.h"
 #include "test_messenger.h"
 
@@ -16,9 +17,6 @@
 #include <QtQml>
 #include <QtTest>
 
-#include <dlfcn.h>
-#include <link.h>
-
 #include <memory>
 
 namespace {
@@ -27,18 +25,6 @@ namespace {
 constexpr int kFullStripWindowWidth = 2434 + 2 * 30;
 
 QStringList loadMessages;
-
-// The graphics driver's libraries are unloaded at exit, and the leak checker
-// then no longer sees their globals and reports what they still point to.
-// Keeping every loaded library mapped leaves it nothing to report.
-void keepLoadedLibrariesMapped()
-{
-    dl_iterate_phdr([](dl_phdr_info *info, size_t, void *) {
-        if (info->dlpi_name && info->dlpi_name[0] != '\0')
-            dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-        return 0;
-    }, nullptr);
-}
 
 void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message)
 {

@@ -19,6 +19,11 @@ packages=(
   xdotool x11-utils
   # artwork generator (tools/artwork): the fonts it draws text with
   fonts-dejavu-core
+  # the same generator renders the application icon from its SVG drawing
+  libqt5svg5-dev
+  # installing and packing: checks of the desktop entry and the AppStream
+  # metadata, dpkg-shlibdeps for the package's dependencies
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

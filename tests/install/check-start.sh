@@ -32,9 +32,12 @@ done
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the installed program stopped after start-up"
 
-# Read whole before matching: a pipe into grep -q may cut xprop off.
-icon=$(xprop -id "$window" _NET_WM_ICON)
-grep -q 'Icon (' <<<"$icon" || fail "the window carries no application icon"
+# Without an icon of its own the window gets Qt's, at 48 pixels only: ours
+# comes in every size. xprop cuts long properties short unless told.
+icon=$(xprop -len 100000000 -id "$window" _NET_WM_ICON)
+for size in 48 64 128 256; do
+  grep -q "Icon ($size x $size)" <<<"$icon" || fail "the window's icon lacks the $size pixel size"
+done
 # On X11 the desktop finds the window's menu entry by its class.
 entry=$ORVELLE_PREFIX/share/applications/com.brandmoor.Orvelle.desktop
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")

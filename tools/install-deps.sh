@@ -19,8 +19,8 @@ packages=(
   xdotool x11-utils
   # artwork generator (tools/artwork): the fonts it draws text with
   fonts-dejavu-core
-  # the same generator renders the application icon from its SVG drawing
-  libqt5svg5-dev
+  # packaging/icons/render.sh: the application icon's PNGs from its SVG
+  librsvg2-bin
   # installing and packing: checks of the desktop entry and the AppStream
   # metadata, dpkg-shlibdeps for the package's dependencies
   desktop-file-utils appstream dpkg-dev

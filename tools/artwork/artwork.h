@@ -32,7 +32,6 @@ public:
     bool save(const QImage &image, const QString &relativePath);
     bool writeResourceCollection() const;
     bool ok() const { return failures == 0; }
-    void fail() { ++failures; }
 
 private:
     QString folder;
@@ -52,7 +51,3 @@ void drawCentredText(QPainter &p, const QRectF &r, const QString &text, const QF
 void writeKeys(ImageWriter &out);
 void writeControls(ImageWriter &out);
 void writePictures(ImageWriter &out);
-
-// The pixel sizes of the application icon, square.
-constexpr int iconSizes[] = {48, 64, 128, 256};
-void writeIcons(ImageWriter &out);

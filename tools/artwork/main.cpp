@@ -20,7 +20,6 @@ int main(int argc, char *argv[])
     writeKeys(out);
     writeControls(out);
     writePictures(out);
-    writeIcons(out);
     if (!out.writeResourceCollection()) {
         std::fprintf(stderr, "cannot write the resource collection\n");
         return 1;

@@ -3,8 +3,12 @@ BUILD    ?= build
 SANITIZE ?=
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=
+# `make install` puts the program under PREFIX; `make package` builds the
+# Debian package in its own release build.
+PREFIX   ?= /usr/local
+PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test install package clean
 
 all: build
 
@@ -28,6 +32,14 @@ export UBSAN_OPTIONS ?= print_stacktrace=1 halt_on_error=1
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 2 $(CTEST_ARGS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DORVELLE_SANITIZE= $(CMAKE_ARGS)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target orvelle
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -19,6 +19,11 @@ packages=(
   xdotool x11-utils
   # artwork generator (tools/artwork): the fonts it draws text with
   fonts-dejavu-core
+  # packaging/icons/render.sh: the application icon's PNGs from its SVG
+  librsvg2-bin
+  # installing and packing: checks of the desktop entry and the AppStream
+  # metadata, dpkg-shlibdeps for the package's dependencies
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -10,6 +10,7 @@
 
 #include <QCursor>
 #include <QDesktopServices>
+#include <QIcon>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -19,6 +20,17 @@
 namespace {
 const char *const kCompanyWebsite = "https://www.brandmoor.example/orvelle/";
 const char *const kMainDocument = "qrc:/appwin.qml";
+// The installed desktop entry (com.brandmoor.Orvelle.desktop) without ".desktop".
+const char *const kDesktopEntry = "com.brandmoor.Orvelle";
+const int kIconSizes[] = {48, 64, 128, 256};
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/res/icons/orvelle-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 } // namespace
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
@@ -27,6 +39,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(tr("Brandmoor"));
     setOrganizationDomain(tr("brandmoor.example"));
     setApplicationName(tr("Orvelle"));
+    // The desktop groups the window with its launcher and shows its icon.
+    setDesktopFileName(QString::fromLatin1(kDesktopEntry));
+    setWindowIcon(applicationIcon());
 
     bank = std::make_unique<QuestionBank>();
     trainingSession = std::make_unique<TrainingSession>(*bank, *this, *this);

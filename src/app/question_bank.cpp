@@ -60,9 +60,17 @@ unsigned noteIndexOf(unsigned n)
     return 1;
 }
 
-QuestionBank::QuestionBank()
-    : settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QCoreApplication::organizationName(), QCoreApplication::applicationName()))
+namespace {
+
+std::unique_ptr<QSettings> openStore()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QCoreApplication::organizationName(), QCoreApplication::applicationName());
+}
+
+} // namespace
+
+QuestionBank::QuestionBank() : settings(openStore())
 {
     load();
 }
@@ -173,10 +181,26 @@ void QuestionBank::load()
     settings->endArray();
     settings->endGroup();
 
+    // A store object keeps a parse error for good, and every later save would
+    // report it as a failure to write. Listing the keys parses the sections
+    // not read above, so that any error shows now. What could be read has been
+    // read: a new object on the unchanged file starts without the error, and
+    // the file is written anew with the bank's entries only, so that the
+    // damage does not come back at every start.
+    settings->allKeys();
+    const bool damaged = settings->status() == QSettings::FormatError;
+    if (damaged) {
+        qWarning("Orvelle: %s was damaged; the entries that could be read were kept", qPrintable(settings->fileName()));
+        settings = openStore();
+        settings->clear();
+    }
+
     if (!storedSessionIsConsistent()) {
         if (!isValidLevel(maturityLevel))
             maturityLevel = 1;
         rebuildQuestions();
+    } else if (damaged) {
+        save();
     }
 }
 

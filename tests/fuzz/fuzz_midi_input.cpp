@@ -26,6 +26,13 @@ class FuzzInputDevice : public Core::MidiInDeviceBase {
 public:
     QString GetName() const override { return QStringLiteral("fuzz input"); }
 
+    // Each input starts at time 0, as a port does when it is opened.
+    void Restart()
+    {
+        Reset();
+        inputTime = 0.0;
+    }
+
     void Receive(double delta, const std::vector<unsigned char> &bytes)
     {
         Core::MidiEvent event;
@@ -127,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     bank.setLevel(data[0] % 12 + 1);
     const double velocityScale = (data[0] & 0x80) ? 0.5 : 1.0;
     device.SetVelocityScale(velocityScale);
-    device.Reset();
+    device.Restart();
     TrainingSession::firstPlayPending = true;
     session.StartPlayBack();
     Fuzz::require(session.state() == TrainingSession::Asking, "the session asks after StartPlayBack");

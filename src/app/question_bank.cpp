@@ -184,18 +184,21 @@ void QuestionBank::load()
     // A store object keeps a parse error for good, and every later save would
     // report it as a failure to write. Listing the keys parses the sections
     // not read above, so that any error shows now. What could be read has been
-    // read: a new object on the unchanged file starts without the error, and
-    // the file is written anew with the bank's entries only, so that the
-    // damage does not come back at every start.
+    // read: a new object on the unchanged file starts without the error.
     settings->allKeys();
     const bool damaged = settings->status() == QSettings::FormatError;
     if (damaged) {
         qWarning("Orvelle: %s was damaged; the entries that could be read were kept", qPrintable(settings->fileName()));
         settings = openStore();
-        settings->clear();
     }
 
-    if (!storedSessionIsConsistent()) {
+    // A damaged or repaired store is written anew with the bank's entries
+    // only: some stray keys are written back in a form that does not parse,
+    // and the damage would return at every start.
+    const bool consistent = storedSessionIsConsistent();
+    if (damaged || !consistent)
+        settings->clear();
+    if (!consistent) {
         if (!isValidLevel(maturityLevel))
             maturityLevel = 1;
         rebuildQuestions();

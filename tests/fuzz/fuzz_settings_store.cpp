@@ -79,6 +79,13 @@ void failOnFalseReports(QtMsgType type, const QMessageLogContext &, const QStrin
         std::abort();
 }
 
+// A failed allocation must reach the program as it does outside the
+// sanitizer (Qt turns it into std::bad_alloc), instead of ending the run.
+extern "C" const char *__asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     Fuzz::startQt(argc, argv);

@@ -182,10 +182,8 @@ void QuestionBank::load()
     // A repaired store is written anew with the bank's entries only: some
     // stray keys are written back in a form that does not parse, and the
     // damage would return at every start.
-    const bool consistent = storedSessionIsConsistent();
-    if (!consistent)
+    if (!storedSessionIsConsistent()) {
         settings->clear();
-    if (!consistent) {
         if (!isValidLevel(maturityLevel))
             maturityLevel = 1;
         rebuildQuestions();

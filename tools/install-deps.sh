@@ -17,6 +17,8 @@ packages=(
   xvfb xauth openbox jackd2 x11-apps imagemagick
   # screenshots of the running program: clicking and window geometry
   xdotool x11-utils
+  # fuzz targets (make test): clang with its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
   # artwork generator (tools/artwork): the fonts it draws text with
   fonts-dejavu-core
   # packaging/icons/render.sh: the application icon's PNGs from its SVG

@@ -1,12 +1,14 @@
 #include "question_bank.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <new>
 
 const std::array<unsigned, 12> noteOrder = {24, 26, 28, 29, 31, 33, 35, 25, 27, 30, 32, 34};
 
@@ -60,9 +62,17 @@ unsigned noteIndexOf(unsigned n)
     return 1;
 }
 
-QuestionBank::QuestionBank()
-    : settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QCoreApplication::organizationName(), QCoreApplication::applicationName()))
+namespace {
+
+std::unique_ptr<QSettings> openStore()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QCoreApplication::organizationName(), QCoreApplication::applicationName());
+}
+
+} // namespace
+
+QuestionBank::QuestionBank() : settings(openStore())
 {
     load();
 }
@@ -143,6 +153,47 @@ bool QuestionBank::finishSession()
 
 void QuestionBank::load()
 {
+    bool damaged = false;
+    try {
+        readStore();
+        // A store object keeps a parse error for good, and every later save
+        // would report it as a failure to write. Listing the keys parses the
+        // sections not read above, so that any error shows now.
+        settings->allKeys();
+        damaged = settings->status() == QSettings::FormatError;
+    } catch (const std::bad_alloc &) {
+        // A value in the store's serialised-object syntax can claim a list of
+        // billions of entries, whose allocation fails while it is read. Such a
+        // store is damaged; its session is not trusted.
+        damaged = true;
+        questions.clear();
+    }
+    // What could be read has been read. The damaged file goes (touching its
+    // entries again could throw again) and a new store object starts without
+    // the error; the bank writes its state into it below.
+    if (damaged) {
+        const QString path = settings->fileName();
+        qWarning("Orvelle: %s was damaged; the entries that could be read were kept", qPrintable(path));
+        settings.reset();
+        QFile::remove(path);
+        settings = openStore();
+    }
+
+    // A repaired store is written anew with the bank's entries only: some
+    // stray keys are written back in a form that does not parse, and the
+    // damage would return at every start.
+    if (!storedSessionIsConsistent()) {
+        settings->clear();
+        if (!isValidLevel(maturityLevel))
+            maturityLevel = 1;
+        rebuildQuestions();
+    } else if (damaged) {
+        save();
+    }
+}
+
+void QuestionBank::readStore()
+{
     settings->beginGroup("GlobalSetting");
     inputDevice = settings->value("InputDevice", QString()).toString();
     midiInstrument = static_cast<std::int8_t>(settings->value("MidiInstrument", 0).toInt() & 0xFF);
@@ -172,12 +223,6 @@ void QuestionBank::load()
     }
     settings->endArray();
     settings->endGroup();
-
-    if (!storedSessionIsConsistent()) {
-        if (!isValidLevel(maturityLevel))
-            maturityLevel = 1;
-        rebuildQuestions();
-    }
 }
 
 bool QuestionBank::storedSessionIsConsistent() const

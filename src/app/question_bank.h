@@ -59,6 +59,8 @@ public:
     std::int8_t midiInstrument = 0;
 
 private:
+    // Reads the stored state as it is; load() judges and repairs it.
+    void readStore();
     bool storedSessionIsConsistent() const;
 
     std::unique_ptr<QSettings> settings;

@@ -91,7 +91,9 @@ void MidiInDeviceBase::UpdateNoteState(const MidiMessage &message)
 MidiMessage MidiInDeviceBase::Scaled(const MidiMessage &message) const
 {
     MidiMessage copy(message);
-    if (copy.HasNoteOnStatus())
+    // A velocity byte with the top bit set is no velocity; scaled, it could
+    // turn a malformed record into a valid note-on.
+    if (copy.HasNoteOnStatus() && copy.data2 < 0x80)
         copy.SetData2(static_cast<std::uint8_t>(static_cast<int>(copy.data2 * velocityScale)));
     return copy;
 }

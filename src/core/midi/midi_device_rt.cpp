@@ -2,9 +2,12 @@
 
 #include "error.h"
 
+#include <limits>
+
 namespace Core {
 
 namespace {
+constexpr double kMaxTick = static_cast<double>(std::numeric_limits<std::int32_t>::max());
 const char *const kInputPortName = "RtMidi Input";
 const char *const kOutputPortName = "RtMidi Output";
 } // namespace
@@ -104,8 +107,11 @@ void MidiInRtDevice::Receive(double delta, const std::vector<unsigned char> &byt
         if (!receiving)
             return;
         const double previous = inputTime;
-        // The tick is that of the previous message's time.
-        event.tick = static_cast<std::int32_t>(previous * kTicksPerSecond);
+        // The tick is that of the previous message's time. A port open for
+        // weeks runs past the largest tick; converting that would be undefined,
+        // so the tick stops there.
+        const double ticks = previous * kTicksPerSecond;
+        event.tick = ticks < kMaxTick ? static_cast<std::int32_t>(ticks) : std::numeric_limits<std::int32_t>::max();
         inputTime = previous + delta;
         event.time = inputTime;
     }

@@ -50,7 +50,9 @@ struct MidiMessage {
         return 0;
     }
     bool IsPolyPressure() const { return GetType() == 0xA0; }
-    bool IsNoteOn() const { return GetType() == 0x90 && data2 > 0; }
+    // Data bytes are seven bits: a byte with the top bit set is a status byte,
+    // so a record holding one in its place is not a note-on, whatever sent it.
+    bool IsNoteOn() const { return GetType() == 0x90 && data1 < 0x80 && data2 > 0 && data2 < 0x80; }
     bool HasNoteOnStatus() const { return GetType() == 0x90; }
     bool IsNoteOff() const { return GetType() == 0x80; }
 };

@@ -85,8 +85,14 @@ private slots:
         const unsigned q = question();
         QVERIFY(noteOnArrives(q, 0));
 
-        peer->send({0x90, static_cast<std::uint8_t>(q), 70});
-        QTRY_COMPARE(bank->correctCount, 1u);
+        // An overloaded JACK server on the dummy driver may drop a cycle's
+        // MIDI: a press that was not scored is pressed again.
+        for (int attempt = 0; attempt < 3 && bank->correctCount == 0; ++attempt) {
+            peer->send({0x90, static_cast<std::uint8_t>(q), 70});
+            for (int waited = 0; waited < 2000 && bank->correctCount == 0; waited += 10)
+                QTest::qWait(10);
+        }
+        QCOMPARE(bank->correctCount, 1u);
         QCOMPARE(session->state(), int(TrainingSession::Feedback));
         // The answer stopped the question: the 48 resets follow it.
         QTRY_VERIFY([&] {

@@ -9,7 +9,11 @@
 # stopped afterwards, and also if this script is killed.
 set -u
 
-export JACK_DEFAULT_SERVER="orvelle-test-$$-$RANDOM"
+# One name for every test server: JACK frees a server's slot in its registry
+# (eight at most) only for a new server of the same name, so a server that
+# died without cleaning up does not take a slot for good. Tests that use JACK
+# take turns (the ctest resource lock "jack").
+export JACK_DEFAULT_SERVER="${ORVELLE_JACK_SERVER:-orvelle-test}"
 export JACK_NO_AUDIO_RESERVATION=1
 export JACK_NO_START_SERVER=1
 log=$(mktemp /tmp/orvelle-jackd.XXXXXX)
@@ -31,7 +35,7 @@ trap cleanup EXIT
 # again for a while. The generous client timeout and the synchronous mode with
 # long periods keep a loaded (or sanitized) test machine from losing MIDI.
 for attempt in $(seq 15); do
-  jackd --no-realtime -t 10000 -d dummy -r 48000 -p 1024 >"$log" 2>&1 &
+  jackd --no-realtime -t "${ORVELLE_JACK_CLIENT_TIMEOUT_MS:-10000}" -d dummy -r 48000 -p 1024 >"$log" 2>&1 &
   jack_pid=$!
   if jack_wait -w -t 10 >/dev/null 2>&1 && kill -0 "$jack_pid" 2>/dev/null; then
     break

@@ -1,0 +1,65 @@
+// Linked into the test build of the program only: tells the test that drives
+// the program from outside where the start button is on the screen, so that
+// it can click it like a user. It reads the interface and changes nothing.
+// Printed on standard output whenever it changes, as
+//   startButton <x> <y> <enabled>
+// in screen coordinates.
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointF>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QQuickItem *findStartButton()
+{
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        auto *quick = qobject_cast<QQuickWindow *>(window);
+        if (!quick || !quick->isExposed() || !quick->contentItem())
+            continue;
+        if (auto *button = quick->contentItem()->findChild<QQuickItem *>("startButton"))
+            return button;
+    }
+    return nullptr;
+}
+
+void reportStartButton()
+{
+    static QString last;
+    QQuickItem *button = findStartButton();
+    if (!button || !button->isVisible())
+        return;
+    const QPointF center = button->mapToGlobal(QPointF(button->width() / 2, button->height() / 2));
+    const QString line = QString("startButton %1 %2 %3")
+                             .arg(qRound(center.x()))
+                             .arg(qRound(center.y()))
+                             .arg(button->isEnabled() ? 1 : 0);
+    if (line == last)
+        return;
+    last = line;
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+void startProbe()
+{
+    // Runs inside the application's constructor: the timer is made once the
+    // event loop runs.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [] {
+            auto *timer = new QTimer(QCoreApplication::instance());
+            QObject::connect(timer, &QTimer::timeout, reportStartButton);
+            timer->start(100);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startProbe)

@@ -1,0 +1,184 @@
+// The whole program in this process with a JACK peer owning its keyboard and
+// synth ports. The peer disappears in the middle of a question: the program
+// must go on (bridge answers, the on-screen keyboard still scores), and when
+// the ports come back and the device watch runs, nothing breaks.
+
+#include "application.h"
+#include "keep_libraries.h"
+#include "jack_fixture.h"
+#include "keyboard_clicks.h"
+#include "qml_messenger.h"
+#include "question_bank.h"
+#include "test_store.h"
+#include "training_session.h"
+
+#include <keyboard.h>
+
+#include <QQuickItem>
+#include <QtTest>
+
+namespace {
+
+constexpr int kLowestKeyNote = 21;
+
+bool isQuestionNoteOn(const std::vector<std::uint8_t> &b, unsigned note)
+{
+    return b.size() == 3 && b[0] == 0x90 && b[1] == note && b[2] == 0x60;
+}
+
+} // namespace
+
+class DeviceLossTest : public QObject {
+    Q_OBJECT
+public:
+    DeviceLossTest(Application &application, std::unique_ptr<JackMidiPeer> &midiPeer) : app(application), peer(midiPeer)
+    {
+    }
+
+private:
+    Application &app;
+    std::unique_ptr<JackMidiPeer> &peer;
+
+    QuestionBank &bank() { return app.questionBank(); }
+    unsigned question() { return bank().questions[bank().currentQuestion]; }
+    unsigned answered() { return bank().correctCount + bank().incorrectCount; }
+    bool waitingForAnswer()
+    {
+        const int state = app.session().state();
+        return state == TrainingSession::Asking || state == TrainingSession::Asked;
+    }
+    Keyboard *keyboard() { return app.window().rootObject()->findChild<Keyboard *>("Keyboard"); }
+
+    bool reachedSynth(unsigned note)
+    {
+        for (const auto &m : peer->received())
+            if (isQuestionNoteOn(m.bytes, note))
+                return true;
+        return false;
+    }
+
+    // A bridge call queued to the GUI thread, as from another thread.
+    bool bridgeAnswers()
+    {
+        struct Reply {
+            QVariant level;
+            bool done = false;
+        };
+        auto reply = std::make_shared<Reply>();
+        QMetaObject::invokeMethod(
+            messenger,
+            [reply] {
+                reply->level = messenger->property("maturityLevel");
+                reply->done = true;
+            },
+            Qt::QueuedConnection);
+        QElapsedTimer clock;
+        clock.start();
+        while (!reply->done && clock.elapsed() < 5000)
+            QTest::qWait(10);
+        return reply->done && reply->level.toInt() >= 1;
+    }
+
+    void clickCorrectKey()
+    {
+        QVERIFY(keyboard());
+        QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+        const unsigned before = answered();
+        const unsigned correctBefore = bank().correctCount;
+        QVERIFY(KeyboardClicks::clickKey(*keyboard(), int(question()) - kLowestKeyNote));
+        QTRY_COMPARE_WITH_TIMEOUT(answered(), before + 1, 5000);
+        QCOMPARE(bank().correctCount, correctBefore + 1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+    }
+
+    void portsVanishInTheMiddleOfAQuestion()
+    {
+        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        QTRY_VERIFY_WITH_TIMEOUT(reachedSynth(question()), 5000);
+        QVERIFY(waitingForAnswer());
+
+        peer->close(); // both ports disappear while the note sounds
+        QTest::qWait(300);
+        QVERIFY(bridgeAnswers());
+        QVERIFY(waitingForAnswer());
+
+        clickCorrectKey();
+        if (QTest::currentTestFailed())
+            return;
+        // The next question plays into no port at all, and is answered on screen too.
+        QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+        clickCorrectKey();
+        QVERIFY(bridgeAnswers());
+    }
+
+    void portsComeBackAndTheWatchRescans()
+    {
+        peer = std::make_unique<JackMidiPeer>("orvelle-peer");
+        QVERIFY(peer->isOpen());
+        StartDeviceDetection();
+        StartDeviceDetection(); // a running watch ignores a second start
+        // The watch rescans once a second until it finds the change.
+        QTest::qWait(2500);
+        QVERIFY(bridgeAnswers());
+        clickCorrectKey();
+        if (QTest::currentTestFailed())
+            return;
+
+        // Gone again and back again, while the watch may still be running.
+        peer->close();
+        StartDeviceDetection();
+        QTest::qWait(1200);
+        peer = std::make_unique<JackMidiPeer>("orvelle-peer");
+        QVERIFY(peer->isOpen());
+        StartDeviceDetection();
+        QTest::qWait(2500);
+        QVERIFY(bridgeAnswers());
+        clickCorrectKey();
+    }
+
+    void theStoreHoldsEveryAnswer()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+        const QString path = TestStore::storePath();
+        const QByteArray written = TestStore::fileText(path);
+        QuestionBank reloaded;
+        QCOMPARE(TestStore::fileText(path), written);
+        QCOMPARE(reloaded.correctCount, 4u);
+        QCOMPARE(reloaded.currentQuestion, bank().currentQuestion);
+        QCOMPARE(reloaded.questions, bank().questions);
+        QCOMPARE(reloaded.noteStats, bank().noteStats);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    QCoreApplication::setOrganizationName("Brandmoor");
+    QCoreApplication::setApplicationName("Orvelle");
+    QDir().mkpath(configDir.path() + "/Brandmoor");
+    {
+        QFile store(TestStore::storePath());
+        if (!store.open(QIODevice::WriteOnly))
+            return 2;
+        store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
+    }
+
+    auto peer = std::make_unique<JackMidiPeer>("orvelle-peer");
+    if (!peer->isOpen()) {
+        qCritical("no JACK server to test with");
+        return 2;
+    }
+    Application app(argc, argv);
+    DeviceLossTest test(app, peer);
+    const int failures = QTest::qExec(&test, argc, argv);
+    keepLoadedLibrariesMapped();
+    return failures;
+}
+
+#include "test_device_loss.moc"

@@ -25,6 +25,10 @@ bool Application::InitMidi()
         return false;
     }
     connect(trainingSession.get(), SIGNAL(midiAnswer(uint)), trainingSession.get(), SLOT(ProvideMidiAnswer(uint)));
+    // A keyboard plugged in a moment late, or a MIDI server still busy as the
+    // program starts, is found by the watch's rescans.
+    if (soundSystem->AnsweringInputName().isEmpty())
+        deviceWatch->Start();
     return true;
 }
 
@@ -47,4 +51,13 @@ void Application::deviceDetectionHandler()
         deviceWatch->deviceDetectionHandler();
 }
 
-void Application::updateDevices() {}
+// After a rescan found a change: the first devices answer and sound again,
+// and the window names the keyboard in use.
+void Application::updateDevices()
+{
+    if (!soundSystem)
+        return;
+    soundSystem->UseFirstDevices();
+    soundSystem->ConnectMidiDevices();
+    publishDeviceList();
+}

@@ -43,6 +43,11 @@ void SoundSystem::createSoundController(Core::SoundController::BuiltInOutputFact
                  qPrintable(error.GetMessage()));
         soundController = std::make_shared<Core::SoundController>(builtInOutput, Core::SoundController::WithoutPorts);
     }
+    UseFirstDevices();
+}
+
+void SoundSystem::UseFirstDevices()
+{
     if (soundController->GetInDeviceCount() > 0)
         soundController->SetCurrentInDevice(0);
     if (soundController->GetOutDeviceCount() > 0)

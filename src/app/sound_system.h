@@ -34,6 +34,8 @@ public:
     bool Init(TrainingSession &session);
     const QString &failure() const { return startFailure; }
 
+    // Makes the first input and the first output current, where there are any.
+    void UseFirstDevices();
     // (Re)attaches the listener and the connector to the current devices.
     void ConnectMidiDevices();
     // One rescan for the device watch; true when the ports changed.

@@ -122,9 +122,21 @@ private slots:
         QVERIFY(peer->isOpen());
         StartDeviceDetection();
         StartDeviceDetection(); // a running watch ignores a second start
-        // The watch rescans once a second until it finds the change.
-        QTest::qWait(2500);
+        // The watch rescans once a second until it finds the change; then the
+        // keyboard answers again and the window names it.
+        QObject *box = app.window().rootObject()->findChild<QObject *>("mdev");
+        QVERIFY(box);
+        QTRY_COMPARE_WITH_TIMEOUT(box->property("currentText").toString(),
+                                  QString("Using the %1 keyboard device").arg(peer->keyboardPortName()), 10000);
         QVERIFY(bridgeAnswers());
+        QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+        const unsigned before = answered();
+        for (int attempt = 0; attempt < 3 && answered() == before; ++attempt) {
+            peer->send({0x90, static_cast<std::uint8_t>(question()), 90});
+            for (int waited = 0; waited < 2000 && answered() == before; waited += 10)
+                QTest::qWait(10);
+        }
+        QCOMPARE(answered(), before + 1);
         clickCorrectKey();
         if (QTest::currentTestFailed())
             return;
@@ -148,7 +160,7 @@ private slots:
         const QByteArray written = TestStore::fileText(path);
         QuestionBank reloaded;
         QCOMPARE(TestStore::fileText(path), written);
-        QCOMPARE(reloaded.correctCount, 4u);
+        QCOMPARE(reloaded.correctCount, 5u);
         QCOMPARE(reloaded.currentQuestion, bank().currentQuestion);
         QCOMPARE(reloaded.questions, bank().questions);
         QCOMPARE(reloaded.noteStats, bank().noteStats);

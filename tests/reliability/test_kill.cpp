@@ -32,7 +32,7 @@ using Bytes = std::vector<std::uint8_t>;
 #ifdef ORVELLE_SANITIZED
 constexpr int kDefaultKills = 10;
 #else
-constexpr int kDefaultKills = 30;
+constexpr int kDefaultKills = 50;
 #endif
 constexpr unsigned kMostAnswersPerLife = 6;
 // Clicks, three seconds apart, after which a start without question counts

@@ -9,11 +9,7 @@
 # stopped afterwards, and also if this script is killed.
 set -u
 
-# One name for every test server: JACK frees a server's slot in its registry
-# (eight at most) only for a new server of the same name, so a server that
-# died without cleaning up does not take a slot for good. Tests that use JACK
-# take turns (the ctest resource lock "jack").
-export JACK_DEFAULT_SERVER="${ORVELLE_JACK_SERVER:-orvelle-test}"
+export JACK_DEFAULT_SERVER="orvelle-test-$$-$RANDOM"
 export JACK_NO_AUDIO_RESERVATION=1
 export JACK_NO_START_SERVER=1
 log=$(mktemp /tmp/orvelle-jackd.XXXXXX)

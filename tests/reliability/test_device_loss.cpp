@@ -170,16 +170,8 @@ private slots:
 int main(int argc, char **argv)
 {
     QTemporaryDir configDir;
-    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
-    QCoreApplication::setOrganizationName("Brandmoor");
-    QCoreApplication::setApplicationName("Orvelle");
-    QDir().mkpath(configDir.path() + "/Brandmoor");
-    {
-        QFile store(TestStore::storePath());
-        if (!store.open(QIODevice::WriteOnly))
-            return 2;
-        store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
-    }
+    if (!TestStore::prepareProgramStore(configDir, "[GlobalSetting]\nShowHelpOnStartup=false\n"))
+        return 2;
 
     auto peer = std::make_unique<JackMidiPeer>("orvelle-peer");
     if (!peer->isOpen()) {

@@ -39,6 +39,7 @@ class SoundSystemTest : public QObject {
     NoKeyboard keys;
     std::unique_ptr<SoundSystem> sound;
     std::unique_ptr<TrainingSession> session;
+    bool outputWarmedUp = false;
 
     unsigned question() const { return bank->questions[bank->currentQuestion]; }
 
@@ -68,6 +69,9 @@ private slots:
         QVERIFY(sound->Init(*session));
         connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
         QCOMPARE(sound->AnsweringInputName(), peer->keyboardPortName());
+        if (!outputWarmedUp)
+            QVERIFY(peer->awaitDelivery([&] { sound->stopPlayback(); }));
+        outputWarmedUp = true;
     }
 
     void cleanup()

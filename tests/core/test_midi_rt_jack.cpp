@@ -80,6 +80,10 @@ private slots:
         QVERIFY2(far->isOpen(), "no JACK server: run under tests/support/with-jack.sh");
         QVERIFY(MidiInRtDevice::GetPortCount() >= 1);
         QCOMPARE(MidiBackend::CurrentApi(), RtMidi::UNIX_JACK);
+
+        MidiOutRtDevice probe(static_cast<unsigned>(OutputIndexOf(far->synthPortName())));
+        QVERIFY(probe.IsPortOpen());
+        QVERIFY(far->awaitDelivery([&] { probe.Send(MidiMessage(0xB0, 0, 7, 127)); }));
     }
 
     void cleanupTestCase() { far.reset(); }

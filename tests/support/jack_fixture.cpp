@@ -3,6 +3,8 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
+#include <thread>
+
 namespace {
 
 void quiet(const char *) {}
@@ -102,6 +104,19 @@ void JackMidiPeer::clearReceived()
 {
     std::lock_guard<std::mutex> lock(mutex);
     incoming.clear();
+}
+
+bool JackMidiPeer::awaitDelivery(const std::function<void()> &sendProbe, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (receivedCount() == 0 && std::chrono::steady_clock::now() < deadline) {
+        sendProbe();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    const bool delivered = receivedCount() > 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the last probes still on their way
+    clearReceived();
+    return delivered;
 }
 
 int JackMidiPeer::process(std::uint32_t frames, void *self)

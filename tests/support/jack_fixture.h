@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -49,6 +50,10 @@ public:
     std::vector<std::chrono::steady_clock::time_point> sentTimes() const;
     std::size_t receivedCount() const;
     void clearReceived();
+    // A sanitized process is slow in the first JACK cycles after it connects an
+    // output, and what such a late cycle wrote is lost in the xrun. Tests that
+    // count messages first send probes until one arrives, then forget them.
+    bool awaitDelivery(const std::function<void()> &sendProbe, int timeoutMs = 20000);
     // Closes the client: its ports disappear.
     void close();
 

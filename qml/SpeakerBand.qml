@@ -1,0 +1,67 @@
+import QtQuick 2.3
+
+// The speaker between the level area and the footer, and the three rings
+// that spread from it while a question sounds. The band fills the window so
+// that the rings can grow under the other parts.
+Item {
+    id: band
+    objectName: "speakerBand"
+
+    // The free space between the level area and the footer.
+    property real spaceTop: 0
+    property real spaceBottom: height
+    property bool waiting: false
+    property bool wavesPlaying: false
+    property alias speaker: speaker
+
+    readonly property int waveStartDiameter: Math.floor(speaker.width / 1000)
+    readonly property int waveStartBorder: 40
+    readonly property real waveStartOpacity: root.colorHintOn ? 0.17 : 0.07
+    readonly property int waveDuration: 1500
+    readonly property int waveDelay: 750
+
+    function play() { waveAnimation.start() }
+
+    Image {
+        id: speaker
+        objectName: "speaker"
+        width: 243; height: 243
+        fillMode: Image.PreserveAspectFit
+        x: (band.width - width) / 2
+        y: (band.spaceTop + band.spaceBottom - height) / 2
+        z: 1
+        source: band.waiting ? "res/waitingspeaker.png" : "res/speaker.png"
+    }
+
+    Wave { id: wave1; objectName: "wave1"; center: speaker; startDiameter: band.waveStartDiameter; startBorder: band.waveStartBorder; startOpacity: band.waveStartOpacity }
+    Wave { id: wave2; objectName: "wave2"; center: speaker; startDiameter: band.waveStartDiameter; startBorder: band.waveStartBorder; startOpacity: band.waveStartOpacity }
+    Wave { id: wave3; objectName: "wave3"; center: speaker; startDiameter: band.waveStartDiameter; startBorder: band.waveStartBorder; startOpacity: band.waveStartOpacity }
+
+    SequentialAnimation {
+        id: waveAnimation
+        ScriptAction {
+            script: {
+                speaker.source = "res/speaker.png"
+                band.wavesPlaying = true
+            }
+        }
+        ParallelAnimation {
+            WaveAnimation { wave: wave1; toDiameter: band.width - 50; span: band.waveDuration }
+            SequentialAnimation {
+                PauseAnimation { duration: band.waveDelay }
+                WaveAnimation { wave: wave2; toDiameter: band.width - 50; span: band.waveDuration }
+            }
+            SequentialAnimation {
+                PauseAnimation { duration: 2 * band.waveDelay }
+                WaveAnimation { wave: wave3; toDiameter: band.width - 50; span: band.waveDuration }
+            }
+        }
+        ScriptAction {
+            script: {
+                wave1.reset(); wave2.reset(); wave3.reset()
+                speaker.source = "res/waitingspeaker.png"
+                band.wavesPlaying = false
+            }
+        }
+    }
+}

@@ -1,0 +1,41 @@
+import QtQuick 2.3
+import QtQuick.Controls 1.2
+import QtQuick.Controls.Styles 1.2
+
+// "Begin here" starts the first session; afterwards the button replays the
+// question.
+Button {
+    id: startButton
+    objectName: "startButton"
+    property bool sessionstarted: false
+    width: 129; height: 40
+    text: sessionstarted ? "Replay note" : "Begin here"
+
+    style: ButtonStyle {
+        background: Image {
+            readonly property string base: control.sessionstarted ? "qrc:/res/btn_gray_" : "qrc:/res/btn_green_"
+            source: base + (control.pressed ? "p" : control.hovered ? "h" : "n") + ".png"
+        }
+        label: Text {
+            text: control.text
+            color: "white"
+            font { bold: true; pixelSize: 14; family: "Arial" }
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
+        }
+    }
+
+    onHoveredChanged: root.setPointingCursor(hovered)
+    onClicked: {
+        if (!sessionstarted) {
+            root.prepareCells(1)
+            sessionstarted = true
+            appmessenger.startNewSession(1)
+            if (root.colorHintOn)
+                root.applyMappedColor()
+        } else {
+            appmessenger.replayQuestion()
+        }
+    }
+}

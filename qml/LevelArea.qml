@@ -20,6 +20,22 @@ Rectangle {
         font.pixelSize: 14
     }
 
+    // Says when something went wrong that the user should know of (the
+    // answer history could not be kept); empty otherwise.
+    Text {
+        id: statusLine
+        objectName: "statusLine"
+        anchors { left: guessLabel.right; leftMargin: 20; right: parent.right; rightMargin: root.globalhbordermargin
+                  verticalCenter: guessLabel.verticalCenter }
+        horizontalAlignment: Text.AlignRight
+        elide: Text.ElideRight
+        text: typeof appmessenger.statusText === "string" ? appmessenger.statusText : ""
+        color: "#7a2a1a"
+        font.pixelSize: 13
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
     Image {
         id: levelStrip
         objectName: "levelStrip"
@@ -59,7 +75,7 @@ Rectangle {
             onClicked: {
                 var n = root.levelAt(mouse.x, width)
                 if (n > 0)
-                    root.startSessionAt(n)
+                    root.requestLevel(n)
             }
         }
     }

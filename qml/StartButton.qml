@@ -8,8 +8,21 @@ Button {
     id: startButton
     objectName: "startButton"
     property bool sessionstarted: false
-    width: 129; height: 40
-    text: sessionstarted ? "Replay note" : "Begin here"
+    // The stored session's level when a restart found training under way.
+    property int resumeLevel: 0
+    width: Math.max(129, implicitLabelWidth + 24); height: 40
+    readonly property real implicitLabelWidth: labelMetrics.implicitWidth
+    text: root.roundFinished ? "Next round"
+          : sessionstarted ? "Replay note"
+          : resumeLevel > 0 ? "Continue level " + resumeLevel : "Begin here"
+
+    // Measures the label, so that "Continue level 12" fits.
+    Text {
+        id: labelMetrics
+        visible: false
+        font { bold: true; pixelSize: 14; family: "Arial" }
+        text: startButton.text
+    }
 
     style: ButtonStyle {
         background: Image {
@@ -28,14 +41,9 @@ Button {
 
     onHoveredChanged: root.setPointingCursor(hovered)
     onClicked: {
-        if (!sessionstarted) {
-            root.prepareCells(1)
-            sessionstarted = true
-            appmessenger.startNewSession(1)
-            if (root.colorHintOn)
-                root.applyMappedColor()
-        } else {
+        if (!sessionstarted || root.roundFinished)
+            root.beginOrContinue()
+        else
             appmessenger.replayQuestion()
-        }
     }
 }

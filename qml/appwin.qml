@@ -37,6 +37,10 @@ Rectangle {
     property alias cellModel: cellList
     readonly property int answeredCount: sessionCorrecAnswers + sessionIncorrectAnswers
     readonly property int sessionQuestionCount: difficultyLevel * repsPerNote
+    // Set from a session's last answer until the next round begins.
+    property bool roundFinished: false
+    // Cells of answers stored by a version that did not keep their results.
+    readonly property color unknownResultColor: "#8c9aa3"
 
     // ---- engine callbacks ----
 
@@ -64,11 +68,27 @@ Rectangle {
             cellModel.setProperty(total - 1, "cellColor", correct ? "green" : "red")
     }
 
+    // The next round begins at the level the rule chose; the engine has
+    // already stored its questions.
     function onMaturityLevelChanged(newLevel) {
-        startSessionAt(newLevel)
+        roundFinished = false
+        sessionSummary.visible = false
+        difficultyLevel = newLevel
+        sessionCorrecAnswers = 0
+        sessionIncorrectAnswers = 0
+        prepareCells(newLevel)
+        applyMappedColor()
     }
 
     function onPerfectPitchAcquired(note) {
+    }
+
+    // The last answer is stored and the level rule has run: the summary
+    // stays until the user starts the next round.
+    function onSessionFinished(result) {
+        roundFinished = true
+        speakerBand.waiting = false
+        sessionSummary.show(result)
     }
 
     // ---- helpers ----
@@ -93,6 +113,8 @@ Rectangle {
     // The strip is prepared before the engine is asked: the very first
     // question of a run arrives inside startNewSession and must find it ready.
     function startSessionAt(level) {
+        roundFinished = false
+        sessionSummary.visible = false
         difficultyLevel = level
         sessionCorrecAnswers = 0
         sessionIncorrectAnswers = 0
@@ -114,11 +136,61 @@ Rectangle {
         return x < stripWidth - levelPictureWidth * stripWidth / levelImageWidth
     }
 
+    // A click on the level strip: a round with answers in it is not thrown
+    // away without asking (a finished one is already stored).
+    function requestLevel(level) {
+        if (answeredCount > 0 && !roundFinished)
+            leaveLevelDialog.ask(difficultyLevel, level)
+        else
+            startSessionAt(level)
+    }
+
+    // "Begin here" on a fresh store, "Continue level N" where training stopped.
+    function beginOrContinue() {
+        startButton.sessionstarted = true
+        if (roundFinished) {
+            appmessenger.nextRound()
+        } else if (startButton.resumeLevel > 0) {
+            appmessenger.continueSession()
+        } else {
+            prepareCells(1)
+            appmessenger.startNewSession(1)
+        }
+        if (colorHintOn)
+            applyMappedColor()
+    }
+
+    // The stored session as a restart finds it: its level, its answers in
+    // the progress strip, and the button to go on with it.
+    function restoreStoredSession() {
+        if (!appmessenger.hasProgress)
+            return
+        var level = appmessenger.maturityLevel
+        difficultyLevel = level
+        prepareCells(level)
+        sessionCorrecAnswers = appmessenger.sessionCorrect
+        sessionIncorrectAnswers = appmessenger.sessionIncorrect
+        var results = appmessenger.sessionResults || []
+        var answered = results.length > 0 ? results.length : Math.min(answeredCount, cellModel.count)
+        for (var i = 0; i < answered && i < cellModel.count; ++i) {
+            var color = i < results.length ? (results[i] === 1 ? "green" : "red") : unknownResultColor
+            cellModel.setProperty(i, "cellColor", color)
+        }
+        if (answeredCount > 0) {
+            levelArea.progress.scoreText = answeredCount + "/" + sessionQuestionCount
+            levelArea.progress.percentText = Math.round(sessionCorrecAnswers / answeredCount * 100) + "%"
+        }
+        startButton.resumeLevel = level
+    }
+
     function setPointingCursor(on) {
         appmessenger.changeCursor(on ? Qt.PointingHandCursor : Qt.ArrowCursor)
     }
 
-    Component.onCompleted: helpWindow.visible = appmessenger.showHelpOnStart
+    Component.onCompleted: {
+        restoreStoredSession()
+        helpWindow.visible = appmessenger.showHelpOnStart
+    }
 
     ListModel { id: cellList }
 
@@ -173,6 +245,22 @@ Rectangle {
         height: root.height / 3.85
         z: 50
         visible: !helpWindow.visible
+    }
+
+    // ---- end of a round, leaving a round ----
+
+    SessionSummary {
+        id: sessionSummary
+        anchors.centerIn: parent
+        z: 400
+        onNextRound: appmessenger.nextRound()
+    }
+
+    LeaveLevelDialog {
+        id: leaveLevelDialog
+        anchors.centerIn: parent
+        z: 450
+        onLeave: root.startSessionAt(level)
     }
 
     // ---- help ----

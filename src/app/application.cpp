@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "answer_history.h"
 #include "device_watch.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
@@ -44,7 +45,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setWindowIcon(applicationIcon());
 
     bank = std::make_unique<QuestionBank>();
+    history = std::make_unique<AnswerHistory>();
     trainingSession = std::make_unique<TrainingSession>(*bank, *this, *this);
+    trainingSession->setHistory(history.get());
 
     qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
     qmlRegisterType<QMLMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
@@ -52,6 +55,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     bridge = std::make_unique<QMLMessenger>();
     messenger = bridge.get();
     messenger->app = this;
+    connect(trainingSession.get(), &TrainingSession::historyProblemChanged, messenger,
+            &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AnswerHistory;
 class DeviceWatch;
 class Keyboard;
 class QMLMessenger;
@@ -24,6 +25,7 @@ public:
     ~Application() override;
 
     QuestionBank &questionBank() { return *bank; }
+    AnswerHistory &answerHistory() { return *history; }
     TrainingSession &session() { return *trainingSession; }
     QQuickView &window() { return view; }
     // Set when the program cannot run (the note timer did not start); shown by main.
@@ -60,6 +62,7 @@ private:
     void publishDeviceList();
 
     std::unique_ptr<QuestionBank> bank;
+    std::unique_ptr<AnswerHistory> history;
     std::unique_ptr<QMLMessenger> bridge;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;

@@ -1,5 +1,6 @@
 #include "qml_messenger.h"
 
+#include "answer_history.h"
 #include "application.h"
 #include "question_bank.h"
 #include "training_session.h"
@@ -45,6 +46,49 @@ void QMLMessenger::setMaturityLevel(int value)
         return;
     app->questionBank().setLevel(value);
     app->questionBank().save();
+}
+
+bool QMLMessenger::hasProgress() const
+{
+    return app && app->questionBank().hasProgress();
+}
+
+int QMLMessenger::sessionCorrect() const
+{
+    return app ? static_cast<int>(app->questionBank().correctCount) : 0;
+}
+
+int QMLMessenger::sessionIncorrect() const
+{
+    return app ? static_cast<int>(app->questionBank().incorrectCount) : 0;
+}
+
+// 1 right, 0 wrong, per answered question; empty when the store had none.
+QVariantList QMLMessenger::sessionResults() const
+{
+    QVariantList results;
+    if (app) {
+        for (const std::uint32_t r : app->questionBank().answerResults)
+            results << static_cast<int>(r);
+    }
+    return results;
+}
+
+QString QMLMessenger::statusText() const
+{
+    return app ? app->answerHistory().problem() : QString();
+}
+
+void QMLMessenger::continueSession()
+{
+    if (app)
+        app->session().ContinueSession();
+}
+
+void QMLMessenger::nextRound()
+{
+    if (app)
+        app->session().NextRound();
 }
 
 void QMLMessenger::startNewSession(uint maturityLevel)

@@ -12,6 +12,13 @@ class QMLMessenger : public QObject {
     Q_PROPERTY(bool showHelpOnStart READ showHelpOnStart WRITE setShowHelpOnStart)
     Q_PROPERTY(bool showColorMap READ showColorMap WRITE setShowColorMap)
     Q_PROPERTY(int maturityLevel READ maturityLevel WRITE setMaturityLevel)
+    // The running session as stored, so that a restart shows where it stopped.
+    Q_PROPERTY(bool hasProgress READ hasProgress)
+    Q_PROPERTY(int sessionCorrect READ sessionCorrect)
+    Q_PROPERTY(int sessionIncorrect READ sessionIncorrect)
+    Q_PROPERTY(QVariantList sessionResults READ sessionResults)
+    // One line for the user when something needs saying (the history failed).
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
 public:
     explicit QMLMessenger(QObject *parent = nullptr);
 
@@ -21,14 +28,24 @@ public:
     void setShowColorMap(bool value);
     int maturityLevel() const;
     void setMaturityLevel(int value);
+    bool hasProgress() const;
+    int sessionCorrect() const;
+    int sessionIncorrect() const;
+    QVariantList sessionResults() const;
+    QString statusText() const;
 
     // Set by the application; an instance a document creates on its own has
     // neither and answers with defaults.
     Application *app = nullptr;
     QQuickItem *rootObject = nullptr;
 
+signals:
+    void statusTextChanged();
+
 public slots:
     void startNewSession(uint maturityLevel);
+    void continueSession();
+    void nextRound();
     void replayQuestion();
     void changeCursor(QVariant cursor);
     void hideWindow();

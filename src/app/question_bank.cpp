@@ -97,6 +97,7 @@ void QuestionBank::rebuildQuestions()
     correctCount = 0;
     incorrectCount = 0;
     noteStats.assign(level, 0);
+    answerResults.clear();
     currentQuestion = 0;
     save();
 }
@@ -107,9 +108,10 @@ void QuestionBank::setLevel(int level)
     rebuildQuestions();
 }
 
-ScoredAnswer QuestionBank::scoreAnswer(unsigned answerNote)
+ScoredAnswer QuestionBank::tally(unsigned answerNote)
 {
     ScoredAnswer result;
+    result.questionIndex = currentQuestion;
     result.questionNote = currentQuestion < questions.size() ? questions[currentQuestion] : questions.at(0);
     result.correct = answerNote == result.questionNote;
     if (result.correct) {
@@ -118,27 +120,61 @@ ScoredAnswer QuestionBank::scoreAnswer(unsigned answerNote)
     } else {
         ++incorrectCount;
     }
+    // A question replayed and answered again keeps its latest result.
+    answerResults.resize(std::min<std::size_t>(currentQuestion, questions.size()));
+    answerResults.push_back(result.correct ? 1 : 0);
+    return result;
+}
+
+void QuestionBank::saveWithNextQuestion()
+{
     // The stored index already names the next question.
     ++currentQuestion;
     save();
     --currentQuestion;
+}
+
+ScoredAnswer QuestionBank::scoreAnswer(unsigned answerNote)
+{
+    ScoredAnswer result = tally(answerNote);
+    saveWithNextQuestion();
+    return result;
+}
+
+ScoredAnswer QuestionBank::answer(unsigned answerNote)
+{
+    ScoredAnswer result = tally(answerNote);
+    if (static_cast<std::size_t>(currentQuestion) + 1 < questions.size()) {
+        saveWithNextQuestion();
+        return result;
+    }
+    result.sessionFinished = true;
+    result.outcome = finishSessionWithOutcome();
     return result;
 }
 
 bool QuestionBank::finishSession()
 {
+    return finishSessionWithOutcome().perfectPitch;
+}
+
+SessionOutcome QuestionBank::finishSessionWithOutcome()
+{
     const unsigned level = maturityLevel;
     const double asked = static_cast<unsigned>(questions.size());
-    const bool passed = static_cast<double>(correctCount) >= kPassRatio * asked;
-    bool perfectPitch = false;
+    SessionOutcome outcome;
+    outcome.level = level;
+    outcome.correct = correctCount;
+    outcome.total = static_cast<unsigned>(questions.size());
+    outcome.passed = static_cast<double>(correctCount) >= kPassRatio * asked;
     unsigned next = level;
 
-    if (passed) {
+    if (outcome.passed) {
         if (level < kMaxLevel)
             next = level + 1;
         else
-            perfectPitch = true;
-    } else if (level > 1) {
+            outcome.perfectPitch = true;
+    } else if (level > 1 && noteStats.size() >= level) {
         const std::uint32_t newest = noteStats.at(level - 1);
         const bool olderNoteWeaker =
             std::any_of(noteStats.begin(), noteStats.begin() + (level - 1), [newest](std::uint32_t s) { return s < newest; });
@@ -147,8 +183,9 @@ bool QuestionBank::finishSession()
     }
 
     maturityLevel = isValidLevel(next) ? next : 1;
+    outcome.nextLevel = maturityLevel;
     rebuildQuestions();
-    return perfectPitch;
+    return outcome;
 }
 
 void QuestionBank::load()
@@ -179,6 +216,14 @@ void QuestionBank::load()
         settings = openStore();
     }
 
+    clampCounters();
+
+    // A session whose last answer was stored by an earlier version, before
+    // its level rule ran: the rule runs now instead of the session being lost.
+    if (!damaged && storedSessionIsFinished()) {
+        finishSession();
+        return;
+    }
     // A repaired store is written anew with the bank's entries only: some
     // stray keys are written back in a form that does not parse, and the
     // damage would return at every start.
@@ -199,8 +244,8 @@ void QuestionBank::readStore()
     midiInstrument = static_cast<std::int8_t>(settings->value("MidiInstrument", 0).toInt() & 0xFF);
     currentQuestion = static_cast<std::uint32_t>(settings->value("CurrentQuestion", 0).toInt());
     maturityLevel = static_cast<std::uint32_t>(settings->value("MaturityLevel", 1).toInt());
-    correctCount = static_cast<std::uint32_t>(settings->value("CorrectStats", 0).toInt());
-    incorrectCount = static_cast<std::uint32_t>(settings->value("InCorrectStats", 0).toInt());
+    storedCorrect = settings->value("CorrectStats", 0).toInt();
+    storedIncorrect = settings->value("InCorrectStats", 0).toInt();
     showHelpOnStartup = settings->value("ShowHelpOnStartup", true).toBool();
     showColorMap = settings->value("ShowColorMap", true).toBool();
     settings->endGroup();
@@ -222,14 +267,48 @@ void QuestionBank::readStore()
         questions[i] = settings->value("question").toUInt();
     }
     settings->endArray();
+
+    // Absent in stores of earlier versions: their answers show without colour.
+    const int resultCount = plausibleArraySize(settings->beginReadArray("results"), kRepsPerNote * kMaxLevel);
+    answerResults.assign(resultCount, 0);
+    for (int i = 0; i < resultCount; ++i) {
+        settings->setArrayIndex(i);
+        answerResults[i] = settings->value("result").toUInt();
+    }
+    settings->endArray();
     settings->endGroup();
+}
+
+void QuestionBank::clampCounters()
+{
+    // A counter outside the session's size (a stored -1 read as a huge
+    // number among them) would pass or fail a session by itself.
+    const auto clamp = [this](long long stored) {
+        return static_cast<std::uint32_t>(std::clamp<long long>(stored, 0, questions.size()));
+    };
+    correctCount = clamp(storedCorrect);
+    incorrectCount = clamp(storedIncorrect);
+    const bool resultsFit = answerResults.size() == currentQuestion &&
+                            std::all_of(answerResults.begin(), answerResults.end(), [](std::uint32_t r) { return r <= 1; });
+    if (!resultsFit)
+        answerResults.clear();
+}
+
+bool QuestionBank::storedSessionIsFinished() const
+{
+    return storedListIsConsistent() && currentQuestion == questions.size();
 }
 
 bool QuestionBank::storedSessionIsConsistent() const
 {
+    return storedListIsConsistent() && currentQuestion < questions.size();
+}
+
+bool QuestionBank::storedListIsConsistent() const
+{
     if (!isValidLevel(maturityLevel))
         return false;
-    if (questions.size() != kRepsPerNote * maturityLevel || currentQuestion >= questions.size())
+    if (questions.size() != kRepsPerNote * maturityLevel)
         return false;
     // Statistics are counted by note index, so every question must be a note
     // of this level and every note of the level must have its entry.
@@ -238,6 +317,18 @@ bool QuestionBank::storedSessionIsConsistent() const
     return std::all_of(questions.begin(), questions.end(), [this](std::uint32_t q) {
         return q >= kLowestQuestion && q <= kHighestQuestion && noteIndexOf(q) < maturityLevel;
     });
+}
+
+void QuestionBank::writeArray(const char *array, const char *key, const std::vector<std::uint32_t> &values)
+{
+    // Written whole: elements past a shorter list must not stay behind.
+    settings->remove(QString::fromLatin1(array));
+    settings->beginWriteArray(QString::fromLatin1(array), -1);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        settings->setArrayIndex(static_cast<int>(i));
+        settings->setValue(QString::fromLatin1(key), values[i]);
+    }
+    settings->endArray();
 }
 
 void QuestionBank::save()
@@ -254,18 +345,9 @@ void QuestionBank::save()
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
-    settings->beginWriteArray("stats", -1);
-    for (std::size_t i = 0; i < noteStats.size(); ++i) {
-        settings->setArrayIndex(static_cast<int>(i));
-        settings->setValue("stat", noteStats[i]);
-    }
-    settings->endArray();
-    settings->beginWriteArray("questions", -1);
-    for (std::size_t i = 0; i < questions.size(); ++i) {
-        settings->setArrayIndex(static_cast<int>(i));
-        settings->setValue("question", questions[i]);
-    }
-    settings->endArray();
+    writeArray("stats", "stat", noteStats);
+    writeArray("questions", "question", questions);
+    writeArray("results", "result", answerResults);
     settings->endGroup();
 
     // An answer the user has seen scored must survive a crash or a kill, so the

@@ -16,9 +16,24 @@ extern const std::array<unsigned, 12> noteOrder;
 // Note index (position in noteOrder) of the pitch class of note number n (n >= 24).
 unsigned noteIndexOf(unsigned n);
 
+// How a finished session ended, for the summary the user sees.
+struct SessionOutcome {
+    unsigned level = 1;     // the level of the finished session
+    unsigned nextLevel = 1; // the level after the level rule
+    unsigned correct = 0;
+    unsigned total = 0;
+    bool passed = false;
+    bool perfectPitch = false; // level 12 passed
+};
+
 struct ScoredAnswer {
     bool correct = false;
     unsigned questionNote = 0;
+    unsigned questionIndex = 0;
+    // Set by answer() when this was the session's last question: the level
+    // rule has run and the next session's list is stored.
+    bool sessionFinished = false;
+    SessionOutcome outcome;
 };
 
 // The training data: the session's question list, its counters and per-note
@@ -40,14 +55,26 @@ public:
     void rebuildQuestions();
     void setLevel(int level);
     ScoredAnswer scoreAnswer(unsigned answerNote);
+    // Scores like scoreAnswer; the session's last answer also applies the
+    // level rule and stores the next session in the same write, so that no
+    // moment exists at which a finished session is stored unfinished.
+    ScoredAnswer answer(unsigned answerNote);
     // Applies the level rule and starts a new list; true once the last level is passed.
     bool finishSession();
+    SessionOutcome finishSessionWithOutcome();
+
+    // Whether the user has trained at all: a level above the first or an
+    // answer in the running session.
+    bool hasProgress() const { return maturityLevel > 1 || currentQuestion > 0; }
 
     void load();
     void save();
 
     std::vector<std::uint32_t> questions;
     std::vector<std::uint32_t> noteStats;
+    // Right (1) or wrong (0) for each answered question of this session, so
+    // that the window can redraw the progress strip after a restart.
+    std::vector<std::uint32_t> answerResults;
     std::uint32_t correctCount = 0;
     std::uint32_t incorrectCount = 0;
     std::uint32_t maturityLevel = 1;
@@ -62,6 +89,15 @@ private:
     // Reads the stored state as it is; load() judges and repairs it.
     void readStore();
     bool storedSessionIsConsistent() const;
+    bool storedSessionIsFinished() const;
+    bool storedListIsConsistent() const;
+    void clampCounters();
+    ScoredAnswer tally(unsigned answerNote);
+    void saveWithNextQuestion();
+    void writeArray(const char *array, const char *key, const std::vector<std::uint32_t> &values);
 
     std::unique_ptr<QSettings> settings;
+    // The counters as stored, before they are judged against the list.
+    long long storedCorrect = 0;
+    long long storedIncorrect = 0;
 };

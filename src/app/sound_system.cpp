@@ -86,12 +86,17 @@ void SoundSystem::ConnectMidiDevices()
         answerListener.reset();
     } else {
         std::shared_ptr<Core::MidiInDevice> device = soundController->GetInDevice(in);
+        std::atomic_store(&answeringName, std::make_shared<const QString>(device->GetName()));
         if (!session) {
             // Not started: nobody to answer to yet.
         } else if (!answerListener) {
             TrainingSession *answers = session;
             answerListener = std::make_shared<Core::MidiAnswerListener>(
-                [answers](const Core::MidiEvent &event) { answers->processMidiEvent(event); }, device);
+                [this, answers](const Core::MidiEvent &event) {
+                    const auto name = std::atomic_load(&answeringName);
+                    answers->processMidiEventFrom(event, name ? *name : QString());
+                },
+                device);
         } else {
             answerListener->SetDevice(device);
         }

@@ -60,5 +60,8 @@ private:
     // The output that stopPlayback silences; read on the MIDI input thread
     // with std::atomic_load, replaced on the GUI thread with std::atomic_store.
     std::shared_ptr<Core::MidiOutDevice> stopOutput;
+    // The answering input's name, for the answer history; read on the MIDI
+    // input thread with std::atomic_load.
+    std::shared_ptr<const QString> answeringName;
     QString startFailure;
 };

@@ -1,7 +1,12 @@
 #include "training_session.h"
 
+#include "answer_history.h"
 #include "question_bank.h"
+#include "session_summary.h"
 
+#include <timer.h>
+
+#include <QDateTime>
 #include <QTimer>
 #include <QTimerEvent>
 
@@ -22,6 +27,15 @@ TrainingSession::TrainingSession(QuestionBank &bank, KeyMarking &keyboard, NoteO
     : QObject(parent), bank(bank), keyboard(keyboard), sound(sound)
 {
     qRegisterMetaType<Core::MidiEvent>("Core::MidiEvent");
+    questionTimer.setSingleShot(true);
+    questionTimer.setInterval(kNextQuestionDelayMs);
+    connect(&questionTimer, &QTimer::timeout, this, &TrainingSession::StartPlayBack);
+}
+
+const QString &TrainingSession::screenKeyboardSource()
+{
+    static const QString source = QStringLiteral("screen keyboard");
+    return source;
 }
 
 TrainingSession::~TrainingSession()
@@ -44,33 +58,72 @@ void TrainingSession::stopFeedbackTimer()
 
 void TrainingSession::scheduleCurrentQuestion()
 {
+    replaysOfQuestion = 0;
     if (firstPlayPending) {
         firstPlayPending = false;
         StartPlayBack();
         return;
     }
-    QTimer::singleShot(kNextQuestionDelayMs, this, &TrainingSession::StartPlayBack);
+    questionTimer.start();
     sound.stopPlayback();
+}
+
+// A new session or a replay takes the place of whatever the feedback pause
+// would have done next.
+void TrainingSession::cancelPendingAdvance()
+{
+    stopFeedbackTimer();
+    pendingTimerAction = NoAction;
 }
 
 void TrainingSession::StartNewSession(QVariant maturityLevel)
 {
+    cancelPendingAdvance();
+    questionTimer.stop();
+    finishedSession.reset();
     bank.setLevel(maturityLevel.toInt());
+    scheduleCurrentQuestion();
+}
+
+void TrainingSession::ContinueSession()
+{
+    if (finishedSession) {
+        NextRound();
+        return;
+    }
+    cancelPendingAdvance();
+    scheduleCurrentQuestion();
+}
+
+void TrainingSession::NextRound()
+{
+    // Only once the summary is up; during the pause before it the last
+    // answer's marks are still shown.
+    if (!finishedSession || sessionState.load() != Finished)
+        return;
+    finishedSession.reset();
+    callDocument("onMaturityLevelChanged", QVariant(static_cast<uint>(bank.maturityLevel)));
     scheduleCurrentQuestion();
 }
 
 void TrainingSession::StartPlayBack()
 {
     stopFeedbackTimer();
+    questionTimer.stop();
     repaintCleared();
     sessionState = Asking;
     const unsigned question = bank.questions[bank.currentQuestion];
+    questionStartedMs = Core::Timer::NowMs();
     sound.playNote(question, false);
     callDocument("onCurrentNote", QVariant(noteIndexOf(question)));
 }
 
 void TrainingSession::ReplayQuestion()
 {
+    // A finished session's next question waits for its summary to be read.
+    if (finishedSession)
+        return;
+    ++replaysOfQuestion;
     StartPlayBack();
 }
 
@@ -82,21 +135,39 @@ void TrainingSession::onStreamFinished()
 
 void TrainingSession::processGKCEvent(int key)
 {
+    processKeyFrom(key, screenKeyboardSource());
+}
+
+void TrainingSession::processKeyFrom(int key, const QString &source)
+{
     const int note = key + kLowestKeyNote;
     const Core::MidiMessage noteOn(0x90, 0, static_cast<std::uint8_t>(note), kOnScreenVelocity);
-    processMidiEvent(Core::MidiEvent(noteOn, 0, -1.0));
+    processMidiEventFrom(Core::MidiEvent(noteOn, 0, -1.0), source);
     sound.playNote(static_cast<unsigned>(note), true);
 }
 
-void TrainingSession::processMidiEvent(Core::MidiEvent evt)
+void TrainingSession::setAnswerSource(const QString &source)
+{
+    std::lock_guard<std::mutex> lock(sourceMutex);
+    answerSource = source;
+}
+
+void TrainingSession::processMidiEventFrom(const Core::MidiEvent &evt, const QString &source)
 {
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;
     if (!evt.GetMessage().IsNoteOn())
         return;
+    answerArrivalMs = Core::Timer::NowMs();
+    setAnswerSource(source);
     sound.stopPlayback();
     emit midiAnswer(evt.GetMessage().GetData1());
+}
+
+void TrainingSession::processMidiEvent(Core::MidiEvent evt)
+{
+    processMidiEventFrom(evt, QStringLiteral("MIDI"));
 }
 
 void TrainingSession::ProvideMidiAnswer(uint note)
@@ -104,14 +175,44 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;
-    const ScoredAnswer scored = bank.scoreAnswer(note);
+    // The store and the history hold the answer before the user sees it.
+    const ScoredAnswer scored = bank.answer(note);
+    recordAnswer(scored, note, state);
+    if (scored.sessionFinished)
+        finishedSession = scored.outcome;
     stopFeedbackTimer();
     repaintCleared();
     sessionState = Feedback;
     feedbackTimerId = startTimer(scored.correct ? kFeedbackCorrectMs : kFeedbackWrongMs, Qt::CoarseTimer);
     pendingTimerAction = AdvanceQuestion;
     showAnswer(scored.questionNote, note, scored.correct);
-    callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(static_cast<uint>(bank.currentQuestion)));
+    callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(scored.questionIndex));
+}
+
+void TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer)
+{
+    if (!history)
+        return;
+    AnswerRecord record;
+    record.timeUtcMs = QDateTime::currentMSecsSinceEpoch();
+    record.level = scored.sessionFinished ? scored.outcome.level : bank.maturityLevel;
+    record.questionIndex = scored.questionIndex;
+    record.questionNote = scored.questionNote;
+    record.answerNote = note;
+    record.correct = scored.correct;
+    {
+        std::lock_guard<std::mutex> lock(sourceMutex);
+        record.source = answerSource.isEmpty() ? QStringLiteral("MIDI") : answerSource;
+    }
+    const std::int64_t arrival = answerArrivalMs.load();
+    if (questionStartedMs >= 0 && arrival >= questionStartedMs)
+        record.reactionMs = arrival - questionStartedMs;
+    record.duringNote = stateAtAnswer == Asking;
+    record.replays = replaysOfQuestion;
+    const QString problemBefore = history->problem();
+    history->append(record);
+    if (history->problem() != problemBefore)
+        emit historyProblemChanged();
 }
 
 void TrainingSession::onChoiceRecieve(uint note, uint /*choice*/)
@@ -128,22 +229,32 @@ void TrainingSession::timerEvent(QTimerEvent * /*event*/)
 
 void TrainingSession::advanceQuestion()
 {
+    if (finishedSession) {
+        finishSession();
+        return;
+    }
     ++bank.currentQuestion;
     if (bank.currentQuestion < bank.questionCount) {
         scheduleCurrentQuestion();
         return;
     }
+    // A stored session that ran past its end (it cannot, as the bank finishes
+    // a session with its last answer): the level rule runs now.
+    finishedSession = bank.finishSessionWithOutcome();
+    finishSession();
+}
+
+// The level rule ran with the last answer and the next session is stored;
+// the user reads the summary and starts the next round when ready.
+void TrainingSession::finishSession()
+{
     stopFeedbackTimer();
     repaintCleared();
     sessionState = Finished;
-    const unsigned levelBefore = bank.maturityLevel;
-    const bool perfect = bank.finishSession();
-    if (perfect) {
-        callDocument("onPerfectPitchAcquired", QVariant(levelBefore));
-        return;
-    }
-    callDocument("onMaturityLevelChanged", QVariant(static_cast<uint>(bank.maturityLevel)));
-    scheduleCurrentQuestion();
+    sound.stopPlayback();
+    if (finishedSession->perfectPitch)
+        callDocument("onPerfectPitchAcquired", QVariant(finishedSession->level));
+    callDocument("onSessionFinished", QVariant(summaryForDocument(*finishedSession)));
 }
 
 void TrainingSession::showAnswer(unsigned questionNote, unsigned answerNote, bool correct)

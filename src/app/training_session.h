@@ -5,13 +5,18 @@
 #include <midi/midi_message.h>
 #include <midi/midi_stream_observer.h>
 
+#include "question_bank.h"
+
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QVariant>
 
 #include <atomic>
+#include <mutex>
+#include <optional>
 
-class QuestionBank;
+class AnswerHistory;
 
 Q_DECLARE_METATYPE(Core::MidiEvent)
 
@@ -32,6 +37,8 @@ public:
 
     // The main document's root item, on which the interface callbacks are invoked.
     void setDocument(QObject *root);
+    // Where every scored answer is recorded before it is shown; may be null.
+    void setHistory(AnswerHistory *answerHistory) { history = answerHistory; }
     int state() const { return sessionState.load(); }
     void stopFeedbackTimer();
 
@@ -43,6 +50,8 @@ public:
 
 signals:
     void midiAnswer(uint note);
+    // The answer history's problem line changed (it could not be written).
+    void historyProblemChanged();
 
 public slots:
     void StartPlayBack();
@@ -53,6 +62,17 @@ public slots:
     void StartNewSession(QVariant maturityLevel);
     void ReplayQuestion();
     void onChoiceRecieve(uint note, uint choice);
+    // Poses the stored session's current question, as a restart left it.
+    void ContinueSession();
+    // After a finished session's summary: the next session's first question.
+    void NextRound();
+
+public:
+    // A MIDI event from a named input port; safe from the MIDI input thread.
+    void processMidiEventFrom(const Core::MidiEvent &evt, const QString &source);
+    // A key of the on-screen keyboard, or one typed on the computer keyboard.
+    void processKeyFrom(int key, const QString &source);
+    static const QString &screenKeyboardSource();
 
 protected:
     void timerEvent(QTimerEvent *event) override;
@@ -60,6 +80,10 @@ protected:
 private:
     void scheduleCurrentQuestion();
     void advanceQuestion();
+    void finishSession();
+    void cancelPendingAdvance();
+    void recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer);
+    void setAnswerSource(const QString &source);
     void showAnswer(unsigned questionNote, unsigned answerNote, bool correct);
     void repaintCleared();
     void callDocument(const char *function, const QVariant &a);
@@ -69,6 +93,18 @@ private:
     KeyMarking &keyboard;
     NoteOutput &sound;
     QPointer<QObject> document;
+    AnswerHistory *history = nullptr;
+    // One pending question at a time: scheduling again restarts the delay.
+    QTimer questionTimer;
+    // Set from the last answer of a session until the next round begins.
+    std::optional<SessionOutcome> finishedSession;
+    unsigned replaysOfQuestion = 0;
+    std::int64_t questionStartedMs = -1;
+    // When the latest answer arrived (monotonic ms) and where it came from;
+    // written on the MIDI input thread.
+    std::atomic<std::int64_t> answerArrivalMs{-1};
+    std::mutex sourceMutex;
+    QString answerSource;
 
     // Read on the MIDI input thread, written on the timer thread.
     std::atomic<int> sessionState{Idle};

@@ -1,3 +1,4 @@
+#include "answer_history.h"
 #include "question_bank.h"
 #include "test_store.h"
 #include "training_session.h"
@@ -59,6 +60,7 @@ public:
     QList<QPair<bool, uint>> answers;
     QList<uint> levelChanges;
     QList<uint> perfectPitch;
+    QList<QVariantMap> summaries;
 
     Q_INVOKABLE QVariant onCurrentNote(const QVariant &note)
     {
@@ -80,6 +82,11 @@ public:
         perfectPitch << level.toUInt();
         return {};
     }
+    Q_INVOKABLE QVariant onSessionFinished(const QVariant &summary)
+    {
+        summaries << summary.toMap();
+        return {};
+    }
 };
 
 class TrainingSessionTest : public QObject {
@@ -90,8 +97,19 @@ class TrainingSessionTest : public QObject {
     std::unique_ptr<SoundRecorder> sound;
     std::unique_ptr<DocumentRecorder> document;
     std::unique_ptr<TrainingSession> session;
+    QTemporaryDir historyDir;
+    std::unique_ptr<AnswerHistory> history;
+
+    int historyFiles = 0;
 
     unsigned question() const { return bank->questions[bank->currentQuestion]; }
+
+    QList<AnswerRecord> historyRows() const
+    {
+        QList<AnswerRecord> rows;
+        history->forEach([&rows](const AnswerRecord &r) { rows << r; });
+        return rows;
+    }
     int keyOf(unsigned note) const { return int(note) - 21; }
 
     // Starts a session whose first question plays at once.
@@ -112,6 +130,8 @@ private slots:
         document = std::make_unique<DocumentRecorder>();
         session = std::make_unique<TrainingSession>(*bank, *keys, *sound);
         session->setDocument(document.get());
+        history = std::make_unique<AnswerHistory>(historyDir.filePath(QString("history-%1.sqlite").arg(++historyFiles)));
+        session->setHistory(history.get());
         QObject::connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
     }
 
@@ -214,23 +234,72 @@ private slots:
     void aWholeSessionAnswersEveryQuestionOnceAndRaisesTheLevel()
     {
         startAt(1);
+        QList<unsigned> asked;
         for (uint i = 0; i < 7; ++i) {
             QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
             QCOMPARE(bank->currentQuestion, i);
-            session->processGKCEvent(keyOf(question()));
+            asked << question();
+            if (i == 2)
+                session->ReplayQuestion();
+            session->processGKCEvent(keyOf(question()) + (i == 6 ? 1 : 0));
         }
         QList<QPair<bool, uint>> expected;
         for (uint i = 0; i < 7; ++i)
-            expected << qMakePair(true, i);
+            expected << qMakePair(i != 6, i);
         QCOMPARE(document->answers, expected);
-
-        QTRY_COMPARE_WITH_TIMEOUT(document->levelChanges, QList<uint>{2u}, 5000);
+        // The level rule ran with the last answer, before its pause.
         QCOMPARE(bank->maturityLevel, 2u);
         QCOMPARE(bank->questions.size(), std::size_t(14));
+        QCOMPARE(bank->currentQuestion, 0u);
+
+        // Every answer is in the history, as it was given.
+        const QList<AnswerRecord> rows = historyRows();
+        QCOMPARE(rows.size(), 7);
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(rows[i].questionIndex, unsigned(i));
+            QCOMPARE(rows[i].questionNote, asked[i]);
+            QCOMPARE(rows[i].correct, i != 6);
+            QCOMPARE(rows[i].level, 1u);
+            QCOMPARE(rows[i].source, QString("screen keyboard"));
+            QVERIFY(rows[i].duringNote);
+            QVERIFY(rows[i].reactionMs >= 0 && rows[i].reactionMs < 5000);
+            QCOMPARE(rows[i].replays, i == 2 ? 1u : 0u);
+        }
+
+        // After the pause the summary shows, and nothing is asked until the
+        // user starts the next round.
+        QTRY_COMPARE_WITH_TIMEOUT(document->summaries.size(), 1, 5000);
+        QCOMPARE(document->summaries[0]["headline"].toString(), QString("Level 1 passed: C and D next"));
+        QCOMPARE(document->summaries[0]["correct"].toUInt(), 6u);
+        QCOMPARE(session->state(), int(TrainingSession::Finished));
         QVERIFY(keys->green.isEmpty());
-        // The next session's first question follows on its own.
+        const int posed = document->currentNotes.size();
+        session->ReplayQuestion();
+        QTest::qWait(500);
+        QCOMPARE(document->currentNotes.size(), posed);
+        QVERIFY(document->levelChanges.isEmpty());
+
+        session->NextRound();
+        QCOMPARE(document->levelChanges, QList<uint>{2u});
         QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+        QTest::qWait(400);
+        QCOMPARE(document->currentNotes.size(), posed + 1);
         QCOMPARE(document->currentNotes.last(), noteIndexOf(bank->questions[0]));
+    }
+
+    void aLevelClickDuringThePauseAsksTheNewFirstQuestionOnce()
+    {
+        for (int delayMs : {50, 150, 250, 350}) {
+            startAt(1);
+            session->processGKCEvent(keyOf(question()));
+            QTest::qWait(delayMs);
+            session->StartNewSession(2);
+            const int posed = document->currentNotes.size();
+            QTest::qWait(1000);
+            QCOMPARE(document->currentNotes.size(), posed + 1);
+            QCOMPARE(bank->currentQuestion, 0u);
+            QCOMPARE(document->currentNotes.last(), noteIndexOf(bank->questions[0]));
+        }
     }
 
     void passingTheLastLevelPosesNothingMore()
@@ -242,6 +311,7 @@ private slots:
         session->processGKCEvent(keyOf(question()));
         QTRY_COMPARE_WITH_TIMEOUT(document->perfectPitch, QList<uint>{12u}, 5000);
         QCOMPARE(session->state(), int(TrainingSession::Finished));
+        QCOMPARE(document->summaries.last()["headline"].toString(), QString("Perfect pitch: all twelve notes"));
         const int posed = document->currentNotes.size();
         QTest::qWait(600);
         QCOMPARE(document->currentNotes.size(), posed);

@@ -1,0 +1,41 @@
+import QtQuick 2.3
+
+// A framed text button of the overlays: click, Space or Enter presses it.
+Rectangle {
+    id: button
+    property string label
+    property bool primary: false
+    signal activated()
+
+    width: Math.max(110, caption.implicitWidth + 32)
+    height: 34
+    radius: 6
+    color: primary ? (area.containsMouse ? "#2f8a3a" : "#3a9a46") : (area.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent")
+    border { color: activeFocus ? "#d0efff" : "white"; width: activeFocus ? 2 : 1 }
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.Button
+    Accessible.name: label
+    Accessible.onPressAction: activated()
+
+    Text {
+        id: caption
+        anchors.centerIn: parent
+        text: button.label
+        color: "white"
+        font { pixelSize: 14; family: "DejaVu Sans"; bold: button.primary }
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        onEntered: appmessenger.changeCursor(Qt.PointingHandCursor)
+        onExited: appmessenger.changeCursor(Qt.ArrowCursor)
+        onClicked: button.activated()
+    }
+
+    Keys.onSpacePressed: activated()
+    Keys.onReturnPressed: activated()
+    Keys.onEnterPressed: activated()
+}

@@ -1,0 +1,69 @@
+import QtQuick 2.3
+
+// Asks before a level click throws away a round with answers in it.
+// "Stay", Escape, or a click beside the buttons keeps the round.
+Rectangle {
+    id: dialog
+    objectName: "leaveLevelDialog"
+    width: 520
+    height: 170
+    radius: 8
+    color: "#424c53"
+    border { color: "#d0efff"; width: 1 }
+    visible: false
+
+    property int currentLevel: 1
+    property int requestedLevel: 1
+    signal leave(int level)
+
+    function ask(fromLevel, toLevel) {
+        currentLevel = fromLevel
+        requestedLevel = toLevel
+        visible = true
+        stayButton.forceActiveFocus()
+    }
+
+    function stay() {
+        visible = false
+    }
+
+    MouseArea { anchors.fill: parent }
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: question.text
+
+    Text {
+        id: question
+        objectName: "leaveLevelQuestion"
+        anchors { top: parent.top; topMargin: 26; left: parent.left; right: parent.right; margins: 24 }
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        color: "white"
+        font { pixelSize: 17; family: "DejaVu Sans" }
+        text: (dialog.requestedLevel === dialog.currentLevel ? "Start level " + dialog.currentLevel + " again?"
+                                                             : "Leave level " + dialog.currentLevel + "?")
+              + " Your answers in this round are kept in the history."
+    }
+
+    Row {
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 24 }
+        spacing: 16
+        DialogButton {
+            id: stayButton
+            objectName: "stayButton"
+            primary: true
+            label: "Stay"
+            onActivated: dialog.stay()
+        }
+        DialogButton {
+            objectName: "leaveButton"
+            label: "Leave"
+            onActivated: {
+                dialog.visible = false
+                dialog.leave(dialog.requestedLevel)
+            }
+        }
+    }
+
+    Keys.onEscapePressed: stay()
+}

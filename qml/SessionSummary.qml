@@ -1,0 +1,71 @@
+import QtQuick 2.3
+
+// Shown when a session is over: the score against the pass mark and what
+// comes next. The next session starts only when the user asks for it.
+Rectangle {
+    id: summary
+    objectName: "sessionSummary"
+    width: 560
+    height: 210
+    radius: 8
+    color: "#424c53"
+    border { color: "#d0efff"; width: 1 }
+    visible: false
+
+    property bool perfectPitch: false
+    signal nextRound()
+
+    function show(result) {
+        perfectPitch = result.perfectPitch === true
+        headline.text = result.headline
+        detail.text = result.detail
+        visible = true
+        nextButton.forceActiveFocus()
+    }
+
+    function accept() {
+        visible = false
+        nextRound()
+    }
+
+    // Clicks beside the buttons stay in the panel.
+    MouseArea { anchors.fill: parent }
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: headline.text
+
+    Text {
+        id: headline
+        objectName: "summaryHeadline"
+        anchors { top: parent.top; topMargin: 28; left: parent.left; right: parent.right; margins: 24 }
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        color: "white"
+        font { pixelSize: 24; bold: true; family: "DejaVu Sans" }
+    }
+
+    Text {
+        id: detail
+        objectName: "summaryDetail"
+        anchors { top: headline.bottom; topMargin: 14; left: parent.left; right: parent.right; margins: 24 }
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        color: "#d0efff"
+        font { pixelSize: 16; family: "DejaVu Sans" }
+    }
+
+    DialogButton {
+        id: nextButton
+        objectName: "nextRoundButton"
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 24 }
+        primary: true
+        label: summary.perfectPitch ? "Train level 12 again" : "Next round"
+        onActivated: summary.accept()
+    }
+
+    Keys.onSpacePressed: accept()
+    Keys.onReturnPressed: accept()
+    Keys.onEnterPressed: accept()
+    // Escape puts the summary away; the start button still leads on.
+    Keys.onEscapePressed: visible = false
+}

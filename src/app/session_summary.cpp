@@ -1,0 +1,75 @@
+#include "session_summary.h"
+
+#include <theory/theory_tables.h>
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SessionSummary", text);
+}
+
+unsigned neededPercent()
+{
+    return static_cast<unsigned>(std::lround(QuestionBank::kPassRatio * 100));
+}
+
+} // namespace
+
+QString levelNotesText(unsigned level)
+{
+    QStringList names;
+    for (unsigned i = 0; i < level && i < noteOrder.size(); ++i)
+        names << Theory::NoteNames()[noteOrder[i] % 12].sharp;
+    if (names.size() < 2)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+}
+
+SessionSummary summarize(const SessionOutcome &o)
+{
+    SessionSummary s;
+    s.percent = o.total > 0 ? o.correct * 100 / o.total : 0;
+    const QString score = tr("%1 of %2 right: %3 %, %4 % needed")
+                              .arg(o.correct)
+                              .arg(o.total)
+                              .arg(s.percent)
+                              .arg(neededPercent());
+    if (o.perfectPitch) {
+        s.headline = tr("Perfect pitch: all twelve notes");
+        s.detail = tr("%1 of %2 right: %3 %. Train level 12 again to keep it.").arg(o.correct).arg(o.total).arg(s.percent);
+    } else if (o.passed) {
+        s.headline = tr("Level %1 passed: %2 next").arg(o.level).arg(levelNotesText(o.nextLevel));
+        s.detail = score;
+    } else if (o.nextLevel < o.level) {
+        s.headline = tr("Back to level %1").arg(o.nextLevel);
+        s.detail = score;
+    } else {
+        s.headline = tr("Level %1 again: %2 %, %3 % needed").arg(o.level).arg(s.percent).arg(neededPercent());
+        s.detail = tr("%1 of %2 right").arg(o.correct).arg(o.total);
+    }
+    return s;
+}
+
+QVariantMap summaryForDocument(const SessionOutcome &o)
+{
+    const SessionSummary s = summarize(o);
+    return {
+        {QStringLiteral("level"), o.level},
+        {QStringLiteral("nextLevel"), o.nextLevel},
+        {QStringLiteral("correct"), o.correct},
+        {QStringLiteral("total"), o.total},
+        {QStringLiteral("percent"), s.percent},
+        {QStringLiteral("neededPercent"), neededPercent()},
+        {QStringLiteral("passed"), o.passed},
+        {QStringLiteral("perfectPitch"), o.perfectPitch},
+        {QStringLiteral("headline"), s.headline},
+        {QStringLiteral("detail"), s.detail},
+    };
+}

@@ -1,7 +1,10 @@
 // The whole program in this process, on a private display, with a private JACK
 // server and a peer that owns a "keyboard" port and a "synth" port: questions
-// must reach the synth, and keys pressed on the keyboard must be scored.
+// must reach the synth, and keys pressed on the keyboard must be scored. It
+// starts from a store in the middle of a level-3 session, as a user who
+// closed the program after five answers would.
 
+#include "answer_history.h"
 #include "application.h"
 #include "keep_libraries.h"
 #include "jack_fixture.h"
@@ -22,6 +25,25 @@ using Bytes = std::vector<std::uint8_t>;
 bool isReset(const Bytes &b)
 {
     return b.size() == 3 && (b[0] & 0xF0) == 0xB0 && (b[1] == 120 || b[1] == 121 || b[1] == 7);
+}
+
+// Level 3 (C, D, E in seven octaves) at question 5, after three right and
+// two wrong answers.
+const std::vector<unsigned> kStoredQuestions = {36, 50, 64, 24, 38, 52, 60, 74, 88, 48, 62, 76,
+                                                72, 86, 100, 84, 98, 28, 96, 26, 40};
+const std::vector<int> kStoredResults = {1, 0, 1, 0, 1};
+
+QByteArray storedSession()
+{
+    QByteArray text = "[GlobalSetting]\nShowHelpOnStartup=false\nMaturityLevel=3\nCurrentQuestion=5\n"
+                      "CorrectStats=3\nInCorrectStats=2\n\n[StatsAndQuestions]\n";
+    for (std::size_t i = 0; i < kStoredQuestions.size(); ++i)
+        text += "questions\\" + QByteArray::number(int(i) + 1) + "\\question=" + QByteArray::number(kStoredQuestions[i]) + "\n";
+    text += "questions\\size=21\nstats\\1\\stat=1\nstats\\2\\stat=1\nstats\\3\\stat=1\nstats\\size=3\n";
+    for (std::size_t i = 0; i < kStoredResults.size(); ++i)
+        text += "results\\" + QByteArray::number(int(i) + 1) + "\\result=" + QByteArray::number(kStoredResults[i]) + "\n";
+    text += "results\\size=5\n";
+    return text;
 }
 
 } // namespace
@@ -105,18 +127,37 @@ private slots:
                      QString("Using the %1 keyboard device").arg(peer.keyboardPortName()));
     }
 
-    void aQuestionSoundsAtOnceAndEndsAfterFiveSeconds()
+    void theStoredSessionIsShownAndContinued()
     {
         peer.clearReceived();
         QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        QObject *root = app.window().rootObject();
+        QCOMPARE(root->property("difficultyLevel").toInt(), 3);
+        QCOMPARE(find("levelStrip")->property("source").toUrl().toString(), QString("qrc:/res/level3.png"));
+        QCOMPARE(find("scoreText")->property("text").toString(), QString("5/21"));
+        QList<QColor> colours;
+        for (QQuickItem *cell : qobject_cast<QQuickItem *>(find("cellRow"))->childItems())
+            if (cell->objectName() == "cell")
+                colours << cell->property("color").value<QColor>();
+        QCOMPARE(colours.size(), 21);
+        for (int i = 0; i < 21; ++i) {
+            const QColor expected = i >= 5 ? QColor(Qt::transparent) : kStoredResults[i] ? QColor("green") : QColor("red");
+            QCOMPARE(colours[i].name(QColor::HexArgb), expected.name(QColor::HexArgb));
+        }
         auto *start = qobject_cast<QQuickItem *>(find("startButton"));
         QVERIFY(start);
+        QCOMPARE(start->property("text").toString(), QString("Continue level 3"));
+
+        // It asks the stored question 5 at once, and its note ends after 5 s.
         const QPoint center = start->mapToScene(QPointF(start->width() / 2, start->height() / 2)).toPoint();
         QTest::mouseClick(&app.window(), Qt::LeftButton, Qt::NoModifier, center);
         QTRY_COMPARE(app.session().state(), int(TrainingSession::Asking));
+        QCOMPARE(bank().currentQuestion, 5u);
         const unsigned q = question();
+        QCOMPARE(q, kStoredQuestions[5]);
         const int on = waitForNoteOn(q, 0, 2000);
         QVERIFY2(on >= 0, "the question's note-on did not reach the synth port");
+        QCOMPARE(find("scoreText")->property("text").toString(), QString("6/21"));
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
                 for (const auto &m : peer.received())
@@ -139,12 +180,23 @@ private slots:
         pressOnKeyboardPort(q, 0);
         pressOnKeyboardPort(q, 64, 0x80);
         QTest::qWait(300);
-        QCOMPARE(store().value("GlobalSetting/CurrentQuestion").toInt(), 0);
+        QCOMPARE(store().value("GlobalSetting/CurrentQuestion").toInt(), 5);
 
+        // Counted on top of what was stored, and kept in the history with
+        // the port it came from.
         const std::size_t beforeAnswer = peer.receivedCount();
         QVERIFY(answerOnKeyboardPort(q));
-        QCOMPARE(store().value("GlobalSetting/CurrentQuestion").toInt(), 1);
-        QCOMPARE(store().value("GlobalSetting/CorrectStats").toInt(), 1);
+        QCOMPARE(store().value("GlobalSetting/CurrentQuestion").toInt(), 6);
+        QCOMPARE(store().value("GlobalSetting/CorrectStats").toInt(), 4);
+        QCOMPARE(store().value("GlobalSetting/InCorrectStats").toInt(), 2);
+        QList<AnswerRecord> rows;
+        app.answerHistory().forEach([&rows](const AnswerRecord &r) { rows << r; });
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].questionIndex, 5u);
+        QCOMPARE(rows[0].questionNote, q);
+        QVERIFY(rows[0].correct);
+        QCOMPARE(rows[0].replays, 1u);
+        QCOMPARE(rows[0].source, peer.keyboardPortName());
         QTRY_VERIFY(countResetsFrom(beforeAnswer) >= 48);
     }
 
@@ -153,8 +205,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
         const unsigned q = question();
         QVERIFY(answerOnKeyboardPort(q <= 95 ? q + 12 : q - 12));
-        QCOMPARE(store().value("GlobalSetting/InCorrectStats").toInt(), 1);
-        QCOMPARE(store().value("GlobalSetting/CorrectStats").toInt(), 1);
+        QCOMPARE(store().value("GlobalSetting/InCorrectStats").toInt(), 3);
+        QCOMPARE(store().value("GlobalSetting/CorrectStats").toInt(), 4);
     }
 
     void aNewNoteCutsTheSoundingOneShort()
@@ -189,18 +241,29 @@ private slots:
             QVERIFY(answerOnKeyboardPort(question()));
             QCOMPARE(app.session().state(), int(TrainingSession::Feedback));
         }
-        QTRY_COMPARE_WITH_TIMEOUT(store().value("GlobalSetting/MaturityLevel").toInt(), 2, 5000);
+        // Stored with the last answer, before its pause: a kill now keeps it.
+        QCOMPARE(store().value("GlobalSetting/MaturityLevel").toInt(), 2);
         QCOMPARE(store().value("StatsAndQuestions/questions/size").toInt(), 14);
+
+        // The summary stays until the user goes on.
+        QObject *summary = find("sessionSummary");
+        QTRY_VERIFY_WITH_TIMEOUT(summary->property("visible").toBool(), 5000);
+        QCOMPARE(find("summaryHeadline")->property("text").toString(), QString("Level 1 passed: C and D next"));
         const std::size_t before = peer.receivedCount();
+        QTest::qWait(1000);
+        QCOMPARE(app.session().state(), int(TrainingSession::Finished));
+        QTest::keyClick(&app.window(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
         QVERIFY(waitForNoteOn(question(), before) >= 0);
+        QVERIFY(!summary->property("visible").toBool());
+        QCOMPARE(find("scoreText")->property("text").toString(), QString("1/14"));
     }
 };
 
 int main(int argc, char **argv)
 {
     QTemporaryDir configDir;
-    if (!TestStore::prepareProgramStore(configDir, "[GlobalSetting]\nShowHelpOnStartup=false\n"))
+    if (!TestStore::prepareProgramStore(configDir, storedSession()))
         return 2;
 
     JackMidiPeer peer("orvelle-peer");

@@ -1,5 +1,8 @@
 // Starts the real program on the test display with a store of its own and
-// checks what it leaves in the store.
+// checks what it leaves in the store; and its command line, which must work
+// without any display.
+
+#include "answer_history.h"
 
 #include <QtTest>
 
@@ -9,6 +12,27 @@ class StartupTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir configHome;
+    QTemporaryDir dataHome;
+
+    // Runs the program's command line with no display at all.
+    int runWithoutDisplay(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("XDG_CONFIG_HOME", configHome.path());
+        env.insert("XDG_DATA_HOME", dataHome.path());
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ORVELLE_BINARY), arguments);
+        if (!program.waitForFinished(20000))
+            return -1;
+        if (out)
+            *out = program.readAllStandardOutput();
+        if (err)
+            *err = program.readAllStandardError();
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    }
 
     QString storePath() const { return configHome.path() + "/Brandmoor/Orvelle.conf"; }
 
@@ -26,6 +50,7 @@ class StartupTest : public QObject {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", configHome.path());
+        env.insert("XDG_DATA_HOME", dataHome.path());
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.start(QStringLiteral(ORVELLE_BINARY), QStringList());
@@ -90,6 +115,40 @@ private slots:
         QFile after(storePath());
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), firstRun);
+    }
+
+    void theCommandLineWorksWithoutADisplay()
+    {
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(runWithoutDisplay({"--help"}, &out), 0);
+        QVERIFY(out.contains("--export-history"));
+        QCOMPARE(runWithoutDisplay({"--version"}, &out), 0);
+        QVERIFY(out.startsWith("Orvelle "));
+        QCOMPARE(runWithoutDisplay({"--no-such-option"}, nullptr, &err), 2);
+        QVERIFY(err.contains("no-such-option"));
+
+        // The history as the program kept it, exported by the program.
+        {
+            QDir().mkpath(dataHome.path() + "/Brandmoor/Orvelle");
+            AnswerHistory history(dataHome.path() + "/Brandmoor/Orvelle/history.sqlite");
+            AnswerRecord answer;
+            answer.timeUtcMs = 1796731200000;
+            answer.questionNote = 60;
+            answer.answerNote = 61;
+            answer.source = "Keys, \"USB\"";
+            QVERIFY(history.append(answer));
+        }
+        const QString csv = dataHome.path() + "/answers.csv";
+        QCOMPARE(runWithoutDisplay({"--export-history", csv}, nullptr, &err), 0);
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = exported.readAll().split('\n');
+        QCOMPARE(lines.size(), 3); // header, one answer, the last line's end
+        QVERIFY(lines[1].startsWith("2026-12-08T12:00:00.000Z,1,0,60,C4,61,C#4,0,\"Keys, \"\"USB\"\"\","));
+
+        QCOMPARE(runWithoutDisplay({"--export-history", "/nonexistent-folder/answers.csv"}, nullptr, &err), 2);
+        QVERIFY(err.contains("cannot be written"));
     }
 };
 

@@ -177,6 +177,46 @@ private slots:
         QVERIFY(TestStore::fileText(path).contains("MaturityLevel=" + QByteArray::number(level)));
     }
 
+    // An earlier version stored the last answer before the level rule ran;
+    // the rule runs at the next start instead of the session being lost.
+    void aSessionStoredFinishedMovesOnByTheLevelRule()
+    {
+        const auto q3 = levelThreeQuestions();
+        QByteArray text = storeText(3, 21, q3, {5, 5, 4});
+        text.replace("CorrectStats=2", "CorrectStats=14");
+        TestStore::freshStore(text);
+        QuestionBank bank;
+        verifyFreshList(bank, 4);
+    }
+
+    void storedArraysAndCountersHoldOnlyWhatTheSessionCanHave()
+    {
+        const auto q3 = levelThreeQuestions();
+        QByteArray text = storeText(3, 5, q3, {1, 1, 0});
+        text.replace("CorrectStats=2", "CorrectStats=-1").replace("InCorrectStats=3", "InCorrectStats=40");
+        const QString path = TestStore::freshStore(text);
+        QuestionBank bank;
+        QCOMPARE(bank.currentQuestion, 5u);
+        QCOMPARE(bank.correctCount, 0u); // a -1 must not pass the session
+        QCOMPARE(bank.incorrectCount, 21u);
+        QVERIFY(bank.answerResults.empty()); // none were stored
+
+        // A shorter list leaves none of the longer one's elements behind.
+        bank.setLevel(1);
+        const QByteArray written = TestStore::fileText(path);
+        QVERIFY2(!written.contains("questions\\8\\"), written.constData());
+        QVERIFY(!written.contains("stats\\2\\"));
+        QuestionBank reloaded;
+        QCOMPARE(reloaded.questions.size(), std::size_t(7));
+
+        // Each answer's result is kept, so that a restart can show it.
+        reloaded.scoreAnswer(reloaded.questions[0]);
+        ++reloaded.currentQuestion;
+        reloaded.scoreAnswer(0);
+        QuestionBank again;
+        QCOMPARE(again.answerResults, (std::vector<std::uint32_t>{1, 0}));
+    }
+
     void absentOptionsTakeTheirDefaults()
     {
         const auto q3 = levelThreeQuestions();

@@ -48,10 +48,12 @@ inline QByteArray fileText(const QString &path)
 }
 
 // For a whole program run inside the test process: XDG_CONFIG_HOME in
-// `configDir`, the program's own store names, and a store holding `contents`.
+// `configDir` (and XDG_DATA_HOME, the answer history, below it), the
+// program's own store names, and a store holding `contents`.
 inline bool prepareProgramStore(const QTemporaryDir &configDir, const QByteArray &contents)
 {
     qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (configDir.path() + "/data").toLocal8Bit());
     QCoreApplication::setOrganizationName("Brandmoor");
     QCoreApplication::setApplicationName("Orvelle");
     QDir().mkpath(configDir.path() + "/Brandmoor");
@@ -61,13 +63,14 @@ inline bool prepareProgramStore(const QTemporaryDir &configDir, const QByteArray
 
 } // namespace TestStore
 
-// Like QTEST_GUILESS_MAIN, with XDG_CONFIG_HOME in a temporary folder set
-// before Qt reads it.
+// Like QTEST_GUILESS_MAIN, with XDG_CONFIG_HOME and XDG_DATA_HOME in a
+// temporary folder set before Qt reads them.
 #define ORVELLE_TEST_MAIN(TestClass, AppClass)                                                                     \
     int main(int argc, char **argv)                                                                                \
     {                                                                                                              \
         QTemporaryDir configDir;                                                                                   \
         qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());                                                \
+        qputenv("XDG_DATA_HOME", (configDir.path() + "/data").toLocal8Bit());                                      \
         AppClass app(argc, argv);                                                                                  \
         TestClass test;                                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                 \

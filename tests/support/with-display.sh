@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command on a private X display with a window manager, as on a desktop.
 # Usage: with-display.sh [--size WxH] command [args...]
-# The command gets its own DISPLAY, XDG_CONFIG_HOME (an empty settings store)
-# and XDG_RUNTIME_DIR; all of them are removed afterwards. It sees no JACK
+# The command gets its own DISPLAY, XDG_CONFIG_HOME (an empty settings store),
+# XDG_DATA_HOME (no answer history) and XDG_RUNTIME_DIR; all of them are removed afterwards. It sees no JACK
 # server but the one with-jack.sh may have started for it.
 set -u
 size=1920x1080
@@ -28,7 +28,7 @@ if [ ! -s "$tmp/display" ]; then
 fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
 
-export XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run"
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/run"
 # No MIDI unless the caller started a JACK server (with-jack.sh): never a
 # server that happens to run on the machine.
 export JACK_DEFAULT_SERVER="${JACK_DEFAULT_SERVER:-orvelle-no-server-$$}"

@@ -3,7 +3,9 @@
 // it can click it like a user. It reads the interface and changes nothing.
 // Printed on standard output whenever it changes, as
 //   startButton <x> <y> <enabled>
-// in screen coordinates.
+// in screen coordinates; and, as the window shows it, the number of answers
+// of the running session (an answer is shown only once it is stored):
+//   answers <n>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -28,8 +30,29 @@ QQuickItem *findStartButton()
     return nullptr;
 }
 
+void reportAnswers()
+{
+    static int last = -1;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        auto *quick = qobject_cast<QQuickWindow *>(window);
+        if (!quick || !quick->contentItem())
+            continue;
+        QObject *root = quick->contentItem()->findChild<QObject *>("root");
+        if (!root)
+            continue;
+        const int answers = root->property("answeredCount").toInt();
+        if (answers != last) {
+            last = answers;
+            std::printf("answers %d\n", answers);
+            std::fflush(stdout);
+        }
+        return;
+    }
+}
+
 void reportStartButton()
 {
+    reportAnswers();
     static QString last;
     QQuickItem *button = findStartButton();
     if (!button || !button->isVisible())
@@ -55,7 +78,7 @@ void startProbe()
         [] {
             auto *timer = new QTimer(QCoreApplication::instance());
             QObject::connect(timer, &QTimer::timeout, reportStartButton);
-            timer->start(100);
+            timer->start(20);
         },
         Qt::QueuedConnection);
 }

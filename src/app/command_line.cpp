@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "answer_history.h"
+#include "history_statistics.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -64,6 +65,8 @@ struct Options {
     QCommandLineOption exportHistory{QStringLiteral("export-history"),
                                      QStringLiteral("Write every answer given so far to FILE as CSV, and exit."),
                                      QStringLiteral("FILE")};
+    QCommandLineOption statistics{QStringLiteral("stats"),
+                                  QStringLiteral("Print a summary of every answer given so far, and exit.")};
 };
 
 void addOptions(QCommandLineParser &parser, const Options &options)
@@ -75,6 +78,7 @@ void addOptions(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.exportHistory);
+    parser.addOption(options.statistics);
     for (const char *name : kQtValueOptions)
         addHidden(parser, QString::fromLatin1(name), QStringLiteral("value"));
     for (const char *name : kQtFlagOptions)
@@ -106,6 +110,11 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
                          .arg(parser.positionalArguments().first()),
                      kUsageExitCode, true);
     }
+    if (parser.isSet(options.statistics)) {
+        CommandLineRequest request;
+        request.action = CommandLineRequest::Action::Statistics;
+        return request;
+    }
     if (parser.isSet(exportHistory)) {
         CommandLineRequest request;
         request.action = CommandLineRequest::Action::ExportHistory;
@@ -125,6 +134,18 @@ int exportHistoryTo(const QString &file)
         std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(error));
         return kUsageExitCode;
     }
+    return 0;
+}
+
+int printStatistics()
+{
+    const AnswerHistory history(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly);
+    std::vector<AnswerRecord> answers;
+    if (!history.problem().isEmpty() || !history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); })) {
+        std::fprintf(stderr, "orvelle: the answer history %s cannot be read\n", qUtf8Printable(history.path()));
+        return kUsageExitCode;
+    }
+    std::fputs(qUtf8Printable(statisticsReport(computeStatistics(answers, StatisticsFilter()))), stdout);
     return 0;
 }
 
@@ -151,6 +172,11 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         QCoreApplication app(argc, argv);
         setApplicationNames();
         return exportHistoryTo(request.exportFile);
+    }
+    case CommandLineRequest::Action::Statistics: {
+        QCoreApplication app(argc, argv);
+        setApplicationNames();
+        return printStatistics();
     }
     case CommandLineRequest::Action::OpenWindow:
         break;

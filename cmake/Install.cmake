@@ -46,7 +46,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # synthesiser plays.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qml-module-qtquick2, qml-module-qtquick-controls, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtqml-models2, libqt5sql5-sqlite")
+  "qml-module-qtquick2, qml-module-qtquick-controls, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtqml-models2, libqt5sql5-sqlite, qml-module-qtcharts")
 if(ORVELLE_BUILTIN_SYNTH)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", timgm6mb-soundfont")
 endif()

@@ -15,6 +15,7 @@ Rectangle {
     property alias colorSwitchValue: colorSwitch.value
 
     signal helpRequested()
+    signal statisticsRequested()
 
     Image {
         id: title
@@ -48,12 +49,18 @@ Rectangle {
         anchors { right: hideButton.left; rightMargin: 5 }
         onClicked: header.helpRequested()
     }
+    StatisticsButton {
+        id: statisticsButton
+        objectName: "statisticsButton"
+        anchors { right: helpButton.left; rightMargin: 5 }
+        onClicked: header.statisticsRequested()
+    }
 
     Text {
         id: onOffLabel
         objectName: "onOffLabel"
         width: 38; height: 37
-        anchors { right: helpButton.left; rightMargin: 65; verticalCenter: parent.verticalCenter }
+        anchors { right: statisticsButton.left; rightMargin: 23; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
         text: root.colorHintOn ? "ON" : "OFF"
         color: root.lightTextColor

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import QtQuick.Controls 1.2
 import QMLMessenger 1.0
 
 // The main window: header, level area, speaker band and the footer with the
@@ -202,6 +203,7 @@ Rectangle {
         z: 50
         helpOpen: helpWindow.visible
         onHelpRequested: helpWindow.visible = true
+        onStatisticsRequested: root.showStatistics()
     }
 
     function toggleColorHint() {
@@ -261,6 +263,29 @@ Rectangle {
         anchors.centerIn: parent
         z: 450
         onLeave: root.startSessionAt(level)
+    }
+
+    // ---- statistics: loaded the first time they are asked for ----
+
+    function showStatistics() {
+        statisticsLoader.active = true
+        statisticsLoader.item.open()
+    }
+
+    Action {
+        shortcut: "F2"
+        onTriggered: root.showStatistics()
+    }
+
+    Loader {
+        id: statisticsLoader
+        objectName: "statisticsLoader"
+        anchors { fill: parent; margins: 30; topMargin: 70 }
+        z: 480
+        active: false
+        sourceComponent: StatisticsWindow {
+            visible: false
+        }
     }
 
     // ---- help ----

@@ -12,8 +12,8 @@ packages=(
   # run time: the QML modules the documents import, the soundfont
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls qml-module-qtqml-models2
-  # the answer history: Qt's SQLite driver
-  libqt5sql5-sqlite
+  # the answer history: Qt's SQLite driver; its statistics window's charts
+  libqt5sql5-sqlite qml-module-qtcharts
   timgm6mb-soundfont
   # tests: a display with a window manager, a JACK server, screenshots
   xvfb xauth openbox jackd2 x11-apps imagemagick

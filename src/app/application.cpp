@@ -5,6 +5,7 @@
 #include "qml_messenger.h"
 #include "question_bank.h"
 #include "sound_system.h"
+#include "statistics_model.h"
 #include "training_session.h"
 
 #include <keyboard.h>
@@ -58,6 +59,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     connect(trainingSession.get(), &TrainingSession::historyProblemChanged, messenger,
             &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
+    QuestionBank *questions = bank.get();
+    statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
+    view.rootContext()->setContextProperty("statistics", statistics.get());
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
 

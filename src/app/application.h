@@ -14,6 +14,7 @@ class Keyboard;
 class QMLMessenger;
 class QuestionBank;
 class SoundSystem;
+class StatisticsModel;
 class TrainingSession;
 
 // The process: the Qt application, the main window, the training engine and
@@ -63,6 +64,8 @@ private:
 
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<AnswerHistory> history;
+    // Declared before the window, whose documents read it, so it outlives them.
+    std::unique_ptr<StatisticsModel> statistics;
     std::unique_ptr<QMLMessenger> bridge;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;

@@ -3,6 +3,8 @@
 // without any display.
 
 #include "answer_history.h"
+#include "generated_history.h"
+#include "history_statistics.h"
 
 #include <QtTest>
 
@@ -149,6 +151,23 @@ private slots:
 
         QCOMPARE(runWithoutDisplay({"--export-history", "/nonexistent-folder/answers.csv"}, nullptr, &err), 2);
         QVERIFY(err.contains("cannot be written"));
+    }
+
+    void statisticsArePrintedWithoutADisplay()
+    {
+        const QString path = dataHome.path() + "/Brandmoor/Orvelle/history.sqlite";
+        QDir().mkpath(QFileInfo(path).path());
+        QVERIFY(GeneratedHistory::write(path, GeneratedHistory::make(3000)));
+        std::vector<AnswerRecord> kept;
+        {
+            const AnswerHistory history(path, AnswerHistory::Mode::ReadOnly);
+            QVERIFY(history.forEach([&kept](const AnswerRecord &r) { kept.push_back(r); }));
+        }
+        QByteArray out;
+        QCOMPARE(runWithoutDisplay({"--stats"}, &out), 0);
+        QCOMPARE(QString::fromUtf8(out), statisticsReport(computeStatistics(kept, StatisticsFilter())));
+        QVERIFY(out.contains(QByteArray::number(int(kept.size())) + " answers: "));
+        QVERIFY(out.contains("right note, other octave"));
     }
 };
 

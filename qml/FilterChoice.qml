@@ -1,0 +1,42 @@
+import QtQuick 2.3
+
+// One row of mutually exclusive choices, e.g. "All time | Last 7 days".
+Row {
+    id: choice
+    property var labels: []
+    property int current: 0
+    property string name
+    spacing: 4
+
+    Accessible.role: Accessible.PageTabList
+    Accessible.name: name
+
+    Repeater {
+        model: choice.labels
+        Rectangle {
+            objectName: choice.objectName + index
+            width: label.implicitWidth + 20
+            height: 28
+            radius: 4
+            color: index === choice.current ? "#d0efff" : "transparent"
+            border { color: activeFocus ? "#ffffff" : "#d0efff"; width: activeFocus ? 2 : 1 }
+            activeFocusOnTab: true
+            Accessible.role: Accessible.PageTab
+            Accessible.name: modelData
+            Accessible.onPressAction: choice.current = index
+            Keys.onSpacePressed: choice.current = index
+            Keys.onReturnPressed: choice.current = index
+            Text {
+                id: label
+                anchors.centerIn: parent
+                text: modelData
+                color: index === choice.current ? "#263036" : "#d0efff"
+                font { pixelSize: 13; family: "DejaVu Sans" }
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: choice.current = index
+            }
+        }
+    }
+}

@@ -1,0 +1,41 @@
+import QtQuick 2.3
+import QtCharts 2.3
+
+// How long answers take per pitch class: the median and the 90th percentile,
+// in seconds.
+ChartView {
+    id: chart
+    objectName: "reactionChart"
+    property var pitchClasses: []
+    title: "Reaction time per note (s)"
+    theme: ChartView.ChartThemeDark
+    backgroundColor: "#424c53"
+    antialiasing: true
+    titleFont { pixelSize: 14; family: "DejaVu Sans" }
+    legend.labelColor: "#d0efff"
+
+    function seconds(ms) { return ms < 0 ? 0 : Math.round(ms / 100) / 10 }
+    readonly property real highest: Math.max.apply(Math, [1].concat(pitchClasses.map(function (p) { return seconds(p.p90Ms) })))
+
+    BarSeries {
+        axisX: BarCategoryAxis {
+            categories: chart.pitchClasses.map(function (p) { return p.name })
+            labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+        }
+        axisY: ValueAxis {
+            min: 0
+            max: Math.ceil(chart.highest)
+            labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+        }
+        BarSet {
+            label: "median"
+            color: "#6fb7e8"
+            values: chart.pitchClasses.map(function (p) { return chart.seconds(p.medianMs) })
+        }
+        BarSet {
+            label: "90 %"
+            color: "#3b6f91"
+            values: chart.pitchClasses.map(function (p) { return chart.seconds(p.p90Ms) })
+        }
+    }
+}

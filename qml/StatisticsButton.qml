@@ -1,0 +1,35 @@
+import QtQuick 2.3
+import QtQuick.Controls 1.2
+import QtQuick.Controls.Styles 1.2
+
+// The header's statistics button: three bars, drawn like the other header
+// icons in the light text colour, brighter under the mouse.
+ToolButton {
+    id: button
+    width: 37; height: 37
+    anchors.verticalCenter: parent.verticalCenter
+    tooltip: "Statistics (F2)"
+    Accessible.name: "Statistics"
+
+    style: ButtonStyle {
+        background: Item { implicitWidth: 37; implicitHeight: 37 }
+        label: Item {
+            Row {
+                anchors.centerIn: parent
+                spacing: 3
+                Repeater {
+                    model: [10, 18, 14]
+                    Rectangle {
+                        anchors.bottom: parent.bottom
+                        width: 5
+                        height: modelData
+                        radius: 1
+                        color: control.pressed ? "#9fc4d8" : control.hovered ? "#ffffff" : "#d0efff"
+                    }
+                }
+            }
+        }
+    }
+
+    onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
+}

@@ -1,0 +1,196 @@
+#include "statistics_model.h"
+
+#include <theory/theory_tables.h>
+
+#include <QPointer>
+
+#include <cmath>
+
+namespace {
+
+double share(int part, int whole)
+{
+    return whole > 0 ? double(part) / whole : -1;
+}
+
+QVariantMap counts(const AnswerCounts &c)
+{
+    return {{QStringLiteral("asked"), c.asked},
+            {QStringLiteral("right"), c.right},
+            {QStringLiteral("share"), share(c.right, c.asked)},
+            {QStringLiteral("chromaShare"), share(c.rightIgnoringOctave, c.asked)}};
+}
+
+QVariantMap period(const PeriodSummary &p)
+{
+    QVariantMap m = counts(p);
+    m.insert(QStringLiteral("minutes"), static_cast<int>(std::lround(double(p.trainedMs) / 60000.0)));
+    m.insert(QStringLiteral("days"), p.days);
+    return m;
+}
+
+} // namespace
+
+StatisticsModel::StatisticsModel(QString historyPath, std::function<unsigned()> level, QObject *parent)
+    : QObject(parent), path(std::move(historyPath)), currentLevel(std::move(level))
+{
+}
+
+StatisticsModel::~StatisticsModel()
+{
+    joinWorker();
+}
+
+void StatisticsModel::joinWorker()
+{
+    if (worker.joinable())
+        worker.join();
+}
+
+StatisticsFilter StatisticsModel::filterFor(int periodIndex, int sourceIndex, unsigned level)
+{
+    StatisticsFilter filter;
+    filter.period = periodIndex == 1   ? StatisticsFilter::Period::Last7Days
+                    : periodIndex == 2 ? StatisticsFilter::Period::ThisLevel
+                                       : StatisticsFilter::Period::AllTime;
+    filter.source = sourceIndex == 1   ? StatisticsFilter::Source::Midi
+                    : sourceIndex == 2 ? StatisticsFilter::Source::OnScreen
+                                       : StatisticsFilter::Source::All;
+    filter.level = level;
+    return filter;
+}
+
+void StatisticsModel::refresh(int periodIndex, int sourceIndex)
+{
+    const StatisticsFilter filter = filterFor(periodIndex, sourceIndex, currentLevel ? currentLevel() : 1);
+    if (busy) {
+        pending = filter;
+        return;
+    }
+    start(filter);
+    emit changed();
+}
+
+void StatisticsModel::start(const StatisticsFilter &filter)
+{
+    joinWorker();
+    busy = true;
+    QPointer<StatisticsModel> self(this);
+    worker = std::thread([self, filter, file = path] {
+        Result result = compute(file, filter);
+        // The model joins this thread before it goes, so it is alive here;
+        // the delivery runs on the model's thread, or not at all once the
+        // model is gone.
+        QMetaObject::invokeMethod(
+            self.data(), [self, result = std::move(result)]() mutable {
+                if (self)
+                    self->deliver(std::move(result));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+StatisticsModel::Result StatisticsModel::compute(const QString &file, const StatisticsFilter &filter)
+{
+    Result result;
+    std::vector<AnswerRecord> answers;
+    {
+        // A connection of this thread's own, closed before the thread ends.
+        const AnswerHistory history(file, AnswerHistory::Mode::ReadOnly);
+        if (!history.problem().isEmpty() ||
+            !history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); })) {
+            result.problem = QStringLiteral("The answer history cannot be read just now; training goes on.");
+            return result;
+        }
+    }
+    result.figures = computeStatistics(answers, filter);
+    return result;
+}
+
+void StatisticsModel::deliver(Result result)
+{
+    figures = std::move(result.figures);
+    problemText = std::move(result.problem);
+    busy = false;
+    if (pending) {
+        const StatisticsFilter next = *pending;
+        pending.reset();
+        start(next);
+    }
+    emit changed();
+}
+
+QVariantMap StatisticsModel::overall() const
+{
+    QVariantMap m = counts(figures.all);
+    m.insert(QStringLiteral("streakDays"), figures.streakDays);
+    m.insert(QStringLiteral("last7Days"), period(figures.last7Days));
+    m.insert(QStringLiteral("last30Days"), period(figures.last30Days));
+    m.insert(QStringLiteral("allDays"), period(figures.allDays));
+    return m;
+}
+
+QVariantList StatisticsModel::keys() const
+{
+    QVariantList list;
+    for (const AnswerCounts &k : figures.byKey)
+        list << counts(k);
+    return list;
+}
+
+QVariantList StatisticsModel::pitchClasses() const
+{
+    QVariantList list;
+    for (std::size_t pc = 0; pc < figures.byPitchClass.size(); ++pc) {
+        const PitchClassStatistics &p = figures.byPitchClass[pc];
+        QVariantMap m = counts(p);
+        m.insert(QStringLiteral("name"), Theory::NoteNames()[pc].sharp);
+        m.insert(QStringLiteral("medianMs"), p.medianReactionMs);
+        m.insert(QStringLiteral("p90Ms"), p.p90ReactionMs);
+        list << m;
+    }
+    return list;
+}
+
+QVariantList StatisticsModel::confusion() const
+{
+    QVariantList rows;
+    for (const auto &row : figures.confusion) {
+        QVariantList cells;
+        for (int n : row)
+            cells << n;
+        rows << QVariant(cells);
+    }
+    return rows;
+}
+
+QVariantMap StatisticsModel::errors() const
+{
+    const ErrorKinds &e = figures.errors;
+    QVariantList kinds;
+    kinds << QVariantMap{{QStringLiteral("label"), QStringLiteral("octave")},
+                         {QStringLiteral("share"), share(e.octave, e.wrong)}};
+    for (int d = -5; d <= ErrorKinds::kLargest; ++d) {
+        if (d == 0)
+            continue;
+        const QString label = d == ErrorKinds::kLargest ? QStringLiteral("\u00b16") : (d > 0 ? "+" : "") + QString::number(d);
+        kinds << QVariantMap{{QStringLiteral("label"), label}, {QStringLiteral("share"), share(e.atDistance(d), e.wrong)}};
+    }
+    return {{QStringLiteral("wrong"), e.wrong},
+            {QStringLiteral("kinds"), kinds},
+            {QStringLiteral("meanAbsoluteSemitones"), e.meanAbsoluteSemitones}};
+}
+
+QVariantList StatisticsModel::days() const
+{
+    QVariantList list;
+    for (const DayStatistics &d : figures.days) {
+        QVariantMap m = counts(d);
+        m.insert(QStringLiteral("date"), d.date.toString(Qt::ISODate));
+        m.insert(QStringLiteral("time"), QDateTime(d.date, QTime(12, 0)).toMSecsSinceEpoch());
+        m.insert(QStringLiteral("minutes"), double(d.trainedMs) / 60000.0);
+        m.insert(QStringLiteral("medianMs"), d.medianReactionMs);
+        list << m;
+    }
+    return list;
+}

@@ -45,6 +45,7 @@ FUZZ_SECONDS ?= 20
 FUZZ_TARGETS := fuzz_settings_store fuzz_midi_input
 
 test: build
+	@tests/support/free-stale-jack-slots.sh
 	cd $(BUILD) && ctest --output-on-failure -j 2 $(CTEST_ARGS)
 ifeq ($(FUZZ),1)
 	@$(MAKE) --no-print-directory fuzz-test

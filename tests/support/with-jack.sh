@@ -39,6 +39,8 @@ for attempt in $(seq 15); do
   kill "$jack_pid" 2>/dev/null
   wait "$jack_pid" 2>/dev/null
   jack_pid=
+  # Servers killed outright elsewhere keep their slots in JACK's table.
+  grep -q "Too many servers" "$log" && "$(dirname "$0")/free-stale-jack-slots.sh"
   sleep 2
 done
 if [ -z "$jack_pid" ]; then

@@ -10,6 +10,10 @@ Button {
     property bool sessionstarted: false
     width: 129; height: 40
     text: sessionstarted ? "Replay note" : "Begin here"
+    activeFocusOnTab: false
+    // Resting while a question sounds: faded, so it plainly cannot be pressed.
+    opacity: enabled ? 1 : 0.45
+    Accessible.name: text
 
     style: ButtonStyle {
         background: Image {
@@ -19,13 +23,15 @@ Button {
         label: Text {
             text: control.text
             color: "white"
-            font { bold: true; pixelSize: 14; family: "Arial" }
+            font { bold: true; pixelSize: 14; family: root.fontFamily }
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.WordWrap
         }
     }
 
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
     onHoveredChanged: root.setPointingCursor(hovered)
     onClicked: {
         if (!sessionstarted) {
@@ -38,4 +44,6 @@ Button {
             appmessenger.replayQuestion()
         }
     }
+
+    FocusRing {}
 }

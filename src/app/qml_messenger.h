@@ -12,6 +12,8 @@ class QMLMessenger : public QObject {
     Q_PROPERTY(bool showHelpOnStart READ showHelpOnStart WRITE setShowHelpOnStart)
     Q_PROPERTY(bool showColorMap READ showColorMap WRITE setShowColorMap)
     Q_PROPERTY(int maturityLevel READ maturityLevel WRITE setMaturityLevel)
+    // The project's web page, empty when the build names none.
+    Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
 public:
     explicit QMLMessenger(QObject *parent = nullptr);
 
@@ -21,6 +23,12 @@ public:
     void setShowColorMap(bool value);
     int maturityLevel() const;
     void setMaturityLevel(int value);
+    QString websiteAddress() const;
+
+    // Interface options of the settings panel, kept in the store's
+    // [GlobalSetting] group under keys of their own and written at once.
+    Q_INVOKABLE QVariant setting(const QString &key, const QVariant &fallback) const;
+    Q_INVOKABLE void storeSetting(const QString &key, const QVariant &value);
 
     // Set by the application; an instance a document creates on its own has
     // neither and answers with defaults.

@@ -82,9 +82,23 @@ void TrainingSession::onStreamFinished()
 
 void TrainingSession::processGKCEvent(int key)
 {
+    answerFromKey(key, AnswerSource::ScreenKeyboard);
+}
+
+void TrainingSession::processComputerKeyEvent(int key)
+{
+    answerFromKey(key, AnswerSource::ComputerKeyboard);
+}
+
+void TrainingSession::answerFromKey(int key, AnswerSource source)
+{
+    if (!isOnKeyboard(key))
+        return;
+    keySource = source;
     const int note = key + kLowestKeyNote;
     const Core::MidiMessage noteOn(0x90, 0, static_cast<std::uint8_t>(note), kOnScreenVelocity);
     processMidiEvent(Core::MidiEvent(noteOn, 0, -1.0));
+    keySource = AnswerSource::MidiDevice;
     sound.playNote(static_cast<unsigned>(note), true);
 }
 
@@ -105,13 +119,26 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     if (state != Asking && state != Asked)
         return;
     const ScoredAnswer scored = bank.scoreAnswer(note);
+    answerSource = keySource;
     stopFeedbackTimer();
     repaintCleared();
     sessionState = Feedback;
-    feedbackTimerId = startTimer(scored.correct ? kFeedbackCorrectMs : kFeedbackWrongMs, Qt::CoarseTimer);
+    const bool replayRight = !scored.correct && replayAfterWrong;
+    const int pause = scored.correct ? kFeedbackCorrectMs : replayRight ? kReplayAfterWrongMs : kFeedbackWrongMs;
+    feedbackTimerId = startTimer(pause, Qt::CoarseTimer);
     pendingTimerAction = AdvanceQuestion;
     showAnswer(scored.questionNote, note, scored.correct);
     callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(static_cast<uint>(bank.currentQuestion)));
+    callDocument("onAnswerNotes", QVariant(note), QVariant(scored.questionNote));
+    emit answerScored(scored.questionNote, note, scored.correct, answerSource);
+    if (replayRight) {
+        // After the echo of the wrong key, and only while this answer is shown.
+        const unsigned right = scored.questionNote;
+        QTimer::singleShot(kReplayRightDelayMs, this, [this, right] {
+            if (sessionState.load() == Feedback)
+                sound.playNote(right, true);
+        });
+    }
 }
 
 void TrainingSession::onChoiceRecieve(uint note, uint /*choice*/)

@@ -65,11 +65,13 @@ Rectangle {
         id: keyboardArea
         objectName: "keyboardArea"
         color: "#ffffff"
-        anchors { left: parent.left; right: parent.right; top: parent.top
-                  topMargin: 57; leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin }
-        // The keys keep the proportions of their pictures: the area is never
-        // taller than the width asks for.
-        height: Math.min(parent.height - 57, width * 180 / 1820)
+        // The keys keep the proportions of their pictures (1820 x 180): the
+        // area takes the full width where the height allows, else less.
+        readonly property real freeWidth: parent.width - 2 * root.globalhbordermargin
+        readonly property real freeHeight: parent.height - 57 - 4
+        width: Math.min(freeWidth, freeHeight * 1820 / 180)
+        height: width * 180 / 1820
+        anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: 57 }
 
         Keyboard {
             id: keyboard

@@ -252,7 +252,8 @@ Rectangle {
         anchors { right: closeTextButton.left; rightMargin: 35 }
         text: "Visit our website"
         // Shown only when the build names a web site.
-        visible: typeof appmessenger.websiteAddress === "string" && appmessenger.websiteAddress !== ""
+        Component.onCompleted: visible = typeof appmessenger.websiteAddress === "string"
+                                         && appmessenger.websiteAddress !== ""
         Accessible.role: Accessible.Link
         Accessible.name: text
         Accessible.onPressAction: appmessenger.showCompanyWebsite()

@@ -49,7 +49,8 @@ QtObject {
             if (focused !== overlay && !(focused && overlay.contains(focused.mapToItem(overlay, 0, 0))))
                 returnFocusTo = focused
             overlay.forceActiveFocus()
-        } else if (!root.overlayOpen) {
+        } else if (!helpWindow.visible && !settingsPanel.visible) {
+            // (root.overlayOpen may not have caught up inside this change)
             if (returnFocusTo && returnFocusTo.visible && returnFocusTo.enabled)
                 returnFocusTo.forceActiveFocus()
             else

@@ -102,10 +102,10 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 void Application::setUpWindow()
 {
     const QRect screen = view.screen() ? view.screen()->availableGeometry() : QRect(0, 0, 1280, 720);
-    // On a screen smaller than the minimum the whole screen is the minimum.
-    view.setMinimumSize(kMinimumWindowSize.boundedTo(screen.size()));
-    QSize normal = (QSizeF(screen.size()) * kNormalWindowShare).toSize().expandedTo(view.minimumSize());
-    normal = normal.boundedTo(screen.size());
+    // On a screen smaller than the minimum, the minimum leaves room for the
+    // window's frame.
+    view.setMinimumSize(kMinimumWindowSize.boundedTo(screen.size() * kNormalWindowShare));
+    const QSize normal = (screen.size() * kNormalWindowShare).expandedTo(view.minimumSize()).boundedTo(screen.size());
     view.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, normal, screen));
     connect(&view, &QWindow::windowStateChanged, this, &Application::onWindowStateChanged);
 }

@@ -103,7 +103,7 @@ private slots:
         QQuickView &view = app.window();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QRect screen = view.screen()->availableGeometry();
-        QCOMPARE(view.minimumSize(), QSize(1024, 640).boundedTo(screen.size()));
+        QCOMPARE(view.minimumSize(), QSize(1024, 640).boundedTo(screen.size() * 0.8));
         QTRY_VERIFY_WITH_TIMEOUT(view.width() >= screen.width() * 0.95 && view.height() >= screen.height() * 0.9, 5000);
 
         app.onHideWindow();

@@ -668,6 +668,9 @@ void UiDocumentsTest::theHelpIsModalForTheKeyboard()
     QTest::keyClick(view.get(), Qt::Key_Escape);
     QVERIFY(!help->isVisible());
     QCOMPARE(bridge->calls.filter("showHelpOnStart").size(), 1);
+    // The keys reach the main window again, not the hidden help.
+    QTest::keyClick(view.get(), Qt::Key_R);
+    QCOMPARE(bridge->sessionLevels, QList<uint>{1});
 }
 
 void UiDocumentsTest::onlyAClickOrSpaceTogglesTheColourSwitch()

@@ -23,6 +23,10 @@ Button {
         label: Text {
             text: control.text
             color: "white"
+            // A dark rim keeps the white label readable on the light green
+            // and grey of the button pictures (4.5:1 and more against the rim).
+            style: Text.Outline
+            styleColor: control.sessionstarted ? "#2c3a43" : "#1f5133"
             font { bold: true; pixelSize: 14; family: root.fontFamily }
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter

@@ -108,7 +108,13 @@ private slots:
 
         app.onHideWindow();
         QTRY_COMPARE(view.windowState(), Qt::WindowMinimized);
+        // Restored only once a window manager has really iconified it.
+        if (qgetenv("ORVELLE_TEST_WINDOW_MANAGER") == "1")
+            QTRY_VERIFY_WITH_TIMEOUT(!view.isExposed(), 5000);
         view.showNormal();  // what a taskbar asks for
+        QTRY_VERIFY(view.windowState() != Qt::WindowMinimized);
+        QVERIFY(QTest::qWaitForWindowExposed(&view, 10000));
+        QTest::qWait(500);  // the window manager's answer to the restore
         QTRY_VERIFY_WITH_TIMEOUT(view.width() >= screen.width() * 0.95 && view.height() >= screen.height() * 0.9, 5000);
         QVERIFY(view.width() >= 1024 && view.height() >= 640);
     }

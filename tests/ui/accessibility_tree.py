@@ -45,6 +45,44 @@ def walk(node, depth, found, lines):
             walk(child, depth + 1, found, lines)
 
 
+def find(node, role, label):
+    try:
+        if node.getRoleName() == role and node.name == label:
+            return node
+    except Exception:
+        return None
+    for child in node:
+        if child is not None:
+            found = find(child, role, label)
+            if found is not None:
+                return found
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("press", "Press", "click"):
+            return action.doAction(i)
+    return False
+
+
+def answer_is_announced(app):
+    """Begins a session and answers with key C4, all through AT-SPI actions:
+    the feedback line then names the notes."""
+    press(find(app, "push button", "Begin here"))
+    time.sleep(1.0)
+    press(find(app, "push button", "C4"))
+    for _ in range(20):
+        lines = []
+        walk(app, 0, set(), lines)
+        if any(("alert: " in line) and ("it was" in line or "\u2713" in line) for line in lines):
+            return True
+        time.sleep(0.3)
+    print("\n".join(lines))
+    return False
+
+
 def main():
     app = find_application("orvelle", 20)
     if app is None:
@@ -65,6 +103,10 @@ def main():
         print("accessibility_tree: missing %s" % missing)
         return 1
     print("accessibility_tree: %d nodes, all controls named" % len(lines))
+    if not answer_is_announced(app):
+        print("accessibility_tree: no feedback line after an answer by AT-SPI actions")
+        return 1
+    print("accessibility_tree: an answer given through AT-SPI is announced")
     return 0
 
 

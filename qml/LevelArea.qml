@@ -57,6 +57,17 @@ Rectangle {
         }
 
         FocusRing {}
+        // For screen readers: each level as a button of its own.
+        Repeater {
+            model: 12
+            Item {
+                x: index * levelStrip.cellWidth
+                width: levelStrip.cellWidth; height: levelStrip.height
+                Accessible.role: Accessible.Button
+                Accessible.name: "Level " + (index + 1)
+                Accessible.onPressAction: root.startSessionAt(index + 1)
+            }
+        }
         Rectangle {
             objectName: "levelKeyMarker"
             visible: levelStrip.activeFocus

@@ -12,6 +12,8 @@ import pyatspi
 WANTED = [
     ("push button", "Begin here"),
     ("slider", "Level: number of notes"),
+    ("push button", "Level 1"),
+    ("push button", "Level 12"),
     ("check box", "Color hint"),
     ("push button", "Help"),
     ("push button", "Settings"),

@@ -43,10 +43,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The libraries the program links come from dpkg-shlibdeps; what it loads at
 # run time does not show there: the QML modules its documents import (with
 # what QtQuick.Controls 1 needs itself) and the soundfont the built-in
-# synthesiser plays.
+# synthesiser plays, and the font family the window is drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qml-module-qtquick2, qml-module-qtquick-controls, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtqml-models2, libqt5sql5-sqlite, qml-module-qtcharts")
+  "qml-module-qtquick2, qml-module-qtquick-controls, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtqml-models2, libqt5sql5-sqlite, qml-module-qtcharts, fonts-dejavu-core")
 if(ORVELLE_BUILTIN_SYNTH)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", timgm6mb-soundfont")
 endif()

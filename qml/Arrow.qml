@@ -8,6 +8,17 @@ Image {
     signal turn()
 
     width: 25; height: 41
+    Accessible.role: Accessible.Button
+    Accessible.name: side === "left" ? "Previous page" : "Next page"
+    Accessible.onPressAction: turn()
+    Keys.onPressed: {
+        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            if (!event.isAutoRepeat)
+                turn()
+            event.accepted = true
+        }
+    }
+    FocusRing {}
     source: "qrc:/res/arrow_" + side + "_" + (area.pressed ? "pressed" : area.containsMouse ? "hover" : "nomal") + ".png"
 
     MouseArea {

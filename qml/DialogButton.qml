@@ -11,8 +11,7 @@ Rectangle {
     height: 34
     radius: 6
     color: primary ? (area.containsMouse ? "#2f8a3a" : "#3a9a46") : (area.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent")
-    border { color: activeFocus ? "#d0efff" : "white"; width: activeFocus ? 2 : 1 }
-    activeFocusOnTab: true
+    border { color: "white"; width: 1 }
 
     Accessible.role: Accessible.Button
     Accessible.name: label
@@ -34,6 +33,8 @@ Rectangle {
         onExited: appmessenger.changeCursor(Qt.ArrowCursor)
         onClicked: button.activated()
     }
+
+    FocusRing {}
 
     Keys.onSpacePressed: activated()
     Keys.onReturnPressed: activated()

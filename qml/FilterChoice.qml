@@ -7,11 +7,21 @@ Row {
     property int current: 0
     property string name
     spacing: 4
+    signal picked(int index)
 
     Accessible.role: Accessible.PageTabList
     Accessible.name: name
 
+    // The choices' items, for the window's keyboard focus chain.
+    function buttons() {
+        var items = []
+        for (var i = 0; i < choices.count; ++i)
+            items.push(choices.itemAt(i))
+        return items
+    }
+
     Repeater {
+        id: choices
         model: choice.labels
         Rectangle {
             objectName: choice.objectName + index
@@ -19,8 +29,8 @@ Row {
             height: 28
             radius: 4
             color: index === choice.current ? "#d0efff" : "transparent"
-            border { color: activeFocus ? "#ffffff" : "#d0efff"; width: activeFocus ? 2 : 1 }
-            activeFocusOnTab: true
+            border { color: "#d0efff"; width: 1 }
+            FocusRing {}
             Accessible.role: Accessible.PageTab
             Accessible.name: modelData
             Accessible.onPressAction: choice.current = index

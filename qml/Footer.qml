@@ -9,13 +9,17 @@ Rectangle {
     objectName: "footer"
     color: root.darkColor
 
+    property alias deviceBox: deviceBox
+    property alias keyboard: keyboard
+    property alias keyboardArea: keyboardArea
+
     Text {
         id: midiLabel
         width: 38; height: 23
         anchors { left: parent.left; leftMargin: root.globalhbordermargin; verticalCenter: deviceBox.verticalCenter }
         text: "MIDI"
         color: root.lightTextColor
-        font.pixelSize: 14
+        font { pixelSize: 14; family: root.fontFamily }
         verticalAlignment: Text.AlignVCenter
     }
 
@@ -27,6 +31,9 @@ Rectangle {
         // The application publishes the list after this document loads.
         model: typeof midiListModel !== "undefined" ? midiListModel : []
         currentIndex: 0
+        activeFocusOnTab: false
+        Accessible.name: "MIDI device"
+        FocusRing {}
 
         style: ComboBoxStyle {
             background: Rectangle {
@@ -45,7 +52,7 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                     text: control.currentText
                     color: root.darkColor
-                    font.pixelSize: 14
+                    font { pixelSize: 14; family: root.fontFamily }
                     elide: Text.ElideRight
                 }
             }
@@ -58,15 +65,36 @@ Rectangle {
         id: keyboardArea
         objectName: "keyboardArea"
         color: "#ffffff"
-        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: parent.bottom
-                  topMargin: 57; leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin }
+        // The keys keep the proportions of their pictures (1820 x 180): the
+        // area takes the full width where the height allows, else less.
+        readonly property real freeWidth: parent.width - 2 * root.globalhbordermargin
+        readonly property real freeHeight: parent.height - 57 - 4
+        width: Math.min(freeWidth, freeHeight * 1820 / 180)
+        height: width * 180 / 1820
+        anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: 57 }
 
         Keyboard {
+            id: keyboard
             objectName: "Keyboard"
             anchors.centerIn: parent
             width: parent.width
             height: parent.height
             color: "blue"
+            labelCKeys: root.labelCKeys
+            typingOctave: typeof computerKeys !== "undefined" ? computerKeys.octave : 0
+        }
+
+        // For screen readers: every key as a button named by its note.
+        Repeater {
+            model: 88
+            Item {
+                readonly property rect area: keyboard.width > 0 && keyboard.height > 0
+                                             ? keyboard.keyRect(index) : Qt.rect(0, 0, 0, 0)
+                x: area.x; y: area.y; width: area.width; height: area.height
+                Accessible.role: Accessible.Button
+                Accessible.name: keyboard.keyName(index)
+                Accessible.onPressAction: keyboard.keyPressed(index)
+            }
         }
     }
 }

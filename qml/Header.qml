@@ -1,6 +1,5 @@
 import QtQuick 2.3
 import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
 
 // The dark band at the top: title, colour hint switch, help, hide and close.
 Rectangle {
@@ -13,9 +12,16 @@ Rectangle {
     // True while the help window covers the controls that sit below it.
     property bool helpOpen: false
     property alias colorSwitchValue: colorSwitch.value
+    property alias colorSwitch: colorSwitch
+    property alias helpButton: helpButton
+    property alias settingsButton: settingsButton
+    property alias statisticsButton: statisticsButton
+    property alias hideButton: hideButton
+    property alias closeButton: closeButton
 
     signal helpRequested()
     signal statisticsRequested()
+    signal settingsRequested()
 
     Image {
         id: title
@@ -49,80 +55,53 @@ Rectangle {
         anchors { right: hideButton.left; rightMargin: 5 }
         onClicked: header.helpRequested()
     }
+    SettingsButton {
+        id: settingsButton
+        anchors { right: helpButton.left; rightMargin: 5 }
+        visible: !header.helpOpen
+        onClicked: header.settingsRequested()
+    }
     StatisticsButton {
         id: statisticsButton
         objectName: "statisticsButton"
-        anchors { right: helpButton.left; rightMargin: 5 }
+        anchors { right: settingsButton.left; rightMargin: 5 }
+        visible: !header.helpOpen
         onClicked: header.statisticsRequested()
     }
 
     Text {
         id: onOffLabel
         objectName: "onOffLabel"
+        Accessible.ignored: true
         width: 38; height: 37
-        anchors { right: statisticsButton.left; rightMargin: 23; verticalCenter: parent.verticalCenter }
+        anchors { right: statisticsButton.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
         text: root.colorHintOn ? "ON" : "OFF"
         color: root.lightTextColor
-        font { bold: true; pixelSize: 14 }
+        font { bold: true; pixelSize: 14; family: root.fontFamily }
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
     }
 
-    Slider {
+    ColorSwitch {
         id: colorSwitch
-        objectName: "colorSwitch"
-        width: 72; height: 37
         anchors { right: onOffLabel.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
-        minimumValue: 0
-        maximumValue: 1
-        stepSize: 1
         // The bridge has no change signals: the stored choice is read once.
         Component.onCompleted: value = appmessenger.showColorMap ? 1 : 0
-
-        style: SliderStyle {
-            groove: Item {
-                implicitWidth: 72
-                implicitHeight: 1
-                Image {
-                    y: -18
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    source: control.value === 1 ? "res/slider_bg_color.png" : "res/slider_bg_dark.png"
-                }
-            }
-            handle: Item {
-                implicitWidth: 1
-                implicitHeight: 1
-                Image {
-                    anchors.centerIn: parent
-                    anchors.verticalCenterOffset: 3
-                    anchors.horizontalCenterOffset: control.value === 1 ? -20 : 20
-                    source: "res/slider_grip.png"
-                }
-            }
-        }
-
-        // Clicks toggle; the slider itself is never dragged.
-        MouseArea {
-            objectName: "colorSwitchArea"
-            anchors.fill: parent
-            hoverEnabled: true
-            onEntered: root.setPointingCursor(true)
-            onExited: root.setPointingCursor(false)
-            onClicked: root.toggleColorHint()
-        }
+        onToggled: root.toggleColorHint()
     }
 
     Text {
         id: colorHintLabel
         objectName: "colorHintLabel"
+        Accessible.ignored: true
         width: 81; height: 37
         anchors { right: colorSwitch.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
         text: "Color hint"
         color: root.lightTextColor
-        font.pixelSize: 14
+        font { pixelSize: 14; family: root.fontFamily }
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
     }

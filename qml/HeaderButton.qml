@@ -3,13 +3,16 @@ import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 
 // A 37 x 37 header tool button: transparent, with the icon images
-// <iconName>_n/_h/_p.png for normal, hovered and pressed.
+// <iconName>_n/_h/_p.png for normal, hovered and pressed. The main window
+// moves the keyboard focus itself, so the button leaves Tab alone.
 ToolButton {
     id: button
     property string iconName
     width: 37; height: 37
     anchors.verticalCenter: parent.verticalCenter
+    activeFocusOnTab: false
     iconSource: "qrc:/res/" + iconName + (pressed ? "_p" : hovered ? "_h" : "_n") + ".png"
+    Accessible.name: tooltip
 
     style: ButtonStyle {
         background: Item { implicitWidth: 37; implicitHeight: 37 }
@@ -24,5 +27,9 @@ ToolButton {
         }
     }
 
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
     onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
+
+    FocusRing {}
 }

@@ -51,6 +51,35 @@ Rectangle {
         visible = false
     }
 
+    // The controls Tab visits while the help is open, in order.
+    function focusChain() {
+        var chain = [closeButton, leftArrow, rightArrow]
+        for (var d = 0; d < dots.count; ++d)
+            chain.push(dots.itemAt(d))
+        chain.push(dontShowBox)
+        if (websiteLink.visible)
+            chain.push(websiteLink)
+        chain.push(closeTextButton)
+        return chain
+    }
+
+    // Keys that reach the window while the help is open: it is modal, so
+    // they all stop here.
+    Keys.onPressed: {
+        if (event.key === Qt.Key_Left)
+            showScreen(currentScreen - 1)
+        else if (event.key === Qt.Key_Right)
+            showScreen(currentScreen + 1)
+        else if (event.key === Qt.Key_Escape)
+            close()
+        else if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab)
+            return  // the main window moves the focus along focusChain()
+        event.accepted = true
+    }
+
+    Accessible.role: Accessible.Dialog
+    Accessible.name: "Help"
+
     function setPointingCursor(on) {
         appmessenger.changeCursor(on ? Qt.PointingHandCursor : Qt.ArrowCursor)
     }
@@ -66,6 +95,11 @@ Rectangle {
         width: 37; height: 37
         anchors { top: parent.top; right: parent.right; margins: help.globalhbordermargin }
         tooltip: "Close"
+        activeFocusOnTab: false
+        Accessible.name: "Close help"
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        FocusRing {}
         iconSource: pressed ? "qrc:/res/btn_close_p.png" : hovered ? "qrc:/res/btn_close_h.png" : "qrc:/res/btn_close_n.png"
         style: ButtonStyle {
             background: Item { implicitWidth: 37; implicitHeight: 37 }
@@ -117,7 +151,7 @@ Rectangle {
         y: 182
         anchors.horizontalCenter: parent.horizontalCenter
         color: "white"
-        font { bold: true; pixelSize: 30 }
+        font { bold: true; pixelSize: 30; family: "DejaVu Sans" }
         horizontalAlignment: Text.AlignHCenter
     }
 
@@ -128,7 +162,7 @@ Rectangle {
         y: 246
         anchors.horizontalCenter: parent.horizontalCenter
         color: "white"
-        font.pixelSize: 16
+        font { pixelSize: 16; family: "DejaVu Sans" }
         lineHeight: 1.25
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
@@ -149,6 +183,18 @@ Rectangle {
                 radius: 5.5
                 color: "white"
                 opacity: 0.3
+                Accessible.role: Accessible.Button
+                Accessible.name: "Page " + (index + 1)
+                Accessible.onPressAction: help.showScreen(index)
+                Keys.onPressed: {
+                    if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                        help.showScreen(index)
+                        event.accepted = true
+                    }
+                }
+                // Like a radio button, the focused dot is the page shown.
+                onActiveFocusChanged: if (activeFocus) help.showScreen(index)
+                FocusRing {}
                 MouseArea {
                     anchors.fill: parent
                     hoverEnabled: true
@@ -174,6 +220,11 @@ Rectangle {
         width: 18; height: 20
         anchors { left: parent.left; bottom: parent.bottom; margins: help.globalhbordermargin }
         checked: true
+        activeFocusOnTab: false
+        Accessible.name: dontShowText.text
+        Keys.onReturnPressed: checked = !checked
+        Keys.onEnterPressed: checked = !checked
+        FocusRing {}
     }
 
     Text {
@@ -183,7 +234,7 @@ Rectangle {
         x: 38; y: 537
         text: "Don't show this anymore at programm startup"
         color: "white"
-        font { pixelSize: 14; family: "Arial" }
+        font { pixelSize: 14; family: "DejaVu Sans" }
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true
@@ -200,8 +251,21 @@ Rectangle {
         y: 537
         anchors { right: closeTextButton.left; rightMargin: 35 }
         text: "Visit our website"
+        // Shown only when the build names a web site.
+        Component.onCompleted: visible = typeof appmessenger.websiteAddress === "string"
+                                         && appmessenger.websiteAddress !== ""
+        Accessible.role: Accessible.Link
+        Accessible.name: text
+        Accessible.onPressAction: appmessenger.showCompanyWebsite()
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                appmessenger.showCompanyWebsite()
+                event.accepted = true
+            }
+        }
+        FocusRing {}
         color: "#ffffff"
-        font { underline: true; pixelSize: 14; family: "Arial" }
+        font { underline: true; pixelSize: 14; family: "DejaVu Sans" }
         horizontalAlignment: Text.AlignRight
         MouseArea {
             anchors.fill: parent
@@ -221,6 +285,16 @@ Rectangle {
         width: 60; height: 30
         x: 855; y: 530
         radius: 6
+        Accessible.role: Accessible.Button
+        Accessible.name: "Close"
+        Accessible.onPressAction: help.close()
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                help.close()
+                event.accepted = true
+            }
+        }
+        FocusRing {}
         // Only the fill darkens, so the label stays fully readable.
         color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
         border { color: "white"; width: 1 }
@@ -228,7 +302,7 @@ Rectangle {
             anchors.centerIn: parent
             text: "Close"
             color: "white"
-            font { pixelSize: 14; family: "Arial" }
+            font { pixelSize: 14; family: "DejaVu Sans" }
         }
         MouseArea {
             id: closeArea

@@ -26,6 +26,8 @@ Rectangle {
     function stay() {
         visible = false
     }
+    function close() { stay() }
+    function focusChain() { return [stayButton, leaveButton] }
 
     MouseArea { anchors.fill: parent }
 
@@ -56,6 +58,7 @@ Rectangle {
             onActivated: dialog.stay()
         }
         DialogButton {
+            id: leaveButton
             objectName: "leaveButton"
             label: "Leave"
             onActivated: {

@@ -10,14 +10,16 @@ Rectangle {
     border.color: "#d4e8f4"
 
     property alias progress: progressBand
+    property alias strip: levelStrip
 
     Text {
         id: guessLabel
         width: 89; height: 21
         anchors { left: parent.left; leftMargin: root.globalhbordermargin; top: parent.top; topMargin: 5 }
         text: "Guess the note"
-        color: "#718897"
-        font.pixelSize: 14
+        // Darker than the design's #718897, which is hard to read on this band.
+        color: "#4a5d6a"
+        font { pixelSize: 14; family: root.fontFamily }
     }
 
     // Says when something went wrong that the user should know of (the
@@ -44,6 +46,52 @@ Rectangle {
         height: width * 102 / root.levelImageWidth
         source: "res/level" + root.difficultyLevel + ".png"
         z: 100
+
+        // With the keyboard focus, Left and Right pick a level and Space or
+        // Enter starts it.
+        property int keyLevel: root.difficultyLevel
+        readonly property real cellWidth: (width - root.levelPictureWidth * width / root.levelImageWidth) / 12
+        onActiveFocusChanged: if (activeFocus) keyLevel = root.difficultyLevel
+        Accessible.role: Accessible.Slider
+        Accessible.name: "Level: number of notes"
+        Accessible.description: "Level " + keyLevel + " of 12"
+        Accessible.onIncreaseAction: keyLevel = Math.min(12, keyLevel + 1)
+        Accessible.onDecreaseAction: keyLevel = Math.max(1, keyLevel - 1)
+        Accessible.onPressAction: root.startSessionAt(keyLevel)
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Left || event.key === Qt.Key_Down) {
+                keyLevel = Math.max(1, keyLevel - 1)
+            } else if (event.key === Qt.Key_Right || event.key === Qt.Key_Up) {
+                keyLevel = Math.min(12, keyLevel + 1)
+            } else if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                if (!event.isAutoRepeat)
+                    root.startSessionAt(keyLevel)
+            } else {
+                return
+            }
+            event.accepted = true
+        }
+
+        FocusRing {}
+        // For screen readers: each level as a button of its own.
+        Repeater {
+            model: 12
+            Item {
+                x: index * levelStrip.cellWidth
+                width: levelStrip.cellWidth; height: levelStrip.height
+                Accessible.role: Accessible.Button
+                Accessible.name: "Level " + (index + 1)
+                Accessible.onPressAction: root.startSessionAt(index + 1)
+            }
+        }
+        Rectangle {
+            objectName: "levelKeyMarker"
+            visible: levelStrip.activeFocus
+            x: (levelStrip.keyLevel - 1) * levelStrip.cellWidth
+            width: levelStrip.cellWidth; height: parent.height
+            color: "transparent"
+            border { width: 2; color: "#40b06a" }
+        }
 
         MouseArea {
             id: levelStripArea
@@ -83,7 +131,7 @@ Rectangle {
     Rectangle {
         id: levelTooltip
         objectName: "levelTooltip"
-        width: 75; height: 18
+        width: 90; height: 20
         visible: false
         color: "#F5F4B4"
         border { color: "#95A9B3"; width: 1 }
@@ -91,7 +139,7 @@ Rectangle {
         Text {
             anchors.centerIn: parent
             text: "Click on note"
-            font.pixelSize: 10
+            font { pixelSize: 12; family: root.fontFamily }
         }
     }
 

@@ -65,7 +65,7 @@ Item {
             anchors.verticalCenterOffset: 2
             text: "0%"
             color: "white"
-            font.pixelSize: 10
+            font { pixelSize: 12; bold: true; family: root.fontFamily }
         }
     }
 
@@ -86,7 +86,7 @@ Item {
             rotation: 180
             text: "0/" + root.repsPerNote
             color: "white"
-            font.pixelSize: 10
+            font { pixelSize: 12; bold: true; family: root.fontFamily }
         }
     }
 }

@@ -23,6 +23,10 @@ Rectangle {
         nextButton.forceActiveFocus()
     }
 
+    function focusChain() { return [nextButton] }
+    // Put away; the start button still leads on to the next round.
+    function close() { visible = false }
+
     function accept() {
         visible = false
         nextRound()
@@ -66,6 +70,5 @@ Rectangle {
     Keys.onSpacePressed: accept()
     Keys.onReturnPressed: accept()
     Keys.onEnterPressed: accept()
-    // Escape puts the summary away; the start button still leads on.
-    Keys.onEscapePressed: visible = false
+    Keys.onEscapePressed: close()
 }

@@ -7,15 +7,16 @@ Item {
     id: band
     objectName: "speakerBand"
 
-    // The free space between the level area and the footer.
-    property real spaceTop: 0
-    property real spaceBottom: height
+    // Side and top of the speaker; the main window lays out the band.
+    property real speakerSize: 243
+    property real speakerY: 0
     property bool waiting: false
     property bool wavesPlaying: false
     property alias speaker: speaker
 
     readonly property int waveStartDiameter: Math.floor(speaker.width / 1000)
-    readonly property int waveStartBorder: 40
+    // The rings' border keeps its share of the speaker (40 of 243).
+    readonly property int waveStartBorder: Math.max(12, Math.round(speaker.width * 40 / 243))
     readonly property real waveStartOpacity: root.colorHintOn ? 0.17 : 0.07
     readonly property int waveDuration: 1500
     readonly property int waveDelay: 750
@@ -25,10 +26,11 @@ Item {
     Image {
         id: speaker
         objectName: "speaker"
-        width: 243; height: 243
+        width: band.speakerSize; height: band.speakerSize
         fillMode: Image.PreserveAspectFit
+        smooth: true
         x: (band.width - width) / 2
-        y: (band.spaceTop + band.spaceBottom - height) / 2
+        y: band.speakerY
         z: 1
         source: band.waiting ? "res/waitingspeaker.png" : "res/speaker.png"
     }

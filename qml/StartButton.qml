@@ -15,12 +15,16 @@ Button {
     text: root.roundFinished ? "Next round"
           : sessionstarted ? "Replay note"
           : resumeLevel > 0 ? "Continue level " + resumeLevel : "Begin here"
+    activeFocusOnTab: false
+    // Resting while a question sounds: faded, so it plainly cannot be pressed.
+    opacity: enabled ? 1 : 0.45
+    Accessible.name: text
 
     // Measures the label, so that "Continue level 12" fits.
     Text {
         id: labelMetrics
         visible: false
-        font { bold: true; pixelSize: 14; family: "Arial" }
+        font { bold: true; pixelSize: 14; family: "DejaVu Sans" }
         text: startButton.text
     }
 
@@ -32,13 +36,19 @@ Button {
         label: Text {
             text: control.text
             color: "white"
-            font { bold: true; pixelSize: 14; family: "Arial" }
+            // A dark rim keeps the white label readable on the light green
+            // and grey of the button pictures (4.5:1 and more against the rim).
+            style: Text.Outline
+            styleColor: control.sessionstarted ? "#2c3a43" : "#1f5133"
+            font { bold: true; pixelSize: 14; family: root.fontFamily }
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.WordWrap
         }
     }
 
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
     onHoveredChanged: root.setPointingCursor(hovered)
     onClicked: {
         if (!sessionstarted || root.roundFinished)
@@ -46,4 +56,6 @@ Button {
         else
             appmessenger.replayQuestion()
     }
+
+    FocusRing {}
 }

@@ -8,6 +8,7 @@ ToolButton {
     id: button
     width: 37; height: 37
     anchors.verticalCenter: parent.verticalCenter
+    activeFocusOnTab: false
     tooltip: "Statistics (F2)"
     Accessible.name: "Statistics"
 
@@ -31,5 +32,9 @@ ToolButton {
         }
     }
 
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
     onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
+
+    FocusRing {}
 }

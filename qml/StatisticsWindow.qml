@@ -25,6 +25,11 @@ Rectangle {
         visible = false
         closed()
     }
+    function focusChain() { return periodChoiceItems().concat(sourceChoiceItems(), heatModeItems(), [closeButton]) }
+    function periodChoiceItems() { return period.buttons() }
+    function sourceChoiceItems() { return source.buttons() }
+    function heatModeItems() { return heatMode.buttons() }
+
     function refresh() {
         if (model)
             model.refresh(period.current, source.current)
@@ -60,6 +65,7 @@ Rectangle {
         onCurrentChanged: window.refresh()
     }
     DialogButton {
+        id: closeButton
         objectName: "statisticsCloseButton"
         anchors { right: parent.right; top: parent.top; margins: 16 }
         label: "Close"

@@ -1,5 +1,6 @@
 import QtQuick 2.3
 import QtQuick.Controls 1.2
+import QtQuick.Window 2.2
 import QMLMessenger 1.0
 
 // The main window: header, level area, speaker band and the footer with the
@@ -25,6 +26,7 @@ Rectangle {
     readonly property color neutralColor: "#89a1af"
     readonly property color darkColor: "#424c53"
     readonly property color lightTextColor: "#d0efff"
+    readonly property string fontFamily: "DejaVu Sans"
     // Root colour per note index while the colour hint is on.
     readonly property var hintColors: ["#0010FF", "#FFCC00", "#FF0000", "#009A00",
                                        "#7305E3", "#E17800", "#FF8695", "#00A2FF",
@@ -42,6 +44,23 @@ Rectangle {
     property bool roundFinished: false
     // Cells of answers stored by a version that did not keep their results.
     readonly property color unknownResultColor: "#8c9aa3"
+    readonly property bool statisticsOpen: statisticsLoader.item !== null && statisticsLoader.item.visible
+    readonly property bool overlayOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
+                                        || leaveLevelDialog.visible || sessionSummary.visible
+
+    // Interface options of the settings panel.
+    property int afterWrongAnswer: 0
+    property bool labelCKeys: true
+
+    function storeAfterWrongAnswer(choice) {
+        afterWrongAnswer = choice
+        appmessenger.storeSetting("AfterWrongAnswer", choice)
+    }
+
+    function storeLabelCKeys(on) {
+        labelCKeys = on
+        appmessenger.storeSetting("LabelCKeys", on)
+    }
 
     // ---- engine callbacks ----
 
@@ -90,6 +109,19 @@ Rectangle {
         roundFinished = true
         speakerBand.waiting = false
         sessionSummary.show(result)
+    }
+
+    // The notes of the answer just scored, as MIDI numbers.
+    function onAnswerNotes(answerNote, questionNote) {
+        feedbackLine.text = answerNote === questionNote
+                ? noteName(questionNote) + " \u2713"
+                : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote)
+    }
+
+    // Scientific pitch notation: middle C (MIDI 60) is C4.
+    function noteName(midiNote) {
+        var names = ["C", "C\u266f", "D", "D\u266f", "E", "F", "F\u266f", "G", "G\u266f", "A", "A\u266f", "B"]
+        return names[midiNote % 12] + (Math.floor(midiNote / 12) - 1)
     }
 
     // ---- helpers ----
@@ -190,7 +222,32 @@ Rectangle {
 
     Component.onCompleted: {
         restoreStoredSession()
+        afterWrongAnswer = Number(appmessenger.setting("AfterWrongAnswer", 0))
+        labelCKeys = String(appmessenger.setting("LabelCKeys", true)) === "true"
         helpWindow.visible = appmessenger.showHelpOnStart
+    }
+
+    // ---- keyboard use ----
+
+    focus: true
+    Keys.onPressed: keyControl.handle(event)
+    KeyControl { id: keyControl }
+    // A focused control that hides or rests (the start button while a
+    // question sounds) leaves the focus nowhere; it comes back to the window
+    // so that its keys keep working.
+    readonly property Item focusedItem: Window.activeFocusItem
+    onFocusedItemChanged: {
+        if (!focusedItem || focusedItem === root.parent)
+            Qt.callLater(function() {
+                if (!root.Window.activeFocusItem || root.Window.activeFocusItem === root.parent)
+                    root.forceActiveFocus()
+            })
+    }
+    // The computer keyboard answers only while no overlay covers the window.
+    Binding {
+        target: typeof computerKeys !== "undefined" ? computerKeys : null
+        property: "active"
+        value: !root.overlayOpen
     }
 
     ListModel { id: cellList }
@@ -204,6 +261,7 @@ Rectangle {
         helpOpen: helpWindow.visible
         onHelpRequested: helpWindow.visible = true
         onStatisticsRequested: root.showStatistics()
+        onSettingsRequested: settingsPanel.open()
     }
 
     function toggleColorHint() {
@@ -224,19 +282,34 @@ Rectangle {
 
     // ---- speaker band ----
 
+    // Between the level area and the footer, from the top: the speaker, the
+    // feedback line and the button. The speaker takes the design's share of
+    // that space (243 px of 551 on a 1920 x 1080 screen); the rest is spread.
+    readonly property real bandTop: header.height + levelArea.height
+    readonly property real bandHeight: footer.y - bandTop
+    readonly property real bandSpare: Math.max(0, bandHeight - speakerBand.speakerSize - feedbackLine.height - startButton.height)
+
     SpeakerBand {
         id: speakerBand
         anchors.fill: parent
-        spaceTop: 60 + levelArea.height
-        spaceBottom: root.height - footer.height
+        speakerSize: Math.max(48, Math.round(root.bandHeight * 0.44))
+        speakerY: root.bandTop + root.bandSpare * 0.35
+    }
+
+    FeedbackLine {
+        id: feedbackLine
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: speakerBand.speakerY + speakerBand.speakerSize + root.bandSpare * 0.15
+        z: 60
+        visible: text !== "" && !helpWindow.visible
     }
 
     StartButton {
         id: startButton
         x: (root.width - width) / 2
-        y: (speakerBand.speaker.y + speakerBand.speaker.height + footer.y - height) / 2
+        y: feedbackLine.y + feedbackLine.height + root.bandSpare * 0.2
         z: 200
-        enabled: !helpWindow.visible && !root.wavesPlaying
+        enabled: !root.overlayOpen && !root.wavesPlaying
     }
 
     // ---- footer ----
@@ -256,6 +329,7 @@ Rectangle {
         anchors.centerIn: parent
         z: 400
         onNextRound: appmessenger.nextRound()
+        onVisibleChanged: keyControl.overlayShown(sessionSummary, visible)
     }
 
     LeaveLevelDialog {
@@ -263,6 +337,7 @@ Rectangle {
         anchors.centerIn: parent
         z: 450
         onLeave: root.startSessionAt(level)
+        onVisibleChanged: keyControl.overlayShown(leaveLevelDialog, visible)
     }
 
     // ---- statistics: loaded the first time they are asked for ----
@@ -285,6 +360,7 @@ Rectangle {
         active: false
         sourceComponent: StatisticsWindow {
             visible: false
+            onVisibleChanged: keyControl.overlayShown(this, visible)
         }
     }
 
@@ -296,5 +372,13 @@ Rectangle {
         anchors.centerIn: parent
         visible: false
         z: 500
+        onVisibleChanged: keyControl.overlayShown(helpWindow, visible)
+    }
+
+    SettingsPanel {
+        id: settingsPanel
+        anchors.centerIn: parent
+        z: 600
+        onVisibleChanged: keyControl.overlayShown(settingsPanel, visible)
     }
 }

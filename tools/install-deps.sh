@@ -19,9 +19,11 @@ packages=(
   xvfb xauth openbox jackd2 x11-apps imagemagick
   # screenshots of the running program: clicking and window geometry
   xdotool x11-utils
+  # the accessibility test: a session bus and the AT-SPI tree read from Python
+  dbus-daemon at-spi2-core python3-pyatspi
   # fuzz targets (make test): clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
-  # artwork generator (tools/artwork): the fonts it draws text with
+  # the window's one font family, and the artwork generator's (tools/artwork)
   fonts-dejavu-core
   # packaging/icons/render.sh: the application icon's PNGs from its SVG
   librsvg2-bin

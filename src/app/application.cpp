@@ -8,19 +8,32 @@
 #include "statistics_model.h"
 #include "training_session.h"
 
+#include <computer_keys.h>
 #include <keyboard.h>
 
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFont>
+#include <QScreen>
+#include <QTimer>
 #include <QIcon>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QUrl>
+#include <QStyle>
 #include <QtQml>
 
 namespace {
-const char *const kCompanyWebsite = "https://www.brandmoor.example/orvelle/";
+// The smallest window the layout is made for, and the share of the screen a
+// window takes when the user un-maximises it.
+const QSize kMinimumWindowSize(1024, 640);
+constexpr double kNormalWindowShare = 0.8;
+// Time a window manager gets to maximise the new window before the program
+// fills the screen itself.
+constexpr int kWindowManagerGraceMs = 700;
+// Stored interface options (the settings panel's keys in [GlobalSetting]).
+const char *const kAfterWrongAnswerKey = "AfterWrongAnswer";
 const char *const kMainDocument = "qrc:/appwin.qml";
 // The installed desktop entry (com.brandmoor.Orvelle.desktop) without ".desktop".
 const char *const kDesktopEntry = "com.brandmoor.Orvelle";
@@ -44,6 +57,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The desktop groups the window with its launcher and shows its icon.
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     setWindowIcon(applicationIcon());
+    // One family for every text of the window.
+    setFont(QFont(QStringLiteral("DejaVu Sans")));
 
     bank = std::make_unique<QuestionBank>();
     history = std::make_unique<AnswerHistory>();
@@ -62,6 +77,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
+    computerKeys = std::make_unique<ComputerKeys>();
+    view.rootContext()->setContextProperty("computerKeys", computerKeys.get());
+    view.installEventFilter(computerKeys.get());
+    connect(computerKeys.get(), &ComputerKeys::keyPressed, trainingSession.get(),
+            &TrainingSession::processComputerKeyEvent);
+    trainingSession->setReplayAfterWrong(messenger->setting(kAfterWrongAnswerKey, 0).toInt() == 1);
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
 
@@ -83,7 +104,55 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     if (!InitMidi())
         return;
 
+    setUpWindow();
+    showMainWindow();
+}
+
+void Application::setUpWindow()
+{
+    const QRect screen = view.screen() ? view.screen()->availableGeometry() : QRect(0, 0, 1280, 720);
+    // On a screen smaller than the minimum, the minimum leaves room for the
+    // window's frame.
+    view.setMinimumSize(kMinimumWindowSize.boundedTo(screen.size() * kNormalWindowShare));
+    const QSize normal = (screen.size() * kNormalWindowShare).expandedTo(view.minimumSize()).boundedTo(screen.size());
+    view.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, normal, screen));
+    connect(&view, &QWindow::windowStateChanged, this, &Application::onWindowStateChanged);
+}
+
+void Application::showMainWindow()
+{
     view.showMaximized();
+    // Without a window manager nobody maximises the window: it then fills the
+    // available screen itself.
+    QTimer::singleShot(kWindowManagerGraceMs, this, [this] {
+        const QRect screen = view.screen() ? view.screen()->availableGeometry() : QRect();
+        if (view.isVisible() && view.windowState() == Qt::WindowMaximized && screen.isValid()
+            && view.width() < screen.width() * 0.95)
+            view.setGeometry(screen);
+    });
+}
+
+void Application::onWindowStateChanged(Qt::WindowState state)
+{
+    if (state == Qt::WindowMinimized) {
+        minimised = true;
+        return;
+    }
+    // A taskbar brings a minimised window back in its normal state: a window
+    // that was maximised comes back maximised.
+    if (minimised && state == Qt::WindowNoState && shownState == Qt::WindowMaximized) {
+        minimised = false;
+        view.showMaximized();
+        return;
+    }
+    minimised = false;
+    shownState = state;
+}
+
+void Application::applySetting(const QString &key, const QVariant &value)
+{
+    if (key == QLatin1String(kAfterWrongAnswerKey))
+        trainingSession->setReplayAfterWrong(value.toInt() == 1);
 }
 
 Application::~Application()
@@ -139,5 +208,7 @@ void Application::onHideWindow()
 
 void Application::onShowCompanyWebsite()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kCompanyWebsite)));
+    const QString address = messenger->websiteAddress();
+    if (!address.isEmpty())
+        QDesktopServices::openUrl(QUrl(address));
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AnswerHistory;
+class ComputerKeys;
 class DeviceWatch;
 class Keyboard;
 class QMLMessenger;
@@ -33,6 +34,10 @@ public:
     const QString &startupFailure() const { return fatalError; }
 
     SoundSystem *sound() { return soundSystem.get(); }
+    ComputerKeys &computerKeyboard() { return *computerKeys; }
+
+    // An interface option the settings panel has just stored.
+    void applySetting(const QString &key, const QVariant &value);
 
     // NoteOutput, played by the sound system once it exists; stopPlayback is
     // also called on the MIDI input thread.
@@ -60,6 +65,9 @@ public slots:
 
 private:
     bool InitMidi();
+    void setUpWindow();
+    void showMainWindow();
+    void onWindowStateChanged(Qt::WindowState state);
     void publishDeviceList();
 
     std::unique_ptr<QuestionBank> bank;
@@ -71,6 +79,11 @@ private:
     std::unique_ptr<TrainingSession> trainingSession;
     std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<DeviceWatch> deviceWatch;
+    std::unique_ptr<ComputerKeys> computerKeys;
+    // The last state the window was shown in, given back when it returns
+    // from the taskbar.
+    Qt::WindowState shownState = Qt::WindowMaximized;
+    bool minimised = false;
     Keyboard *keyboard = nullptr;
     QString fatalError;
 };

@@ -5,7 +5,19 @@
 #include "question_bank.h"
 #include "training_session.h"
 
+#include <QCoreApplication>
+#include <QSettings>
+
 QMLMessenger *messenger = nullptr;
+
+namespace {
+// The store the question bank keeps its state in.
+QSettings openInterfaceStore()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                     QCoreApplication::applicationName());
+}
+}  // namespace
 
 QMLMessenger::QMLMessenger(QObject *parent) : QObject(parent) {}
 
@@ -119,4 +131,26 @@ void QMLMessenger::showCompanyWebsite()
 {
     if (app)
         app->onShowCompanyWebsite();
+}
+
+QString QMLMessenger::websiteAddress() const
+{
+    return QStringLiteral(ORVELLE_WEBSITE);
+}
+
+QVariant QMLMessenger::setting(const QString &key, const QVariant &fallback) const
+{
+    if (!app)
+        return fallback;
+    return openInterfaceStore().value(QStringLiteral("GlobalSetting/") + key, fallback);
+}
+
+void QMLMessenger::storeSetting(const QString &key, const QVariant &value)
+{
+    if (!app)
+        return;
+    QSettings store = openInterfaceStore();
+    store.setValue(QStringLiteral("GlobalSetting/") + key, value);
+    store.sync();
+    app->applySetting(key, value);
 }

@@ -19,6 +19,8 @@ class QMLMessenger : public QObject {
     Q_PROPERTY(QVariantList sessionResults READ sessionResults)
     // One line for the user when something needs saying (the history failed).
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+    // The project's web page, empty when the build names none.
+    Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
 public:
     explicit QMLMessenger(QObject *parent = nullptr);
 
@@ -33,6 +35,12 @@ public:
     int sessionIncorrect() const;
     QVariantList sessionResults() const;
     QString statusText() const;
+    QString websiteAddress() const;
+
+    // Interface options of the settings panel, kept in the store's
+    // [GlobalSetting] group under keys of their own and written at once.
+    Q_INVOKABLE QVariant setting(const QString &key, const QVariant &fallback) const;
+    Q_INVOKABLE void storeSetting(const QString &key, const QVariant &value);
 
     // Set by the application; an instance a document creates on its own has
     // neither and answers with defaults.

@@ -38,6 +38,12 @@ const QString &TrainingSession::screenKeyboardSource()
     return source;
 }
 
+const QString &TrainingSession::computerKeyboardSource()
+{
+    static const QString source = QStringLiteral("computer keyboard");
+    return source;
+}
+
 TrainingSession::~TrainingSession()
 {
     stopFeedbackTimer();
@@ -135,21 +141,30 @@ void TrainingSession::onStreamFinished()
 
 void TrainingSession::processGKCEvent(int key)
 {
-    processKeyFrom(key, screenKeyboardSource());
+    answerFromKey(key, AnswerSource::ScreenKeyboard);
 }
 
-void TrainingSession::processKeyFrom(int key, const QString &source)
+void TrainingSession::processComputerKeyEvent(int key)
 {
+    answerFromKey(key, AnswerSource::ComputerKeyboard);
+}
+
+void TrainingSession::answerFromKey(int key, AnswerSource source)
+{
+    if (!isOnKeyboard(key))
+        return;
     const int note = key + kLowestKeyNote;
     const Core::MidiMessage noteOn(0x90, 0, static_cast<std::uint8_t>(note), kOnScreenVelocity);
-    processMidiEventFrom(Core::MidiEvent(noteOn, 0, -1.0), source);
+    processMidiEventFrom(Core::MidiEvent(noteOn, 0, -1.0), source == AnswerSource::ComputerKeyboard
+                                                               ? computerKeyboardSource()
+                                                               : screenKeyboardSource());
     sound.playNote(static_cast<unsigned>(note), true);
 }
 
 void TrainingSession::setAnswerSource(const QString &source)
 {
     std::lock_guard<std::mutex> lock(sourceMutex);
-    answerSource = source;
+    answerSourceName = source;
 }
 
 void TrainingSession::processMidiEventFrom(const Core::MidiEvent &evt, const QString &source)
@@ -183,16 +198,26 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     stopFeedbackTimer();
     repaintCleared();
     sessionState = Feedback;
-    feedbackTimerId = startTimer(scored.correct ? kFeedbackCorrectMs : kFeedbackWrongMs, Qt::CoarseTimer);
+    const bool replayRight = !scored.correct && replayAfterWrong;
+    const int pause = scored.correct ? kFeedbackCorrectMs : replayRight ? kReplayAfterWrongMs : kFeedbackWrongMs;
+    feedbackTimerId = startTimer(pause, Qt::CoarseTimer);
     pendingTimerAction = AdvanceQuestion;
     showAnswer(scored.questionNote, note, scored.correct);
     callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(scored.questionIndex));
+    callDocument("onAnswerNotes", QVariant(note), QVariant(scored.questionNote));
+    emit answerScored(scored.questionNote, note, scored.correct, answerSource);
+    if (replayRight) {
+        // After the echo of the wrong key, and only while this answer is shown.
+        const unsigned right = scored.questionNote;
+        QTimer::singleShot(kReplayRightDelayMs, this, [this, right] {
+            if (sessionState.load() == Feedback)
+                sound.playNote(right, true);
+        });
+    }
 }
 
 void TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer)
 {
-    if (!history)
-        return;
     AnswerRecord record;
     record.timeUtcMs = QDateTime::currentMSecsSinceEpoch();
     record.level = scored.sessionFinished ? scored.outcome.level : bank.maturityLevel;
@@ -202,13 +227,18 @@ void TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, in
     record.correct = scored.correct;
     {
         std::lock_guard<std::mutex> lock(sourceMutex);
-        record.source = answerSource.isEmpty() ? QStringLiteral("MIDI") : answerSource;
+        record.source = answerSourceName.isEmpty() ? QStringLiteral("MIDI") : answerSourceName;
     }
+    answerSource = record.source == screenKeyboardSource()     ? AnswerSource::ScreenKeyboard
+                   : record.source == computerKeyboardSource() ? AnswerSource::ComputerKeyboard
+                                                               : AnswerSource::MidiDevice;
     const std::int64_t arrival = answerArrivalMs.load();
     if (questionStartedMs >= 0 && arrival >= questionStartedMs)
         record.reactionMs = arrival - questionStartedMs;
     record.duringNote = stateAtAnswer == Asking;
     record.replays = replaysOfQuestion;
+    if (!history)
+        return;
     const QString problemBefore = history->problem();
     history->append(record);
     if (history->problem() != problemBefore)

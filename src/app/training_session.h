@@ -31,6 +31,15 @@ public:
     static constexpr int kFeedbackCorrectMs = 400;
     static constexpr int kFeedbackWrongMs = 400;
     static constexpr int kNextQuestionDelayMs = 300;
+    // With "pause and replay" after a wrong answer: the pause during which the
+    // right note sounds once more.
+    static constexpr int kReplayAfterWrongMs = 2000;
+
+    // Where an answer came from.
+    enum class AnswerSource { ScreenKeyboard, ComputerKeyboard, MidiDevice };
+    Q_ENUM(AnswerSource)
+    // How long after a wrong answer's echo the right note sounds again.
+    static constexpr int kReplayRightDelayMs = 500;
 
     TrainingSession(QuestionBank &bank, KeyMarking &keyboard, NoteOutput &sound, QObject *parent = nullptr);
     ~TrainingSession() override;
@@ -41,6 +50,11 @@ public:
     void setHistory(AnswerHistory *answerHistory) { history = answerHistory; }
     int state() const { return sessionState.load(); }
     void stopFeedbackTimer();
+    // After a wrong answer: false goes on after the short pause, true pauses
+    // and plays the right note once more.
+    void setReplayAfterWrong(bool on) { replayAfterWrong = on; }
+    bool replaysAfterWrong() const { return replayAfterWrong; }
+    AnswerSource lastAnswerSource() const { return answerSource; }
 
     // Called by the note player on its timer thread when a note has ended.
     void onStreamFinished() override;
@@ -52,6 +66,8 @@ signals:
     void midiAnswer(uint note);
     // The answer history's problem line changed (it could not be written).
     void historyProblemChanged();
+    // Every scored answer, with the notes (MIDI numbers) and where it came from.
+    void answerScored(uint questionNote, uint answerNote, bool correct, TrainingSession::AnswerSource source);
 
 public slots:
     void StartPlayBack();
@@ -59,6 +75,8 @@ public slots:
     // Safe to call from the MIDI input thread.
     void processMidiEvent(Core::MidiEvent evt);
     void processGKCEvent(int key);
+    // A key index chosen on the computer keyboard; scored as a click.
+    void processComputerKeyEvent(int key);
     void StartNewSession(QVariant maturityLevel);
     void ReplayQuestion();
     void onChoiceRecieve(uint note, uint choice);
@@ -70,14 +88,14 @@ public slots:
 public:
     // A MIDI event from a named input port; safe from the MIDI input thread.
     void processMidiEventFrom(const Core::MidiEvent &evt, const QString &source);
-    // A key of the on-screen keyboard, or one typed on the computer keyboard.
-    void processKeyFrom(int key, const QString &source);
     static const QString &screenKeyboardSource();
+    static const QString &computerKeyboardSource();
 
 protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    void answerFromKey(int key, AnswerSource source);
     void scheduleCurrentQuestion();
     void advanceQuestion();
     void finishSession();
@@ -104,7 +122,9 @@ private:
     // written on the MIDI input thread.
     std::atomic<std::int64_t> answerArrivalMs{-1};
     std::mutex sourceMutex;
-    QString answerSource;
+    QString answerSourceName;
+    AnswerSource answerSource = AnswerSource::MidiDevice;
+    bool replayAfterWrong = false;
 
     // Read on the MIDI input thread, written on the timer thread.
     std::atomic<int> sessionState{Idle};

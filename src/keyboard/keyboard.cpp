@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QVariant>
 
+#include <QFont>
+
+#include <algorithm>
 #include <cmath>
 
 using KeyLayout::ImageSet;
@@ -139,6 +142,80 @@ void Keyboard::paint(QPainter *painter)
                 drawKey(painter, k);
         painter->restore();
     }
+    drawCLabels(painter);
+    drawTypingOctave(painter);
+}
+
+void Keyboard::setTypingOctave(int octave)
+{
+    if (octave == m_typingOctave)
+        return;
+    m_typingOctave = octave;
+    update();
+    emit typingOctaveChanged();
+}
+
+void Keyboard::setLabelCKeys(bool on)
+{
+    if (on == m_labelCKeys)
+        return;
+    m_labelCKeys = on;
+    update();
+    emit labelCKeysChanged();
+}
+
+QRectF Keyboard::keyRect(int key) const
+{
+    if (!isKeyIndex(key))
+        return QRectF();
+    const KeyLayout::KeyGeometry &g = KeyLayout::geometries()[key];
+    const QRectF design = g.isWhite ? g.upperRect.united(g.lowerRect) : g.upperRect;
+    return QRectF(design.x() * m_scale.x(), design.y() * m_scale.y(),
+                  design.width() * m_scale.x(), design.height() * m_scale.y());
+}
+
+QString Keyboard::keyName(int key)
+{
+    static const char *const names[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    if (!isKeyIndex(key))
+        return QString();
+    const int note = key + 21;  // MIDI note; middle C (60) is C4
+    return QString::fromLatin1(names[note % 12]) + QString::number(note / 12 - 1);
+}
+
+namespace {
+constexpr int kFirstCKey = 3;  // C1
+constexpr int kLabelPixelSize = 12;
+const QColor kLabelColor(0x42, 0x4c, 0x53);
+const QColor kAccentColor(0x40, 0xb0, 0x6a);
+}  // namespace
+
+void Keyboard::drawCLabels(QPainter *painter)
+{
+    if (!m_labelCKeys)
+        return;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(kLabelPixelSize);
+    painter->setFont(font);
+    painter->setPen(kLabelColor);
+    for (int key = kFirstCKey; key < kKeyCount; key += 12) {
+        const QRectF area = keyRect(key).adjusted(0, 0, 0, -3);
+        painter->drawText(area, Qt::AlignHCenter | Qt::AlignBottom, keyName(key));
+    }
+}
+
+void Keyboard::drawTypingOctave(QPainter *painter)
+{
+    if (m_typingOctave <= 0)
+        return;
+    // A bar over the thirteen keys A to K play: C of the octave to the next C.
+    const int first = kFirstCKey + 12 * (m_typingOctave - 1);
+    const int last = std::min(first + 12, kKeyCount - 1);
+    if (!isKeyIndex(first))
+        return;
+    const QRectF from = keyRect(first);
+    const QRectF to = keyRect(last);
+    painter->fillRect(QRectF(from.left(), 0, to.right() - from.left(), 4), kAccentColor);
 }
 
 void Keyboard::repaintMarkedKeys()

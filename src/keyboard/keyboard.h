@@ -28,12 +28,25 @@ Q_DECLARE_METATYPE(KeysStateMap)
 class Keyboard : public QQuickPaintedItem {
     Q_OBJECT
     Q_PROPERTY(QColor color READ color WRITE setColor)
+    // Octave the computer keyboard types in (its C is marked), or 0 for none.
+    Q_PROPERTY(int typingOctave READ typingOctave WRITE setTypingOctave NOTIFY typingOctaveChanged)
+    // Whether the C keys carry their names, "C1" to "C8".
+    Q_PROPERTY(bool labelCKeys READ labelCKeys WRITE setLabelCKeys NOTIFY labelCKeysChanged)
 public:
     explicit Keyboard(QQuickItem *parent = nullptr);
     ~Keyboard() override;
 
     QColor color() const { return m_color; }
     void setColor(const QColor &color) { m_color = color; }
+    int typingOctave() const { return m_typingOctave; }
+    void setTypingOctave(int octave);
+    bool labelCKeys() const { return m_labelCKeys; }
+    void setLabelCKeys(bool on);
+
+    // Where key `key` lies, in item pixels (empty for no key).
+    Q_INVOKABLE QRectF keyRect(int key) const;
+    // Scientific name of key `key`: "A0" ... "C4" ... "C8", sharps as "C#4".
+    Q_INVOKABLE static QString keyName(int key);
 
     // Colours the keys of the first list green and those of the second red
     // (a key in both ends red); colours accumulate until clearKeysState.
@@ -59,6 +72,8 @@ signals:
     void hover(int index);
     void keyPressed(int key);
     void keyReleased(int key);
+    void typingOctaveChanged();
+    void labelCKeysChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -76,11 +91,15 @@ private:
     void repaintMarkedKeys();
     void releaseHeldKey();
     void drawKey(QPainter *painter, int key);
+    void drawCLabels(QPainter *painter);
+    void drawTypingOctave(QPainter *painter);
 
     QColor m_color;
     QPointF m_scale{1, 1};
     int m_pressedKey = -1;
     int m_hoveredKey = -1;
     bool m_fingersMode = false;
+    int m_typingOctave = 0;
+    bool m_labelCKeys = false;
     std::array<KeyState, KeyLayout::kKeyCount> m_keys{};
 };

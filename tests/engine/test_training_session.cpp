@@ -61,6 +61,7 @@ public:
     QList<uint> levelChanges;
     QList<uint> perfectPitch;
     QList<QVariantMap> summaries;
+    QList<QPair<uint, uint>> answerNotes;  // (answer, question)
 
     Q_INVOKABLE QVariant onCurrentNote(const QVariant &note)
     {
@@ -70,6 +71,11 @@ public:
     Q_INVOKABLE QVariant onAnswerRecieved(const QVariant &correct, const QVariant &index)
     {
         answers << qMakePair(correct.toBool(), index.toUInt());
+        return {};
+    }
+    Q_INVOKABLE QVariant onAnswerNotes(const QVariant &answer, const QVariant &question)
+    {
+        answerNotes << qMakePair(answer.toUInt(), question.toUInt());
         return {};
     }
     Q_INVOKABLE QVariant onMaturityLevelChanged(const QVariant &level)
@@ -349,6 +355,38 @@ private slots:
         QCOMPARE(bank->correctCount + bank->incorrectCount, 1u);
         QCOMPARE(sound->stopCount(), 3);
         QVERIFY(sound->played.size() == 1); // no echo for MIDI keys
+        QCOMPARE(session->lastAnswerSource(), TrainingSession::AnswerSource::MidiDevice);
+    }
+
+    // Screen and computer keys are scored alike and told apart by source;
+    // with "pause and replay" a wrong answer holds the next question for 2 s
+    // while the right note sounds once more after the wrong key's echo.
+    void aWrongAnswerCanPauseAndPlayTheRightNoteAgain()
+    {
+        startAt(1);
+        session->processGKCEvent(keyOf(question()));
+        QCOMPARE(session->lastAnswerSource(), TrainingSession::AnswerSource::ScreenKeyboard);
+        QCOMPARE(document->answerNotes.last(), qMakePair(question(), question()));
+        QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+
+        session->setReplayAfterWrong(true);
+        const unsigned q = question();
+        const unsigned wrong = q + 2;
+        session->processComputerKeyEvent(keyOf(wrong));
+        QCOMPARE(session->lastAnswerSource(), TrainingSession::AnswerSource::ComputerKeyboard);
+        QCOMPARE(document->answers.last().first, false);
+        QCOMPARE(document->answerNotes.last(), qMakePair(wrong, q));
+        QCOMPARE(sound->played.last(), qMakePair(wrong, true));  // the echo first
+        QTRY_COMPARE_WITH_TIMEOUT(sound->played.last(), qMakePair(q, true), 1500);
+        QTest::qWait(600);
+        QCOMPARE(session->state(), int(TrainingSession::Feedback));
+        QCOMPARE(bank->currentQuestion, 1u);
+        QTRY_COMPARE_WITH_TIMEOUT(bank->currentQuestion, 2u, 5000);
+
+        // A key off the keyboard answers nothing.
+        QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+        session->processComputerKeyEvent(88);
+        QCOMPARE(session->state(), int(TrainingSession::Asking));
     }
 
     void newSessionAtAnOutOfRangeLevelStartsLevelOne()

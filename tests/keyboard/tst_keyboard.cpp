@@ -1,6 +1,7 @@
 // The keyboard item in a real window: hit test, image choice, feedback
 // colours and the press / hover / release signals, driven by real mouse and
 // hover events.
+#include <computer_keys.h>
 #include <keyboard.h>
 
 #include <QApplication>
@@ -69,6 +70,7 @@ private slots:
     void hoverWithRealMouseMoves();
 
     void colorPropertyAndFingersMode();
+    void computerKeysPlayOncePerPressWithinTheKeyboard();
 
 private:
     // Window coordinates of the middle of a key's upper part.
@@ -458,6 +460,42 @@ void TestKeyboard::colorPropertyAndFingersMode()
     QVERIFY(QMetaObject::invokeMethod(keyboard, "changeFingersMode", Q_ARG(bool, true)));
     QVERIFY(keyboard->fingersMode());
     QVERIFY(keyboard->metaObject()->indexOfSignal("hover(int)") >= 0);
+}
+
+// Names by scientific pitch, octave clamping and held or modified keys.
+void TestKeyboard::computerKeysPlayOncePerPressWithinTheKeyboard()
+{
+    QCOMPARE(Keyboard::keyName(39), QString("C4"));
+    QCOMPARE(Keyboard::keyName(0), QString("A0"));
+    QCOMPARE(Keyboard::keyName(87), QString("C8"));
+    QCOMPARE(Keyboard::keyName(40), QString("C#4"));
+
+    ComputerKeys keys;
+    QSignalSpy played(&keys, &ComputerKeys::keyPressed);
+    auto press = [&keys](quint32 scanCode, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) {
+        return keys.handleKeyPress(QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, modifiers, scanCode, 0, 0, QString(), repeat));
+    };
+    QVERIFY(press(38));                           // A's place: C4, key 39
+    QVERIFY(press(38, Qt::NoModifier, true));     // held: taken, not played again
+    QVERIFY(!press(38, Qt::ControlModifier));     // a shortcut stays with the window
+    QVERIFY(!press(27));                          // R's place plays nothing
+    QCOMPARE(played.size(), 1);
+    QCOMPARE(played.at(0).at(0).toInt(), 39);
+
+    for (int i = 0; i < 10; ++i)
+        press(53);                                // X's place: octave up, up to 7
+    QCOMPARE(keys.octave(), ComputerKeys::kHighestOctave);
+    press(45);                                    // K's place: C8, the last key
+    QCOMPARE(played.last().at(0).toInt(), 87);
+    for (int i = 0; i < 10; ++i)
+        press(52);
+    QCOMPARE(keys.octave(), ComputerKeys::kLowestOctave);
+    press(38);
+    QCOMPARE(played.last().at(0).toInt(), 3);     // C1
+
+    keys.setActive(false);                        // an overlay is open
+    QVERIFY(!press(38));
+    QCOMPARE(played.size(), 3);
 }
 
 int main(int argc, char *argv[])

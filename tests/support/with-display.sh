@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Runs a command on a private X display with a window manager, as on a desktop.
-# Usage: with-display.sh [--size WxH] command [args...]
+# Usage: with-display.sh [--size WxH] [--no-wm] command [args...]
 # The command gets its own DISPLAY, XDG_CONFIG_HOME (an empty settings store),
-# XDG_DATA_HOME (no answer history) and XDG_RUNTIME_DIR; all of them are removed afterwards. It sees no JACK
+# XDG_DATA_HOME (no answer history) and XDG_RUNTIME_DIR; all of them are
+# removed afterwards. It sees no JACK
 # server but the one with-jack.sh may have started for it.
 set -u
 size=1920x1080
 if [ "${1:-}" = "--size" ]; then size=$2; shift 2; fi
+# --no-wm: a bare display, as on a kiosk or a session without a window manager.
+window_manager=1
+if [ "${1:-}" = "--no-wm" ]; then window_manager=0; shift; fi
 
 tmp=$(mktemp -d /tmp/orvelle-display.XXXXXX)
 cleanup() {
@@ -35,9 +39,12 @@ export JACK_DEFAULT_SERVER="${JACK_DEFAULT_SERVER:-orvelle-no-server-$$}"
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-openbox --sm-disable --config-file /dev/null >"$tmp/openbox.log" 2>&1 &
-wm_pid=$!
-sleep 0.5
+if [ "$window_manager" = 1 ]; then
+  openbox --sm-disable --config-file /dev/null >"$tmp/openbox.log" 2>&1 &
+  wm_pid=$!
+  sleep 0.5
+fi
+export ORVELLE_TEST_WINDOW_MANAGER=$window_manager
 
 "$@"
 status=$?

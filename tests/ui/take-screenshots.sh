@@ -41,26 +41,13 @@ click() {  # click at window coordinates
   xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
 
-# Positions follow the main window's layout.
-footer_height() { echo $((HEIGHT * 100 / 385)); }
-start_button_y() {
-  local strip=$(( (WIDTH - 60) * 102 / 2434 ))
-  local level=$((21 + 5 + strip + 5 + 70 + 10))
-  local footer; footer=$(footer_height)
-  local speaker_y=$(( (HEIGHT - 243 - footer + 60 + level) / 2 ))
-  echo $(( (speaker_y + 243 + HEIGHT - footer) / 2 ))
-}
-
 mkdir -p "$out"
 
 # 1. First start: the help window greets the user.
 start_program
 shot start-with-help
-# Help button, then the left arrow: page 0 wraps round to the last page.
-click $((WIDTH - 30 - 37 - 5 - 37 - 5 - 18)) 30
-sleep 0.5
-click $((WIDTH / 2 - 465 + 30 + 12)) $((HEIGHT / 2))
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2 + 330))
+# Left turns the help's page: page 0 wraps round to the last page.
+xdotool key Left
 sleep 1
 shot help-last-page
 stop_program
@@ -70,12 +57,17 @@ mkdir -p "$XDG_CONFIG_HOME/Brandmoor"
 printf '[GlobalSetting]\nShowHelpOnStartup=false\n' >"$XDG_CONFIG_HOME/Brandmoor/Orvelle.conf"
 start_program
 shot start-without-help
-click $((WIDTH / 2)) "$(start_button_y)"
+# R begins (Space would too); S on the computer keyboard answers D4.
+xdotool key r
 sleep 1.2
 shot question-color-hint
 # Answer with a D while level 1 asks only Cs: a wrong answer.
 sleep 2.5
-# D4 is white key 24 of 52; aim at its middle, low on the key.
-click $((30 + (WIDTH - 60) * 49 / 104)) $((HEIGHT - 20))
+xdotool key s
 shot wrong-answer
+# The gear, left of help, minimise and close (37 wide, 5 apart, margin 30).
+click $((WIDTH - 30 - 3 * 42 - 18)) 30
+xdotool mousemove $((X + 10)) $((Y + HEIGHT / 2))
+sleep 0.5
+shot settings
 stop_program

@@ -11,6 +11,7 @@ class TestMessenger : public QObject {
     Q_PROPERTY(bool showHelpOnStart READ showHelpOnStart WRITE setShowHelpOnStart)
     Q_PROPERTY(bool showColorMap READ showColorMap WRITE setShowColorMap)
     Q_PROPERTY(int maturityLevel READ maturityLevel WRITE setMaturityLevel)
+    Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
 public:
     using QObject::QObject;
 
@@ -20,10 +21,22 @@ public:
     void setShowColorMap(bool value) { colorMap = value; calls << QStringLiteral("showColorMap=%1").arg(value); }
     int maturityLevel() const { return level; }
     void setMaturityLevel(int value) { level = value; }
+    QString websiteAddress() const { return website; }
+    Q_INVOKABLE QVariant setting(const QString &key, const QVariant &fallback) const
+    {
+        return settings.value(key, fallback);
+    }
+    Q_INVOKABLE void storeSetting(const QString &key, const QVariant &value)
+    {
+        settings[key] = value;
+        calls << QStringLiteral("%1=%2").arg(key, value.toString());
+    }
 
     bool helpOnStart = false;
     bool colorMap = true;
     int level = 1;
+    QString website = QStringLiteral("https://orvelle.test/");
+    QVariantMap settings;
     QStringList calls;
     QList<uint> sessionLevels;
     QVariantList cursors;

@@ -60,6 +60,14 @@ private slots:
     void closingStoresTheCheckBoxChoice();
     void websiteLinkAsksTheBridge();
 
+    void tabVisitsTheControlsInOrderAndEscapeNeverQuits();
+    void theHelpIsModalForTheKeyboard();
+    void onlyAClickOrSpaceTogglesTheColourSwitch();
+    void nothingOverlapsOnAnyScreen_data();
+    void nothingOverlapsOnAnyScreen();
+    void theFeedbackLineNamesBothNotes();
+    void settingsAreStoredAtOnceAndEscapeClosesThem();
+
 private:
     void load(bool showHelpOnStart, bool publishDeviceList = true);
     QQuickItem *item(const char *name) const;
@@ -587,11 +595,211 @@ void UiDocumentsTest::closingStoresTheCheckBoxChoice()
 
 void UiDocumentsTest::websiteLinkAsksTheBridge()
 {
+    // A build that names no web site shows no link at all.
+    bridge->website.clear();
+    load(true);
+    QVERIFY(!item("websiteLink")->isVisible());
+    cleanup();
+    init();
+
     load(true);
     QTest::ignoreMessage(QtDebugMsg, "website link clicked");
     click(item("websiteLink"));
     QCOMPARE(bridge->count("showCompanyWebsite"), 1);
     QVERIFY(item("helpWindow")->isVisible());
+}
+
+// ---- keyboard use, layout, settings ----
+
+void UiDocumentsTest::tabVisitsTheControlsInOrderAndEscapeNeverQuits()
+{
+    load(false);
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QSignalSpy quit(view->engine(), &QQmlEngine::quit);
+    const QStringList order{"startButton", "levelStrip", "colorSwitch", "mdev",
+                            "helpButton", "settingsButton", "statisticsButton", "hideButton", "closeButton"};
+    auto focused = [this] {
+        QQuickItem *item = view->activeFocusItem();
+        while (item && item->objectName().isEmpty())
+            item = item->parentItem();
+        return item ? item->objectName() : QString();
+    };
+    for (const QString &name : order) {
+        QTest::keyClick(view.get(), Qt::Key_Tab);
+        QCOMPARE(focused(), name);
+    }
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QCOMPARE(focused(), order.first());
+    QTest::keyClick(view.get(), Qt::Key_Backtab);
+    QCOMPARE(focused(), order.last());
+
+    // Escape leaves the control; then both directions start at the start
+    // button, never at close or minimise.
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(focused(), QString("root"));
+    QTest::keyClick(view.get(), Qt::Key_Backtab);
+    QCOMPARE(focused(), order.first());
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    QCOMPARE(bridge->sessionLevels, QList<uint>{1});
+
+    // The level strip: Right picks the next level, Enter starts it.
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(bridge->sessionLevels, (QList<uint>{1, 2}));
+
+    // With no control focused Space and R replay; Escape does nothing more.
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    QTest::keyClick(view.get(), Qt::Key_R);
+    QCOMPARE(bridge->count("replayQuestion"), 2);
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(quit.count(), 0);
+}
+
+void UiDocumentsTest::theHelpIsModalForTheKeyboard()
+{
+    load(true);
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto *help = item("helpWindow");
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QCOMPARE(help->property("currentScreen").toInt(), 1);
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    QCOMPARE(help->property("currentScreen").toInt(), 3);
+
+    // Tab stays inside the help, and Space there starts nothing.
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(view.get(), Qt::Key_Tab);
+        QQuickItem *focused = view->activeFocusItem();
+        QVERIFY(focused);
+        QVERIFY2(help->isAncestorOf(focused), qPrintable(focused->objectName()));
+    }
+    QTest::keyClick(view.get(), Qt::Key_R);
+    QVERIFY(bridge->sessionLevels.isEmpty());
+    QCOMPARE(bridge->count("replayQuestion"), 0);
+
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    QCOMPARE(bridge->calls.filter("showHelpOnStart").size(), 1);
+    // The keys reach the main window again, not the hidden help.
+    QTest::keyClick(view.get(), Qt::Key_R);
+    QCOMPARE(bridge->sessionLevels, QList<uint>{1});
+}
+
+void UiDocumentsTest::onlyAClickOrSpaceTogglesTheColourSwitch()
+{
+    load(false);
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto *sw = item("colorSwitch");
+    const QPoint centre = sw->mapToScene(QPointF(sw->width() / 2, sw->height() / 2)).toPoint();
+    for (int delta : {120, -120, -120}) {
+        QWheelEvent wheel(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view.get(), &wheel);
+    }
+    sw->forceActiveFocus();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_End})
+        QTest::keyClick(view.get(), key);
+    QCOMPARE(text("onOffLabel"), QString("ON"));
+    QCOMPARE(sw->property("value").toInt(), 1);
+    QVERIFY(bridge->calls.filter("showColorMap").isEmpty());
+
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    QCOMPARE(text("onOffLabel"), QString("OFF"));
+    QCOMPARE(bridge->colorMap, false);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(bridge->colorMap, true);
+    QCOMPARE(text("onOffLabel"), QString("ON"));
+}
+
+void UiDocumentsTest::nothingOverlapsOnAnyScreen_data()
+{
+    QTest::addColumn<QSize>("size");
+    for (QSize size : {QSize(1024, 600), QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1440)})
+        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size;
+}
+
+void UiDocumentsTest::nothingOverlapsOnAnyScreen()
+{
+    QFETCH(QSize, size);
+    load(false);
+    view->resize(size);
+    QTRY_COMPARE(root()->property("width").toInt(), size.width());
+    callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));  // the longest feedback line
+    const QStringList parts{"header", "levelArea", "speaker", "feedbackLine", "startButton", "footer"};
+    QList<QRectF> boxes;
+    for (const QString &name : parts) {
+        QQuickItem *part = item(qPrintable(name));
+        QVERIFY2(part->isVisible(), qPrintable(name));
+        const QRectF box = part->mapRectToScene(QRectF(0, 0, part->width(), part->height()));
+        QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).contains(box), qPrintable(name));
+        for (int i = 0; i < boxes.size(); ++i)
+            QVERIFY2(!boxes[i].intersects(box), qPrintable(parts[i] + " overlaps " + name));
+        boxes << box;
+    }
+    // The keys keep their pictures' proportions and stay inside the footer.
+    auto *keyboard = item("Keyboard");
+    const QRectF keys = keyboard->mapRectToScene(QRectF(0, 0, keyboard->width(), keyboard->height()));
+    QVERIFY(boxes.last().contains(keys));
+    QVERIFY(qAbs(keys.width() / keys.height() - 1820.0 / 180.0) < 0.05);
+    QVERIFY(keys.width() >= size.width() * 0.75);
+    // The speaker grows with the screen.
+    QVERIFY(item("speaker")->width() >= 0.08 * size.height());
+}
+
+void UiDocumentsTest::theFeedbackLineNamesBothNotes()
+{
+    load(false);
+    QVERIFY(!item("feedbackLine")->isVisible());
+    callRoot("onAnswerNotes", QVariant(uint(50)), QVariant(uint(48)));
+    QCOMPARE(text("feedbackText"), QString::fromUtf8("You played D3 \u2014 it was C3"));
+    QVERIFY(item("feedbackLine")->isVisible());
+    // It stays through the next question, until the next answer.
+    callRoot("onCurrentNote", QVariant(uint(0)));
+    QCOMPARE(text("feedbackText"), QString::fromUtf8("You played D3 \u2014 it was C3"));
+    callRoot("onAnswerNotes", QVariant(uint(61)), QVariant(uint(61)));
+    QCOMPARE(text("feedbackText"), QString::fromUtf8("C\u266f4 \u2713"));
+    callRoot("onAnswerNotes", QVariant(uint(21)), QVariant(uint(108)));
+    QCOMPARE(text("feedbackText"), QString::fromUtf8("You played A0 \u2014 it was C8"));
+}
+
+void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
+{
+    bridge->settings["LabelCKeys"] = QStringLiteral("false");  // as the store gives it back
+    load(false);
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto *keyboard = item("Keyboard");
+    QCOMPARE(keyboard->property("labelCKeys").toBool(), false);
+    auto *panel = item("settingsPanel");
+    QVERIFY(!panel->isVisible());
+    click(item("settingsButton"));
+    QVERIFY(panel->isVisible());
+    QVERIFY(!item("startButton")->isEnabled());
+
+    click(item("replayOption"));
+    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=1"));
+    QVERIFY(item("replayOption")->property("checked").toBool());
+    QVERIFY(!item("goOnOption")->property("checked").toBool());
+
+    // From the keyboard: Tab reaches the options inside the panel only.
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QCOMPARE(view->activeFocusItem(), item("goOnOption"));
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=0"));
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(bridge->calls.last(), QString("LabelCKeys=true"));
+    QCOMPARE(keyboard->property("labelCKeys").toBool(), true);
+
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(item("startButton")->isEnabled());
 }
 
 QTEST_MAIN(UiDocumentsTest)

@@ -1,0 +1,42 @@
+import QtQuick 2.3
+
+// The options of the training itself: what follows a wrong answer, and the
+// names on the C keys.
+Column {
+    id: training
+    objectName: "trainingSettings"
+    spacing: 16
+    width: parent ? parent.width : 0
+    readonly property var focusItems: [goOnOption, replayOption, labelOption]
+
+    SettingsSection {
+        title: "After a wrong answer"
+        SettingOption {
+            id: goOnOption
+            objectName: "goOnOption"
+            exclusive: true
+            text: "Go on to the next question at once"
+            checked: root.afterWrongAnswer === 0
+            onActivated: root.storeAfterWrongAnswer(0)
+        }
+        SettingOption {
+            id: replayOption
+            objectName: "replayOption"
+            exclusive: true
+            text: "Pause 2 s and play the right note once more"
+            checked: root.afterWrongAnswer === 1
+            onActivated: root.storeAfterWrongAnswer(1)
+        }
+    }
+
+    SettingsSection {
+        title: "Keyboard"
+        SettingOption {
+            id: labelOption
+            objectName: "labelCKeysOption"
+            text: "Name the C keys (C1 to C8)"
+            checked: root.labelCKeys
+            onActivated: root.storeLabelCKeys(!root.labelCKeys)
+        }
+    }
+}

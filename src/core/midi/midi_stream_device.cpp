@@ -1,5 +1,7 @@
 #include "midi_stream_device.h"
 
+#include <algorithm>
+
 namespace Core {
 
 // ---- base ----
@@ -71,6 +73,15 @@ void MidiInStreamDeviceAuto::Start()
     std::lock_guard<std::recursive_mutex> guard(lock);
     MidiInStreamDeviceBase::Start();
     playing = true;
+    // Elapsed time counts from now, however long the timer slept.
+    lastTickMs = Timer::NowMs();
+    Timer::Wake();
+}
+
+bool MidiInStreamDeviceAuto::WantsTicks() const
+{
+    std::lock_guard<std::recursive_mutex> guard(lock);
+    return playing && !AtEnd();
 }
 
 bool MidiInStreamDeviceAuto::IsPlaying() const
@@ -91,13 +102,12 @@ void MidiInStreamDeviceAuto::OnTimer(std::int64_t timeMs)
     {
         std::lock_guard<std::recursive_mutex> guard(lock);
         if (!playing || AtEnd()) {
-            // Kept fresh while idle, so the first tick after Start adds only
-            // the time since the previous tick.
             lastTickMs = timeMs;
             return;
         }
-        const double dt = static_cast<double>(timeMs - lastTickMs);
-        lastTickMs = timeMs;
+        // A tick whose time was read just before Start counts as none.
+        const double dt = static_cast<double>(std::max<std::int64_t>(timeMs - lastTickMs, 0));
+        lastTickMs = std::max(timeMs, lastTickMs);
         elapsed += dt / 1000.0;
         finished = DispatchDueEvents();
     }

@@ -11,6 +11,7 @@
 #include "training_session.h"
 
 #include <keyboard.h>
+#include <timer.h>
 
 #include <QQuickItem>
 #include <QtTest>
@@ -111,6 +112,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
         auto *start = qobject_cast<QQuickItem *>(find("startButton"));
         QVERIFY(start);
+        // The open window, with no question playing, must not wake the timer.
+        const std::uint64_t idleFrom = Core::Timer::WakeUpCount();
+        QTest::qWait(5000);
+        QCOMPARE(Core::Timer::WakeUpCount(), idleFrom);
+
+        const std::uint64_t questionFrom = Core::Timer::WakeUpCount();
         const QPoint center = start->mapToScene(QPointF(start->width() / 2, start->height() / 2)).toPoint();
         QTest::mouseClick(&app.window(), Qt::LeftButton, Qt::NoModifier, center);
         QTRY_COMPARE(app.session().state(), int(TrainingSession::Asking));
@@ -126,6 +133,14 @@ private slots:
             }(),
             10000);
         QTRY_COMPARE(app.session().state(), int(TrainingSession::Asked));
+        // One tick a millisecond for the five seconds of the note (fewer when
+        // a loaded machine makes the timer skip missed ones), then none.
+        const std::uint64_t questionWakeUps = Core::Timer::WakeUpCount() - questionFrom;
+        QVERIFY2(questionWakeUps >= 2500 && questionWakeUps <= 5100, qPrintable(QString::number(questionWakeUps)));
+        QTest::qWait(100);
+        const std::uint64_t afterFrom = Core::Timer::WakeUpCount();
+        QTest::qWait(1000);
+        QCOMPARE(Core::Timer::WakeUpCount(), afterFrom);
     }
 
     void aKeyboardAnswerIsScoredAndStopsTheNote()

@@ -73,6 +73,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
     if (!InitMidi())
         return;
+    applySoundOptions();
 
     view.showMaximized();
 }
@@ -88,6 +89,12 @@ void Application::playNote(unsigned note, bool echo)
 {
     if (soundSystem)
         soundSystem->playNote(note, echo);
+}
+
+void Application::replayNote(unsigned note)
+{
+    if (soundSystem)
+        soundSystem->replayNote(note);
 }
 
 void Application::stopPlayback()

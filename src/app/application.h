@@ -30,10 +30,13 @@ public:
     const QString &startupFailure() const { return fatalError; }
 
     SoundSystem *sound() { return soundSystem.get(); }
+    // Hands the stored timbre and reference pitch to the sound system.
+    void applySoundOptions();
 
     // NoteOutput, played by the sound system once it exists; stopPlayback is
     // also called on the MIDI input thread.
     void playNote(unsigned note, bool echo) override;
+    void replayNote(unsigned note) override;
     void stopPlayback() override;
 
     // KeyMarking

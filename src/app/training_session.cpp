@@ -49,7 +49,7 @@ void TrainingSession::scheduleCurrentQuestion()
         StartPlayBack();
         return;
     }
-    QTimer::singleShot(kNextQuestionDelayMs, this, &TrainingSession::StartPlayBack);
+    QTimer::singleShot(kNextQuestionDelayMs, this, [this] { StartPlayBack(); });
     sound.stopPlayback();
 }
 
@@ -59,19 +59,22 @@ void TrainingSession::StartNewSession(QVariant maturityLevel)
     scheduleCurrentQuestion();
 }
 
-void TrainingSession::StartPlayBack()
+void TrainingSession::StartPlayBack(bool replay)
 {
     stopFeedbackTimer();
     repaintCleared();
     sessionState = Asking;
     const unsigned question = bank.questions[bank.currentQuestion];
-    sound.playNote(question, false);
+    if (replay)
+        sound.replayNote(question);
+    else
+        sound.playNote(question, false);
     callDocument("onCurrentNote", QVariant(noteIndexOf(question)));
 }
 
 void TrainingSession::ReplayQuestion()
 {
-    StartPlayBack();
+    StartPlayBack(true);
 }
 
 void TrainingSession::onStreamFinished()

@@ -45,7 +45,8 @@ signals:
     void midiAnswer(uint note);
 
 public slots:
-    void StartPlayBack();
+    // A replay plays the question again in its own timbre.
+    void StartPlayBack(bool replay = false);
     void ProvideMidiAnswer(uint note);
     // Safe to call from the MIDI input thread.
     void processMidiEvent(Core::MidiEvent evt);

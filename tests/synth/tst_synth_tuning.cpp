@@ -89,7 +89,8 @@ QStringList KeysOutOfTune(MidiOutSynthDevice &device, double referencePitch, dou
 void SelectByMessages(MidiOutSynthDevice &device, int program)
 {
     device.Send(MidiMessage(0xB0, 0, 0, Core::BankOf(program)));
-    device.Send(MidiMessage(0xC0, 0, Core::ProgramNumberOf(program), 0));
+    const std::uint8_t programChange[] = {0xC0, Core::ProgramNumberOf(program)};
+    device.Send(MidiMessage(programChange, sizeof programChange));
 }
 
 // The magnitudes of the first eight harmonics of A3 (a key every offered

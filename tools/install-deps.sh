@@ -17,6 +17,8 @@ packages=(
   xvfb xauth openbox jackd2 x11-apps imagemagick
   # screenshots of the running program: clicking and window geometry
   xdotool x11-utils
+  # bench/app/bench_first_frame: grabs the screen through Xlib
+  libx11-dev
   # fuzz targets (make test): clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # artwork generator (tools/artwork): the fonts it draws text with

@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QIcon>
+#include <QMessageBox>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -71,11 +72,29 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     if (keyboard)
         connect(keyboard, SIGNAL(keyPressed(int)), trainingSession.get(), SLOT(processGKCEvent(int)));
 
-    if (!InitMidi())
-        return;
-    applySoundOptions();
-
+    // The soundfont and the MIDI ports are not needed for the first frame:
+    // they are set up right after it, so the window shows at once.
+    firstFrame = connect(&view, &QQuickWindow::frameSwapped, this, &Application::startSound, Qt::QueuedConnection);
     view.showMaximized();
+}
+
+void Application::startSound()
+{
+    disconnect(firstFrame);
+    if (soundStarted)
+        return;
+    soundStarted = true;
+    if (!InitMidi()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Orvelle"),
+                              tr("Orvelle cannot play notes and has to stop: %1").arg(fatalError));
+        exit(1);
+        return;
+    }
+    applySoundOptions();
+    // A question asked before the sound was ready is played now.
+    if (pendingNote >= 0)
+        soundSystem->playNote(static_cast<unsigned>(pendingNote), pendingEcho);
+    pendingNote = -1;
 }
 
 Application::~Application()
@@ -87,8 +106,12 @@ Application::~Application()
 
 void Application::playNote(unsigned note, bool echo)
 {
-    if (soundSystem)
+    if (soundSystem) {
         soundSystem->playNote(note, echo);
+    } else if (!soundStarted) {
+        pendingNote = static_cast<int>(note);
+        pendingEcho = echo;
+    }
 }
 
 void Application::replayNote(unsigned note)

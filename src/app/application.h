@@ -26,10 +26,14 @@ public:
     QuestionBank &questionBank() { return *bank; }
     TrainingSession &session() { return *trainingSession; }
     QQuickView &window() { return view; }
-    // Set when the program cannot run (the note timer did not start); shown by main.
+    // Set when the program cannot run (the note timer did not start).
     const QString &startupFailure() const { return fatalError; }
 
+    // Null until startSound has run (right after the first frame).
     SoundSystem *sound() { return soundSystem.get(); }
+    // Loads the synthesiser and opens the MIDI ports, once; a failure to
+    // start the note timer ends the program with a message.
+    void startSound();
     // Hands the stored timbre and reference pitch to the sound system.
     void applySoundOptions();
 
@@ -70,6 +74,10 @@ private:
     std::unique_ptr<DeviceWatch> deviceWatch;
     Keyboard *keyboard = nullptr;
     QString fatalError;
+    QMetaObject::Connection firstFrame;
+    bool soundStarted = false;
+    int pendingNote = -1; // a note asked for before startSound
+    bool pendingEcho = false;
 };
 
 void StartDeviceDetection();

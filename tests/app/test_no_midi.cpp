@@ -81,6 +81,7 @@ int main(int argc, char **argv)
         return 2;
     defaultHandler = qInstallMessageHandler(recordWarnings);
     Application app(argc, argv);
+    app.startSound(); // at once, rather than after the first frame
     NoMidiTest test(app);
     const int failures = QTest::qExec(&test, argc, argv);
     keepLoadedLibrariesMapped();

@@ -1,6 +1,5 @@
 #include "midi_stream_device.h"
 
-#include <algorithm>
 
 namespace Core {
 
@@ -48,9 +47,6 @@ MidiInStreamDeviceAuto::MidiInStreamDeviceAuto(std::shared_ptr<const MidiStream>
     : MidiInStreamDeviceBase(std::move(s))
 {
     MidiInStreamDeviceAuto::Reset();
-    // The first tick's interval is measured from now, not from the clock's
-    // origin, even if Start comes before any tick has run.
-    lastTickMs = Timer::NowMs();
     Timer::Subscribe(this);
 }
 
@@ -72,9 +68,12 @@ void MidiInStreamDeviceAuto::Start()
 {
     std::lock_guard<std::recursive_mutex> guard(lock);
     MidiInStreamDeviceBase::Start();
+    // Elapsed time counts from now to the nanosecond, however long the
+    // timer slept: whole milliseconds would let events go up to 1 ms early.
+    // A Start while playing changes nothing.
+    if (!playing)
+        startedAt = std::chrono::steady_clock::now();
     playing = true;
-    // Elapsed time counts from now, however long the timer slept.
-    lastTickMs = Timer::NowMs();
     Timer::Wake();
 }
 
@@ -96,19 +95,14 @@ double MidiInStreamDeviceAuto::GetElapsed() const
     return elapsed;
 }
 
-void MidiInStreamDeviceAuto::OnTimer(std::int64_t timeMs)
+void MidiInStreamDeviceAuto::OnTimer(std::int64_t)
 {
     bool finished = false;
     {
         std::lock_guard<std::recursive_mutex> guard(lock);
-        if (!playing || AtEnd()) {
-            lastTickMs = timeMs;
+        if (!playing || AtEnd())
             return;
-        }
-        // A tick whose time was read just before Start counts as none.
-        const double dt = static_cast<double>(std::max<std::int64_t>(timeMs - lastTickMs, 0));
-        lastTickMs = std::max(timeMs, lastTickMs);
-        elapsed += dt / 1000.0;
+        elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - startedAt).count();
         finished = DispatchDueEvents();
     }
     if (finished)

@@ -4,6 +4,7 @@
 #include "midi_stream_observer.h"
 #include "timer.h"
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -97,7 +98,7 @@ private:
     // Dispatches the events due by now; true when the last one went out.
     bool DispatchDueEvents();
 
-    std::int64_t lastTickMs = 0;
+    std::chrono::steady_clock::time_point startedAt;
     double elapsed = 0.0;
     bool playing = false;
 };

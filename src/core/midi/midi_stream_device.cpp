@@ -1,6 +1,5 @@
 #include "midi_stream_device.h"
 
-
 namespace Core {
 
 // ---- base ----

@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 constexpr std::uint8_t kNoteVelocity = 96;
 constexpr double kQuestionSeconds = 5.0;
@@ -126,7 +128,13 @@ bool SoundSystem::RescanDevices()
 void SoundSystem::SetInstrumentChoice(const InstrumentChoice &choice)
 {
     instruments = choice;
-    questionProgram = choice.program;
+    // The question sounding now keeps its timbre for replays and echoes
+    // while the new choice still allows it.
+    const bool allowed = choice.vary && !choice.varied.empty()
+                             ? std::find(choice.varied.begin(), choice.varied.end(), questionProgram) != choice.varied.end()
+                             : questionProgram == choice.program;
+    if (!allowed)
+        questionProgram = choice.program;
 }
 
 int SoundSystem::DrawQuestionProgram()

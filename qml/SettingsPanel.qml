@@ -53,12 +53,23 @@ Rectangle {
             font { pixelSize: 24; bold: true; family: root.fontFamily }
         }
 
-        Column {
-            id: sections
-            objectName: "settingsSections"
+        // Scrolls where the window is too low for every section.
+        Flickable {
+            id: scroller
             width: parent.width
-            spacing: 20
-            TrainingSettings {}
+            height: Math.min(sections.height, (panel.parent ? panel.parent.height : 800) - 170)
+            contentHeight: sections.height
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+
+            Column {
+                id: sections
+                objectName: "settingsSections"
+                width: scroller.width
+                spacing: 20
+                TrainingSettings {}
+                InstrumentSettings { width: parent.width }
+            }
         }
 
         Rectangle {

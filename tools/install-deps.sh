@@ -21,6 +21,8 @@ packages=(
   xdotool x11-utils
   # the accessibility test: a session bus and the AT-SPI tree read from Python
   dbus-daemon at-spi2-core python3-pyatspi
+  # bench/app/bench_first_frame: grabs the screen through Xlib
+  libx11-dev
   # fuzz targets (make test): clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # the window's one font family, and the artwork generator's (tools/artwork)

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QIcon>
+#include <QMessageBox>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -101,8 +102,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     if (keyboard)
         connect(keyboard, SIGNAL(keyPressed(int)), trainingSession.get(), SLOT(processGKCEvent(int)));
 
-    if (!InitMidi())
-        return;
+    // The soundfont and the MIDI ports are not needed for the first frame:
+    // they are set up right after it, so the window shows at once.
+    firstFrame = connect(&view, &QQuickWindow::frameSwapped, this, &Application::startSound, Qt::QueuedConnection);
 
     setUpWindow();
     showMainWindow();
@@ -155,6 +157,25 @@ void Application::applySetting(const QString &key, const QVariant &value)
         trainingSession->setReplayAfterWrong(value.toInt() == 1);
 }
 
+void Application::startSound()
+{
+    disconnect(firstFrame);
+    if (soundStarted)
+        return;
+    soundStarted = true;
+    if (!InitMidi()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Orvelle"),
+                              tr("Orvelle cannot play notes and has to stop: %1").arg(fatalError));
+        exit(1);
+        return;
+    }
+    applySoundOptions();
+    // A question asked before the sound was ready is played now.
+    if (pendingNote >= 0)
+        soundSystem->playNote(static_cast<unsigned>(pendingNote), pendingEcho);
+    pendingNote = -1;
+}
+
 Application::~Application()
 {
     trainingSession->stopFeedbackTimer();
@@ -164,8 +185,18 @@ Application::~Application()
 
 void Application::playNote(unsigned note, bool echo)
 {
-    if (soundSystem)
+    if (soundSystem) {
         soundSystem->playNote(note, echo);
+    } else if (!soundStarted) {
+        pendingNote = static_cast<int>(note);
+        pendingEcho = echo;
+    }
+}
+
+void Application::replayNote(unsigned note)
+{
+    if (soundSystem)
+        soundSystem->replayNote(note);
 }
 
 void Application::stopPlayback()

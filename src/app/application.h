@@ -30,18 +30,25 @@ public:
     AnswerHistory &answerHistory() { return *history; }
     TrainingSession &session() { return *trainingSession; }
     QQuickView &window() { return view; }
-    // Set when the program cannot run (the note timer did not start); shown by main.
+    // Set when the program cannot run (the note timer did not start).
     const QString &startupFailure() const { return fatalError; }
 
+    // Null until startSound has run (right after the first frame).
     SoundSystem *sound() { return soundSystem.get(); }
     ComputerKeys &computerKeyboard() { return *computerKeys; }
 
     // An interface option the settings panel has just stored.
     void applySetting(const QString &key, const QVariant &value);
+    // Loads the synthesiser and opens the MIDI ports, once; a failure to
+    // start the note timer ends the program with a message.
+    void startSound();
+    // Hands the stored timbre and reference pitch to the sound system.
+    void applySoundOptions();
 
     // NoteOutput, played by the sound system once it exists; stopPlayback is
     // also called on the MIDI input thread.
     void playNote(unsigned note, bool echo) override;
+    void replayNote(unsigned note) override;
     void stopPlayback() override;
 
     // KeyMarking
@@ -86,6 +93,10 @@ private:
     bool minimised = false;
     Keyboard *keyboard = nullptr;
     QString fatalError;
+    QMetaObject::Connection firstFrame;
+    bool soundStarted = false;
+    int pendingNote = -1; // a note asked for before startSound
+    bool pendingEcho = false;
 };
 
 void StartDeviceDetection();

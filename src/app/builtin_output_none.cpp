@@ -4,3 +4,5 @@ Core::SoundController::BuiltInOutputFactory builtInOutputFactory()
 {
     return {};
 }
+
+void setBuiltInReferencePitch(Core::SoundController &, double) {}

@@ -21,6 +21,14 @@ class QMLMessenger : public QObject {
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
     // The project's web page, empty when the build names none.
     Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
+    // The sound options: the timbres offered ({program, name} maps), the one
+    // chosen (-1 the pure tone), variation among the ticked ones, and A4.
+    Q_PROPERTY(QVariantList instruments READ instruments CONSTANT)
+    Q_PROPERTY(int instrument READ instrument WRITE setInstrument NOTIFY soundOptionsChanged)
+    Q_PROPERTY(bool varyInstrument READ varyInstrument WRITE setVaryInstrument NOTIFY soundOptionsChanged)
+    Q_PROPERTY(QVariantList variedInstruments READ variedInstruments WRITE setVariedInstruments
+                   NOTIFY soundOptionsChanged)
+    Q_PROPERTY(double referencePitch READ referencePitch WRITE setReferencePitch NOTIFY soundOptionsChanged)
 public:
     explicit QMLMessenger(QObject *parent = nullptr);
 
@@ -42,6 +50,16 @@ public:
     Q_INVOKABLE QVariant setting(const QString &key, const QVariant &fallback) const;
     Q_INVOKABLE void storeSetting(const QString &key, const QVariant &value);
 
+    QVariantList instruments() const;
+    int instrument() const;
+    void setInstrument(int program);
+    bool varyInstrument() const;
+    void setVaryInstrument(bool value);
+    QVariantList variedInstruments() const;
+    void setVariedInstruments(const QVariantList &programs);
+    double referencePitch() const;
+    void setReferencePitch(double hertz);
+
     // Set by the application; an instance a document creates on its own has
     // neither and answers with defaults.
     Application *app = nullptr;
@@ -49,6 +67,7 @@ public:
 
 signals:
     void statusTextChanged();
+    void soundOptionsChanged();
 
 public slots:
     void startNewSession(uint maturityLevel);

@@ -1,8 +1,11 @@
 #include "question_bank.h"
 
+#include <theory/instruments.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
+#include <QStringList>
 
 #include <algorithm>
 #include <climits>
@@ -248,6 +251,7 @@ void QuestionBank::readStore()
     storedIncorrect = settings->value("InCorrectStats", 0).toInt();
     showHelpOnStartup = settings->value("ShowHelpOnStartup", true).toBool();
     showColorMap = settings->value("ShowColorMap", true).toBool();
+    readInstrumentOptions();
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
@@ -299,6 +303,27 @@ bool QuestionBank::storedSessionIsFinished() const
     return storedListIsConsistent() && currentQuestion == questions.size();
 }
 
+// Absent keys (stores from before these options) give the old behaviour:
+// not chosen, no variation, A4 = 440 Hz. MidiInstrument is kept as stored;
+// a number that is no program plays the piano.
+void QuestionBank::readInstrumentOptions()
+{
+    instrumentChosen = settings->value("InstrumentChosen", false).toBool();
+    varyInstrument = settings->value("VaryInstrument", false).toBool();
+    variedInstruments.clear();
+    const QStringList varied = settings->value("VariedInstruments", QString()).toString().split(
+        QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &entry : varied) {
+        bool isNumber = false;
+        const int program = entry.toInt(&isNumber);
+        if (isNumber && Core::IsTrainingInstrument(program)
+            && std::find(variedInstruments.begin(), variedInstruments.end(), program) == variedInstruments.end())
+            variedInstruments.push_back(program);
+    }
+    const double pitch = settings->value("ReferencePitch", kDefaultReferencePitch).toDouble();
+    referencePitch = pitch >= kLowestReferencePitch && pitch <= kHighestReferencePitch ? pitch : kDefaultReferencePitch;
+}
+
 bool QuestionBank::storedSessionIsConsistent() const
 {
     return storedListIsConsistent() && currentQuestion < questions.size();
@@ -342,6 +367,15 @@ void QuestionBank::save()
     settings->setValue("InCorrectStats", incorrectCount);
     settings->setValue("ShowHelpOnStartup", showHelpOnStartup);
     settings->setValue("ShowColorMap", showColorMap);
+    settings->setValue("InstrumentChosen", instrumentChosen);
+    settings->setValue("VaryInstrument", varyInstrument);
+    QStringList varied;
+    for (const int program : variedInstruments)
+        varied << QString::number(program);
+    // One line of numbers rather than a list value, which the store would
+    // write in a form that older readers see as a single string anyway.
+    settings->setValue("VariedInstruments", varied.join(QLatin1Char(' ')));
+    settings->setValue("ReferencePitch", referencePitch);
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");

@@ -44,6 +44,9 @@ public:
     static constexpr unsigned kRepsPerNote = 7;
     static constexpr unsigned kMaxLevel = 12;
     static constexpr double kPassRatio = 0.65;
+    static constexpr double kDefaultReferencePitch = 440.0;
+    static constexpr double kLowestReferencePitch = 415.0;
+    static constexpr double kHighestReferencePitch = 466.0;
 
     // Opens the settings store of the application's organisation and name,
     // loads the stored state and repairs it.
@@ -83,11 +86,20 @@ public:
     bool showHelpOnStartup = true;
     bool showColorMap = true;
     QString inputDevice;
+    // The questions' timbre: a General MIDI program, or -1 for the pure tone.
     std::int8_t midiInstrument = 0;
+    // Whether the user chose the timbre (before that, external synthesisers
+    // keep their own); whether each question draws one of the ticked ones.
+    bool instrumentChosen = false;
+    bool varyInstrument = false;
+    std::vector<int> variedInstruments;
+    // A4 in Hz, 415-466.
+    double referencePitch = 440.0;
 
 private:
     // Reads the stored state as it is; load() judges and repairs it.
     void readStore();
+    void readInstrumentOptions();
     bool storedSessionIsConsistent() const;
     bool storedSessionIsFinished() const;
     bool storedListIsConsistent() const;

@@ -7,8 +7,11 @@
 #include <midi/midi_device_rt.h>
 #include <midi/midi_stream_device.h>
 #include <midi_answer_listener.h>
+#include <theory/instruments.h>
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 constexpr std::uint8_t kNoteVelocity = 96;
@@ -17,6 +20,7 @@ constexpr double kEchoSeconds = 2.0;
 } // namespace
 
 SoundSystem::SoundSystem(Core::SoundController::BuiltInOutputFactory builtInOutput)
+    : hasBuiltInOutput(static_cast<bool>(builtInOutput))
 {
     createSoundController(std::move(builtInOutput));
 }
@@ -111,6 +115,9 @@ void SoundSystem::ConnectMidiDevices()
     // The new connector is attached before the one it replaces lets go.
     const auto output = soundController->GetOutDevice(out);
     deviceConnector = std::make_shared<Core::MidiDeviceConnector>(streamDevice, output);
+    if (out != outputIndex || output != std::atomic_load(&stopOutput))
+        outputProgram = -2;
+    outputIndex = out;
     std::atomic_store(&stopOutput, output);
 }
 
@@ -123,14 +130,62 @@ bool SoundSystem::RescanDevices()
     }
 }
 
+void SoundSystem::SetInstrumentChoice(const InstrumentChoice &choice)
+{
+    instruments = choice;
+    // The question sounding now keeps its timbre for replays and echoes
+    // while the new choice still allows it.
+    const bool allowed = choice.vary && !choice.varied.empty()
+                             ? std::find(choice.varied.begin(), choice.varied.end(), questionProgram) != choice.varied.end()
+                             : questionProgram == choice.program;
+    if (!allowed)
+        questionProgram = choice.program;
+}
+
+int SoundSystem::DrawQuestionProgram()
+{
+    if (!instruments.vary || instruments.varied.empty())
+        return instruments.program;
+    std::uniform_int_distribution<std::size_t> pick(0, instruments.varied.size() - 1);
+    return instruments.varied[pick(random)];
+}
+
+bool SoundSystem::OutputIsBuiltIn() const
+{
+    // The built-in synthesiser, where there is one, heads the output list.
+    return hasBuiltInOutput && outputIndex == 0;
+}
+
 void SoundSystem::playNote(unsigned note, bool echo)
+{
+    if (!echo)
+        questionProgram = DrawQuestionProgram();
+    Play(note, echo ? kEchoSeconds : kQuestionSeconds);
+}
+
+void SoundSystem::replayNote(unsigned note)
+{
+    Play(note, kQuestionSeconds);
+}
+
+void SoundSystem::Play(unsigned note, double seconds)
 {
     if (!streamDevice)
         return;
     const auto number = static_cast<std::uint8_t>(note & 0xFF);
     auto stream = std::make_shared<Core::MidiStream>();
+    // An external synthesiser keeps its own sound unless the user chose one,
+    // and has no pure tone; the built-in one plays whatever was chosen.
+    const bool builtIn = OutputIsBuiltIn();
+    const bool selects = builtIn || (instruments.chosen && questionProgram != Core::kPureTone);
+    if (selects && questionProgram != outputProgram) {
+        stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::BankOf(questionProgram)), 0, 0.0);
+        const std::uint8_t programChange[] = {0xC0, Core::ProgramNumberOf(questionProgram)};
+        stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
+        outputProgram = questionProgram;
+    }
     stream->Append(Core::MidiMessage(0x90, 0, number, kNoteVelocity), 0, 0.0);
-    stream->Append(Core::MidiMessage(0x80, 0, number, kNoteVelocity), 0, echo ? kEchoSeconds : kQuestionSeconds);
+    stream->Append(Core::MidiMessage(0x80, 0, number, kNoteVelocity), 0, seconds);
     stopPlayback();
     streamDevice->SetStream(stream);
     streamDevice->Start();

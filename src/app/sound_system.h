@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <memory>
+#include <random>
+#include <vector>
 
 #include <sound_controller.h>
 
@@ -22,6 +24,14 @@ class MidiOutDevice;
 // presses to the session. No window: it runs in tests as it runs in the program.
 class SoundSystem : public NoteOutput {
 public:
+    // The timbre of the questions, as the user set it.
+    struct InstrumentChoice {
+        int program = 0;          // General MIDI program, or Core::kPureTone
+        bool chosen = false;      // set by the user (external outputs hear of it only then)
+        bool vary = false;        // a random one of `varied` for each question
+        std::vector<int> varied;  // the ticked instruments
+    };
+
     // Opens the ports; builtInOutput makes what goes first in the output list.
     explicit SoundSystem(Core::SoundController::BuiltInOutputFactory builtInOutput);
     ~SoundSystem() override;
@@ -45,12 +55,22 @@ public:
     QString AnsweringInputName() const;
     Core::SoundController *Controller() const { return soundController.get(); }
 
+    void SetInstrumentChoice(const InstrumentChoice &choice);
+    // The program the last question played in.
+    int QuestionProgram() const { return questionProgram; }
+
     // NoteOutput; stopPlayback is also called on the MIDI input thread.
+    // A question draws its timbre; a replay and an echo keep the question's.
     void playNote(unsigned note, bool echo) override;
+    void replayNote(unsigned note) override;
     void stopPlayback() override;
 
 private:
     void createSoundController(Core::SoundController::BuiltInOutputFactory builtInOutput);
+    int DrawQuestionProgram();
+    void Play(unsigned note, double seconds);
+    // Whether the output in use is the built-in synthesiser.
+    bool OutputIsBuiltIn() const;
 
     TrainingSession *session = nullptr;
     std::shared_ptr<Core::SoundController> soundController;
@@ -64,4 +84,12 @@ private:
     // input thread with std::atomic_load.
     std::shared_ptr<const QString> answeringName;
     QString startFailure;
+
+    bool hasBuiltInOutput = false;
+    int outputIndex = -1;
+    InstrumentChoice instruments;
+    int questionProgram = 0;
+    // The program last selected on the output in use; -2 when unknown.
+    int outputProgram = -2;
+    std::mt19937 random {std::random_device {}()};
 };

@@ -29,7 +29,7 @@ TrainingSession::TrainingSession(QuestionBank &bank, KeyMarking &keyboard, NoteO
     qRegisterMetaType<Core::MidiEvent>("Core::MidiEvent");
     questionTimer.setSingleShot(true);
     questionTimer.setInterval(kNextQuestionDelayMs);
-    connect(&questionTimer, &QTimer::timeout, this, &TrainingSession::StartPlayBack);
+    connect(&questionTimer, &QTimer::timeout, this, [this] { StartPlayBack(); });
 }
 
 const QString &TrainingSession::screenKeyboardSource()
@@ -112,7 +112,7 @@ void TrainingSession::NextRound()
     scheduleCurrentQuestion();
 }
 
-void TrainingSession::StartPlayBack()
+void TrainingSession::StartPlayBack(bool replay)
 {
     stopFeedbackTimer();
     questionTimer.stop();
@@ -120,7 +120,10 @@ void TrainingSession::StartPlayBack()
     sessionState = Asking;
     const unsigned question = bank.questions[bank.currentQuestion];
     questionStartedMs = Core::Timer::NowMs();
-    sound.playNote(question, false);
+    if (replay)
+        sound.replayNote(question);
+    else
+        sound.playNote(question, false);
     callDocument("onCurrentNote", QVariant(noteIndexOf(question)));
 }
 
@@ -130,7 +133,7 @@ void TrainingSession::ReplayQuestion()
     if (finishedSession)
         return;
     ++replaysOfQuestion;
-    StartPlayBack();
+    StartPlayBack(true);
 }
 
 void TrainingSession::onStreamFinished()

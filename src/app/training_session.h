@@ -70,7 +70,8 @@ signals:
     void answerScored(uint questionNote, uint answerNote, bool correct, TrainingSession::AnswerSource source);
 
 public slots:
-    void StartPlayBack();
+    // A replay plays the question again in its own timbre.
+    void StartPlayBack(bool replay = false);
     void ProvideMidiAnswer(uint note);
     // Safe to call from the MIDI input thread.
     void processMidiEvent(Core::MidiEvent evt);

@@ -4,8 +4,14 @@
 
 #include <QCoreApplication>
 
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <ctime>
 #include <mutex>
 #include <system_error>
@@ -18,6 +24,9 @@ namespace {
 
 constexpr long kPeriodNs = 1000000;
 constexpr long kNsPerSecond = 1000000000;
+// Low among real-time priorities: above every normal thread, below audio
+// servers' own threads.
+constexpr int kRealTimePriority = 10;
 
 struct TimerState {
     std::mutex mutex;
@@ -25,6 +34,23 @@ struct TimerState {
     std::uint32_t timerId = 0;
     std::uint32_t lastId = 0;
     std::thread thread;
+
+    // The sleep of an idle timer. wakeMutex is taken with no other lock
+    // inside it, so Wake may be called under any lock without deadlock.
+    std::mutex wakeMutex;
+    std::condition_variable wakeCondition;
+    std::uint64_t wakeGeneration = 0; // guarded by wakeMutex
+    std::atomic<std::uint64_t> wakeUps{0};
+    std::atomic<bool> realTime{false};
+
+    void WakeThread()
+    {
+        {
+            std::lock_guard<std::mutex> lock(wakeMutex);
+            ++wakeGeneration;
+        }
+        wakeCondition.notify_all();
+    }
 
     // A timer still running at exit is stopped before its state goes away.
     ~TimerState()
@@ -35,8 +61,10 @@ struct TimerState {
             timerId = 0;
             running = std::move(thread);
         }
-        if (running.joinable())
+        if (running.joinable()) {
+            WakeThread();
             running.join();
+        }
     }
 };
 
@@ -72,6 +100,31 @@ void SleepUntil(const timespec &deadline)
 {
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
     }
+}
+
+std::uint64_t CurrentWakeGeneration(TimerState &state)
+{
+    std::lock_guard<std::mutex> lock(state.wakeMutex);
+    return state.wakeGeneration;
+}
+
+// Sleeps until Wake has been called since `seen` was read.
+void SleepUntilWoken(TimerState &state, std::uint64_t seen)
+{
+    std::unique_lock<std::mutex> lock(state.wakeMutex);
+    state.wakeCondition.wait(lock, [&] { return state.wakeGeneration != seen; });
+}
+
+// Asks for SCHED_FIFO where the user's RLIMIT_RTPRIO allows it, as audio
+// programs do; otherwise the thread stays as it is, without a word.
+bool TryRealTimeScheduling()
+{
+    rlimit limit {};
+    if (getrlimit(RLIMIT_RTPRIO, &limit) != 0 || limit.rlim_cur == 0)
+        return false;
+    sched_param param {};
+    param.sched_priority = static_cast<int>(std::min<rlim_t>(limit.rlim_cur, kRealTimePriority));
+    return pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0;
 }
 
 // After a stall the next deadline moves to the first period boundary still
@@ -117,6 +170,8 @@ std::int64_t Timer::Subscribe(MultimediaTimerObserver *observer)
             throw;
         }
     }
+    // A new observer may want ticks from a timer that sleeps.
+    Wake();
     return NowMs();
 }
 
@@ -155,28 +210,59 @@ void Timer::Unsubscribe(MultimediaTimerObserver *observer)
     // outside the lock, which it needs to notice that.
     if (!finished.joinable())
         return;
+    Wake();
     if (finished.get_id() == std::this_thread::get_id())
         finished.detach();
     else
         finished.join();
 }
 
+void Timer::Wake()
+{
+    State().WakeThread();
+}
+
+std::uint64_t Timer::WakeUpCount()
+{
+    return State().wakeUps.load();
+}
+
+bool Timer::IsRealTime()
+{
+    return State().realTime.load();
+}
+
 void Timer::Run(std::uint32_t id)
 {
     TimerState &state = State();
+    pthread_setname_np(pthread_self(), "orvelle-timer");
+    state.realTime.store(TryRealTimeScheduling());
     timespec next;
     clock_gettime(CLOCK_MONOTONIC, &next);
     for (;;) {
-        AddPeriod(next);
-        SleepUntil(next);
+        // Read before the observers are asked: a Wake after they answered
+        // "no ticks" changes it, so the sleep below cannot miss it.
+        const std::uint64_t seen = CurrentWakeGeneration(state);
+        bool wanted = false;
         {
             std::lock_guard<std::mutex> lock(state.mutex);
             if (state.timerId != id)
                 return;
             for (std::size_t i = 0; i < state.observers.size(); ++i)
                 state.observers[i]->OnTimer(NowMs());
+            for (std::size_t i = 0; i < state.observers.size() && !wanted; ++i)
+                wanted = state.observers[i]->WantsTicks();
         }
-        SkipMissedDeadlines(next);
+        if (wanted) {
+            SkipMissedDeadlines(next);
+            AddPeriod(next);
+            SleepUntil(next);
+        } else {
+            SleepUntilWoken(state, seen);
+            // A new grid from now: the tick after a wake-up runs at once.
+            clock_gettime(CLOCK_MONOTONIC, &next);
+        }
+        state.wakeUps.fetch_add(1, std::memory_order_relaxed);
     }
 }
 

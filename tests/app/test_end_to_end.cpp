@@ -9,13 +9,16 @@
 #include "keep_libraries.h"
 #include "jack_fixture.h"
 #include "qml_messenger.h"
+#include "sound_system.h"
 #include "question_bank.h"
 #include "test_store.h"
 #include "training_session.h"
 
 #include <keyboard.h>
+#include <timer.h>
 
 #include <QQuickItem>
+#include <QQuickView>
 #include <QtTest>
 
 namespace {
@@ -88,6 +91,36 @@ private:
         return resets;
     }
 
+    int countProgramChangesFrom(std::size_t from, int program = -1)
+    {
+        const auto messages = peer.received();
+        int changes = 0;
+        for (std::size_t i = from; i < messages.size(); ++i) {
+            const Bytes &b = messages[i].bytes;
+            changes += (b.size() == 2 && (b[0] & 0xF0) == 0xC0 && (program < 0 || b[1] == program));
+        }
+        return changes;
+    }
+
+    static QQuickItem *findItem(QQuickItem *item, const QString &name)
+    {
+        if (item->objectName() == name)
+            return item;
+        for (QQuickItem *child : item->childItems()) {
+            if (QQuickItem *found = findItem(child, name))
+                return found;
+        }
+        return nullptr;
+    }
+
+    void clickItem(QQuickView &view, const char *name)
+    {
+        QQuickItem *item = findItem(view.rootObject(), QString::fromLatin1(name));
+        QVERIFY2(item, name);
+        const QPointF center = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, center.toPoint());
+    }
+
     void pressOnKeyboardPort(unsigned note, std::uint8_t velocity = 100, std::uint8_t status = 0x90)
     {
         peer.send({status, static_cast<std::uint8_t>(note), velocity});
@@ -147,7 +180,12 @@ private slots:
         auto *start = qobject_cast<QQuickItem *>(find("startButton"));
         QVERIFY(start);
         QCOMPARE(start->property("text").toString(), QString("Continue level 3"));
+        // The open window, with no question playing, must not wake the timer.
+        const std::uint64_t idleFrom = Core::Timer::WakeUpCount();
+        QTest::qWait(5000);
+        QCOMPARE(Core::Timer::WakeUpCount(), idleFrom);
 
+        const std::uint64_t questionFrom = Core::Timer::WakeUpCount();
         // It asks the stored question 5 at once, and its note ends after 5 s.
         const QPoint center = start->mapToScene(QPointF(start->width() / 2, start->height() / 2)).toPoint();
         QTest::mouseClick(&app.window(), Qt::LeftButton, Qt::NoModifier, center);
@@ -167,13 +205,24 @@ private slots:
             }(),
             10000);
         QTRY_COMPARE(app.session().state(), int(TrainingSession::Asked));
+        QCOMPARE(countProgramChangesFrom(0), 0); // the external synth keeps its own sound
+        // One tick a millisecond for the five seconds of the note (fewer when
+        // a loaded machine makes the timer skip missed ones), then none.
+        const std::uint64_t questionWakeUps = Core::Timer::WakeUpCount() - questionFrom;
+        QVERIFY2(questionWakeUps >= 2500 && questionWakeUps <= 5100, qPrintable(QString::number(questionWakeUps)));
+        QTest::qWait(100);
+        const std::uint64_t afterFrom = Core::Timer::WakeUpCount();
+        QTest::qWait(1000);
+        QCOMPARE(Core::Timer::WakeUpCount(), afterFrom);
     }
 
     void aKeyboardAnswerIsScoredAndStopsTheNote()
     {
+        // Counted before the replay: its note-on goes out at once and may
+        // reach the port before the call returns.
+        const std::size_t before = peer.receivedCount();
         app.session().ReplayQuestion();
         const unsigned q = question();
-        const std::size_t before = peer.receivedCount();
         QVERIFY(waitForNoteOn(q, before) >= 0);
 
         // Releases and note-offs are not answers.
@@ -258,6 +307,53 @@ private slots:
         QVERIFY(!summary->property("visible").toBool());
         QCOMPARE(find("scoreText")->property("text").toString(), QString("1/14"));
     }
+
+    // The sound options' section, shown on its own beside the program: an
+    // instrument chosen there is stored, reaches the external synth as one
+    // program change (not one per replay), and varying draws among the
+    // ticked instruments only.
+    void theInstrumentChosenInSettingsReachesTheExternalSynthOnce()
+    {
+        QQuickView settings(app.window().engine(), nullptr);
+        settings.setResizeMode(QQuickView::SizeRootObjectToView);
+        settings.setColor(QColor("#424c53"));
+        settings.setSource(QUrl("qrc:/InstrumentSettings.qml"));
+        QVERIFY(settings.rootObject());
+        settings.resize(520, 360);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+
+        clickItem(settings, "instrument_73"); // the flute
+        QCOMPARE(int(bank().midiInstrument), 73);
+        QCOMPARE(store().value("GlobalSetting/MidiInstrument").toInt(), 73);
+        QCOMPARE(store().value("GlobalSetting/InstrumentChosen").toBool(), true);
+
+        const std::size_t before = peer.receivedCount();
+        app.session().ReplayQuestion();
+        QVERIFY(waitForNoteOn(question(), before) >= 0);
+        const std::size_t again = peer.receivedCount();
+        app.session().ReplayQuestion();
+        QVERIFY(waitForNoteOn(question(), again) >= 0);
+        QCOMPARE(countProgramChangesFrom(before, 73), 1);
+        QCOMPARE(countProgramChangesFrom(before), 1);
+
+        clickItem(settings, "varyInstrument");
+        clickItem(settings, "instrument_0");
+        clickItem(settings, "instrument_12");
+        clickItem(settings, "pitchUp");
+        QCOMPARE(store().value("GlobalSetting/VaryInstrument").toBool(), true);
+        QCOMPARE(store().value("GlobalSetting/VariedInstruments").toString(), QString("0 12"));
+        QCOMPARE(store().value("GlobalSetting/ReferencePitch").toDouble(), 441.0);
+        QSet<int> drawn;
+        for (int i = 0; i < 12; ++i) {
+            app.playNote(60, false);
+            drawn << app.sound()->QuestionProgram();
+        }
+        QCOMPARE(drawn, (QSet<int> {0, 12}));
+        app.stopPlayback();
+        if (qEnvironmentVariableIsSet("ORVELLE_SCREENSHOT"))
+            settings.grabWindow().save(qEnvironmentVariable("ORVELLE_SCREENSHOT"));
+    }
 };
 
 int main(int argc, char **argv)
@@ -272,6 +368,7 @@ int main(int argc, char **argv)
         return 2;
     }
     Application app(argc, argv);
+    app.startSound(); // at once, rather than after the first frame
     EndToEndTest test(app, peer);
     const int failures = QTest::qExec(&test, argc, argv);
     keepLoadedLibrariesMapped();

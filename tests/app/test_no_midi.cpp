@@ -15,6 +15,7 @@
 
 #include <QQmlContext>
 #include <computer_keys.h>
+#include <timer.h>
 
 #include <QQuickItem>
 #include <QScreen>
@@ -101,6 +102,19 @@ public:
     static bool writeHistory(const QString &path) { return GeneratedHistory::write(path, history()); }
 
 private slots:
+    // The sound is set up once the window has shown, and the question asked
+    // before that (in main, below) is played then: the timer ticks for it.
+    void theSoundStartsAfterTheFirstFrameWithTheQuestionAskedBefore()
+    {
+        // What the sound's set-up warns goes to the test's log as well.
+        defaultHandler = qInstallMessageHandler(recordWarnings);
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        QTRY_VERIFY(app.sound() != nullptr);
+        const std::uint64_t from = Core::Timer::WakeUpCount();
+        QTRY_VERIFY(Core::Timer::WakeUpCount() >= from + 100);
+        app.stopPlayback();
+    }
+
     // F2 opens the statistics of 100,000 answers; the heat map colours each
     // key by its share of right answers, from red (none) to green (all).
     void theStatisticsWindowShowsEachKeysShare()
@@ -260,8 +274,8 @@ int main(int argc, char **argv)
         if (!QDir().mkpath(folder) || !NoMidiTest::writeHistory(folder + "/history.sqlite"))
             return 2;
     }
-    defaultHandler = qInstallMessageHandler(recordWarnings);
     Application app(argc, argv);
+    app.playNote(60, false); // before the sound is set up
     NoMidiTest test(app);
     const int failures = QTest::qExec(&test, argc, argv);
     keepLoadedLibrariesMapped();

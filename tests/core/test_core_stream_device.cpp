@@ -119,6 +119,30 @@ private slots:
         QVERIFY(elapsed[1] >= 0.2);
     }
 
+    // The timer runs only while a note is due: none between notes, about one
+    // wake-up a millisecond while one plays, and the time of its end kept.
+    void ticksOnlyWhileANoteIsDue()
+    {
+        QTest::qWait(50);
+        const std::uint64_t idleFrom = Timer::WakeUpCount();
+        QTest::qWait(300);
+        QCOMPARE(Timer::WakeUpCount(), idleFrom);
+
+        player->SetStream(Note(60, 0.5));
+        const std::uint64_t playFrom = Timer::WakeUpCount();
+        player->Start();
+        QTRY_COMPARE_WITH_TIMEOUT(listener->finished.load(), 1, 10000);
+        const std::uint64_t played = Timer::WakeUpCount() - playFrom;
+        QVERIFY2(played >= 100 && played <= 520, qPrintable(QString::number(played)));
+        QVERIFY(listener->Elapsed()[1] >= 0.5);
+        QVERIFY(listener->Elapsed()[0] < 0.01);
+
+        QTest::qWait(20);
+        const std::uint64_t afterFrom = Timer::WakeUpCount();
+        QTest::qWait(300);
+        QCOMPARE(Timer::WakeUpCount(), afterFrom);
+    }
+
     void startOnAFinishedStreamReplaysIt()
     {
         player->SetStream(Note(62, 0.05));

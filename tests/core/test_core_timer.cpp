@@ -51,6 +51,15 @@ public:
     std::atomic<int> lateTicks{0};
 };
 
+// Wants ticks only while `wanted` is set, as the note player between notes.
+class SometimesObserver : public MultimediaTimerObserver {
+public:
+    void OnTimer(std::int64_t) override { ticks.fetch_add(1); }
+    bool WantsTicks() const override { return wanted.load(); }
+    std::atomic<int> ticks{0};
+    std::atomic<bool> wanted{false};
+};
+
 // Bytes of address space the process has mapped now.
 rlim_t MappedBytes()
 {
@@ -214,6 +223,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(later.ticks.load() >= 5, 10000);
         Timer::Unsubscribe(&later);
         QCOMPARE(refused.ticks.load(), 0);
+    }
+
+    // An idle timer must not wake the machine: no tick at all until Wake, then
+    // the 1 ms grid at once, then sleep again when nobody wants ticks.
+    void sleepsWithoutWakeUpsWhileNoObserverWantsTicks()
+    {
+        SometimesObserver observer;
+        Timer::Subscribe(&observer);
+        QTRY_VERIFY_WITH_TIMEOUT(observer.ticks.load() >= 1, 10000); // the tick that asks
+        QTest::qWait(20);
+        const std::uint64_t idleFrom = Timer::WakeUpCount();
+        const int ticksFrom = observer.ticks.load();
+        QTest::qWait(300);
+        QCOMPARE(Timer::WakeUpCount(), idleFrom);
+        QCOMPARE(observer.ticks.load(), ticksFrom);
+
+        observer.wanted = true;
+        Timer::Wake();
+        QTRY_VERIFY_WITH_TIMEOUT(observer.ticks.load() >= ticksFrom + 50, 10000);
+        observer.wanted = false;
+        QTest::qWait(20);
+        const std::uint64_t sleepingFrom = Timer::WakeUpCount();
+        QTest::qWait(200);
+        QCOMPARE(Timer::WakeUpCount(), sleepingFrom);
+
+        // A Wake that finds nobody wanting ticks costs one wake-up, no grid.
+        Timer::Wake();
+        QTRY_COMPARE_WITH_TIMEOUT(Timer::WakeUpCount(), sleepingFrom + 1, 10000);
+        QTest::qWait(100);
+        QCOMPARE(Timer::WakeUpCount(), sleepingFrom + 1);
+        Timer::Unsubscribe(&observer);
+        QCOMPARE(Timer::CurrentId(), 0u);
     }
 
     void subscribeUnsubscribeAndDestroyInATightLoop()

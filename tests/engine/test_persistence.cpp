@@ -110,6 +110,41 @@ private slots:
         QVERIFY(!reloaded.showColorMap);
         QCOMPARE(reloaded.inputDevice, QStringLiteral("Some keyboard"));
         QCOMPARE(reloaded.midiInstrument, std::int8_t(-5));
+        // A store from before the sound options has none of them.
+        QVERIFY(!reloaded.instrumentChosen);
+        QVERIFY(!reloaded.varyInstrument);
+        QVERIFY(reloaded.variedInstruments.empty());
+        QCOMPARE(reloaded.referencePitch, 440.0);
+    }
+
+    void soundOptionsRoundTripAndNonsenseIsDropped()
+    {
+        TestStore::freshStore();
+        {
+            QuestionBank bank;
+            bank.midiInstrument = -1; // the pure tone
+            bank.instrumentChosen = true;
+            bank.varyInstrument = true;
+            bank.variedInstruments = {73, 0, -1};
+            bank.referencePitch = 415.0;
+            bank.save();
+        }
+        {
+            QuestionBank reloaded;
+            QCOMPARE(reloaded.midiInstrument, std::int8_t(-1));
+            QVERIFY(reloaded.instrumentChosen);
+            QVERIFY(reloaded.varyInstrument);
+            QCOMPARE(reloaded.variedInstruments, (std::vector<int>{73, 0, -1}));
+            QCOMPARE(reloaded.referencePitch, 415.0);
+        }
+        // Hand-edited: programs nobody offers, repeats, words, a pitch out of range.
+        QSettings edited(TestStore::storePath(), QSettings::IniFormat);
+        edited.setValue("GlobalSetting/VariedInstruments", "73 73 999 flute 12 -7");
+        edited.setValue("GlobalSetting/ReferencePitch", 1000);
+        edited.sync();
+        QuestionBank reloaded;
+        QCOMPARE(reloaded.variedInstruments, (std::vector<int>{73, 12}));
+        QCOMPARE(reloaded.referencePitch, 440.0);
     }
 
     void aConsistentStoreIsUsedUnchanged()

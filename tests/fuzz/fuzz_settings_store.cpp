@@ -19,12 +19,16 @@ struct Snapshot {
     bool showHelpOnStartup, showColorMap;
     QString inputDevice;
     std::int8_t midiInstrument;
+    bool instrumentChosen, varyInstrument;
+    std::vector<int> variedInstruments;
+    double referencePitch;
 
     explicit Snapshot(const QuestionBank &b)
         : questions(b.questions), noteStats(b.noteStats), correctCount(b.correctCount),
           incorrectCount(b.incorrectCount), maturityLevel(b.maturityLevel), currentQuestion(b.currentQuestion),
           questionCount(b.questionCount), showHelpOnStartup(b.showHelpOnStartup), showColorMap(b.showColorMap),
-          inputDevice(b.inputDevice), midiInstrument(b.midiInstrument)
+          inputDevice(b.inputDevice), midiInstrument(b.midiInstrument), instrumentChosen(b.instrumentChosen),
+          varyInstrument(b.varyInstrument), variedInstruments(b.variedInstruments), referencePitch(b.referencePitch)
     {
     }
 
@@ -34,7 +38,9 @@ struct Snapshot {
                incorrectCount == o.incorrectCount && maturityLevel == o.maturityLevel &&
                currentQuestion == o.currentQuestion && questionCount == o.questionCount &&
                showHelpOnStartup == o.showHelpOnStartup && showColorMap == o.showColorMap &&
-               inputDevice == o.inputDevice && midiInstrument == o.midiInstrument;
+               inputDevice == o.inputDevice && midiInstrument == o.midiInstrument &&
+               instrumentChosen == o.instrumentChosen && varyInstrument == o.varyInstrument &&
+               variedInstruments == o.variedInstruments && referencePitch == o.referencePitch;
     }
 };
 

@@ -179,6 +179,7 @@ int main(int argc, char **argv)
         return 2;
     }
     Application app(argc, argv);
+    app.startSound(); // at once, rather than after the first frame
     DeviceLossTest test(app, peer);
     const int failures = QTest::qExec(&test, argc, argv);
     keepLoadedLibrariesMapped();

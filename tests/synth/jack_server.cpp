@@ -1,5 +1,7 @@
 #include "jack_server.h"
 
+#include <vector>
+
 #include <QProcessEnvironment>
 #include <QStringList>
 
@@ -79,6 +81,10 @@ struct JackListener::State {
     std::atomic<float> threshold {1e-4f};
     std::atomic<bool> armed {false};
     std::atomic<std::int64_t> firstSound {0};
+    // The first input's samples from StartRecording on, until the buffer is full.
+    std::vector<float> recording;
+    std::atomic<bool> recordingOn {false};
+    std::atomic<std::size_t> recorded {0};
 };
 
 namespace {
@@ -94,6 +100,13 @@ int Listen(jack_nframes_t frames, void *argument)
 {
     auto *state = static_cast<JackListener::State *>(argument);
     const std::int64_t cycleSeen = NowNanoseconds();
+    if (state->recordingOn.load()) {
+        const auto *buffer = static_cast<const float *>(jack_port_get_buffer(state->inputs[0], frames));
+        std::size_t done = state->recorded.load();
+        for (jack_nframes_t i = 0; i < frames && done < state->recording.size(); ++i)
+            state->recording[done++] = buffer[i];
+        state->recorded.store(done);
+    }
     const float threshold = state->threshold.load();
     float peak = 0.0f;
     long firstLoud = -1;
@@ -182,6 +195,22 @@ void JackListener::Arm(float threshold)
     state->threshold.store(threshold);
     state->firstSound.store(0);
     state->armed.store(true);
+}
+
+void JackListener::StartRecording(std::size_t frames)
+{
+    state->recordingOn.store(false);
+    state->recorded.store(0);
+    state->recording.assign(frames, 0.0f);
+    state->recordingOn.store(true);
+}
+
+std::vector<float> JackListener::Recording() const
+{
+    if (state->recorded.load() < state->recording.size())
+        return {};
+    state->recordingOn.store(false);
+    return state->recording;
 }
 
 int JackListener::SampleRate() const

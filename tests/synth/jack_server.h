@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace SynthTest {
 
@@ -54,6 +55,10 @@ public:
     void Arm(float threshold);
     int SampleRate() const;
     int PeriodSize() const;
+    // Records the next `frames` samples of the first input; Recording gives
+    // them once all have arrived (and stops recording), empty before.
+    void StartRecording(std::size_t frames);
+    std::vector<float> Recording() const;
 
     struct State; // shared with the JACK process callback
 

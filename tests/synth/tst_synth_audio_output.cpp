@@ -6,6 +6,7 @@
 #include "capture.h"
 #include "check.h"
 #include "jack_server.h"
+#include "pitch.h"
 
 #include <synth/midi_device_synth.h>
 
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -24,6 +26,8 @@ using Core::MidiMessage;
 using Core::MidiOutSynthDevice;
 
 namespace {
+
+constexpr int kJackRate = 44100;
 
 const QString kUnavailable = QStringLiteral(
     "audio output is unavailable (no sound server or sound card); notes will be silent");
@@ -73,7 +77,8 @@ void WithoutOutputTheDeviceStaysUsableAndQuiet()
 void OpenPicksUpAServerStartedLater()
 {
     SYNTH_CHECK(earlyDevice);
-    jack = std::make_unique<SynthTest::JackServer>(JackServerName(), 48000, 128);
+    // Not the synthesiser's own rate: it must follow the server's.
+    jack = std::make_unique<SynthTest::JackServer>(JackServerName(), kJackRate, 128);
     const bool ready = jack->WaitUntilReady(20000);
     if (!ready)
         std::printf("jackd did not become ready:\n%s\n", qUtf8Printable(jack->Output()));
@@ -101,7 +106,7 @@ void NotesSoundThroughJackAndResetStopsThem()
     SYNTH_CHECK(terminal.Finish() == QString());
     SYNTH_CHECK(warnings->Take() == QStringList());
     SYNTH_CHECK(device.GetAudioOutputName() == QStringLiteral("JACK"));
-    SYNTH_CHECK(device.GetSampleRate() == 48000);
+    SYNTH_CHECK(device.GetSampleRate() == kJackRate);
 
     SynthTest::JackListener listener("orvelle-synth-listener");
     SYNTH_CHECK(listener.IsOpen());
@@ -114,6 +119,15 @@ void NotesSoundThroughJackAndResetStopsThem()
     device.Send(NoteOn(69));
     float heard = 0.0f;
     SYNTH_CHECK(SynthTest::WaitUntil([&] { return (heard = std::max(heard, listener.TakePeak())) > 1e-2f; }, 10000));
+    // In tune as heard through the server: a synthesiser rendering at
+    // 48 kHz into a 44.1 kHz server would sound 147 cents flat.
+    listener.StartRecording(kJackRate / 2);
+    std::vector<float> heldNote;
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return !(heldNote = listener.Recording()).empty(); }, 10000));
+    const auto partial = SynthTest::StrongestPartialNear(heldNote.data(), heldNote.size(), kJackRate, 440.0, 300.0);
+    std::printf("A4 through JACK at %d Hz: %.2f Hz\n", kJackRate, partial.hertz);
+    SYNTH_CHECK(std::fabs(SynthTest::Cents(partial.hertz, 440.0)) < 5.0);
+
     device.Reset();
     SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 50; }, 10000));
 }

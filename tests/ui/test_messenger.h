@@ -12,6 +12,12 @@ class TestMessenger : public QObject {
     Q_PROPERTY(bool showColorMap READ showColorMap WRITE setShowColorMap)
     Q_PROPERTY(int maturityLevel READ maturityLevel WRITE setMaturityLevel)
     Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
+    // The sound options as the settings panel reads them.
+    Q_PROPERTY(QVariantList instruments MEMBER instruments CONSTANT)
+    Q_PROPERTY(int instrument MEMBER instrument NOTIFY soundOptionsChanged)
+    Q_PROPERTY(bool varyInstrument MEMBER varyInstrument NOTIFY soundOptionsChanged)
+    Q_PROPERTY(QVariantList variedInstruments MEMBER variedInstruments NOTIFY soundOptionsChanged)
+    Q_PROPERTY(double referencePitch MEMBER referencePitch NOTIFY soundOptionsChanged)
 public:
     using QObject::QObject;
 
@@ -32,6 +38,11 @@ public:
         calls << QStringLiteral("%1=%2").arg(key, value.toString());
     }
 
+    QVariantList instruments{QVariantMap{{"program", 0}, {"name", "Piano"}}};
+    int instrument = 0;
+    bool varyInstrument = false;
+    QVariantList variedInstruments;
+    double referencePitch = 440;
     bool helpOnStart = false;
     bool colorMap = true;
     int level = 1;
@@ -45,6 +56,9 @@ public:
     uint firstNote = 0;
 
     int count(const QString &call) const { return calls.count(call); }
+
+signals:
+    void soundOptionsChanged();
 
 public slots:
     void startNewSession(uint maturityLevel)

@@ -46,9 +46,6 @@ MidiInStreamDeviceAuto::MidiInStreamDeviceAuto(std::shared_ptr<const MidiStream>
     : MidiInStreamDeviceBase(std::move(s))
 {
     MidiInStreamDeviceAuto::Reset();
-    // The first tick's interval is measured from now, not from the clock's
-    // origin, even if Start comes before any tick has run.
-    lastTickMs = Timer::NowMs();
     Timer::Subscribe(this);
 }
 
@@ -70,7 +67,19 @@ void MidiInStreamDeviceAuto::Start()
 {
     std::lock_guard<std::recursive_mutex> guard(lock);
     MidiInStreamDeviceBase::Start();
+    // Elapsed time counts from now to the nanosecond, however long the
+    // timer slept: whole milliseconds would let events go up to 1 ms early.
+    // A Start while playing changes nothing.
+    if (!playing)
+        startedAt = std::chrono::steady_clock::now();
     playing = true;
+    Timer::Wake();
+}
+
+bool MidiInStreamDeviceAuto::WantsTicks() const
+{
+    std::lock_guard<std::recursive_mutex> guard(lock);
+    return playing && !AtEnd();
 }
 
 bool MidiInStreamDeviceAuto::IsPlaying() const
@@ -85,20 +94,14 @@ double MidiInStreamDeviceAuto::GetElapsed() const
     return elapsed;
 }
 
-void MidiInStreamDeviceAuto::OnTimer(std::int64_t timeMs)
+void MidiInStreamDeviceAuto::OnTimer(std::int64_t)
 {
     bool finished = false;
     {
         std::lock_guard<std::recursive_mutex> guard(lock);
-        if (!playing || AtEnd()) {
-            // Kept fresh while idle, so the first tick after Start adds only
-            // the time since the previous tick.
-            lastTickMs = timeMs;
+        if (!playing || AtEnd())
             return;
-        }
-        const double dt = static_cast<double>(timeMs - lastTickMs);
-        lastTickMs = timeMs;
-        elapsed += dt / 1000.0;
+        elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - startedAt).count();
         finished = DispatchDueEvents();
     }
     if (finished)

@@ -4,6 +4,7 @@
 #include "midi_stream_observer.h"
 #include "timer.h"
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -76,7 +77,8 @@ protected:
 
 // Plays its stream in real time on the 1 ms timer: each event goes out at the
 // first tick at which its time (seconds since Start) has been reached; after
-// the last one the device stops and tells its stream observers, once.
+// the last one the device stops and tells its stream observers, once. The
+// timer ticks for it only while it plays, and Start wakes it.
 class MidiInStreamDeviceAuto : public MidiInStreamDeviceBase, public MultimediaTimerObserver {
 public:
     // Subscribes to the timer; raises Error if the timer cannot start.
@@ -86,6 +88,7 @@ public:
     void Reset() override;
     void Start() override;
     void OnTimer(std::int64_t timeMs) override;
+    bool WantsTicks() const override;
 
     bool IsPlaying() const;
     // Seconds of playback since the last Start.
@@ -95,7 +98,7 @@ private:
     // Dispatches the events due by now; true when the last one went out.
     bool DispatchDueEvents();
 
-    std::int64_t lastTickMs = 0;
+    std::chrono::steady_clock::time_point startedAt;
     double elapsed = 0.0;
     bool playing = false;
 };

@@ -95,16 +95,66 @@ bool PulseServerMayBeRunning()
 
 // FluidSynth's JACK driver lets libjack start a server when none runs, which
 // takes seconds and fails without a card; asking first with
-// JackNoStartServer answers at once.
-bool JackServerRunning()
+// JackNoStartServer answers at once. Returns the server's sample rate, 0
+// when no server runs.
+int RunningJackServerRate()
 {
     QuietJack quiet;
     jack_status_t status {};
     jack_client_t *client = jack_client_open("Orvelle probe", JackNoStartServer, &status);
     if (!client)
-        return false;
+        return 0;
+    const auto rate = static_cast<int>(jack_get_sample_rate(client));
     jack_client_close(client);
-    return true;
+    return rate;
+}
+
+// The rate ALSA's device grants for the format FluidSynth's ALSA driver asks
+// for (16-bit stereo, interleaved); the driver itself takes whatever it gets
+// and would leave the synthesiser at its own rate. 0 when the device does not
+// open.
+int AlsaGrantedRate(fluid_settings_t *settings, int wanted)
+{
+    char *device = nullptr;
+    if (fluid_settings_dupstr(settings, "audio.alsa.device", &device) != FLUID_OK || !device)
+        return 0;
+    snd_pcm_t *pcm = nullptr;
+    const int opened = snd_pcm_open(&pcm, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    fluid_free(device);
+    if (opened < 0)
+        return 0;
+    snd_pcm_hw_params_t *params = nullptr;
+    unsigned int rate = static_cast<unsigned int>(wanted);
+    bool granted = snd_pcm_hw_params_malloc(&params) == 0;
+    granted = granted && snd_pcm_hw_params_any(pcm, params) >= 0
+              && snd_pcm_hw_params_set_access(pcm, params, SND_PCM_ACCESS_RW_INTERLEAVED) >= 0
+              && snd_pcm_hw_params_set_format(pcm, params, SND_PCM_FORMAT_S16) >= 0
+              && snd_pcm_hw_params_set_channels(pcm, params, 2) >= 0
+              && snd_pcm_hw_params_set_rate_near(pcm, params, &rate, nullptr) >= 0;
+    if (params)
+        snd_pcm_hw_params_free(params);
+    snd_pcm_close(pcm);
+    return granted ? static_cast<int>(rate) : 0;
+}
+
+// Sets the rate the synthesiser renders at. The setting alone does not reach
+// a synthesiser that exists already (nor does FluidSynth's JACK driver when
+// it adjusts that setting to its server's rate), so the synthesiser is told
+// directly; it must not be rendering yet.
+void MatchSynthRate(fluid_settings_t *settings, fluid_synth_t *synth, int rate)
+{
+    double current = 0.0;
+    fluid_settings_getnum(settings, "synth.sample-rate", &current);
+    if (static_cast<int>(current) == rate)
+        return;
+    qCDebug(lcSynth, "synthesiser rate %d Hz to match its output", rate);
+    fluid_settings_setnum(settings, "synth.sample-rate", rate);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    // Deprecated for real-time changes; before the first sample it is the
+    // only way to change the rate of a synthesiser with its soundfont loaded.
+    fluid_synth_set_sample_rate(synth, static_cast<float>(rate));
+#pragma GCC diagnostic pop
 }
 
 AudioDriverPtr TryDriver(fluid_settings_t *settings, fluid_synth_t *synth, const char *driverName)
@@ -117,13 +167,15 @@ AudioDriverPtr TryDriver(fluid_settings_t *settings, fluid_synth_t *synth, const
 
 } // namespace
 
-AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *synth)
+AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *synth, int preferredRate)
 {
     AudioOutput output;
     if (PulseServerMayBeRunning()) {
+        MatchSynthRate(settings, synth, preferredRate);
         output.driver = TryDriver(settings, synth, "pulseaudio");
         if (output.driver) {
             output.name = QStringLiteral("PulseAudio");
+            output.sampleRate = preferredRate;
             return output;
         }
     } else {
@@ -132,23 +184,32 @@ AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *sy
 
     {
         QuietAlsa quiet;
-        output.driver = TryDriver(settings, synth, "alsa");
+        if (const int rate = AlsaGrantedRate(settings, preferredRate)) {
+            MatchSynthRate(settings, synth, rate);
+            output.driver = TryDriver(settings, synth, "alsa");
+            output.sampleRate = rate;
+        } else {
+            qCDebug(lcSynth, "no ALSA playback device; ALSA not tried");
+        }
     }
     if (output.driver) {
         output.name = QStringLiteral("ALSA");
         return output;
     }
 
-    if (JackServerRunning()) {
+    if (const int rate = RunningJackServerRate()) {
+        MatchSynthRate(settings, synth, rate);
         QuietJack quiet;
         output.driver = TryDriver(settings, synth, "jack");
         if (output.driver) {
             output.name = QStringLiteral("JACK");
+            output.sampleRate = rate;
             return output;
         }
     } else {
         qCDebug(lcSynth, "no JACK server running; JACK not tried");
     }
+    MatchSynthRate(settings, synth, preferredRate);
     return output;
 }
 

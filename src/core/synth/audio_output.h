@@ -16,13 +16,19 @@ using AudioDriverPtr = std::unique_ptr<fluid_audio_driver_t, AudioDriverDeleter>
 struct AudioOutput {
     AudioDriverPtr driver; // empty when no output opened
     QString name;          // "PulseAudio", "ALSA" or "JACK"
+    int sampleRate = 0;    // the synthesiser's rate, equal to the device's
 };
 
 // Opens the first desktop audio output that works, in the order PulseAudio
 // (which PipeWire also serves), ALSA, JACK, and connects it to the synthesiser.
+// Before each try the synthesiser is set to the rate that output will run
+// at (JACK's server rate, the rate ALSA's device grants, the preferred rate
+// for PulseAudio, which resamples): a synthesiser rendering at another rate
+// than its device's would detune every note. preferredRate is the rate asked
+// for where the device can choose.
 // It never starts a sound server: PulseAudio is tried only when its socket
 // exists and JACK only when a server answers. Errors the sound libraries
 // would print go to the lcSynth category instead of the terminal.
-AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *synth);
+AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *synth, int preferredRate);
 
 } // namespace Core

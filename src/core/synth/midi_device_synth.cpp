@@ -1,15 +1,22 @@
 #include "midi_device_synth.h"
 
+#include "pure_tone_soundfont.h"
 #include "synth_log.h"
+#include "tuning_corrections.h"
+
+#include <theory/instruments.h>
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QtGlobal>
 
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Core {
 
@@ -20,6 +27,17 @@ constexpr int kControlVolume = 7;
 constexpr int kControlAllSoundOff = 120;
 constexpr int kControlResetAll = 121;
 constexpr int kPianoProgram = 0;
+// Where each program's key tuning is kept among FluidSynth's tunings: bank 0
+// for the General MIDI programs, bank 1 for the pure tone.
+int TuningBank(int program)
+{
+    return program == kPureTone ? 1 : 0;
+}
+
+int TuningProgram(int program)
+{
+    return program == kPureTone ? 0 : program;
+}
 
 // FluidSynth's gain for a device gain of 1. A piano note at velocity 96 peaks
 // at about 0.24 of full scale at the default gain and below 0.5 at full gain
@@ -75,10 +93,12 @@ MidiOutSynthDevice::MidiOutSynthDevice(Output output, const QStringList &soundFo
     CreateSynth();
     if (synth) {
         LoadFirstSoundFont(soundFontCandidates);
+        LoadPureTone();
         SelectPianoOnAllChannels();
     }
     {
         std::lock_guard<std::mutex> lock(mutex);
+        ApplyTuningLocked();
         if (output == Output::Audio && HasSoundFont())
             OpenAudioOutput();
         problem = ProblemText(soundFontCandidates);
@@ -145,7 +165,100 @@ void MidiOutSynthDevice::SelectPianoOnAllChannels()
 
 void MidiOutSynthDevice::OpenAudioOutput()
 {
-    audio = OpenDesktopAudioOutput(settings.get(), synth.get());
+    audio = OpenDesktopAudioOutput(settings.get(), synth.get(), kSampleRate);
+    sampleRate.store(audio.driver ? audio.sampleRate : kSampleRate);
+}
+
+// The sine preset, from a file of its own that is gone once loaded.
+void MidiOutSynthDevice::LoadPureTone()
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/orvelle-pure-tone-XXXXXX.sf2"));
+    if (!file.open() || file.write(PureToneSoundFont()) < 0 || !file.flush())
+        return;
+    // Loaded without resetting presets: the General MIDI soundfont keeps bank 0.
+    const int id = fluid_synth_sfload(synth.get(), QFile::encodeName(file.fileName()).constData(), 0);
+    if (id != FLUID_FAILED)
+        pureToneId = id;
+    else
+        qCDebug(lcSynth, "the pure tone did not load");
+}
+
+// Equal temperament from the reference pitch with per-key corrections, as
+// one key tuning per program (the corrections differ between instruments),
+// each channel using its program's; FluidSynth keeps a channel's tuning
+// through resets, and a program change selects the new program's in
+// SendLocked. FluidSynth picks a note's sample zone by the pitch it sounds,
+// so the corrections follow the sounding key; above the last zone of an
+// instrument (C8 on the piano once A4 is above 452 Hz) a key is silent.
+void MidiOutSynthDevice::ApplyTuningLocked()
+{
+    if (!HasSoundFont())
+        return;
+    const double offsetCents = 1200.0 * std::log2(referencePitch / kDefaultReferencePitch);
+    const int offsetKeys = static_cast<int>(std::lround(offsetCents / 100.0));
+    const bool correctable = corrected && QFileInfo(soundFontPath).fileName() == DefaultSoundFontName();
+    fluid_synth_t *s = synth.get();
+    double pitches[128];
+    for (int program = kPureTone; program < 128; ++program) {
+        for (int key = 0; key < 128; ++key) {
+            const double correction = correctable ? TuningCorrectionCents(program, key + offsetKeys) : 0.0;
+            pitches[key] = 100.0 * key + offsetCents + correction;
+        }
+        fluid_synth_activate_key_tuning(s, TuningBank(program), TuningProgram(program), "Orvelle", pitches, 1);
+    }
+    for (int channel = 0; channel < kChannels; ++channel)
+        ActivateChannelTuningLocked(channel);
+}
+
+void MidiOutSynthDevice::ActivateChannelTuningLocked(int channel)
+{
+    int fontId = 0, bank = 0, preset = 0;
+    if (fluid_synth_get_program(synth.get(), channel, &fontId, &bank, &preset) != FLUID_OK)
+        return;
+    const int program = bank == kPureToneBank ? kPureTone : preset;
+    fluid_synth_activate_tuning(synth.get(), channel, TuningBank(program), TuningProgram(program), 1);
+}
+
+void MidiOutSynthDevice::SetTuningCorrections(bool on)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    corrected = on;
+    ApplyTuningLocked();
+}
+
+void MidiOutSynthDevice::SelectInstrument(int channel, int program)
+{
+    if (!HasSoundFont() || channel < 0 || channel >= kChannels || program < kPureTone || program > 127)
+        return;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (program == kPureTone) {
+        if (pureToneId < 0)
+            return;
+        fluid_synth_program_select(synth.get(), channel, pureToneId, kPureToneBank, 0);
+    } else {
+        fluid_synth_program_select(synth.get(), channel, soundFontId, 0, program);
+    }
+    ActivateChannelTuningLocked(channel);
+}
+void MidiOutSynthDevice::SetReferencePitch(double hertz)
+{
+    // NaN compares false both ways; it becomes concert pitch.
+    double clamped = kDefaultReferencePitch;
+    if (hertz >= kLowestReferencePitch)
+        clamped = std::min(hertz, kHighestReferencePitch);
+    else if (hertz < kLowestReferencePitch)
+        clamped = kLowestReferencePitch;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (clamped == referencePitch)
+        return;
+    referencePitch = clamped;
+    ApplyTuningLocked();
+}
+
+double MidiOutSynthDevice::GetReferencePitch() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return referencePitch;
 }
 
 QString MidiOutSynthDevice::ProblemText(const QStringList &candidates) const
@@ -234,6 +347,7 @@ void MidiOutSynthDevice::SendLocked(const MidiMessage &message)
         break;
     case 0xC0:
         fluid_synth_program_change(s, channel, d1);
+        ActivateChannelTuningLocked(channel);
         break;
     case 0xD0:
         fluid_synth_channel_pressure(s, channel, d1);
@@ -295,10 +409,7 @@ QString MidiOutSynthDevice::GetAudioOutputName() const
 
 int MidiOutSynthDevice::GetSampleRate() const
 {
-    double rate = kSampleRate;
-    if (settings)
-        fluid_settings_getnum(settings.get(), "synth.sample-rate", &rate);
-    return static_cast<int>(rate);
+    return sampleRate.load();
 }
 
 QString MidiOutSynthDevice::GetStatusText() const

@@ -40,6 +40,11 @@ public:
     static constexpr int kPeriodSize = 128;
     static constexpr int kPeriods = 3;
     static constexpr double kDefaultGain = 0.5;
+    // Concert pitch and the range of reference pitches offered, from
+    // baroque pitch (A4 = 415 Hz) up to the highest orchestral ones.
+    static constexpr double kDefaultReferencePitch = 440.0;
+    static constexpr double kLowestReferencePitch = 415.0;
+    static constexpr double kHighestReferencePitch = 466.0;
 
     // Debian's General MIDI soundfonts, in order of preference.
     static QStringList DefaultSoundFontPaths();
@@ -65,6 +70,19 @@ public:
     // Clamped to 0..1.
     void SetGain(double gain) override;
 
+    // The frequency of A4 in Hz, clamped to the range above; every key is
+    // tuned in equal temperament from it, with per-key corrections for the
+    // samples of the default soundfont that are out of tune.
+    void SetReferencePitch(double hertz);
+    double GetReferencePitch() const;
+    // Turns the per-key corrections off (for measuring the soundfont itself).
+    void SetTuningCorrections(bool on);
+
+    // Selects a General MIDI program, or kPureTone, on a channel: what a
+    // bank select and a program change do (PureToneMessages gives those).
+    void SelectInstrument(int channel, int program);
+    bool HasPureTone() const { return pureToneId >= 0; }
+
     // Offline mode: synthesises frames of stereo audio into the two buffers.
     // In Audio mode the audio output owns the synthesiser; this writes
     // silence and returns false.
@@ -77,6 +95,7 @@ public:
     bool IsAudioAvailable() const;
     // "PulseAudio", "ALSA" or "JACK"; empty while no audio output is open.
     QString GetAudioOutputName() const;
+    // The synthesiser's sample rate: its audio output's, or kSampleRate.
     int GetSampleRate() const;
     // One line for the user: where the sound goes, or why there is none.
     QString GetStatusText() const;
@@ -92,6 +111,9 @@ private:
     void CreateSynth();
     void LoadFirstSoundFont(const QStringList &candidates);
     void SelectPianoOnAllChannels();
+    void LoadPureTone();
+    void ApplyTuningLocked();
+    void ActivateChannelTuningLocked(int channel);
     void OpenAudioOutput();
     bool IsPlayedLocked() const;
     void SendLocked(const MidiMessage &message);
@@ -103,6 +125,10 @@ private:
     int soundFontId = -1;
     QString soundFontPath;
     std::atomic<double> gain {kDefaultGain};
+    std::atomic<int> sampleRate {kSampleRate};
+    int pureToneId = -1;
+    double referencePitch = kDefaultReferencePitch; // guarded by mutex
+    bool corrected = true;                           // guarded by mutex
 
     // Guards the audio output and serialises Send, Reset, Open and Render.
     mutable std::mutex mutex;

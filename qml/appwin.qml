@@ -517,49 +517,12 @@ Rectangle {
         z: 50
         visible: !helpWindow.visible
 
-        Text {
-            id: midiLabel
-            width: 38; height: 23
-            anchors { left: parent.left; leftMargin: root.globalhbordermargin; verticalCenter: deviceBox.verticalCenter }
-            text: "MIDI"
-            color: root.lightTextColor
-            font.pixelSize: 14
-            verticalAlignment: Text.AlignVCenter
-        }
-
-        ComboBox {
+        DeviceBox {
             id: deviceBox
-            objectName: "mdev"
-            width: 212; height: 37
-            anchors { left: midiLabel.right; leftMargin: 10; top: parent.top; topMargin: 10 }
-            // The application publishes the list after this document loads.
-            model: typeof midiListModel !== "undefined" ? midiListModel : []
-            currentIndex: 0
-
-            style: ComboBoxStyle {
-                background: Rectangle {
-                    color: root.darkColor
-                    Image {
-                        anchors.fill: parent
-                        source: control.pressed ? "qrc:/res/dropdown_p.png"
-                              : control.hovered ? "qrc:/res/dropdown_h.png" : "qrc:/res/dropdown_n.png"
-                    }
-                }
-                padding { left: 5; top: 0; right: 0; bottom: 0 }
-                label: Item {
-                    implicitWidth: control.width - 35
-                    Text {
-                        width: control.width - 35
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: control.currentText
-                        color: root.darkColor
-                        font.pixelSize: 14
-                        elide: Text.ElideRight
-                    }
-                }
-            }
-
-            onHoveredChanged: root.setPointingCursor(hovered)
+            anchors { left: parent.left; right: parent.right; top: parent.top
+                      leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin; topMargin: 10 }
+            darkColor: root.darkColor
+            lightTextColor: root.lightTextColor
         }
 
         Rectangle {

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "device_choice.h"
 #include "device_watch.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
@@ -53,6 +54,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     messenger = bridge.get();
     messenger->app = this;
     view.rootContext()->setContextProperty("appmessenger", messenger);
+    deviceChoice = std::make_unique<DeviceChoice>(*bank);
+    view.rootContext()->setContextProperty("deviceChoice", deviceChoice.get());
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
 
@@ -81,6 +84,8 @@ Application::~Application()
 {
     trainingSession->stopFeedbackTimer();
     deviceWatch.reset();
+    if (deviceChoice)
+        deviceChoice->attach(nullptr);
     soundSystem.reset();
 }
 

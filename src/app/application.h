@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class DeviceChoice;
 class DeviceWatch;
 class Keyboard;
 class QMLMessenger;
@@ -41,7 +42,7 @@ public:
     void markKeys(const QList<int> &greenKeys, const QList<int> &redKeys) override;
     void repaintKeyboard() override;
 
-    // Starts the device watch of the application instance.
+    // Asks the device watch of the application instance for a rescan.
     friend void StartDeviceDetection();
 
 signals:
@@ -57,7 +58,6 @@ public slots:
 
 private:
     bool InitMidi();
-    void publishDeviceList();
 
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<QMLMessenger> bridge;
@@ -65,6 +65,7 @@ private:
     std::unique_ptr<TrainingSession> trainingSession;
     std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<DeviceWatch> deviceWatch;
+    std::unique_ptr<DeviceChoice> deviceChoice;
     Keyboard *keyboard = nullptr;
     QString fatalError;
 };

@@ -203,6 +203,7 @@ void QuestionBank::readStore()
     incorrectCount = static_cast<std::uint32_t>(settings->value("InCorrectStats", 0).toInt());
     showHelpOnStartup = settings->value("ShowHelpOnStartup", true).toBool();
     showColorMap = settings->value("ShowColorMap", true).toBool();
+    outputDevice = settings->value("OutputDevice", QString()).toString();
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
@@ -251,6 +252,7 @@ void QuestionBank::save()
     settings->setValue("InCorrectStats", incorrectCount);
     settings->setValue("ShowHelpOnStartup", showHelpOnStartup);
     settings->setValue("ShowColorMap", showColorMap);
+    settings->setValue("OutputDevice", outputDevice);
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");

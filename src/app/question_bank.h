@@ -55,7 +55,8 @@ public:
     std::uint32_t questionCount = 0;
     bool showHelpOnStartup = true;
     bool showColorMap = true;
-    QString inputDevice;
+    QString inputDevice;  // port name; empty: every MIDI keyboard
+    QString outputDevice; // port name; empty: the built-in synthesiser
     std::int8_t midiInstrument = 0;
 
 private:

@@ -15,6 +15,8 @@
 #include <QQuickItem>
 #include <QtTest>
 
+#include <jack/jack.h>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -97,12 +99,24 @@ private:
     QObject *find(const char *name) { return app.window().rootObject()->findChild<QObject *>(name); }
 
 private slots:
-    void theDeviceBoxNamesTheKeyboardPort()
+    void theDeviceLineNamesTheKeyboardPortAndThePortsTheirProgram()
     {
-        QObject *box = find("mdev");
-        QVERIFY(box);
-        QTRY_COMPARE(box->property("currentText").toString(),
+        QObject *line = find("deviceLine");
+        QVERIFY(line);
+        QTRY_COMPARE(line->property("text").toString(),
                      QString("Using the %1 keyboard device").arg(peer.keyboardPortName()));
+        // Patchbays show the program's ports under its own name.
+        jack_status_t status{};
+        jack_client_t *look = jack_client_open("orvelle-look", JackNoStartServer, &status);
+        QVERIFY(look);
+        const char **ports = jack_get_ports(look, "^Orvelle(-[0-9]+)?:(keyboard in|notes out)$", nullptr, 0);
+        int count = 0;
+        for (int i = 0; ports && ports[i]; ++i)
+            ++count;
+        if (ports)
+            jack_free(ports);
+        jack_client_close(look);
+        QCOMPARE(count, 2);
     }
 
     void aQuestionSoundsAtOnceAndEndsAfterFiveSeconds()

@@ -26,6 +26,7 @@ Item {
     }
 
     Component.onCompleted: sync()
+    onReadyChanged: sync()
     Connections {
         target: strip.ready ? deviceChoice : null
         function onChanged() { strip.sync() }

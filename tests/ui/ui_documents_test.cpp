@@ -186,7 +186,6 @@ void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
     }
 
     auto *box = item("mdev");
-    QCOMPARE(box->property("count").toInt(), 0);
     view->rootContext()->setContextProperty("deviceChoice", &devices);
     QTRY_COMPARE(box->property("currentText").toString(), QString("All MIDI keyboards"));
     QCOMPARE(item("deviceLine")->property("text").toString(), devices.deviceLine);

@@ -168,6 +168,32 @@ private slots:
         QCOMPARE(reloaded.questions, bank().questions);
         QCOMPARE(reloaded.noteStats, bank().noteStats);
     }
+
+    // Keyboards plugged in long after start are used as quickly as at start:
+    // the watch does not give up after the first seconds.
+    void keyboardsPluggedInLateAnswer()
+    {
+#ifdef ORVELLE_SANITIZED
+        const int delays[] = {3000};
+#else
+        const int delays[] = {3000, 30000};
+#endif
+        for (const int delay : delays) {
+            QTest::qWait(delay);
+            QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+            const unsigned before = answered();
+            const QString name = QString("late-%1").arg(delay);
+            JackMidiPeer late(qPrintable(name), true, false);
+            for (int attempt = 0; attempt < 30 && answered() == before; ++attempt) {
+                late.send({0x90, static_cast<std::uint8_t>(question()), 90});
+                for (int waited = 0; waited < 100 && answered() == before; waited += 10)
+                    QTest::qWait(10);
+            }
+            QCOMPARE(answered(), before + 1);
+            // The line names the keyboard that answered last.
+            QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), QString("Using the %1:keyboard keyboard device").arg(name), 3000);
+        }
+    }
 };
 
 int main(int argc, char **argv)

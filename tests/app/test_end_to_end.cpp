@@ -12,6 +12,7 @@
 
 #include <keyboard.h>
 
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QtTest>
 
@@ -23,7 +24,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 bool isReset(const Bytes &b)
 {
-    return b.size() == 3 && (b[0] & 0xF0) == 0xB0 && (b[1] == 120 || b[1] == 121 || b[1] == 7);
+    return b.size() == 3 && (b[0] & 0xF0) == 0xB0 && (b[1] == 120 || b[1] == 121 || b[1] == 123 || b[1] == 7);
 }
 
 } // namespace
@@ -212,6 +213,25 @@ private slots:
         const std::size_t before = peer.receivedCount();
         QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
         QVERIFY(waitForNoteOn(question(), before) >= 0);
+    }
+
+    // A choice in the box is stored by the port's name and shown; "All MIDI
+    // keyboards" stores no name.
+    void aChosenKeyboardIsStoredByName()
+    {
+        QObject *choice = app.window().rootContext()->contextProperty("deviceChoice").value<QObject *>();
+        QVERIFY(choice);
+        const int index = choice->property("inputEntries").toStringList().indexOf(peer.keyboardPortName());
+        QVERIFY(index > 0);
+        QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, index));
+        QCOMPARE(store().value("GlobalSetting/InputDevice").toString(), peer.keyboardPortName());
+        QTRY_COMPARE(find("mdev")->property("currentText").toString(), peer.keyboardPortName());
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        QVERIFY(answerOnKeyboardPort(question()));
+
+        QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, 0));
+        QCOMPARE(store().value("GlobalSetting/InputDevice").toString(), QString());
+        QTRY_COMPARE(find("mdev")->property("currentText").toString(), QStringLiteral("All MIDI keyboards"));
     }
 };
 

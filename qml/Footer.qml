@@ -3,62 +3,24 @@ import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 import Keyboard 1.0
 
-// The dark band at the bottom: the MIDI device line and the keyboard.
+// The dark band at the bottom: the MIDI devices and the keyboard.
 Rectangle {
     id: footer
     objectName: "footer"
     color: root.darkColor
 
-    property alias deviceBox: deviceBox
+    property alias deviceBox: deviceStrip.inputBox
+    property alias outputBox: deviceStrip.outputBox
     property alias keyboard: keyboard
     property alias keyboardArea: keyboardArea
 
-    Text {
-        id: midiLabel
-        width: 38; height: 23
-        anchors { left: parent.left; leftMargin: root.globalhbordermargin; verticalCenter: deviceBox.verticalCenter }
-        text: "MIDI"
-        color: root.lightTextColor
-        font { pixelSize: 14; family: root.fontFamily }
-        verticalAlignment: Text.AlignVCenter
-    }
-
-    ComboBox {
-        id: deviceBox
-        objectName: "mdev"
-        width: 212; height: 37
-        anchors { left: midiLabel.right; leftMargin: 10; top: parent.top; topMargin: 10 }
-        // The application publishes the list after this document loads.
-        model: typeof midiListModel !== "undefined" ? midiListModel : []
-        currentIndex: 0
-        activeFocusOnTab: false
-        Accessible.name: "MIDI device"
-        FocusRing {}
-
-        style: ComboBoxStyle {
-            background: Rectangle {
-                color: root.darkColor
-                Image {
-                    anchors.fill: parent
-                    source: control.pressed ? "qrc:/res/dropdown_p.png"
-                          : control.hovered ? "qrc:/res/dropdown_h.png" : "qrc:/res/dropdown_n.png"
-                }
-            }
-            padding { left: 5; top: 0; right: 0; bottom: 0 }
-            label: Item {
-                implicitWidth: control.width - 35
-                Text {
-                    width: control.width - 35
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: control.currentText
-                    color: root.darkColor
-                    font { pixelSize: 14; family: root.fontFamily }
-                    elide: Text.ElideRight
-                }
-            }
-        }
-
-        onHoveredChanged: root.setPointingCursor(hovered)
+    // Which keyboards answer, where the notes sound, and the device line.
+    DeviceBox {
+        id: deviceStrip
+        anchors { left: parent.left; right: parent.right; top: parent.top
+                  leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin; topMargin: 10 }
+        darkColor: root.darkColor
+        lightTextColor: root.lightTextColor
     }
 
     Rectangle {

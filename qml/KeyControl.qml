@@ -10,7 +10,7 @@ QtObject {
     property Item returnFocusTo: null
 
     function mainChain() {
-        return [startButton, levelArea.strip, header.colorSwitch, footer.deviceBox,
+        return [startButton, levelArea.strip, header.colorSwitch, footer.deviceBox, footer.outputBox,
                 header.helpButton, header.settingsButton, header.statisticsButton, header.hideButton, header.closeButton]
     }
 

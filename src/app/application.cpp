@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "answer_history.h"
+#include "device_choice.h"
 #include "device_watch.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
@@ -84,6 +85,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     connect(computerKeys.get(), &ComputerKeys::keyPressed, trainingSession.get(),
             &TrainingSession::processComputerKeyEvent);
     trainingSession->setReplayAfterWrong(messenger->setting(kAfterWrongAnswerKey, 0).toInt() == 1);
+    deviceChoice = std::make_unique<DeviceChoice>(*bank);
+    view.rootContext()->setContextProperty("deviceChoice", deviceChoice.get());
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
 
@@ -180,6 +183,8 @@ Application::~Application()
 {
     trainingSession->stopFeedbackTimer();
     deviceWatch.reset();
+    if (deviceChoice)
+        deviceChoice->attach(nullptr);
     soundSystem.reset();
 }
 

@@ -10,6 +10,7 @@
 
 class AnswerHistory;
 class ComputerKeys;
+class DeviceChoice;
 class DeviceWatch;
 class Keyboard;
 class QMLMessenger;
@@ -56,7 +57,7 @@ public:
     void markKeys(const QList<int> &greenKeys, const QList<int> &redKeys) override;
     void repaintKeyboard() override;
 
-    // Starts the device watch of the application instance.
+    // Asks the device watch of the application instance for a rescan.
     friend void StartDeviceDetection();
 
 signals:
@@ -75,18 +76,19 @@ private:
     void setUpWindow();
     void showMainWindow();
     void onWindowStateChanged(Qt::WindowState state);
-    void publishDeviceList();
 
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<AnswerHistory> history;
-    // Declared before the window, whose documents read it, so it outlives them.
+    // Declared before the window, whose documents read them, so that they
+    // outlive it.
     std::unique_ptr<StatisticsModel> statistics;
+    std::unique_ptr<ComputerKeys> computerKeys;
+    std::unique_ptr<DeviceChoice> deviceChoice;
     std::unique_ptr<QMLMessenger> bridge;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
     std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<DeviceWatch> deviceWatch;
-    std::unique_ptr<ComputerKeys> computerKeys;
     // The last state the window was shown in, given back when it returns
     // from the taskbar.
     Qt::WindowState shownState = Qt::WindowMaximized;

@@ -1,36 +1,53 @@
 #include "device_watch.h"
 
-#include <QTimer>
+#include <midi/port_watch.h>
 
-DeviceWatch::DeviceWatch(std::function<bool()> rescanPorts, int interval, QObject *parent)
-    : QObject(parent), rescan(std::move(rescanPorts)), intervalMs(interval)
+DeviceWatch::DeviceWatch(std::function<bool()> rescanPorts, QObject *parent)
+    : QObject(parent), rescan(std::move(rescanPorts))
 {
+    settle.setSingleShot(true);
+    settle.setInterval(kSettleMs);
+    connect(&settle, &QTimer::timeout, this, &DeviceWatch::rescanNow);
+}
+
+DeviceWatch::~DeviceWatch()
+{
+    // The servers' threads stop calling Notify before this object goes.
+    jack.reset();
+    alsa.reset();
 }
 
 void DeviceWatch::Start()
 {
-    if (detectionCountdown != 0)
+    if (started)
         return;
-    detectionCountdown = kCycles;
-    scheduleNextCycle();
+    started = true;
+    jack = std::make_unique<Core::JackPortWatch>([this] { Notify(); });
+    alsa = std::make_unique<Core::AlsaAnnounceWatch>([this] { Notify(); });
 }
 
-void DeviceWatch::scheduleNextCycle()
+bool DeviceWatch::IsWatching() const
 {
-    QTimer::singleShot(intervalMs, this, SLOT(deviceDetectionHandler()));
+    return (jack && jack->IsOpen()) || (alsa && alsa->IsOpen());
 }
 
-void DeviceWatch::deviceDetectionHandler()
+void DeviceWatch::Notify()
 {
-    --detectionCountdown;
-    if (detectionCountdown <= 0) {
-        detectionCountdown = 0;
-        return;
-    }
-    if (rescan && rescan()) {
-        detectionCountdown = 0;
+    // One queued call per burst, however many announcements come meanwhile.
+    if (!pending.exchange(true))
+        QMetaObject::invokeMethod(this, "scheduleRescan", Qt::QueuedConnection);
+}
+
+void DeviceWatch::scheduleRescan()
+{
+    if (!settle.isActive())
+        settle.start();
+}
+
+void DeviceWatch::rescanNow()
+{
+    // Announcements from here on ask for another rescan.
+    pending.store(false);
+    if (rescan && rescan())
         emit deviceChange();
-        return;
-    }
-    scheduleNextCycle();
 }

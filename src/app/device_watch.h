@@ -1,34 +1,49 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
-// After it is started, rescans the MIDI ports once a second for a few
-// seconds and reports the first rescan that found a change.
+namespace Core {
+class AlsaAnnounceWatch;
+class JackPortWatch;
+} // namespace Core
+
+// Rescans the MIDI ports when a MIDI server announces that ports came, went
+// or were renamed, and reports the rescans that found a change. A burst of
+// announcements (a device with many ports, a flood) costs one rescan after
+// it settles. Nothing runs while nothing changes.
 class DeviceWatch : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kCycles = 10;
-    static constexpr int kDefaultIntervalMs = 1000;
+    static constexpr int kSettleMs = 100;
 
     // `rescan` returns true when the ports changed.
-    explicit DeviceWatch(std::function<bool()> rescan, int intervalMs = kDefaultIntervalMs, QObject *parent = nullptr);
+    explicit DeviceWatch(std::function<bool()> rescan, QObject *parent = nullptr);
+    ~DeviceWatch() override;
 
-    // Starting a running watch does nothing.
+    // Subscribes to the servers' announcements; starting again does nothing.
     void Start();
-    bool IsRunning() const { return detectionCountdown != 0; }
+    // Whether a server's announcements reach the watch.
+    bool IsWatching() const;
+    // Asks for a rescan, from any thread.
+    void Notify();
 
 signals:
     void deviceChange();
 
-public slots:
-    void deviceDetectionHandler();
+private slots:
+    void scheduleRescan();
+    void rescanNow();
 
 private:
-    void scheduleNextCycle();
-
     std::function<bool()> rescan;
-    const int intervalMs;
-    int detectionCountdown = 0;
+    QTimer settle;
+    std::atomic<bool> pending{false};
+    std::unique_ptr<Core::JackPortWatch> jack;
+    std::unique_ptr<Core::AlsaAnnounceWatch> alsa;
+    bool started = false;
 };

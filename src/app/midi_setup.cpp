@@ -1,15 +1,15 @@
-// Device set-up of the application: the sound system, the device line shown
-// in the window, and the device watch.
+// Device set-up of the application: the sound system, the device box's lists
+// and line, and the device watch.
 
 #include "application.h"
 
 #include "builtin_output.h"
+#include "device_choice.h"
 #include "device_watch.h"
 #include "sound_system.h"
 #include "training_session.h"
 
-#include <QQmlContext>
-#include <QStringList>
+#include <QPointer>
 
 bool Application::InitMidi()
 {
@@ -18,46 +18,43 @@ bool Application::InitMidi()
     SoundSystem *sound = soundSystem.get();
     deviceWatch = std::make_unique<DeviceWatch>([sound] { return sound->RescanDevices(); });
     connect(deviceWatch.get(), SIGNAL(deviceChange()), this, SIGNAL(deviceChange()));
-    publishDeviceList();
 
+    // The stored choices apply from the start, its reset of the output included.
+    deviceChoice->attach(sound);
     if (!soundSystem->Init(*trainingSession)) {
         fatalError = soundSystem->failure();
         return false;
     }
+    deviceChoice->refresh();
+    QPointer<DeviceChoice> choice(deviceChoice.get());
+    soundSystem->SetAnsweringChangedHook([choice] {
+        if (choice)
+            QMetaObject::invokeMethod(choice.data(), "refresh", Qt::QueuedConnection);
+    });
     connect(trainingSession.get(), SIGNAL(midiAnswer(uint)), trainingSession.get(), SLOT(ProvideMidiAnswer(uint)));
-    // A keyboard plugged in a moment late, or a MIDI server still busy as the
-    // program starts, is found by the watch's rescans.
-    if (soundSystem->AnsweringInputName().isEmpty())
-        deviceWatch->Start();
+    // Keyboards and synthesisers plugged in or out at any time are followed.
+    deviceWatch->Start();
     return true;
-}
-
-void Application::publishDeviceList()
-{
-    const QString input = soundSystem->AnsweringInputName();
-    const QStringList list{input.isEmpty() ? tr("No MIDI found") : tr("Using the %1 keyboard device").arg(input)};
-    view.rootContext()->setContextProperty("midiListModel", QVariant(list));
 }
 
 void StartDeviceDetection()
 {
     if (auto *app = qobject_cast<Application *>(QCoreApplication::instance()); app && app->deviceWatch)
-        app->deviceWatch->Start();
+        app->deviceWatch->Notify();
 }
 
 void Application::deviceDetectionHandler()
 {
     if (deviceWatch)
-        deviceWatch->deviceDetectionHandler();
+        deviceWatch->Notify();
 }
 
-// After a rescan found a change: the first devices answer and sound again,
-// and the window names the keyboard in use.
+// After a rescan found a change: the chosen devices (or their stand-ins)
+// answer and sound again, and the box shows the lists as they are now.
 void Application::updateDevices()
 {
     if (!soundSystem)
         return;
-    soundSystem->UseFirstDevices();
     soundSystem->ConnectMidiDevices();
-    publishDeviceList();
+    deviceChoice->refresh();
 }

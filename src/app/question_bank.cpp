@@ -252,6 +252,7 @@ void QuestionBank::readStore()
     showHelpOnStartup = settings->value("ShowHelpOnStartup", true).toBool();
     showColorMap = settings->value("ShowColorMap", true).toBool();
     readInstrumentOptions();
+    outputDevice = settings->value("OutputDevice", QString()).toString();
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
@@ -376,6 +377,7 @@ void QuestionBank::save()
     // write in a form that older readers see as a single string anyway.
     settings->setValue("VariedInstruments", varied.join(QLatin1Char(' ')));
     settings->setValue("ReferencePitch", referencePitch);
+    settings->setValue("OutputDevice", outputDevice);
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");

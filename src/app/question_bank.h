@@ -85,7 +85,8 @@ public:
     std::uint32_t questionCount = 0;
     bool showHelpOnStartup = true;
     bool showColorMap = true;
-    QString inputDevice;
+    QString inputDevice;  // port name; empty: every MIDI keyboard
+    QString outputDevice; // port name; empty: the built-in synthesiser
     // The questions' timbre: a General MIDI program, or -1 for the pure tone.
     std::int8_t midiInstrument = 0;
     // Whether the user chose the timbre (before that, external synthesisers

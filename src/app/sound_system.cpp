@@ -3,6 +3,7 @@
 #include "training_session.h"
 
 #include <error.h>
+#include <midi/midi_backend.h>
 #include <midi/midi_device_connector.h>
 #include <midi/midi_device_rt.h>
 #include <midi/midi_stream_device.h>
@@ -20,7 +21,6 @@ constexpr double kEchoSeconds = 2.0;
 } // namespace
 
 SoundSystem::SoundSystem(Core::SoundController::BuiltInOutputFactory builtInOutput)
-    : hasBuiltInOutput(static_cast<bool>(builtInOutput))
 {
     createSoundController(std::move(builtInOutput));
 }
@@ -31,7 +31,11 @@ SoundSystem::~SoundSystem()
     answerListener.reset();
     if (streamDevice && session)
         streamDevice->RemoveStreamObserver(session);
-    std::atomic_store(&stopOutput, std::shared_ptr<Core::MidiOutDevice>());
+    if (streamDevice)
+        streamDevice->Reset();
+    // Nothing keeps sounding on an external synthesiser after the program ends.
+    if (auto output = std::atomic_exchange(&stopOutput, std::shared_ptr<Core::MidiOutDevice>()))
+        output->Reset();
     streamDevice.reset();
     deviceConnector.reset();
 }
@@ -47,15 +51,6 @@ void SoundSystem::createSoundController(Core::SoundController::BuiltInOutputFact
                  qPrintable(error.GetMessage()));
         soundController = std::make_shared<Core::SoundController>(builtInOutput, Core::SoundController::WithoutPorts);
     }
-    UseFirstDevices();
-}
-
-void SoundSystem::UseFirstDevices()
-{
-    if (soundController->GetInDeviceCount() > 0)
-        soundController->SetCurrentInDevice(0);
-    if (soundController->GetOutDeviceCount() > 0)
-        soundController->SetCurrentOutDevice(0);
 }
 
 bool SoundSystem::Init(TrainingSession &trainingSession)
@@ -74,51 +69,143 @@ bool SoundSystem::Init(TrainingSession &trainingSession)
     return true;
 }
 
-QString SoundSystem::AnsweringInputName() const
+std::vector<std::shared_ptr<Core::MidiInDevice>> SoundSystem::listenedInputs() const
 {
-    if (soundController->GetInDeviceCount() == 0)
-        return QString();
-    return soundController->GetInDevice(0)->GetName();
+    std::vector<std::shared_ptr<Core::MidiInDevice>> inputs;
+    if (!inputChoice.isEmpty()) {
+        if (auto chosen = soundController->FindInDevice(inputChoice)) {
+            inputs.push_back(chosen);
+            return inputs;
+        }
+    }
+    // Loopback ports echo whatever any program sends, the notes of the
+    // question included; they would answer on their own.
+    for (int i = 0; i < soundController->GetInDeviceCount(); ++i) {
+        auto device = soundController->GetInDevice(i);
+        if (!Core::MidiBackend::IsThroughPortName(device->GetName().toStdString()))
+            inputs.push_back(device);
+    }
+    return inputs;
+}
+
+std::shared_ptr<Core::MidiOutDevice> SoundSystem::chosenOutput() const
+{
+    if (!outputChoice.isEmpty()) {
+        if (auto chosen = soundController->FindOutDevice(outputChoice))
+            return chosen;
+    }
+    if (soundController->GetOutDeviceCount() == 0)
+        return nullptr;
+    return soundController->GetOutDevice(0);
 }
 
 void SoundSystem::ConnectMidiDevices()
 {
-    stopPlayback();
-
-    const int in = soundController->GetCurrentInDevice();
-    if (in == -1) {
-        answerListener.reset();
-    } else {
-        std::shared_ptr<Core::MidiInDevice> device = soundController->GetInDevice(in);
-        std::atomic_store(&answeringName, std::make_shared<const QString>(device->GetName()));
-        if (!session) {
-            // Not started: nobody to answer to yet.
-        } else if (!answerListener) {
+    const auto inputs = listenedInputs();
+    if (session) {
+        if (!answerListener) {
             TrainingSession *answers = session;
             answerListener = std::make_shared<Core::MidiAnswerListener>(
+                // The source hook has named the event's port just before.
                 [this, answers](const Core::MidiEvent &event) {
-                    const auto name = std::atomic_load(&answeringName);
-                    answers->processMidiEventFrom(event, name ? *name : QString());
+                    answers->processMidiEventFrom(event, lastSourceName());
                 },
-                device);
-        } else {
-            answerListener->SetDevice(device);
+                nullptr,
+                [this](const Core::MidiInDevice &device) { noteSource(device); });
         }
+        answerListener->SetDevices(inputs);
     }
 
-    int out = soundController->GetCurrentOutDevice();
-    if (out == -1) {
-        if (soundController->GetOutDeviceCount() == 0)
-            return;
-        out = 0;
+    const auto output = chosenOutput();
+    if (!streamDevice || output == std::atomic_load(&stopOutput))
+        return;
+    if (streamDevice)
+        streamDevice->Reset();
+    // The old output falls silent; the new one starts from a known state.
+    if (auto old = std::atomic_exchange(&stopOutput, output))
+        old->Reset();
+    if (!output) {
+        deviceConnector.reset();
+        return;
     }
+    output->Reset();
+    // A new output has not heard the question's program yet.
+    outputProgram = -2;
     // The new connector is attached before the one it replaces lets go.
-    const auto output = soundController->GetOutDevice(out);
     deviceConnector = std::make_shared<Core::MidiDeviceConnector>(streamDevice, output);
-    if (out != outputIndex || output != std::atomic_load(&stopOutput))
-        outputProgram = -2;
-    outputIndex = out;
-    std::atomic_store(&stopOutput, output);
+}
+
+void SoundSystem::noteSource(const Core::MidiInDevice &device)
+{
+    std::function<void()> hook;
+    {
+        std::lock_guard<std::mutex> lock(answeringMutex);
+        // A device that went may leave its address to a new one: the name
+        // tells them apart.
+        const QString name = device.GetName();
+        if (answering == &device && answeringName == name)
+            return;
+        answering = &device;
+        answeringName = name;
+        hook = answeringChanged;
+    }
+    if (hook)
+        hook();
+}
+
+QString SoundSystem::lastSourceName() const
+{
+    std::lock_guard<std::mutex> lock(answeringMutex);
+    return answeringName;
+}
+
+void SoundSystem::SetAnsweringChangedHook(std::function<void()> hook)
+{
+    std::lock_guard<std::mutex> lock(answeringMutex);
+    answeringChanged = std::move(hook);
+}
+
+QString SoundSystem::AnsweringInputName() const
+{
+    const auto inputs = answerListener ? answerListener->GetDevices() : listenedInputs();
+    if (inputs.empty())
+        return QString();
+    {
+        std::lock_guard<std::mutex> lock(answeringMutex);
+        for (const auto &device : inputs) {
+            if (device.get() == answering && device->GetName() == answeringName)
+                return answeringName;
+        }
+    }
+    return inputs.front()->GetName();
+}
+
+bool SoundSystem::InputChoiceMissing() const
+{
+    return !inputChoice.isEmpty() && !soundController->FindInDevice(inputChoice);
+}
+
+bool SoundSystem::OutputChoiceMissing() const
+{
+    return !outputChoice.isEmpty() && !soundController->FindOutDevice(outputChoice);
+}
+
+QStringList SoundSystem::UnopenedInputs() const
+{
+    return soundController->UnopenedInputs();
+}
+
+QStringList SoundSystem::OutputPortNames() const
+{
+    QStringList names;
+    for (int i = soundController->HasBuiltInOutput() ? 1 : 0; i < soundController->GetOutDeviceCount(); ++i)
+        names << soundController->GetOutDevice(i)->GetName();
+    return names;
+}
+
+std::shared_ptr<Core::MidiOutDevice> SoundSystem::CurrentOutput() const
+{
+    return std::atomic_load(&stopOutput);
 }
 
 bool SoundSystem::RescanDevices()
@@ -153,7 +240,8 @@ int SoundSystem::DrawQuestionProgram()
 bool SoundSystem::OutputIsBuiltIn() const
 {
     // The built-in synthesiser, where there is one, heads the output list.
-    return hasBuiltInOutput && outputIndex == 0;
+    return soundController->HasBuiltInOutput() && soundController->GetOutDeviceCount() > 0 &&
+           CurrentOutput() == soundController->GetOutDevice(0);
 }
 
 void SoundSystem::playNote(unsigned note, bool echo)
@@ -196,5 +284,5 @@ void SoundSystem::stopPlayback()
     if (streamDevice)
         streamDevice->Reset();
     if (auto output = std::atomic_load(&stopOutput))
-        output->Reset();
+        output->Silence();
 }

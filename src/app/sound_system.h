@@ -3,8 +3,11 @@
 #include "session_ports.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <random>
 #include <vector>
 
@@ -15,13 +18,21 @@ class TrainingSession;
 namespace Core {
 class MidiAnswerListener;
 class MidiDeviceConnector;
+class MidiInDevice;
 class MidiInStreamDeviceAuto;
 class MidiOutDevice;
 } // namespace Core
 
 // The program's MIDI side: the ports, the note player that sounds questions on
-// the current output, and the listener that hands the current input's key
-// presses to the session. No window: it runs in tests as it runs in the program.
+// the chosen output, and the listener that hands the key presses of the
+// chosen keyboards to the session. No window: it runs in tests as it runs in
+// the program.
+//
+// Input choice: empty listens to every keyboard but loopback ("Through")
+// ports; a port name listens to that port alone while it is there, and to
+// every keyboard while it is not. Output choice: empty plays on the built-in
+// output (or the first port in a build without one); a port name plays there
+// while it is there and falls back meanwhile.
 class SoundSystem : public NoteOutput {
 public:
     // The timbre of the questions, as the user set it.
@@ -39,20 +50,38 @@ public:
     SoundSystem &operator=(const SoundSystem &) = delete;
 
     // Starts the note player (and with it the 1 ms timer), tells `session` when
-    // its notes end and hands it the current input's events.
+    // its notes end and hands it the chosen inputs' events.
     // False when the timer cannot start; the reason is in failure().
     bool Init(TrainingSession &session);
     const QString &failure() const { return startFailure; }
 
-    // Makes the first input and the first output current, where there are any.
-    void UseFirstDevices();
-    // (Re)attaches the listener and the connector to the current devices.
+    void SetInputChoice(const QString &portName) { inputChoice = portName; }
+    void SetOutputChoice(const QString &portName) { outputChoice = portName; }
+    const QString &InputChoice() const { return inputChoice; }
+    const QString &OutputChoice() const { return outputChoice; }
+
+    // (Re)attaches the listener and the player to the chosen devices; the
+    // output is reset in full when it changes (at start as well).
     void ConnectMidiDevices();
-    // One rescan for the device watch; true when the ports changed.
+    // Follows the port lists; true when a device came or went.
     bool RescanDevices();
 
-    // The name of the input whose keys answer, or empty when there is none.
+    // Called on the MIDI input thread when a key press comes from another
+    // port than the previous one.
+    void SetAnsweringChangedHook(std::function<void()> hook);
+
+    // The port whose keys answered last, else the first keyboard listened to;
+    // empty when there is none.
     QString AnsweringInputName() const;
+    // Whether the chosen input (or output) is a port that is not there now.
+    bool InputChoiceMissing() const;
+    bool OutputChoiceMissing() const;
+    // Listed input ports that did not open.
+    QStringList UnopenedInputs() const;
+    // Output port names, without the built-in output.
+    QStringList OutputPortNames() const;
+    // The output the notes go to now.
+    std::shared_ptr<Core::MidiOutDevice> CurrentOutput() const;
     Core::SoundController *Controller() const { return soundController.get(); }
 
     void SetInstrumentChoice(const InstrumentChoice &choice);
@@ -71,8 +100,14 @@ private:
     void Play(unsigned note, double seconds);
     // Whether the output in use is the built-in synthesiser.
     bool OutputIsBuiltIn() const;
+    std::vector<std::shared_ptr<Core::MidiInDevice>> listenedInputs() const;
+    std::shared_ptr<Core::MidiOutDevice> chosenOutput() const;
+    void noteSource(const Core::MidiInDevice &device);
+    QString lastSourceName() const;
 
     TrainingSession *session = nullptr;
+    QString inputChoice;
+    QString outputChoice;
     std::shared_ptr<Core::SoundController> soundController;
     std::shared_ptr<Core::MidiInStreamDeviceAuto> streamDevice;
     std::shared_ptr<Core::MidiDeviceConnector> deviceConnector;
@@ -80,13 +115,15 @@ private:
     // The output that stopPlayback silences; read on the MIDI input thread
     // with std::atomic_load, replaced on the GUI thread with std::atomic_store.
     std::shared_ptr<Core::MidiOutDevice> stopOutput;
-    // The answering input's name, for the answer history; read on the MIDI
-    // input thread with std::atomic_load.
-    std::shared_ptr<const QString> answeringName;
+
+    // The device that answered last, written on the MIDI input thread.
+    mutable std::mutex answeringMutex;
+    const Core::MidiInDevice *answering = nullptr;
+    QString answeringName;
+    std::function<void()> answeringChanged;
+
     QString startFailure;
 
-    bool hasBuiltInOutput = false;
-    int outputIndex = -1;
     InstrumentChoice instruments;
     int questionProgram = 0;
     // The program last selected on the output in use; -2 when unknown.

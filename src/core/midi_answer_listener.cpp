@@ -1,15 +1,16 @@
 #include "midi_answer_listener.h"
 
+#include <algorithm>
+
 namespace Core {
 
-MidiAnswerListener::MidiAnswerListener(AnswerRule rule, const std::shared_ptr<MidiInDevice> &inputDevice)
-    : answerRule(std::move(rule)), device(inputDevice)
+MidiAnswerListener::Tap::Tap(MidiAnswerListener &listener, const std::shared_ptr<MidiInDevice> &inputDevice)
+    : owner(listener), device(inputDevice), source(inputDevice.get())
 {
-    if (inputDevice)
-        inputDevice->AddObserver(this);
+    inputDevice->AddObserver(this);
 }
 
-MidiAnswerListener::~MidiAnswerListener()
+MidiAnswerListener::Tap::~Tap()
 {
     // Removal waits for a delivery in progress on another thread, so none
     // can run into the destroyed listener.
@@ -17,25 +18,71 @@ MidiAnswerListener::~MidiAnswerListener()
         current->RemoveObserver(this);
 }
 
-void MidiAnswerListener::SetDevice(const std::shared_ptr<MidiInDevice> &inputDevice)
+void MidiAnswerListener::Tap::OnMidiEvent(const MidiEvent &event)
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    if (auto old = device.lock())
-        old->RemoveObserver(this);
-    device = inputDevice;
-    if (inputDevice)
-        inputDevice->AddObserver(this);
+    if (owner.sourceHook)
+        owner.sourceHook(*source);
+    owner.answerRule(event);
+}
+
+MidiAnswerListener::MidiAnswerListener(AnswerRule rule, const std::shared_ptr<MidiInDevice> &inputDevice,
+                                       SourceHook source)
+    : answerRule(std::move(rule)), sourceHook(std::move(source))
+{
+    SetDevice(inputDevice);
+}
+
+MidiAnswerListener::~MidiAnswerListener()
+{
+    SetDevices({});
+}
+
+void MidiAnswerListener::SetDevices(const std::vector<std::shared_ptr<MidiInDevice>> &devices)
+{
+    std::vector<std::unique_ptr<Tap>> released;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::vector<std::unique_ptr<Tap>> kept;
+        for (auto &tap : taps) {
+            const auto current = tap->Device();
+            const bool listed = current && std::find(devices.begin(), devices.end(), current) != devices.end();
+            (listed ? kept : released).push_back(std::move(tap));
+        }
+        for (const auto &device : devices) {
+            if (!device)
+                continue;
+            const bool attached = std::any_of(kept.begin(), kept.end(),
+                                              [&](const std::unique_ptr<Tap> &tap) { return tap->Device() == device; });
+            if (!attached)
+                kept.push_back(std::make_unique<Tap>(*this, device));
+        }
+        taps = std::move(kept);
+    }
+    // Detached outside the lock: a detach waits for a delivery in progress,
+    // and a delivery never takes the lock, but keep the wait short anyway.
+    released.clear();
+}
+
+void MidiAnswerListener::SetDevice(const std::shared_ptr<MidiInDevice> &device)
+{
+    SetDevices(device ? std::vector<std::shared_ptr<MidiInDevice>>{device} : std::vector<std::shared_ptr<MidiInDevice>>{});
 }
 
 std::shared_ptr<MidiInDevice> MidiAnswerListener::GetDevice() const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    return device.lock();
+    return taps.empty() ? nullptr : taps.front()->Device();
 }
 
-void MidiAnswerListener::OnMidiEvent(const MidiEvent &event)
+std::vector<std::shared_ptr<MidiInDevice>> MidiAnswerListener::GetDevices() const
 {
-    answerRule(event);
+    std::vector<std::shared_ptr<MidiInDevice>> devices;
+    std::lock_guard<std::mutex> lock(mutex);
+    for (const auto &tap : taps) {
+        if (auto device = tap->Device())
+            devices.push_back(std::move(device));
+    }
+    return devices;
 }
 
 } // namespace Core

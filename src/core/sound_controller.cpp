@@ -1,6 +1,9 @@
 #include "sound_controller.h"
 
+#include <error.h>
+#include <midi/midi_backend.h>
 #include <midi/midi_device_rt.h>
+#include <midi/midi_log.h>
 
 namespace Core {
 
@@ -9,6 +12,10 @@ std::atomic<SoundController::DeviceChangeCallback> SoundController::deviceChange
 SoundController::SoundController(BuiltInOutputFactory builtIn, PortScan scan)
     : builtInOutput(std::move(builtIn)), portScan(scan)
 {
+    if (builtInOutput)
+        builtInDevice = builtInOutput();
+    if (builtInDevice)
+        outputDevices.push_back(builtInDevice);
     RefreshDevices();
 }
 
@@ -16,39 +23,82 @@ SoundController::~SoundController() = default;
 
 bool SoundController::RefreshDevices()
 {
-    const bool scanPorts = portScan == WithPorts;
-    const unsigned inputPorts = scanPorts ? MidiInRtDevice::GetPortCount() : 0;
+    if (portScan == WithoutPorts)
+        return false;
+    // The API was chosen by the first count (in the constructor), which
+    // raised Error when no API can create a client at all.
+    if (inputDevices.empty() && outputDevices.size() == (builtInDevice ? 1u : 0u))
+        MidiInRtDevice::GetPortCount();
+    const bool inputsChanged = refreshInputs(MidiBackend::InputPortNames());
+    const bool outputsChanged = refreshOutputs(MidiBackend::OutputPortNames());
+    return inputsChanged || outputsChanged;
+}
+
+bool SoundController::refreshInputs(const QStringList &names)
+{
+    std::vector<std::shared_ptr<MidiInRtDevice>> kept;
+    QStringList unopened;
     bool changed = false;
-
-    // The input list is rebuilt from scratch: released devices close their ports.
-    if (!inputDevices.empty()) {
-        inputDevices.clear();
-        changed = true;
-    }
-    if (inputPorts > 0) {
-        for (unsigned port = 0; port < inputPorts; ++port) {
-            auto device = std::make_shared<MidiInRtDevice>(port);
-            if (device->IsOpen())
-                inputDevices.push_back(std::move(device));
+    for (const QString &name : names) {
+        std::shared_ptr<MidiInRtDevice> device = FindInDevice(name);
+        if (!device) {
+            device = std::make_shared<MidiInRtDevice>(name);
+            if (!device->IsOpen()) {
+                qCDebug(lcMidi) << "input port cannot be opened:" << name;
+                unopened << name;
+                continue;
+            }
+            changed = true;
         }
-        changed = true;
+        kept.push_back(std::move(device));
     }
-
-    // A filled output list is never enumerated again.
-    if (outputDevices.empty()) {
-        if (builtInOutput) {
-            if (auto device = builtInOutput())
-                outputDevices.push_back(std::move(device));
-        }
-        const unsigned outputPorts = scanPorts ? MidiOutRtDevice::GetPortCount() : 0;
-        for (unsigned port = 0; port < outputPorts; ++port)
-            outputDevices.push_back(std::make_shared<MidiOutRtDevice>(port));
-        changed = true;
-    }
-
-    currentInDevice = inputDevices.empty() ? -1 : GetInDeviceCount() - 1;
-    currentOutDevice = outputDevices.empty() ? -1 : 0;
+    // Released devices close their ports once their last user lets go.
+    changed = changed || kept.size() != inputDevices.size() || unopened != unopenedInputs;
+    inputDevices = std::move(kept);
+    unopenedInputs = unopened;
     return changed;
+}
+
+bool SoundController::refreshOutputs(const QStringList &names)
+{
+    std::vector<std::shared_ptr<MidiOutDevice>> kept;
+    if (builtInDevice)
+        kept.push_back(builtInDevice);
+    bool changed = false;
+    for (const QString &name : names) {
+        std::shared_ptr<MidiOutDevice> device = FindOutDevice(name);
+        if (!device) {
+            auto port = std::make_shared<MidiOutRtDevice>(name);
+            if (!port->IsPortOpen()) {
+                qCDebug(lcMidi) << "output port cannot be opened:" << name;
+                continue;
+            }
+            device = std::move(port);
+            changed = true;
+        }
+        kept.push_back(std::move(device));
+    }
+    changed = changed || kept.size() != outputDevices.size();
+    outputDevices = std::move(kept);
+    return changed;
+}
+
+std::shared_ptr<MidiInRtDevice> SoundController::FindInDevice(const QString &portName) const
+{
+    for (const auto &device : inputDevices) {
+        if (device->GetName() == portName)
+            return device;
+    }
+    return nullptr;
+}
+
+std::shared_ptr<MidiOutDevice> SoundController::FindOutDevice(const QString &portName) const
+{
+    for (const auto &device : outputDevices) {
+        if (device != builtInDevice && device->GetName() == portName)
+            return device;
+    }
+    return nullptr;
 }
 
 void SoundController::SetDeviceChangeCallback(DeviceChangeCallback callback)

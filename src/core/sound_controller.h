@@ -2,6 +2,8 @@
 
 #include <midi/midi_device.h>
 
+#include <QStringList>
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -13,7 +15,9 @@ class MidiInRtDevice;
 
 // Owns the MIDI ports the program works with: an input device for every input
 // port that opened, an output device for every output port (after the
-// built-in synthesiser, where there is one), and the indexes in use.
+// built-in synthesiser, where there is one). Devices are kept by port name:
+// a refresh opens the ports that appeared and lets go of those that vanished,
+// and leaves the others open and in place.
 class SoundController {
 public:
     using DeviceChangeCallback = void (*)();
@@ -28,7 +32,7 @@ public:
     SoundController(const SoundController &) = delete;
     SoundController &operator=(const SoundController &) = delete;
 
-    // Rebuilds the input list, fills an empty output list; true when something changed.
+    // Follows the port lists; true when a device came or went.
     // Raises Error when no MIDI client can be created at all.
     bool RefreshDevices();
 
@@ -36,20 +40,27 @@ public:
     std::shared_ptr<MidiInRtDevice> GetInDevice(int index) const { return inputDevices.at(index); }
     int GetOutDeviceCount() const { return static_cast<int>(outputDevices.size()); }
     std::shared_ptr<MidiOutDevice> GetOutDevice(int index) const { return outputDevices.at(index); }
+    // Whether output 0 is the built-in one rather than a port.
+    bool HasBuiltInOutput() const { return builtInDevice != nullptr; }
 
-    int GetCurrentInDevice() const { return currentInDevice; }
-    void SetCurrentInDevice(int index) { currentInDevice = index; }
-    int GetCurrentOutDevice() const { return currentOutDevice; }
-    void SetCurrentOutDevice(int index) { currentOutDevice = index; }
+    // The input device open on the port of this name, or null.
+    std::shared_ptr<MidiInRtDevice> FindInDevice(const QString &portName) const;
+    // The port output of this name, or null.
+    std::shared_ptr<MidiOutDevice> FindOutDevice(const QString &portName) const;
+    // Input ports that are listed but did not open.
+    const QStringList &UnopenedInputs() const { return unopenedInputs; }
 
     static void SetDeviceChangeCallback(DeviceChangeCallback callback);
     static DeviceChangeCallback GetDeviceChangeCallback();
 
 private:
+    bool refreshInputs(const QStringList &names);
+    bool refreshOutputs(const QStringList &names);
+
     std::vector<std::shared_ptr<MidiInRtDevice>> inputDevices;
     std::vector<std::shared_ptr<MidiOutDevice>> outputDevices;
-    int currentInDevice = -1;
-    int currentOutDevice = -1;
+    std::shared_ptr<MidiOutDevice> builtInDevice;
+    QStringList unopenedInputs;
     BuiltInOutputFactory builtInOutput;
     const PortScan portScan;
 

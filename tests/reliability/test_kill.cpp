@@ -304,7 +304,8 @@ class KillTest : public QObject {
             if (!watcher)
                 return false;
         }
-        const char **ports = jack_get_ports(watcher, "RtMidi", nullptr, 0);
+        // The program's client is "Orvelle" (JACK numbers the others "Orvelle-NN").
+        const char **ports = jack_get_ports(watcher, "^Orvelle(-[0-9]+)?:", nullptr, 0);
         const bool remain = ports && ports[0];
         if (ports)
             jack_free(ports);

@@ -79,3 +79,29 @@ public slots:
     void hideWindow() { calls << QStringLiteral("hideWindow"); }
     void showCompanyWebsite() { calls << QStringLiteral("showCompanyWebsite"); }
 };
+
+// Stands in for the application's device lists and choices.
+class TestDeviceChoice : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QStringList inputEntries MEMBER inputEntries NOTIFY changed)
+    Q_PROPERTY(int inputIndex MEMBER inputIndex NOTIFY changed)
+    Q_PROPERTY(QStringList outputEntries MEMBER outputEntries NOTIFY changed)
+    Q_PROPERTY(int outputIndex MEMBER outputIndex NOTIFY changed)
+    Q_PROPERTY(QString deviceLine MEMBER deviceLine NOTIFY changed)
+public:
+    using QObject::QObject;
+
+    QStringList inputEntries{QStringLiteral("All MIDI keyboards"), QStringLiteral("Harness:keyboard")};
+    int inputIndex = 0;
+    QStringList outputEntries{QStringLiteral("Built-in synthesizer")};
+    int outputIndex = 0;
+    QString deviceLine = QStringLiteral("Using the Harness:keyboard keyboard device");
+    QList<int> inputChoices, outputChoices;
+
+public slots:
+    void chooseInput(int index) { inputChoices << index; }
+    void chooseOutput(int index) { outputChoices << index; }
+
+signals:
+    void changed();
+};

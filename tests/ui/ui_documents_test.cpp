@@ -80,6 +80,7 @@ private:
     QString text(const char *name) const { return item(name)->property("text").toString(); }
 
     std::unique_ptr<TestMessenger> bridge;
+    TestDeviceChoice devices;
     std::unique_ptr<QQuickView> view;
 };
 
@@ -116,7 +117,7 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
     // As in the application, the device list arrives after the document.
     if (publishDeviceList)
-        view->rootContext()->setContextProperty("midiListModel", QStringList{"Test MIDI device"});
+        view->rootContext()->setContextProperty("deviceChoice", &devices);
     view->show();
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     QTRY_COMPARE(item("levelStrip")->width(), 2434.0);
@@ -193,10 +194,23 @@ void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
     }
 
     auto *box = item("mdev");
-    QCOMPARE(box->property("count").toInt(), 0);
-    view->rootContext()->setContextProperty("midiListModel", QStringList{"Test MIDI device"});
-    QTRY_COMPARE(box->property("currentText").toString(), QString("Test MIDI device"));
+    view->rootContext()->setContextProperty("deviceChoice", &devices);
+    QTRY_COMPARE(box->property("currentText").toString(), QString("All MIDI keyboards"));
+    QCOMPARE(item("deviceLine")->property("text").toString(), devices.deviceLine);
     QVERIFY(view->rootObject()->findChild<QObject *>("Keyboard"));
+
+    // Keyboard-operable: a focused box takes Down as the next choice.
+    box->forceActiveFocus();
+    QTest::keyClick(view.get(), Qt::Key_Down);
+    QTRY_COMPARE(devices.inputChoices, QList<int>{1});
+
+    // A name that looks like markup is shown as it is; lists follow changes.
+    devices.inputEntries << QStringLiteral("<b>Odd</b> keys");
+    devices.inputIndex = 2;
+    devices.deviceLine = QStringLiteral("Using the <b>Odd</b> keys keyboard device");
+    emit devices.changed();
+    QTRY_COMPARE(box->property("currentText").toString(), QString("<b>Odd</b> keys"));
+    QCOMPARE(item("deviceLine")->property("textFormat").toInt(), 0); // Text.PlainText
 }
 
 void UiDocumentsTest::levelStripClickSelectsTheLevelUnderTheMouse()
@@ -617,7 +631,7 @@ void UiDocumentsTest::tabVisitsTheControlsInOrderAndEscapeNeverQuits()
     view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
     QSignalSpy quit(view->engine(), &QQmlEngine::quit);
-    const QStringList order{"startButton", "levelStrip", "colorSwitch", "mdev",
+    const QStringList order{"startButton", "levelStrip", "colorSwitch", "mdev", "outdev",
                             "helpButton", "settingsButton", "statisticsButton", "hideButton", "closeButton"};
     auto focused = [this] {
         QQuickItem *item = view->activeFocusItem();

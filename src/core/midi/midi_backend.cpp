@@ -1,5 +1,7 @@
 #include "midi_backend.h"
 
+#include "midi_log.h"
+
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
 
@@ -15,31 +17,15 @@ namespace MidiBackend {
 
 namespace {
 
-const char *const kInputClient = "RtMidi Input Client";
-const char *const kOutputClient = "RtMidi Output Client";
-
 std::atomic<int> recordedApi{-1};
-
-void Ignore(const char *) {}
-void IgnoreAlsa(const char *, int, const char *, int, const char *, ...) {}
-
-// Library errors reach the caller through return values; their authors'
-// chatter on stderr would only confuse the user.
-void SilenceLibraries()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        jack_set_error_function(Ignore);
-        jack_set_info_function(Ignore);
-        snd_lib_error_set_handler(IgnoreAlsa);
-    });
-}
 
 bool AlsaSequencerAvailable()
 {
     snd_seq_t *seq = nullptr;
-    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0)
+    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0) {
+        qCDebug(lcMidi, "no ALSA sequencer");
         return false;
+    }
     snd_seq_close(seq);
     return true;
 }
@@ -52,8 +38,10 @@ bool JackServerRunning()
     const std::string name = "orvelle-probe-" + std::to_string(getpid()) + "-" + std::to_string(probes++);
     jack_status_t status;
     jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
-    if (!client)
+    if (!client) {
+        qCDebug(lcMidi, "no JACK server (status 0x%x)", unsigned(status));
         return false;
+    }
     jack_client_close(client);
     return true;
 }
@@ -62,7 +50,9 @@ bool JackServerRunning()
 // would either throw (ALSA) or complain on stderr (JACK) when it cannot.
 bool Reachable(RtMidi::Api api)
 {
-    SilenceLibraries();
+    // Library errors reach the caller through return values; their authors'
+    // chatter on stderr would only confuse the user.
+    SilenceSoundLibraries();
     switch (api) {
     case RtMidi::LINUX_ALSA:
         return AlsaSequencerAvailable();
@@ -103,14 +93,26 @@ std::unique_ptr<Midi> MakeConnected(RtMidi::Api api, Args... args)
     }
 }
 
-std::unique_ptr<RtMidiIn> MakeReachableInput(RtMidi::Api api)
+// Clients that only count ports carry a name never used before: a JACK
+// server may hang or refuse a client that opens right after another of the
+// same name closed, and enumerations come in quick succession. Clients with
+// ports carry the program's name, numbered by JACK where it repeats.
+std::string ClientName(Purpose purpose)
 {
-    return MakeConnected<RtMidiIn>(api, std::string(kInputClient), 100u);
+    if (purpose == Purpose::Device)
+        return kClientName;
+    static std::atomic<unsigned> scans{0};
+    return std::string(kClientName) + " scan " + std::to_string(getpid()) + "-" + std::to_string(scans++);
 }
 
-std::unique_ptr<RtMidiOut> MakeReachableOutput(RtMidi::Api api)
+std::unique_ptr<RtMidiIn> MakeReachableInput(RtMidi::Api api, Purpose purpose = Purpose::Scan)
 {
-    return MakeConnected<RtMidiOut>(api, std::string(kOutputClient));
+    return MakeConnected<RtMidiIn>(api, ClientName(purpose), 100u);
+}
+
+std::unique_ptr<RtMidiOut> MakeReachableOutput(RtMidi::Api api, Purpose purpose = Purpose::Scan)
+{
+    return MakeConnected<RtMidiOut>(api, ClientName(purpose));
 }
 
 unsigned ForeignPortCount(RtMidi &midi)
@@ -170,7 +172,7 @@ Choice Choose()
     if (!haveCreatable && !apis.empty()) {
         // Let the library say itself why its first API cannot serve.
         try {
-            RtMidiIn in(apis.front(), kInputClient, 100);
+            RtMidiIn in(apis.front(), kClientName, 100);
             choice.error = RtMidiError("MIDI client unusable", RtMidiError::DRIVER_ERROR);
         } catch (const RtMidiError &error) {
             choice.error = error;
@@ -188,18 +190,18 @@ RtMidi::Api CurrentApi()
     return Choose().api;
 }
 
-std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api)
+std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api, Purpose purpose)
 {
     if (api == RtMidi::UNSPECIFIED || !Reachable(api))
         return nullptr;
-    return MakeReachableInput(api);
+    return MakeReachableInput(api, purpose);
 }
 
-std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api)
+std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api, Purpose purpose)
 {
     if (api == RtMidi::UNSPECIFIED || !Reachable(api))
         return nullptr;
-    return MakeReachableOutput(api);
+    return MakeReachableOutput(api, purpose);
 }
 
 namespace {
@@ -215,33 +217,20 @@ bool IsDigits(const std::string &text, std::size_t from, std::size_t to)
     return true;
 }
 
-// "<client>" or "<client>-NN" (JACK numbers clients that share a name).
+// "<client>" or "<client>-NN": JACK numbers the clients that share a name,
+// and every RtMidi object is a client of its own there.
 bool IsOwnClient(const std::string &client)
 {
-    for (const std::string own : {kInputClient, kOutputClient}) {
-        if (client == own)
-            return true;
-        if (client.size() > own.size() + 1 && client.compare(0, own.size(), own) == 0 &&
-            client[own.size()] == '-' && IsDigits(client, own.size() + 1, client.size()))
-            return true;
-    }
-    return false;
+    const std::string own = kClientName;
+    if (client == own)
+        return true;
+    return client.size() > own.size() + 1 && client.compare(0, own.size(), own) == 0 && client[own.size()] == '-' &&
+           IsDigits(client, own.size() + 1, client.size());
 }
 
-// "<port>", or "<port> <client id>:<port id>" as ALSA names them.
-bool IsOwnPort(const std::string &port)
+bool IsWordCharacter(char c)
 {
-    for (const std::string own : {"RtMidi Input", "RtMidi Output"}) {
-        if (port == own)
-            return true;
-        if (port.size() <= own.size() + 1 || port.compare(0, own.size(), own) != 0 || port[own.size()] != ' ')
-            continue;
-        const std::size_t colon = port.find(':', own.size() + 1);
-        if (colon != std::string::npos && IsDigits(port, own.size() + 1, colon) &&
-            IsDigits(port, colon + 1, port.size()))
-            return true;
-    }
-    return false;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
 } // namespace
@@ -249,7 +238,27 @@ bool IsOwnPort(const std::string &port)
 bool IsOwnPortName(const std::string &name)
 {
     const std::size_t colon = name.find(':');
-    return colon != std::string::npos && IsOwnClient(name.substr(0, colon)) && IsOwnPort(name.substr(colon + 1));
+    return colon != std::string::npos && IsOwnClient(name.substr(0, colon));
+}
+
+bool IsThroughPortName(const std::string &name)
+{
+    const std::string word = "through";
+    if (name.size() < word.size())
+        return false;
+    for (std::size_t at = 0; at + word.size() <= name.size(); ++at) {
+        bool same = true;
+        for (std::size_t i = 0; same && i < word.size(); ++i)
+            same = (name[at + i] | 0x20) == word[i];
+        if (!same)
+            continue;
+        const bool startsWord = at == 0 || !IsWordCharacter(name[at - 1]);
+        const std::size_t end = at + word.size();
+        const bool endsWord = end == name.size() || !IsWordCharacter(name[end]);
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
 }
 
 std::vector<unsigned> ForeignPorts(RtMidi &midi)
@@ -273,6 +282,17 @@ bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw)
     return true;
 }
 
+bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw)
+{
+    for (unsigned candidate : ForeignPorts(midi)) {
+        if (midi.getPortName(candidate) == name) {
+            raw = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
 namespace {
 
 QStringList Names(RtMidi *midi)
@@ -290,7 +310,7 @@ QStringList Names(RtMidi *midi)
 QStringList InputPortNames()
 {
     try {
-        auto in = MakeInput(CurrentApi());
+        auto in = MakeInput(CurrentApi(), Purpose::Scan);
         return Names(in.get());
     } catch (const RtMidiError &) {
         return {};
@@ -300,7 +320,7 @@ QStringList InputPortNames()
 QStringList OutputPortNames()
 {
     try {
-        auto out = MakeOutput(CurrentApi());
+        auto out = MakeOutput(CurrentApi(), Purpose::Scan);
         return Names(out.get());
     } catch (const RtMidiError &) {
         return {};

@@ -38,17 +38,33 @@ RtMidi::Api CurrentApi();
 // Library objects with the library's own complaints kept out of the terminal.
 // Null when the API cannot serve (no ALSA sequencer, no JACK server); a
 // library failure during construction propagates as RtMidiError.
-std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api);
-std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api);
+// A Device client opens a port and is named after the program; a Scan
+// client only counts ports.
+enum class Purpose { Device, Scan };
+std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api, Purpose purpose);
+std::unique_ptr<RtMidiOut> MakeOutput(RtMidi::Api api, Purpose purpose);
 
-// Whether a port name as RtMidi gives it belongs to this program's own clients.
+// The program's MIDI client, as patchbays and aconnect show it, and its ports.
+constexpr const char *kClientName = "Orvelle";
+constexpr const char *kInputPortName = "keyboard in";
+constexpr const char *kOutputPortName = "notes out";
+
+// Whether a port name as RtMidi gives it ("client:port...") belongs to one of
+// the program's own clients, whatever the port is called.
 bool IsOwnPortName(const std::string &name);
+
+// Whether a port name marks a loopback port: ALSA's "Midi Through" and its
+// mirrors under JACK, a2j or PipeWire, which carry the word "Through".
+bool IsThroughPortName(const std::string &name);
 
 // RtMidi's raw indexes of the ports that are not the program's own, in order.
 std::vector<unsigned> ForeignPorts(RtMidi &midi);
 
 // The raw index of a foreign port index; false when there is no such port.
 bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw);
+
+// The raw index of the foreign port with this full name; false when absent.
+bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw);
 
 // Names of the input and output ports as counted by the recorded API.
 QStringList InputPortNames();

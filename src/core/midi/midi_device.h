@@ -41,6 +41,10 @@ public:
     virtual void Open() = 0;
     // Silences and resets all sixteen channels.
     virtual void Reset() = 0;
+    // Silences what the program itself sounds (channel 1) between questions:
+    // a full reset before every question would delay the note by 48 messages
+    // on a slow cable. Where that costs nothing it is the full reset.
+    virtual void Silence() { Reset(); }
     virtual void Send(const MidiMessage &message) = 0;
     // Output gain where the device has one (0..1); port devices report 0.
     virtual double GetGain() const = 0;

@@ -8,13 +8,26 @@ namespace Core {
 
 namespace {
 constexpr double kMaxTick = static_cast<double>(std::numeric_limits<std::int32_t>::max());
-const char *const kInputPortName = "RtMidi Input";
-const char *const kOutputPortName = "RtMidi Output";
+
+// The raw index of the port a device opens: the one of its name where it was
+// made for a name, else its index among the foreign ports.
+bool FindPort(RtMidi &midi, const std::string &wantedName, unsigned port, unsigned &raw)
+{
+    if (!wantedName.empty())
+        return MidiBackend::RawPortIndexByName(midi, wantedName, raw);
+    return MidiBackend::RawPortIndex(midi, port, raw);
+}
 } // namespace
 
 // ---- input ----
 
 MidiInRtDevice::MidiInRtDevice(unsigned portIndex, RtMidi::Api midiApi) : port(portIndex), api(midiApi)
+{
+    MidiInRtDevice::Reset();
+}
+
+MidiInRtDevice::MidiInRtDevice(const QString &name, RtMidi::Api midiApi)
+    : port(0), wantedName(name.toStdString()), api(midiApi)
 {
     MidiInRtDevice::Reset();
 }
@@ -65,9 +78,9 @@ void MidiInRtDevice::Reset()
         inputTime = 0.0;
     }
     try {
-        std::shared_ptr<RtMidiIn> in = MidiBackend::MakeInput(api);
+        std::shared_ptr<RtMidiIn> in = MidiBackend::MakeInput(api, MidiBackend::Purpose::Device);
         unsigned raw = 0;
-        if (!in || !MidiBackend::RawPortIndex(*in, port, raw))
+        if (!in || !FindPort(*in, wantedName, port, raw))
             return;
         {
             std::lock_guard<std::mutex> lock(inputMutex);
@@ -78,7 +91,7 @@ void MidiInRtDevice::Reset()
         const QString name = QString::fromStdString(in->getPortName(raw));
         in->setCallback(&MidiInRtDevice::OnInput, this);
         in->ignoreTypes(false, false, false);
-        in->openPort(raw, kInputPortName);
+        in->openPort(raw, MidiBackend::kInputPortName);
         if (!in->isPortOpen()) {
             std::lock_guard<std::mutex> lock(inputMutex);
             receiving = false;
@@ -126,7 +139,7 @@ unsigned MidiInRtDevice::GetPortCount()
     RtMidiError failure = choice.error;
     if (choice.usable) {
         try {
-            const auto in = MidiBackend::MakeInput(choice.api);
+            const auto in = MidiBackend::MakeInput(choice.api, MidiBackend::Purpose::Scan);
             return in ? static_cast<unsigned>(MidiBackend::ForeignPorts(*in).size()) : 0;
         } catch (const RtMidiError &error) {
             failure = error;
@@ -139,6 +152,12 @@ unsigned MidiInRtDevice::GetPortCount()
 // ---- output ----
 
 MidiOutRtDevice::MidiOutRtDevice(unsigned portIndex, RtMidi::Api midiApi) : port(portIndex), api(midiApi)
+{
+    MidiOutRtDevice::Open();
+}
+
+MidiOutRtDevice::MidiOutRtDevice(const QString &name, RtMidi::Api midiApi)
+    : port(0), wantedName(name.toStdString()), api(midiApi)
 {
     MidiOutRtDevice::Open();
 }
@@ -169,16 +188,16 @@ void MidiOutRtDevice::Open()
             midiOut->closePort();
             midiOut.reset();
         }
-        std::shared_ptr<RtMidiOut> out = MidiBackend::MakeOutput(api);
+        std::shared_ptr<RtMidiOut> out = MidiBackend::MakeOutput(api, MidiBackend::Purpose::Device);
         unsigned raw = 0;
         // A port that does not exist or does not open leaves the device
         // without a library object: it stays listed and sends nothing.
-        if (!out || !MidiBackend::RawPortIndex(*out, port, raw))
+        if (!out || !FindPort(*out, wantedName, port, raw))
             return;
         // Taken now: ports of other programs come and go, so the index names
         // another port later on.
         const QString name = QString::fromStdString(out->getPortName(raw));
-        out->openPort(raw, kOutputPortName);
+        out->openPort(raw, MidiBackend::kOutputPortName);
         if (!out->isPortOpen())
             return;
         midiOut = std::move(out);
@@ -208,6 +227,15 @@ void MidiOutRtDevice::Reset()
     }
 }
 
+void MidiOutRtDevice::Silence()
+{
+    const std::uint8_t allSoundOff[] = {0xB0, 120, 0};
+    const std::uint8_t allNotesOff[] = {0xB0, 123, 0};
+    std::lock_guard<std::mutex> lock(sendMutex);
+    SendLocked(allSoundOff, 3);
+    SendLocked(allNotesOff, 3);
+}
+
 void MidiOutRtDevice::Send(const MidiMessage &message)
 {
     // A system exclusive message arrives here cut to its first bytes; sent on
@@ -234,7 +262,7 @@ void MidiOutRtDevice::SendLocked(const std::uint8_t *bytes, std::size_t count)
 unsigned MidiOutRtDevice::GetPortCount()
 {
     try {
-        const auto out = MidiBackend::MakeOutput(MidiBackend::CurrentApi());
+        const auto out = MidiBackend::MakeOutput(MidiBackend::CurrentApi(), MidiBackend::Purpose::Scan);
         return out ? static_cast<unsigned>(MidiBackend::ForeignPorts(*out).size()) : 0;
     } catch (const RtMidiError &) {
         return 0;

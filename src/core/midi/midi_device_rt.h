@@ -17,6 +17,8 @@ public:
     static constexpr int kTicksPerSecond = 384 * 2;
 
     explicit MidiInRtDevice(unsigned port, RtMidi::Api api = MidiBackend::CurrentApi());
+    // Opens the port of this full name, wherever it is in the list.
+    explicit MidiInRtDevice(const QString &portName, RtMidi::Api api = MidiBackend::CurrentApi());
     ~MidiInRtDevice() override;
 
     QString GetName() const override;
@@ -47,6 +49,7 @@ private:
     bool receiving = false;
     QString portName; // of the port opened
     const unsigned port;
+    const std::string wantedName; // empty when made for an index
     const RtMidi::Api api;
 };
 
@@ -56,11 +59,14 @@ private:
 class MidiOutRtDevice : public MidiOutDevice {
 public:
     explicit MidiOutRtDevice(unsigned port, RtMidi::Api api = MidiBackend::CurrentApi());
+    // Opens the port of this full name, wherever it is in the list.
+    explicit MidiOutRtDevice(const QString &portName, RtMidi::Api api = MidiBackend::CurrentApi());
     ~MidiOutRtDevice() override;
 
     QString GetName() const override;
     void Open() override;
     void Reset() override;
+    void Silence() override;
     void Send(const MidiMessage &message) override;
     double GetGain() const override { return 0.0; }
     void SetGain(double) override {}
@@ -80,6 +86,7 @@ private:
     std::shared_ptr<RtMidiOut> midiOut;
     QString portName; // of the port opened
     const unsigned port;
+    const std::string wantedName; // empty when made for an index
     const RtMidi::Api api;
 };
 

@@ -2,6 +2,8 @@
 
 #include "synth_log.h"
 
+#include <midi/midi_log.h>
+
 #include <QByteArray>
 #include <QFileInfo>
 #include <QStringList>
@@ -12,9 +14,6 @@
 
 #include <unistd.h>
 
-#include <cstdarg>
-#include <cstdio>
-
 namespace Core {
 
 void AudioDriverDeleter::operator()(fluid_audio_driver_t *driver) const
@@ -23,55 +22,6 @@ void AudioDriverDeleter::operator()(fluid_audio_driver_t *driver) const
 }
 
 namespace {
-
-void LogAlsaError(const char *file, int line, const char *function, int err, const char *format, ...)
-{
-    if (!lcSynth().isDebugEnabled())
-        return;
-    char text[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    qCDebug(lcSynth, "ALSA %s:%d (%s): %s (error %d)", file, line, function, text, err);
-}
-
-void LogJackMessage(const char *message)
-{
-    qCDebug(lcSynth, "JACK: %s", message);
-}
-
-// alsa-lib prints configuration errors to stderr when there is no card; keep
-// them out of the terminal while this output is tried, then put back
-// whatever handler was there.
-class QuietAlsa {
-public:
-    QuietAlsa() : saved(snd_lib_error) { snd_lib_error_set_handler(LogAlsaError); }
-    ~QuietAlsa() { snd_lib_error_set_handler(saved); }
-    QuietAlsa(const QuietAlsa &) = delete;
-    QuietAlsa &operator=(const QuietAlsa &) = delete;
-
-private:
-    snd_lib_error_handler_t saved;
-};
-
-// libjack prints "Cannot connect to server socket" and the like to stderr.
-// Its defaults are put back afterwards (nothing else in the program sets them).
-class QuietJack {
-public:
-    QuietJack()
-    {
-        jack_set_error_function(LogJackMessage);
-        jack_set_info_function(LogJackMessage);
-    }
-    ~QuietJack()
-    {
-        jack_set_error_function(nullptr);
-        jack_set_info_function(nullptr);
-    }
-    QuietJack(const QuietJack &) = delete;
-    QuietJack &operator=(const QuietJack &) = delete;
-};
 
 // Connecting to PulseAudio without a server may spawn a daemon and wait for
 // it, so only an existing socket (or an explicit PULSE_SERVER) counts.
@@ -99,7 +49,6 @@ bool PulseServerMayBeRunning()
 // when no server runs.
 int RunningJackServerRate()
 {
-    QuietJack quiet;
     jack_status_t status {};
     jack_client_t *client = jack_client_open("Orvelle probe", JackNoStartServer, &status);
     if (!client)
@@ -169,6 +118,10 @@ AudioDriverPtr TryDriver(fluid_settings_t *settings, fluid_synth_t *synth, const
 
 AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *synth, int preferredRate)
 {
+    // alsa-lib and libjack print configuration and connection errors to the
+    // terminal when there is no card or server; their printers stay quiet
+    // for the rest of the process.
+    SilenceSoundLibraries();
     AudioOutput output;
     if (PulseServerMayBeRunning()) {
         MatchSynthRate(settings, synth, preferredRate);
@@ -182,15 +135,12 @@ AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *sy
         qCDebug(lcSynth, "no PulseAudio server socket; PulseAudio not tried");
     }
 
-    {
-        QuietAlsa quiet;
-        if (const int rate = AlsaGrantedRate(settings, preferredRate)) {
-            MatchSynthRate(settings, synth, rate);
-            output.driver = TryDriver(settings, synth, "alsa");
-            output.sampleRate = rate;
-        } else {
-            qCDebug(lcSynth, "no ALSA playback device; ALSA not tried");
-        }
+    if (const int rate = AlsaGrantedRate(settings, preferredRate)) {
+        MatchSynthRate(settings, synth, rate);
+        output.driver = TryDriver(settings, synth, "alsa");
+        output.sampleRate = rate;
+    } else {
+        qCDebug(lcSynth, "no ALSA playback device; ALSA not tried");
     }
     if (output.driver) {
         output.name = QStringLiteral("ALSA");
@@ -199,7 +149,6 @@ AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *sy
 
     if (const int rate = RunningJackServerRate()) {
         MatchSynthRate(settings, synth, rate);
-        QuietJack quiet;
         output.driver = TryDriver(settings, synth, "jack");
         if (output.driver) {
             output.name = QStringLiteral("JACK");

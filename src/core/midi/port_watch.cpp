@@ -1,0 +1,133 @@
+#include "port_watch.h"
+
+#include "alsa_announce.h"
+#include "midi_backend.h"
+#include "midi_log.h"
+
+#include <jack/jack.h>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <vector>
+
+namespace Core {
+
+// ---- JACK ----
+
+JackPortWatch::JackPortWatch(std::function<void()> callback) : changed(std::move(callback))
+{
+    SilenceSoundLibraries();
+    jack_status_t status{};
+    client = jack_client_open(MidiBackend::kClientName, JackNoStartServer, &status);
+    if (!client) {
+        qCDebug(lcMidi, "no JACK server to watch (status 0x%x)", unsigned(status));
+        return;
+    }
+    jack_set_port_registration_callback(client, &JackPortWatch::OnRegistration, this);
+    jack_set_port_rename_callback(client, &JackPortWatch::OnRename, this);
+    if (jack_activate(client) != 0) {
+        qCDebug(lcMidi, "the JACK port watch could not start");
+        jack_client_close(client);
+        client = nullptr;
+    }
+}
+
+JackPortWatch::~JackPortWatch()
+{
+    // Closing waits for a callback in progress; none runs afterwards.
+    if (client)
+        jack_client_close(client);
+}
+
+bool JackPortWatch::ConcernsOthersMidi(unsigned id) const
+{
+    const jack_port_t *port = jack_port_by_id(client, id);
+    // A port already gone may no longer be found: it may have been anybody's.
+    if (!port)
+        return true;
+    const char *type = jack_port_type(port);
+    if (type && std::strcmp(type, JACK_DEFAULT_MIDI_TYPE) != 0)
+        return false;
+    const char *name = jack_port_name(port);
+    return !name || !MidiBackend::IsOwnPortName(name);
+}
+
+void JackPortWatch::OnRegistration(unsigned port, int, void *self)
+{
+    auto *watch = static_cast<JackPortWatch *>(self);
+    if (watch->ConcernsOthersMidi(port))
+        watch->changed();
+}
+
+void JackPortWatch::OnRename(unsigned port, const char *, const char *, void *self)
+{
+    OnRegistration(port, 1, self);
+}
+
+// ---- ALSA ----
+
+AlsaAnnounceWatch::AlsaAnnounceWatch(std::function<void()> callback) : changed(std::move(callback))
+{
+    SilenceSoundLibraries();
+    if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
+        sequencer = nullptr;
+        qCDebug(lcMidi, "no ALSA sequencer to watch");
+        return;
+    }
+    snd_seq_set_client_name(sequencer, MidiBackend::kClientName);
+    ownClient = snd_seq_client_id(sequencer);
+    const int port = snd_seq_create_simple_port(sequencer, "announce watch",
+                                                SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (port < 0 || wakeFd < 0 ||
+        snd_seq_connect_from(sequencer, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0) {
+        qCDebug(lcMidi, "the ALSA announce port could not be subscribed");
+        if (wakeFd >= 0)
+            close(wakeFd);
+        wakeFd = -1;
+        snd_seq_close(sequencer);
+        sequencer = nullptr;
+        return;
+    }
+    reader = std::thread([this] { Run(); });
+}
+
+AlsaAnnounceWatch::~AlsaAnnounceWatch()
+{
+    if (!sequencer)
+        return;
+    const std::uint64_t one = 1;
+    if (write(wakeFd, &one, sizeof one) < 0)
+        qCDebug(lcMidi, "the ALSA announce watch could not be woken");
+    reader.join();
+    close(wakeFd);
+    snd_seq_close(sequencer);
+}
+
+void AlsaAnnounceWatch::Run()
+{
+    const int count = snd_seq_poll_descriptors_count(sequencer, POLLIN);
+    std::vector<pollfd> fds(static_cast<std::size_t>(count) + 1);
+    snd_seq_poll_descriptors(sequencer, fds.data(), static_cast<unsigned>(count), POLLIN);
+    fds.back() = pollfd{wakeFd, POLLIN, 0};
+    for (;;) {
+        if (poll(fds.data(), fds.size(), -1) < 0)
+            continue;
+        if (fds.back().revents & POLLIN)
+            return;
+        bool relevant = false;
+        snd_seq_event_t *event = nullptr;
+        while (snd_seq_event_input(sequencer, &event) >= 0) {
+            if (event && IsPortListChange(*event, ownClient))
+                relevant = true;
+        }
+        if (relevant)
+            changed();
+    }
+}
+
+} // namespace Core

@@ -4,6 +4,7 @@
 // short. The program must stay responsive, keep its memory, score exactly one
 // answer per question, and leave a store that loads as it was written.
 
+#include "answer_history.h"
 #include "application.h"
 #include "keep_libraries.h"
 #include "jack_fixture.h"
@@ -234,6 +235,14 @@ private:
     QuestionBank &bank() { return app.questionBank(); }
     int state() { return app.session().state(); }
     unsigned answered() { return bank().correctCount + bank().incorrectCount; }
+    // Every answer scored since the start, across the ends of sessions.
+    unsigned scoredInAll() { return unsigned(app.answerHistory().count()); }
+    // After a session's summary the user starts the next round.
+    void goOnAfterASession()
+    {
+        if (state() == TrainingSession::Finished)
+            app.session().NextRound();
+    }
 
     int questionNoteOns()
     {
@@ -259,7 +268,7 @@ private slots:
         // The scoring is watched on the GUI thread, between the events that
         // change it: each answer moves the counters by one, and only while a
         // question waits for it.
-        unsigned scored = 0;
+        const unsigned scoredBefore = scoredInAll();
         unsigned lastAnswered = answered();
         // Questions of finished sessions; a finished session makes a new list.
         unsigned finishedQuestions = 0;
@@ -273,10 +282,9 @@ private slots:
             const bool feedback = state() == TrainingSession::Feedback;
             if (now > lastAnswered + 1 && violation.isEmpty())
                 violation = QString("%1 answers scored at once").arg(now - lastAnswered);
-            if (now > lastAnswered)
-                scored += now - lastAnswered;
             // Counters fall to zero only when a finished session makes a new list.
             lastAnswered = now;
+            goOnAfterASession();
             if (bank().questions != list) {
                 finishedQuestions += unsigned(list.size());
                 list = bank().questions;
@@ -309,6 +317,7 @@ private slots:
         QElapsedTimer settling;
         settling.start();
         for (;;) {
+            goOnAfterASession();
             const int posedBefore = questionNoteOns();
             const unsigned answeredBefore = answered();
             QTest::qWait(1500);
@@ -329,6 +338,7 @@ private slots:
         qInfo("flood: resident %ld kB after start, %ld kB at the end, peak %ld kB; the synth port received %zu messages",
               startRssKb, endRssKb, peakKb, peer.receivedCount());
         const unsigned questionsAnswered = finishedQuestions + bank().currentQuestion;
+        const unsigned scored = scoredInAll() - scoredBefore;
         qInfo("flood: %u questions answered, %u answers scored, now level %u question %u; "
               "%d question notes reached the synth port",
               questionsAnswered, scored, bank().maturityLevel, bank().currentQuestion, posed);
@@ -344,7 +354,7 @@ private slots:
     void afterTheFloodExactlyTheRuleScores()
     {
         QVERIFY(waitingForAnswer());
-        const unsigned before = answered();
+        const unsigned before = scoredInAll();
         const unsigned position = bank().currentQuestion;
         // A release, a note-off, a clock tick, a system exclusive message,
         // pressure, a controller: no answer.
@@ -355,10 +365,12 @@ private slots:
         peer.send({0xA0, 60, 100});
         peer.send({0xB0, 64, 127});
         QTest::qWait(500);
-        QCOMPARE(answered(), before);
+        QCOMPARE(scoredInAll(), before);
         QVERIFY(waitingForAnswer());
         peer.send({0x9F, 60, 1});
-        QTRY_COMPARE_WITH_TIMEOUT(answered(), before + 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(scoredInAll(), before + 1, 5000);
+        QTest::qWait(500);
+        goOnAfterASession();
         QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
         QVERIFY(bank().currentQuestion == position + 1 || bank().currentQuestion == 0);
     }

@@ -4,6 +4,7 @@
 // answers. Runs in a temporary folder; prints figures, asserts nothing.
 
 #include "../core/bench_stats.h"
+#include "no_window.h"
 
 #include "answer_history.h"
 #include "question_bank.h"
@@ -17,17 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-struct NoKeyboard : KeyMarking {
-    void clearKeysState() override {}
-    void markKeys(const QList<int> &, const QList<int> &) override {}
-    void repaintKeyboard() override {}
-};
-
-struct NoSound : NoteOutput {
-    void playNote(unsigned, bool) override {}
-    void stopPlayback() override {}
-};
 
 qint64 historySize(const QString &path)
 {

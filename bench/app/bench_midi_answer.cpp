@@ -6,6 +6,7 @@
 // Both are bounded below by the JACK period, which is printed too.
 
 #include "../core/bench_stats.h"
+#include "no_window.h"
 
 #include "jack_fixture.h"
 #include "question_bank.h"
@@ -25,12 +26,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct NoKeyboard : KeyMarking {
-    void clearKeysState() override {}
-    void markKeys(const QList<int> &, const QList<int> &) override {}
-    void repaintKeyboard() override {}
-};
 
 double msBetween(Clock::time_point from, Clock::time_point to)
 {

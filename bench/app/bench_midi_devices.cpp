@@ -10,6 +10,7 @@
 // did before (for comparison).
 
 #include "../core/bench_stats.h"
+#include "no_window.h"
 
 #include "device_choice.h"
 #include "device_watch.h"
@@ -32,12 +33,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct NoKeyboard : KeyMarking {
-    void clearKeysState() override {}
-    void markKeys(const QList<int> &, const QList<int> &) override {}
-    void repaintKeyboard() override {}
-};
 
 // Plays as the program does, optionally with the former full reset first.
 struct Player : NoteOutput {

@@ -7,7 +7,9 @@
 //    never reach the synth port, key presses that are never scored.
 // Options: --idle-seconds N, --plugs N, --questions N, and --full-reset,
 // which sends the full 48-message reset before every question as the program
-// did before (for comparison).
+// did before (for comparison); --control N first sends N notes between two
+// clients of the bench's own, none of the program's code in their way, for
+// the loss the server itself causes at the time.
 
 #include "../core/bench_stats.h"
 #include "no_window.h"
@@ -105,6 +107,28 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    if (const int control = option(argc, argv, "--control", 0)) {
+        // As many clients as the program and the bench have in the graph.
+        JackMidiPeer from("control-keys", true, false);
+        JackMidiPeer to("control-synth", false, true);
+        JackMidiPeer otherFrom("control-keys-2", true, false);
+        JackMidiPeer otherTo("control-synth-2", false, true);
+        from.connectKeyboardTo(to.synthPortName());
+        otherFrom.connectKeyboardTo(otherTo.synthPortName());
+        to.awaitDelivery([&] { from.send({0xB0, 123, 0}); });
+        const int xrunsBefore = to.xruns();
+        int lost = 0;
+        for (int i = 0; i < control; ++i) {
+            const std::size_t heard = to.receivedCount();
+            from.send({0x90, 60, 90});
+            if (!waitFor([&] { return to.receivedCount() > heard; }))
+                ++lost;
+        }
+        std::printf("control, between two clients of the bench: %d notes, %d lost, %d xruns\n", control, lost,
+                    to.xruns() - xrunsBefore);
+        std::fflush(stdout);
+    }
+
     QuestionBank bank;
     NoKeyboard keys;
     SoundSystem sound{Core::SoundController::BuiltInOutputFactory()};
@@ -113,7 +137,7 @@ int main(int argc, char **argv)
     player.fullReset = flag(argc, argv, "--full-reset");
     TrainingSession session(bank, keys, player);
     DeviceChoice choice(bank);
-    DeviceWatch watch([&] { return sound.RescanDevices(); });
+    DeviceWatch watch([&] { return sound.RescanDevices(); }, [&](bool jackStopped) { sound.FollowServers(jackStopped); });
     QObject::connect(&watch, &DeviceWatch::deviceChange, [&] {
         sound.ConnectMidiDevices();
         choice.refresh();
@@ -186,15 +210,19 @@ int main(int argc, char **argv)
                 return false;
             })) {
             ++lostQuestions;
+            std::printf("  question %d: note %u lost (%d xruns so far)\n", i, question, synth.xruns());
             continue;
         }
         const unsigned scoredBefore = bank.correctCount + bank.incorrectCount;
         keyboard.send({0x90, std::uint8_t(question), 90});
         if (!waitFor([&] { return bank.correctCount + bank.incorrectCount > scoredBefore; }))
+        {
             ++lostAnswers;
+            std::printf("  question %d: answer lost (%d xruns so far)\n", i, synth.xruns());
+        }
     }
-    std::printf("%s: %d questions, %d question notes lost, %d answers lost (%.1f s)\n",
+    std::printf("%s: %d questions, %d question notes lost, %d answers lost, %d xruns (%.1f s)\n",
                 player.fullReset ? "with the full reset before every question" : "as built", questions,
-                lostQuestions, lostAnswers, msSince(lossStart) / 1000.0);
+                lostQuestions, lostAnswers, synth.xruns(), msSince(lossStart) / 1000.0);
     return 0;
 }

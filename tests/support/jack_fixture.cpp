@@ -3,6 +3,8 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
+#include <QProcess>
+
 #include <thread>
 
 namespace {
@@ -29,6 +31,7 @@ JackMidiPeer::JackMidiPeer(const char *clientName, bool withKeyboard, bool withS
     if (withSynth)
         synth = jack_port_register(client, "synth", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     jack_set_process_callback(client, &JackMidiPeer::process, this);
+    jack_set_xrun_callback(client, &JackMidiPeer::xrun, this);
     if ((withKeyboard && !keyboard) || (withSynth && !synth) || jack_activate(client) != 0)
         close();
 }
@@ -61,6 +64,11 @@ void JackMidiPeer::send(std::vector<std::uint8_t> bytes)
 {
     std::lock_guard<std::mutex> lock(mutex);
     outgoing.push_back(std::move(bytes));
+}
+
+bool JackMidiPeer::connectKeyboardTo(const QString &portName)
+{
+    return keyboard && jack_connect(client, jack_port_name(keyboard), portName.toUtf8().constData()) == 0;
 }
 
 bool JackMidiPeer::keyboardConnected() const
@@ -125,6 +133,12 @@ int JackMidiPeer::process(std::uint32_t frames, void *self)
     return 0;
 }
 
+int JackMidiPeer::xrun(void *self)
+{
+    ++static_cast<JackMidiPeer *>(self)->xrunCount;
+    return 0;
+}
+
 void JackMidiPeer::processCycle(std::uint32_t frames)
 {
     const auto now = std::chrono::steady_clock::now();
@@ -133,8 +147,22 @@ void JackMidiPeer::processCycle(std::uint32_t frames)
     if (out)
         jack_midi_clear_buffer(out);
 
-    // Test threads hold the lock only briefly, and the dummy driver has no deadline to miss.
-    std::lock_guard<std::mutex> lock(mutex);
+    // What reaches the port is only there during this cycle: it is read now,
+    // and kept aside while a test thread holds the lock.
+    const std::uint32_t count = in ? jack_midi_get_event_count(in) : 0;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        jack_midi_event_t event;
+        if (jack_midi_event_get(&event, in, i) == 0)
+            unrecorded.push_back({std::vector<std::uint8_t>(event.buffer, event.buffer + event.size), now});
+    }
+
+    // Never wait for a test thread: a test thread that holds the lock and is
+    // put off the CPU would make this cycle late, and a late cycle loses the
+    // MIDI of every client in the graph. What cannot go out now goes out in
+    // the next cycle.
+    std::unique_lock<std::mutex> lock(mutex, std::try_to_lock);
+    if (!lock.owns_lock())
+        return;
     std::uint32_t frame = 0;
     const std::uint32_t limit = onePerCycle ? 1 : frames;
     while (out && !outgoing.empty() && frame < limit) {
@@ -145,10 +173,64 @@ void JackMidiPeer::processCycle(std::uint32_t frames)
         written.push_back(now);
         ++frame;
     }
-    const std::uint32_t count = in ? jack_midi_get_event_count(in) : 0;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        jack_midi_event_t event;
-        if (jack_midi_event_get(&event, in, i) == 0)
-            incoming.push_back({std::vector<std::uint8_t>(event.buffer, event.buffer + event.size), now});
+    for (ReceivedMessage &message : unrecorded)
+        incoming.push_back(std::move(message));
+    unrecorded.clear();
+}
+
+namespace {
+
+bool takesClients(const QString &serverName)
+{
+    QProcess wait;
+    wait.setStandardOutputFile(QProcess::nullDevice());
+    wait.setStandardErrorFile(QProcess::nullDevice());
+    wait.start("jack_wait", {"-w", "-t", "10", "-s", serverName});
+    return wait.waitForFinished(15000) && wait.exitStatus() == QProcess::NormalExit && wait.exitCode() == 0;
+}
+
+} // namespace
+
+JackTestServer::JackTestServer() = default;
+
+JackTestServer::~JackTestServer()
+{
+    stop();
+}
+
+bool JackTestServer::start()
+{
+    stop();
+    const QString name = qEnvironmentVariable("JACK_DEFAULT_SERVER", "default");
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        server = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("JACK_NO_AUDIO_RESERVATION", "1");
+        server->setProcessEnvironment(environment);
+        server->setProcessChannelMode(QProcess::MergedChannels);
+        server->start("jackd", {"--no-realtime", "-n", name, "-t", "10000", "-d", "dummy", "-r", "48000", "-p", "1024"});
+        if (server->waitForStarted(5000) && takesClients(name) && server->state() == QProcess::Running)
+            return true;
+        const bool slotsTaken = server->readAll().contains("Too many servers");
+        stop();
+        // Servers killed outright elsewhere keep their slots in JACK's table.
+        if (slotsTaken)
+            QProcess::execute(QStringLiteral(ORVELLE_TEST_SUPPORT_DIR "/free-stale-jack-slots.sh"), {});
+        std::this_thread::sleep_for(std::chrono::seconds(1));
     }
+    return false;
+}
+
+void JackTestServer::stop()
+{
+    if (!server)
+        return;
+    if (server->state() != QProcess::NotRunning) {
+        server->terminate();
+        if (!server->waitForFinished(10000)) {
+            server->kill();
+            server->waitForFinished(2000);
+        }
+    }
+    server.reset();
 }

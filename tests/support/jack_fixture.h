@@ -16,6 +16,7 @@
 #include <mutex>
 #include <vector>
 
+class QProcess;
 typedef struct _jack_client jack_client_t;
 typedef struct _jack_port jack_port_t;
 
@@ -40,6 +41,8 @@ public:
     // where each must arrive with a time of its own.
     void send(std::vector<std::uint8_t> bytes);
     void setOneMessagePerCycle(bool one) { onePerCycle = one; }
+    // Connects this peer's keyboard port to another port, by its full name.
+    bool connectKeyboardTo(const QString &portName);
     // Whether somebody listens to the keyboard port, or plays into the synth port.
     bool keyboardConnected() const;
     bool synthConnected() const;
@@ -56,9 +59,12 @@ public:
     bool awaitDelivery(const std::function<void()> &sendProbe, int timeoutMs = 20000);
     // Closes the client: its ports disappear.
     void close();
+    // Cycles the server reported late since this peer opened.
+    int xruns() const { return xrunCount.load(); }
 
 private:
     static int process(std::uint32_t frames, void *self);
+    static int xrun(void *self);
     void processCycle(std::uint32_t frames);
 
     jack_client_t *client = nullptr;
@@ -67,6 +73,26 @@ private:
     mutable std::mutex mutex;
     std::deque<std::vector<std::uint8_t>> outgoing;
     std::atomic<bool> onePerCycle{false};
+    std::atomic<int> xrunCount{0};
     std::vector<ReceivedMessage> incoming;
+    std::vector<ReceivedMessage> unrecorded; // the process thread's own
     std::vector<std::chrono::steady_clock::time_point> written;
+};
+
+// A JACK server (dummy driver) that a test starts and stops while the program
+// runs, named by JACK_DEFAULT_SERVER. Stopped with SIGTERM and awaited: a
+// server killed outright keeps its slot in JACK's table of eight.
+class JackTestServer {
+public:
+    JackTestServer();
+    ~JackTestServer();
+    JackTestServer(const JackTestServer &) = delete;
+    JackTestServer &operator=(const JackTestServer &) = delete;
+
+    // Returns once the server takes clients; false if it never does.
+    bool start();
+    void stop();
+
+private:
+    std::unique_ptr<QProcess> server;
 };

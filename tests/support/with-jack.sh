@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs a command beside a JACK server of its own (dummy driver, no sound card,
 # no realtime), so that it has real MIDI ports to work with.
-# The server runs synchronously with 21 ms periods and a generous client
-# timeout: sanitized clients on a loaded machine are slow in their process
-# callbacks, and every xrun would lose the MIDI data of its period.
+# The server runs as users' servers do (asynchronously), with 21 ms periods
+# and a generous client timeout: sanitized clients on a loaded machine are
+# slow in their process callbacks, and every xrun can lose the MIDI data of
+# its period.
 # Usage: with-jack.sh command [args...]
 # The command gets JACK_DEFAULT_SERVER naming that server; the server is
 # stopped afterwards, and also if this script is killed.
@@ -28,8 +29,8 @@ trap cleanup EXIT
 
 # JACK allows only a few servers per machine, and servers starting side by
 # side now and then fail to reach their first client: a failed start is tried
-# again for a while. The generous client timeout and the synchronous mode with
-# long periods keep a loaded (or sanitized) test machine from losing MIDI.
+# again for a while. The generous client timeout and the long periods keep a
+# loaded (or sanitized) test machine from losing MIDI.
 for attempt in $(seq 15); do
   jackd --no-realtime -t "${ORVELLE_JACK_CLIENT_TIMEOUT_MS:-10000}" -d dummy -r 48000 -p 1024 >"$log" 2>&1 &
   jack_pid=$!

@@ -296,6 +296,42 @@ private slots:
         QVERIFY(log.Count() <= 100);
     }
 
+    // The store write behind an answer can take tens of milliseconds on a
+    // busy disk; a keyboard played meanwhile must lose nothing.
+    void slowListenerLosesNoKeyPresses()
+    {
+        const int index = InputIndexOf(far->keyboardPortName());
+        MidiInRtDevice device(static_cast<unsigned>(index));
+        QTRY_VERIFY_WITH_TIMEOUT(far->keyboardConnected(), 10000);
+        struct SlowLog : EventLog {
+            void OnMidiEvent(const MidiEvent &event) override
+            {
+                std::this_thread::sleep_for(std::chrono::milliseconds(30));
+                EventLog::OnMidiEvent(event);
+            }
+        } log;
+        device.AddObserver(&log);
+        // A velocity of their own: the previous test's presses may still be on their way.
+        constexpr int kPresses = 40;
+        constexpr std::uint8_t kVelocity = 81;
+        for (int i = 0; i < kPresses; ++i)
+            far->send({0x90, std::uint8_t(30 + i), kVelocity});
+        const auto presses = [&] {
+            std::vector<std::uint8_t> notes;
+            for (const MidiEvent &event : log.Events())
+                if (event.message.data2 == kVelocity)
+                    notes.push_back(event.message.data1);
+            return notes;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(presses().size(), std::size_t(kPresses), 20000);
+        QTest::qWait(200);
+        const auto notes = presses();
+        QCOMPARE(notes.size(), std::size_t(kPresses));
+        for (int i = 0; i < kPresses; ++i)
+            QCOMPARE(notes[i], std::uint8_t(30 + i));
+        device.RemoveObserver(&log);
+    }
+
     void streamThroughConnectorSoundsOnThePort()
     {
         auto output = std::make_shared<MidiOutRtDevice>(static_cast<unsigned>(OutputIndexOf(far->synthPortName())));

@@ -46,21 +46,25 @@ QString MidiInRtDevice::GetName() const
 void MidiInRtDevice::Close()
 {
     std::shared_ptr<RtMidiIn> closing;
+    std::unique_ptr<MidiInputRelay> closingRelay;
     {
         std::lock_guard<std::mutex> lock(inputMutex);
         receiving = false;
         closing = std::move(midiIn);
+        closingRelay = std::move(relay);
     }
-    if (!closing)
-        return;
-    try {
-        closing->cancelCallback();
-        closing->closePort();
-    } catch (const RtMidiError &) {
+    if (closing) {
+        try {
+            closing->cancelCallback();
+            closing->closePort();
+        } catch (const RtMidiError &) {
+        }
     }
     // Destroying the library object ends its input thread (or JACK client),
-    // so no callback is running once this returns.
+    // so nothing pushes any more; then the delivery thread ends, so no event
+    // of this device is delivered once this returns.
     closing.reset();
+    closingRelay.reset();
 }
 
 bool MidiInRtDevice::IsOpen() const
@@ -89,7 +93,9 @@ void MidiInRtDevice::Reset()
         // Taken now: ports of other programs come and go, so the index names
         // another port later on.
         const QString name = QString::fromStdString(in->getPortName(raw));
-        in->setCallback(&MidiInRtDevice::OnInput, this);
+        auto delivery =
+            std::make_unique<MidiInputRelay>([this](double delta, const MidiMessage &message) { Receive(delta, message); });
+        in->setCallback(&MidiInRtDevice::OnInput, delivery.get());
         in->ignoreTypes(false, false, false);
         in->openPort(raw, MidiBackend::kInputPortName);
         if (!in->isPortOpen()) {
@@ -99,6 +105,7 @@ void MidiInRtDevice::Reset()
         }
         std::lock_guard<std::mutex> lock(inputMutex);
         midiIn = std::move(in);
+        relay = std::move(delivery);
         portName = name;
     } catch (const RtMidiError &) {
         std::lock_guard<std::mutex> lock(inputMutex);
@@ -106,13 +113,14 @@ void MidiInRtDevice::Reset()
     }
 }
 
-void MidiInRtDevice::OnInput(double delta, std::vector<unsigned char> *bytes, void *device)
+// On the library's thread (JACK's process thread): only a copy and a wake.
+void MidiInRtDevice::OnInput(double delta, std::vector<unsigned char> *bytes, void *relay)
 {
-    if (bytes && device)
-        static_cast<MidiInRtDevice *>(device)->Receive(delta, *bytes);
+    if (bytes && relay)
+        static_cast<MidiInputRelay *>(relay)->Push(delta, bytes->data(), bytes->size());
 }
 
-void MidiInRtDevice::Receive(double delta, const std::vector<unsigned char> &bytes)
+void MidiInRtDevice::Receive(double delta, const MidiMessage &message)
 {
     MidiEvent event;
     {
@@ -128,7 +136,7 @@ void MidiInRtDevice::Receive(double delta, const std::vector<unsigned char> &byt
         inputTime = previous + delta;
         event.time = inputTime;
     }
-    event.message = MidiMessage(bytes.data(), bytes.size());
+    event.message = message;
     ProcessEvent(event);
 }
 
@@ -163,6 +171,11 @@ MidiOutRtDevice::MidiOutRtDevice(const QString &name, RtMidi::Api midiApi)
 }
 
 MidiOutRtDevice::~MidiOutRtDevice()
+{
+    MidiOutRtDevice::Close();
+}
+
+void MidiOutRtDevice::Close()
 {
     std::lock_guard<std::mutex> lock(sendMutex);
     if (!midiOut)
@@ -205,6 +218,12 @@ void MidiOutRtDevice::Open()
     } catch (const RtMidiError &) {
         midiOut.reset();
     }
+}
+
+void MidiOutRtDevice::ForgetJackServer()
+{
+    if (api == RtMidi::UNIX_JACK)
+        Close();
 }
 
 bool MidiOutRtDevice::IsPortOpen() const

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "midi_backend.h"
 #include "midi_device_base.h"
+#include "midi_input_relay.h"
 
 #include <memory>
 #include <mutex>
@@ -10,7 +11,8 @@
 namespace Core {
 
 // An input port reached through RtMidi. The device opens its port at
-// construction and on every Reset; its events come from RtMidi's input thread.
+// construction and on every Reset; its events come from a delivery thread of
+// its own, never from the library's thread (under JACK the server's).
 // A port index counts only ports that are not the program's own.
 class MidiInRtDevice : public MidiInDeviceBase {
 public:
@@ -38,13 +40,14 @@ public:
     static unsigned GetPortCount();
 
 private:
-    static void OnInput(double delta, std::vector<unsigned char> *bytes, void *device);
-    void Receive(double delta, const std::vector<unsigned char> &bytes);
+    static void OnInput(double delta, std::vector<unsigned char> *bytes, void *relay);
+    void Receive(double delta, const MidiMessage &message);
 
-    // Guards midiIn, portName, receiving and inputTime; never held while
-    // observers run or while a library object is torn down.
+    // Guards midiIn, relay, portName, receiving and inputTime; never held
+    // while observers run or while a library object is torn down.
     mutable std::mutex inputMutex;
     std::shared_ptr<RtMidiIn> midiIn;
+    std::unique_ptr<MidiInputRelay> relay; // outlives midiIn, which pushes into it
     double inputTime = 0.0;
     bool receiving = false;
     QString portName; // of the port opened
@@ -65,6 +68,9 @@ public:
 
     QString GetName() const override;
     void Open() override;
+    // Closes the port; the device stays usable, and silent, until Open.
+    void Close();
+    void ForgetJackServer() override;
     void Reset() override;
     void Silence() override;
     void Send(const MidiMessage &message) override;

@@ -16,7 +16,8 @@ bool Application::InitMidi()
     soundSystem = std::make_unique<SoundSystem>(builtInOutputFactory());
     Core::SoundController::SetDeviceChangeCallback(StartDeviceDetection);
     SoundSystem *sound = soundSystem.get();
-    deviceWatch = std::make_unique<DeviceWatch>([sound] { return sound->RescanDevices(); });
+    deviceWatch = std::make_unique<DeviceWatch>([sound] { return sound->RescanDevices(); },
+                                                [sound](bool jackStopped) { sound->FollowServers(jackStopped); });
     connect(deviceWatch.get(), SIGNAL(deviceChange()), this, SIGNAL(deviceChange()));
 
     // The stored choices apply from the start, its reset of the output included.

@@ -217,6 +217,16 @@ bool SoundSystem::RescanDevices()
     }
 }
 
+void SoundSystem::FollowServers(bool jackStopped)
+{
+    if (!soundController)
+        return;
+    if (jackStopped)
+        soundController->ForgetJackServer();
+    else
+        soundController->FollowNewServers();
+}
+
 void SoundSystem::SetInstrumentChoice(const InstrumentChoice &choice)
 {
     instruments = choice;

@@ -65,6 +65,10 @@ public:
     void ConnectMidiDevices();
     // Follows the port lists; true when a device came or went.
     bool RescanDevices();
+    // A JACK server stopped: its ports and audio are let go before anything
+    // else reaches for JACK again. Or a server started: the built-in
+    // synthesizer finds an audio output if it had none.
+    void FollowServers(bool jackStopped);
 
     // Called on the MIDI input thread when a key press comes from another
     // port than the previous one.

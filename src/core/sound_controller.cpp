@@ -34,6 +34,21 @@ bool SoundController::RefreshDevices()
     return inputsChanged || outputsChanged;
 }
 
+void SoundController::ForgetJackServer()
+{
+    for (const auto &device : inputDevices)
+        if (device->GetApi() == RtMidi::UNIX_JACK)
+            device->Close();
+    for (const auto &device : outputDevices)
+        device->ForgetJackServer();
+}
+
+void SoundController::FollowNewServers()
+{
+    if (builtInDevice)
+        builtInDevice->Open();
+}
+
 bool SoundController::refreshInputs(const QStringList &names)
 {
     std::vector<std::shared_ptr<MidiInRtDevice>> kept;

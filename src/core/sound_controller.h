@@ -35,6 +35,14 @@ public:
     // Follows the port lists; true when a device came or went.
     // Raises Error when no MIDI client can be created at all.
     bool RefreshDevices();
+    // Lets go of everything opened through a JACK server that has stopped.
+    // It must come before any new JACK client is tried: libjack crashes
+    // closing a stopped server's ports once a client failed to open. The
+    // port devices stay listed, silent, until the next refresh drops them.
+    void ForgetJackServer();
+    // A server started: the built-in output takes an audio output again if it
+    // had none.
+    void FollowNewServers();
 
     int GetInDeviceCount() const { return static_cast<int>(inputDevices.size()); }
     std::shared_ptr<MidiInRtDevice> GetInDevice(int index) const { return inputDevices.at(index); }

@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "generated_history.h"
+#include "jack_fixture.h"
 #include "history_statistics.h"
 #include "keep_libraries.h"
 #include "keyboard_clicks.h"
@@ -15,8 +16,12 @@
 
 #include <QQmlContext>
 #include <computer_keys.h>
+#ifdef ORVELLE_EXPECT_BUILTIN_SYNTH
+#include <synth/midi_device_synth.h>
+#endif
 #include <timer.h>
 
+#include <QProcess>
 #include <QQuickItem>
 #include <QScreen>
 #include <QtTest>
@@ -261,6 +266,74 @@ private slots:
         QCOMPARE(app.session().lastAnswerSource(), TrainingSession::AnswerSource::ScreenKeyboard);
         QSettings store(TestStore::storePath(), QSettings::IniFormat);
         QCOMPARE(store.value("GlobalSetting/CorrectStats").toInt(), correctBefore + 1);
+    }
+
+    QString deviceLine()
+    {
+        QObject *line = app.window().rootObject()->findChild<QObject *>("deviceLine");
+        return line ? line->property("text").toString() : QString();
+    }
+
+    unsigned answered() { return app.questionBank().correctCount + app.questionBank().incorrectCount; }
+
+    // A keyboard in a program of its own, as a user's is: a sequencer
+    // pressing middle C twice a second at its port "late-keys:out".
+    static std::unique_ptr<QProcess> startKeyboardProgram()
+    {
+        auto keys = std::make_unique<QProcess>();
+        keys->setStandardOutputFile(QProcess::nullDevice());
+        keys->setStandardErrorFile(QProcess::nullDevice());
+        keys->start("jack_midiseq", {"late-keys", "24000", "0", "60", "2000"});
+        return keys->waitForStarted(5000) ? std::move(keys) : nullptr;
+    }
+
+    static void stop(std::unique_ptr<QProcess> &program)
+    {
+        program->terminate();
+        if (!program->waitForFinished(5000))
+            program->kill();
+        program.reset();
+    }
+
+    // The built-in synthesiser's audio output; empty while it has none.
+    QString builtInAudio()
+    {
+#ifdef ORVELLE_EXPECT_BUILTIN_SYNTH
+        const auto output = app.sound()->Controller()->GetOutDevice(0);
+        const auto *synth = dynamic_cast<const Core::MidiOutSynthDevice *>(output.get());
+        return synth ? synth->GetAudioOutputName() : QString();
+#else
+        return QString();
+#endif
+    }
+
+    // The user starts JACK after the program, stops it, and starts it again.
+    void aJackServerStartedLaterIsFollowed()
+    {
+        const QString used("Using the late-keys:out keyboard device");
+        if (app.session().state() != int(TrainingSession::Asking) && app.session().state() != int(TrainingSession::Asked))
+            QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        JackTestServer server;
+        for (int life = 0; life < 2; ++life) {
+            QVERIFY(server.start());
+            auto keys = startKeyboardProgram();
+            QVERIFY(keys);
+            QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), used, 5000);
+#ifdef ORVELLE_EXPECT_BUILTIN_SYNTH
+            // The silent synthesiser sounds through the new server.
+            QTRY_COMPARE_WITH_TIMEOUT(builtInAudio(), QString("JACK"), 5000);
+#endif
+            waitForQuestion();
+            const unsigned before = answered();
+            QTRY_VERIFY_WITH_TIMEOUT(answered() > before, 5000);
+
+            // The server stops under the program's clients: it goes on training.
+            server.stop();
+            stop(keys);
+            QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), QString("late-keys:out (not connected)"), 5000);
+            QTRY_VERIFY(builtInAudio().isEmpty());
+            waitForQuestion();
+        }
     }
 };
 

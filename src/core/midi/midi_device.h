@@ -46,6 +46,10 @@ public:
     // on a slow cable. Where that costs nothing it is the full reset.
     virtual void Silence() { Reset(); }
     virtual void Send(const MidiMessage &message) = 0;
+    // The JACK server stopped: whatever the device holds of it is let go,
+    // before anything reaches for JACK again (libjack crashes closing a
+    // stopped server's client once another client failed to open).
+    virtual void ForgetJackServer() {}
     // Output gain where the device has one (0..1); port devices report 0.
     virtual double GetGain() const = 0;
     virtual void SetGain(double gain) = 0;

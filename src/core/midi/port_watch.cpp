@@ -6,10 +6,15 @@
 
 #include <jack/jack.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -17,7 +22,8 @@ namespace Core {
 
 // ---- JACK ----
 
-JackPortWatch::JackPortWatch(std::function<void()> callback) : changed(std::move(callback))
+JackPortWatch::JackPortWatch(std::function<void()> callback, std::function<void()> stoppedCallback)
+    : changed(std::move(callback)), stopped(std::move(stoppedCallback))
 {
     SilenceSoundLibraries();
     jack_status_t status{};
@@ -26,6 +32,7 @@ JackPortWatch::JackPortWatch(std::function<void()> callback) : changed(std::move
         qCDebug(lcMidi, "no JACK server to watch (status 0x%x)", unsigned(status));
         return;
     }
+    jack_on_shutdown(client, &JackPortWatch::OnShutdown, this);
     jack_set_port_registration_callback(client, &JackPortWatch::OnRegistration, this);
     jack_set_port_rename_callback(client, &JackPortWatch::OnRename, this);
     if (jack_activate(client) != 0) {
@@ -40,6 +47,17 @@ JackPortWatch::~JackPortWatch()
     // Closing waits for a callback in progress; none runs afterwards.
     if (client)
         jack_client_close(client);
+}
+
+// The server stopped: its ports are gone, and the watch waits to be replaced
+// once a server runs again.
+void JackPortWatch::OnShutdown(void *self)
+{
+    auto *watch = static_cast<JackPortWatch *>(self);
+    watch->serverGone = true;
+    if (watch->stopped)
+        watch->stopped();
+    watch->changed();
 }
 
 bool JackPortWatch::ConcernsOthersMidi(unsigned id) const
@@ -128,6 +146,55 @@ void AlsaAnnounceWatch::Run()
         if (relevant)
             changed();
     }
+}
+
+// ---- servers starting and stopping ----
+
+std::vector<std::string> MidiServerPlaces()
+{
+    std::vector<std::string> places{"/dev/shm"};
+    if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
+        places.emplace_back(runtime);
+    struct stat sound {};
+    places.emplace_back(stat("/dev/snd", &sound) == 0 && S_ISDIR(sound.st_mode) ? "/dev/snd" : "/dev");
+    return places;
+}
+
+namespace {
+
+bool MayBeServerEntry(const char *name)
+{
+    return std::strncmp(name, "jack_", 5) == 0 || std::strcmp(name, "pipewire-0") == 0 ||
+           std::strcmp(name, "seq") == 0 || std::strcmp(name, "snd") == 0;
+}
+
+bool IsServerEntry(const char *name, const struct stat &entry)
+{
+    if (S_ISSOCK(entry.st_mode))
+        return std::strncmp(name, "jack_", 5) == 0 || std::strcmp(name, "pipewire-0") == 0;
+    return (S_ISCHR(entry.st_mode) && std::strcmp(name, "seq") == 0) ||
+           (S_ISDIR(entry.st_mode) && std::strcmp(name, "snd") == 0);
+}
+
+} // namespace
+
+std::vector<std::string> MidiServerSignature(const std::vector<std::string> &places)
+{
+    std::vector<std::string> found;
+    for (const std::string &place : places) {
+        DIR *folder = opendir(place.c_str());
+        if (!folder)
+            continue;
+        while (const dirent *entry = readdir(folder)) {
+            struct stat info {};
+            if (MayBeServerEntry(entry->d_name) && fstatat(dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                IsServerEntry(entry->d_name, info))
+                found.push_back(place + "/" + entry->d_name + "@" + std::to_string(info.st_ino));
+        }
+        closedir(folder);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
 }
 
 } // namespace Core

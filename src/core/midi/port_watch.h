@@ -3,7 +3,9 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
 typedef struct _jack_client jack_client_t;
 typedef struct _snd_seq snd_seq_t;
@@ -15,23 +17,27 @@ namespace Core {
 // callback comes on a thread of the server's library and must be quick.
 
 // Through JACK's port-registration callback, on a client of its own.
+// `stopped` comes (on libjack's thread) when the server stops.
 class JackPortWatch {
 public:
-    explicit JackPortWatch(std::function<void()> changed);
+    explicit JackPortWatch(std::function<void()> changed, std::function<void()> stopped = {});
     ~JackPortWatch();
     JackPortWatch(const JackPortWatch &) = delete;
     JackPortWatch &operator=(const JackPortWatch &) = delete;
 
-    // False when no JACK server runs.
-    bool IsOpen() const { return client != nullptr; }
+    // False when no JACK server ran at the start, or once it stopped.
+    bool IsOpen() const { return client != nullptr && !serverGone.load(); }
 
 private:
+    static void OnShutdown(void *self);
     static void OnRegistration(unsigned port, int registered, void *self);
     static void OnRename(unsigned port, const char *oldName, const char *newName, void *self);
     bool ConcernsOthersMidi(unsigned port) const;
 
     std::function<void()> changed;
+    std::function<void()> stopped;
     jack_client_t *client = nullptr;
+    std::atomic<bool> serverGone{false};
 };
 
 // Through the ALSA sequencer's announce port (System:Announce, 0:1), read on
@@ -55,5 +61,14 @@ private:
     int wakeFd = -1; // an eventfd that ends the thread's poll
     std::thread reader;
 };
+
+// A server started after the program has nobody to announce it. What shows
+// that one runs: jackd's sockets in /dev/shm, PipeWire's (which also serves
+// JACK clients) in the user's runtime folder, the ALSA sequencer's device in
+// /dev/snd (or /dev, until the sound devices exist).
+std::vector<std::string> MidiServerPlaces();
+// The servers' sockets and devices in those places now, each with its inode:
+// a server started again under the old name has a new socket.
+std::vector<std::string> MidiServerSignature(const std::vector<std::string> &places);
 
 } // namespace Core

@@ -289,6 +289,16 @@ void MidiOutSynthDevice::Open()
         problem.clear();
 }
 
+void MidiOutSynthDevice::ForgetJackServer()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!audio.driver || audio.name != QLatin1String("JACK"))
+        return;
+    audio = AudioOutput{};
+    problem = ProblemText({});
+    qCDebug(lcSynth, "the JACK server stopped; the audio output is closed");
+}
+
 void MidiOutSynthDevice::Reset()
 {
     if (!HasSoundFont())

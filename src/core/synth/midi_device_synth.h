@@ -59,6 +59,9 @@ public:
     // Tries again to open an audio output if none is open (a sound server
     // may have started since); does nothing offline or without a soundfont.
     void Open() override;
+    // Closes a JACK audio output whose server stopped; Open finds the next
+    // output that works, once nothing of the stopped server is left open.
+    void ForgetJackServer() override;
     // All sound off, reset controllers and full channel volume on all 16
     // channels; programs stay as they are.
     void Reset() override;

@@ -82,6 +82,11 @@ void MidiInRtDevice::Reset()
         inputTime = 0.0;
     }
     try {
+        // Made before the library object, whose thread (JACK's process
+        // thread) pushes into it: that thread starts after it exists. Declared
+        // first, it also outlives the library object on every early return.
+        auto delivery =
+            std::make_unique<MidiInputRelay>([this](double delta, const MidiMessage &message) { Receive(delta, message); });
         std::shared_ptr<RtMidiIn> in = MidiBackend::MakeInput(api, MidiBackend::Purpose::Device);
         unsigned raw = 0;
         if (!in || !FindPort(*in, wantedName, port, raw))
@@ -93,8 +98,6 @@ void MidiInRtDevice::Reset()
         // Taken now: ports of other programs come and go, so the index names
         // another port later on.
         const QString name = QString::fromStdString(in->getPortName(raw));
-        auto delivery =
-            std::make_unique<MidiInputRelay>([this](double delta, const MidiMessage &message) { Receive(delta, message); });
         in->setCallback(&MidiInRtDevice::OnInput, delivery.get());
         in->ignoreTypes(false, false, false);
         in->openPort(raw, MidiBackend::kInputPortName);

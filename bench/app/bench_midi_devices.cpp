@@ -153,8 +153,9 @@ int main(int argc, char **argv)
         idle.exec();
     }
     const double cpuIdle = ProcessCpuSeconds() - cpuBefore;
-    std::printf("device watch, %d idle s: %.3f s CPU (%.4f%% of one core)\n", idleSeconds, cpuIdle,
-                100.0 * cpuIdle / idleSeconds);
+    if (idleSeconds > 0)
+        std::printf("device watch, %d idle s: %.3f s CPU (%.4f%% of one core)\n", idleSeconds, cpuIdle,
+                    100.0 * cpuIdle / idleSeconds);
     std::fflush(stdout);
 
     if (!sound.Init(session))

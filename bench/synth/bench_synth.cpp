@@ -196,7 +196,7 @@ void MeasureJack()
 {
     const int rate = MidiOutSynthDevice::kSampleRate;
     const int period = MidiOutSynthDevice::kPeriodSize;
-    SynthTest::JackServer server(QString::fromUtf8(qgetenv("JACK_DEFAULT_SERVER")), rate, period);
+    JackServer server(QString::fromUtf8(qgetenv("JACK_DEFAULT_SERVER")), rate, period);
     std::printf("\n== Live output through a JACK server (dummy driver, %d frames at %d Hz, 2 periods)\n", period,
                 rate);
     if (!server.WaitUntilReady(20000)) {

@@ -3,8 +3,6 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
-#include <QProcess>
-
 #include <thread>
 
 namespace {
@@ -176,61 +174,4 @@ void JackMidiPeer::processCycle(std::uint32_t frames)
     for (ReceivedMessage &message : unrecorded)
         incoming.push_back(std::move(message));
     unrecorded.clear();
-}
-
-namespace {
-
-bool takesClients(const QString &serverName)
-{
-    QProcess wait;
-    wait.setStandardOutputFile(QProcess::nullDevice());
-    wait.setStandardErrorFile(QProcess::nullDevice());
-    wait.start("jack_wait", {"-w", "-t", "10", "-s", serverName});
-    return wait.waitForFinished(15000) && wait.exitStatus() == QProcess::NormalExit && wait.exitCode() == 0;
-}
-
-} // namespace
-
-JackTestServer::JackTestServer() = default;
-
-JackTestServer::~JackTestServer()
-{
-    stop();
-}
-
-bool JackTestServer::start()
-{
-    stop();
-    const QString name = qEnvironmentVariable("JACK_DEFAULT_SERVER", "default");
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        server = std::make_unique<QProcess>();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("JACK_NO_AUDIO_RESERVATION", "1");
-        server->setProcessEnvironment(environment);
-        server->setProcessChannelMode(QProcess::MergedChannels);
-        server->start("jackd", {"--no-realtime", "-n", name, "-t", "10000", "-d", "dummy", "-r", "48000", "-p", "1024"});
-        if (server->waitForStarted(5000) && takesClients(name) && server->state() == QProcess::Running)
-            return true;
-        const bool slotsTaken = server->readAll().contains("Too many servers");
-        stop();
-        // Servers killed outright elsewhere keep their slots in JACK's table.
-        if (slotsTaken)
-            QProcess::execute(QStringLiteral(ORVELLE_TEST_SUPPORT_DIR "/free-stale-jack-slots.sh"), {});
-        std::this_thread::sleep_for(std::chrono::seconds(1));
-    }
-    return false;
-}
-
-void JackTestServer::stop()
-{
-    if (!server)
-        return;
-    if (server->state() != QProcess::NotRunning) {
-        server->terminate();
-        if (!server->waitForFinished(10000)) {
-            server->kill();
-            server->waitForFinished(2000);
-        }
-    }
-    server.reset();
 }

@@ -16,7 +16,6 @@
 #include <mutex>
 #include <vector>
 
-class QProcess;
 typedef struct _jack_client jack_client_t;
 typedef struct _jack_port jack_port_t;
 
@@ -77,22 +76,4 @@ private:
     std::vector<ReceivedMessage> incoming;
     std::vector<ReceivedMessage> unrecorded; // the process thread's own
     std::vector<std::chrono::steady_clock::time_point> written;
-};
-
-// A JACK server (dummy driver) that a test starts and stops while the program
-// runs, named by JACK_DEFAULT_SERVER. Stopped with SIGTERM and awaited: a
-// server killed outright keeps its slot in JACK's table of eight.
-class JackTestServer {
-public:
-    JackTestServer();
-    ~JackTestServer();
-    JackTestServer(const JackTestServer &) = delete;
-    JackTestServer &operator=(const JackTestServer &) = delete;
-
-    // Returns once the server takes clients; false if it never does.
-    bool start();
-    void stop();
-
-private:
-    std::unique_ptr<QProcess> server;
 };

@@ -2,9 +2,6 @@
 
 #include <vector>
 
-#include <QProcessEnvironment>
-#include <QStringList>
-
 #include <jack/jack.h>
 
 #include <algorithm>
@@ -13,65 +10,6 @@
 #include <cmath>
 
 namespace SynthTest {
-
-JackServer::JackServer(const QString &name, int sampleRate, int periodSize) : name(name)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("JACK_NO_AUDIO_RESERVATION"), QStringLiteral("1"));
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    const int periodMicroseconds = static_cast<int>(1e6 * periodSize / sampleRate);
-    process.start(QStringLiteral("jackd"),
-                  {QStringLiteral("--no-realtime"), QStringLiteral("--name"), name,
-                   QStringLiteral("-d"), QStringLiteral("dummy"),
-                   QStringLiteral("-r"), QString::number(sampleRate),
-                   QStringLiteral("-p"), QString::number(periodSize),
-                   QStringLiteral("-w"), QString::number(periodMicroseconds)});
-    process.waitForStarted(10000);
-}
-
-JackServer::~JackServer()
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-}
-
-bool JackServer::Started() const
-{
-    return process.state() == QProcess::Running;
-}
-
-bool JackServer::WaitUntilReady(int timeoutMilliseconds)
-{
-    const QByteArray serverName = name.toUtf8();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
-    // Failed attempts print "Cannot connect to server socket"; not news here.
-    jack_set_error_function([](const char *) {});
-    bool ready = false;
-    while (!ready && Started() && std::chrono::steady_clock::now() < deadline) {
-        jack_status_t status {};
-        jack_client_t *client = jack_client_open("orvelle-synth-ready", jack_options_t(JackNoStartServer | JackServerName),
-                                                 &status, serverName.constData());
-        if (client) {
-            jack_client_close(client);
-            ready = true;
-        } else {
-            process.waitForFinished(50);
-        }
-    }
-    jack_set_error_function(nullptr);
-    return ready;
-}
-
-QString JackServer::Output() const
-{
-    return QString::fromLocal8Bit(process.readAll());
-}
 
 struct JackListener::State {
     jack_client_t *client = nullptr;

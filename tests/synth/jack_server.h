@@ -1,36 +1,12 @@
 #pragma once
 
-#include <QProcess>
-#include <QString>
+#include <jack_test_server.h>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace SynthTest {
-
-// A JACK server with the dummy driver (no sound card needed), running for
-// the life of the object under the name given; clients find it through
-// JACK_DEFAULT_SERVER.
-class JackServer {
-public:
-    JackServer(const QString &name, int sampleRate, int periodSize);
-    ~JackServer();
-    JackServer(const JackServer &) = delete;
-    JackServer &operator=(const JackServer &) = delete;
-
-    bool Started() const;
-    // Waits until clients can connect; false if the server exits first
-    // (JACK refuses to run more than eight servers at once) or the time passes.
-    bool WaitUntilReady(int timeoutMilliseconds);
-    // What the server printed so far.
-    QString Output() const;
-    qint64 ProcessId() const { return process.processId(); }
-
-private:
-    const QString name;
-    mutable QProcess process;
-};
 
 // A JACK client whose inputs are fed from the ports of another client; it
 // keeps the loudest recent sample and counts silent periods, so a test can

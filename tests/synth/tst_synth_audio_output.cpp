@@ -45,7 +45,7 @@ MidiMessage NoteOn(int note)
 // The cases run in order and share these.
 std::unique_ptr<SynthTest::WarningLog> warnings;
 std::unique_ptr<MidiOutSynthDevice> earlyDevice; // made before any server ran
-std::unique_ptr<SynthTest::JackServer> jack;
+std::unique_ptr<JackServer> jack;
 
 void WithoutOutputTheDeviceStaysUsableAndQuiet()
 {
@@ -78,7 +78,7 @@ void OpenPicksUpAServerStartedLater()
 {
     SYNTH_CHECK(earlyDevice);
     // Not the synthesiser's own rate: it must follow the server's.
-    jack = std::make_unique<SynthTest::JackServer>(JackServerName(), kJackRate, 128);
+    jack = std::make_unique<JackServer>(JackServerName(), kJackRate, 128);
     const bool ready = jack->WaitUntilReady(20000);
     if (!ready)
         std::printf("jackd did not become ready:\n%s\n", qUtf8Printable(jack->Output()));

@@ -315,7 +315,7 @@ private slots:
             QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
         const QString serverName = qEnvironmentVariable("JACK_DEFAULT_SERVER");
         for (int life = 0; life < 2; ++life) {
-            auto server = std::make_unique<JackServer>(serverName, 48000, 1024);
+            auto server = std::make_unique<JackServer>(serverName, 48000, 1024, 10000);
             QVERIFY2(server->WaitUntilReady(20000), qPrintable(server->Output()));
             auto keys = startKeyboardProgram();
             QVERIFY(keys);

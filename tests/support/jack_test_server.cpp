@@ -7,8 +7,8 @@
 
 #include <chrono>
 
-JackServer::JackServer(const QString &serverName, int rate, int period)
-    : name(serverName), sampleRate(rate), periodSize(period)
+JackServer::JackServer(const QString &serverName, int rate, int period, int timeoutMs)
+    : name(serverName), sampleRate(rate), periodSize(period), clientTimeoutMs(timeoutMs)
 {
     Start();
 }
@@ -31,11 +31,13 @@ void JackServer::Start()
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     const int periodMicroseconds = static_cast<int>(1e6 * periodSize / sampleRate);
-    process.start(QStringLiteral("jackd"),
-                  {QStringLiteral("--no-realtime"), QStringLiteral("--name"), name, QStringLiteral("-t"),
-                   QStringLiteral("10000"), QStringLiteral("-d"), QStringLiteral("dummy"), QStringLiteral("-r"),
-                   QString::number(sampleRate), QStringLiteral("-p"), QString::number(periodSize),
-                   QStringLiteral("-w"), QString::number(periodMicroseconds)});
+    QStringList arguments{QStringLiteral("--no-realtime"), QStringLiteral("--name"), name};
+    if (clientTimeoutMs > 0)
+        arguments << QStringLiteral("-t") << QString::number(clientTimeoutMs);
+    arguments << QStringLiteral("-d") << QStringLiteral("dummy") << QStringLiteral("-r") << QString::number(sampleRate)
+              << QStringLiteral("-p") << QString::number(periodSize) << QStringLiteral("-w")
+              << QString::number(periodMicroseconds);
+    process.start(QStringLiteral("jackd"), arguments);
     process.waitForStarted(10000);
 }
 

@@ -9,7 +9,9 @@
 // outright keeps its slot in JACK's table of eight.
 class JackServer {
 public:
-    JackServer(const QString &name, int sampleRate, int periodSize);
+    // A client timeout of 0 keeps jackd's own; a long one spares slow
+    // (sanitized) clients from being thrown out.
+    JackServer(const QString &name, int sampleRate, int periodSize, int clientTimeoutMs = 0);
     ~JackServer();
     JackServer(const JackServer &) = delete;
     JackServer &operator=(const JackServer &) = delete;
@@ -29,6 +31,7 @@ private:
     const QString name;
     const int sampleRate;
     const int periodSize;
+    const int clientTimeoutMs;
     mutable QProcess process;
     mutable QString output;
 };

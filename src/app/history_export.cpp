@@ -168,8 +168,9 @@ bool exportHistoryCsv(const AnswerHistory &history, const QString &target, QStri
         }
         return exportStraightInto(history, out, target, error, count);
     }
-    // A link to a regular file: the file is replaced, the link stays.
-    QSaveFile out(info.exists() ? info.canonicalFilePath() : target);
+    // A link, even one to a file still to be made: the file it leads to is
+    // written, the link stays.
+    QSaveFile out(reachedPath(target));
     if (!out.open(QIODevice::WriteOnly)) {
         error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
         return false;

@@ -9,10 +9,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #ifndef ORVELLE_VERSION
 #define ORVELLE_VERSION "0"
@@ -186,6 +190,15 @@ QStringList ownFiles()
     return QStringList{AnswerHistory::defaultPath(), store} + InstanceGuard::files();
 }
 
+// Whether `file` is what standard output writes to (/dev/stdout, say).
+bool isStandardOutput(const QString &file)
+{
+    struct stat target;
+    struct stat output;
+    return ::stat(QFile::encodeName(file).constData(), &target) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+           target.st_dev == output.st_dev && target.st_ino == output.st_ino;
+}
+
 int exportHistoryTo(const QString &file)
 {
     const QString refusal = exportTargetRefusal(file, ownFiles());
@@ -200,10 +213,10 @@ int exportHistoryTo(const QString &file)
         std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(error));
         return kUsageExitCode;
     }
-    // Standard output carries the rows, so the note goes to the terminal.
+    // When standard output carries the rows, the note goes to stderr.
     const bool toStandardOutput = file == QLatin1String("-");
-    std::fprintf(toStandardOutput ? stderr : stdout, "Wrote %d answer%s to %s\n", written, written == 1 ? "" : "s",
-                 toStandardOutput ? "standard output" : qUtf8Printable(file));
+    std::fprintf(toStandardOutput || isStandardOutput(file) ? stderr : stdout, "Wrote %d answer%s to %s\n", written,
+                 written == 1 ? "" : "s", toStandardOutput ? "standard output" : qUtf8Printable(file));
     return 0;
 }
 

@@ -304,12 +304,17 @@ private slots:
             QCOMPARE(QString::fromUtf8(lines[i + 1]), expected);
         }
 
+        // Through /dev/stdout as well (a pipe here), the note again apart.
+        QByteArray out;
+        QCOMPARE(runWithoutDisplay({"--export-history", "/dev/stdout"}, &out, &err), 0);
+        QCOMPARE(out, rows);
+        QCOMPARE(err, QByteArray("Wrote 7 answers to /dev/stdout\n"));
+
         const QString fifo = dataHome.path() + "/answers.fifo";
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QProcess reader;
         reader.start("cat", {fifo});
         QVERIFY(reader.waitForStarted());
-        QByteArray out;
         QCOMPARE(runWithoutDisplay({"--export-history", fifo}, &out), 0);
         QCOMPARE(out, "Wrote 7 answers to " + fifo.toUtf8() + "\n");
         QVERIFY(reader.waitForFinished(10000));

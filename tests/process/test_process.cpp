@@ -1,12 +1,11 @@
-// The instance guard and the quit on signals, without a window: who is
-// first, how a later start reaches it, how the lock passes on when the first
-// ends while a later one waits, and that a signal only runs the quit in the
-// event loop.
+// What the program's own start-ups hardly ever meet (those are in
+// test_startup and test_kill): the lock passing on when the first start ends
+// while a later one waits, no place for the lock at all, and a signal that
+// comes before anyone reads it.
 
 #include "instance_guard.h"
 #include "quit_signals.h"
 
-#include <QLocalSocket>
 #include <QtTest>
 
 #include <csignal>
@@ -28,33 +27,6 @@ class ProcessTest : public QObject {
     }
 
 private slots:
-    void theFirstStartShowsItsWindowForEveryLaterOne()
-    {
-        InstanceGuard first(folder.path());
-        QCOMPARE(first.role(), InstanceGuard::Role::First);
-        int shown = 0;
-        first.serve([&shown] { ++shown; });
-        for (int start = 1; start <= 3; ++start) {
-            InstanceGuard later(folder.path());
-            QCOMPARE(later.role(), InstanceGuard::Role::Second);
-            QVERIFY(askMeanwhile(later, 5000));
-            QCOMPARE(shown, start);
-            QCOMPARE(later.role(), InstanceGuard::Role::Second);
-        }
-        // Something that is not a request is dropped, and the guard goes on.
-        {
-            QLocalSocket stranger;
-            stranger.connectToServer(InstanceGuard::socketPath(folder.path()));
-            QVERIFY(stranger.waitForConnected(5000));
-            stranger.write(QByteArray(200, 'x'));
-            QVERIFY(stranger.waitForBytesWritten(5000));
-            QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
-        }
-        InstanceGuard later(folder.path());
-        QVERIFY(askMeanwhile(later, 5000));
-        QCOMPARE(shown, 4);
-    }
-
     void aStartThatFindsTheFirstEndingCarriesOnAsTheFirst()
     {
         auto first = std::make_unique<InstanceGuard>(folder.path());
@@ -74,22 +46,6 @@ private slots:
         later.serve([&shown] { ++shown; });
         InstanceGuard third(folder.path());
         QVERIFY(askMeanwhile(third, 5000));
-        QCOMPARE(shown, 1);
-    }
-
-    void whatAKilledStartLeftStopsNothing()
-    {
-        // A socket file with nobody behind it, and a lock file nobody holds.
-        QFile left(InstanceGuard::socketPath(folder.path()));
-        QVERIFY(left.open(QIODevice::WriteOnly));
-        left.close();
-        InstanceGuard first(folder.path());
-        QCOMPARE(first.role(), InstanceGuard::Role::First);
-        QVERIFY2(first.problem().isEmpty(), qPrintable(first.problem()));
-        int shown = 0;
-        first.serve([&shown] { ++shown; });
-        InstanceGuard later(folder.path());
-        QVERIFY(askMeanwhile(later, 5000));
         QCOMPARE(shown, 1);
     }
 

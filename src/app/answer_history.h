@@ -68,7 +68,3 @@ private:
     QString connection; // the QSqlDatabase connection name; empty while closed
     QString problemText;
 };
-
-// The history as CSV (RFC 4180, a header row, note names beside numbers).
-// False with a message for the user when the file cannot be written.
-bool exportHistoryCsv(const AnswerHistory &history, const QString &file, QString &error);

@@ -154,6 +154,14 @@ void Application::onWindowStateChanged(Qt::WindowState state)
     shownState = state;
 }
 
+void Application::bringToFront()
+{
+    if (minimised || !view.isVisible())
+        shownState == Qt::WindowMaximized ? view.showMaximized() : view.showNormal();
+    view.raise();
+    view.requestActivate();
+}
+
 void Application::applySetting(const QString &key, const QVariant &value)
 {
     if (key == QLatin1String(kAfterWrongAnswerKey))

@@ -38,6 +38,10 @@ public:
     SoundSystem *sound() { return soundSystem.get(); }
     ComputerKeys &computerKeyboard() { return *computerKeys; }
 
+    // Another start of the program asks for the window: it comes back from
+    // the taskbar, to the front, with the focus.
+    void bringToFront();
+
     // An interface option the settings panel has just stored.
     void applySetting(const QString &key, const QVariant &value);
     // Loads the synthesiser and opens the MIDI ports, once; a failure to

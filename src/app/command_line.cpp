@@ -1,12 +1,22 @@
 #include "command_line.h"
 
 #include "answer_history.h"
+#include "history_export.h"
 #include "history_statistics.h"
+
+#include <instance_guard.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #ifndef ORVELLE_VERSION
 #define ORVELLE_VERSION "0"
@@ -87,6 +97,48 @@ void addOptions(QCommandLineParser &parser, const Options &options)
 
 } // namespace
 
+namespace {
+
+// The parser names an unknown option without its dashes; the user gets it
+// back as written.
+QString parseError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        QString name = argument;
+        while (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        if (argument.startsWith(QLatin1Char('-')) && name.section(QLatin1Char('='), 0, 0) == unknown.first())
+            return QStringLiteral("Unknown option '%1'.").arg(argument.section(QLatin1Char('='), 0, 0));
+    }
+    return parser.errorText();
+}
+
+} // namespace
+
+QString missingDisplay(const QStringList &arguments)
+{
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const int at = std::max(arguments.indexOf(QStringLiteral("-platform")), arguments.indexOf(QStringLiteral("--platform")));
+    if (at >= 0 && at + 1 < arguments.size())
+        platform = arguments.at(at + 1);
+    // Only the desktop platforms need a display server; offscreen, eglfs,
+    // vnc and the like do not.
+    bool needsDisplay = true;
+    for (const QString &name : platform.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString plugin = name.section(QLatin1Char(':'), 0, 0);
+        if (plugin != QLatin1String("xcb") && !plugin.startsWith(QLatin1String("wayland")))
+            needsDisplay = false;
+    }
+    if (!needsDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QString();
+    return QStringLiteral("Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)");
+}
+
 CommandLineRequest parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -97,7 +149,8 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     addOptions(parser, options);
 
     if (!parser.parse(arguments))
-        return print(QStringLiteral("orvelle: %1\nTry 'orvelle --help'.\n").arg(parser.errorText()), kUsageExitCode, true);
+        return print(QStringLiteral("orvelle: %1\nTry 'orvelle --help'.\n").arg(parseError(parser, arguments)),
+                     kUsageExitCode, true);
     if (parser.isSet(help)) {
         CommandLineRequest request;
         request.action = CommandLineRequest::Action::Help;
@@ -126,14 +179,44 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
 
 namespace {
 
+// Every file the program keeps: an export never writes over one of them.
+QStringList ownFiles()
+{
+    // The store's path as the settings object would make it, without
+    // opening it.
+    const QString store = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                              .filePath(QCoreApplication::organizationName() + QLatin1Char('/') +
+                                        QCoreApplication::applicationName() + QStringLiteral(".conf"));
+    return QStringList{AnswerHistory::defaultPath(), store} + InstanceGuard::files();
+}
+
+// Whether `file` is what standard output writes to (/dev/stdout, say).
+bool isStandardOutput(const QString &file)
+{
+    struct stat target;
+    struct stat output;
+    return ::stat(QFile::encodeName(file).constData(), &target) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 &&
+           target.st_dev == output.st_dev && target.st_ino == output.st_ino;
+}
+
 int exportHistoryTo(const QString &file)
 {
+    const QString refusal = exportTargetRefusal(file, ownFiles());
+    if (!refusal.isEmpty()) {
+        std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(refusal));
+        return kUsageExitCode;
+    }
     const AnswerHistory history(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly);
     QString error;
-    if (!exportHistoryCsv(history, file, error)) {
+    int written = 0;
+    if (!exportHistoryCsv(history, file, error, &written)) {
         std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(error));
         return kUsageExitCode;
     }
+    // When standard output carries the rows, the note goes to stderr.
+    const bool toStandardOutput = file == QLatin1String("-");
+    std::fprintf(toStandardOutput || isStandardOutput(file) ? stderr : stdout, "Wrote %d answer%s to %s\n", written,
+                 written == 1 ? "" : "s", toStandardOutput ? "standard output" : qUtf8Printable(file));
     return 0;
 }
 
@@ -155,9 +238,13 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
 {
     switch (request.action) {
     case CommandLineRequest::Action::Help: {
-        // The help names the program as it was called, which only an
-        // application object knows.
-        QCoreApplication app(argc, argv);
+        // The parser's usage line names the program by the application
+        // object's first argument: the installed name, not the path it was
+        // started by.
+        int nameOnly = 1;
+        char name[] = "orvelle";
+        char *arguments[] = {name, nullptr};
+        QCoreApplication app(nameOnly, arguments);
         setApplicationNames();
         QCommandLineParser parser;
         addOptions(parser, Options());

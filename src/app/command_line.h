@@ -22,6 +22,10 @@ constexpr int kUsageExitCode = 2;
 CommandLineRequest parseCommandLine(const QStringList &arguments);
 QStringList argumentsOf(int argc, char **argv);
 
+// The line to print when a window is asked for but there is no display to
+// show it on (and no platform that needs none); empty when all is well.
+QString missingDisplay(const QStringList &arguments);
+
 // Runs a request that needs no window; returns the exit status.
 int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv);
 

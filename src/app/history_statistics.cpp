@@ -206,6 +206,11 @@ QString percentOf(int part, int whole)
     return whole > 0 ? QString::number(std::lround(100.0 * part / whole)) + QStringLiteral(" %") : QStringLiteral("-");
 }
 
+QString answersCount(int n)
+{
+    return QString::number(n) + (n == 1 ? QStringLiteral(" answer") : QStringLiteral(" answers"));
+}
+
 QString minutes(qint64 ms)
 {
     return QString::number(std::lround(double(ms) / 60000.0)) + QStringLiteral(" min");
@@ -226,10 +231,11 @@ QString statisticsReport(const HistoryStatistics &s)
         out << "No answers yet: answer a few questions and your statistics appear here.\n";
         return text;
     }
-    out << s.all.asked << " answers: " << percentOf(s.all.right, s.all.asked) << " right, "
-        << percentOf(s.all.rightIgnoringOctave, s.all.asked) << " right ignoring the octave\n\n";
+    // The words of the statistics window.
+    out << answersCount(s.all.asked) << ": " << percentOf(s.all.right, s.all.asked) << " exact, "
+        << percentOf(s.all.rightIgnoringOctave, s.all.asked) << " ignoring the octave\n\n";
 
-    out << qSetFieldWidth(0) << "Note   asked   exact   chroma   median reaction\n";
+    out << qSetFieldWidth(0) << "Note   asked   exact   ignoring the octave   median reaction\n";
     for (std::size_t pc = 0; pc < 12; ++pc) {
         const PitchClassStatistics &p = s.byPitchClass[pc];
         if (p.asked == 0)
@@ -237,7 +243,7 @@ QString statisticsReport(const HistoryStatistics &s)
         const QString reaction =
             p.medianReactionMs >= 0 ? QString::number(std::lround(p.medianReactionMs)) + QStringLiteral(" ms") : "-";
         out << pitchClassName(pc).leftJustified(4) << QString::number(p.asked).rightJustified(8)
-            << percentOf(p.right, p.asked).rightJustified(8) << percentOf(p.rightIgnoringOctave, p.asked).rightJustified(9)
+            << percentOf(p.right, p.asked).rightJustified(8) << percentOf(p.rightIgnoringOctave, p.asked).rightJustified(22)
             << reaction.rightJustified(18) << "\n";
     }
 
@@ -259,16 +265,16 @@ QString statisticsReport(const HistoryStatistics &s)
             << " semitones\n";
     }
 
-    out << "\nLast 7 days: " << s.last7Days.asked << " answers on " << s.last7Days.days << " days, "
-        << percentOf(s.last7Days.right, s.last7Days.asked) << " exact, "
-        << percentOf(s.last7Days.rightIgnoringOctave, s.last7Days.asked) << " chroma, "
+    out << "\nLast 7 days: " << answersCount(s.last7Days.asked) << " on " << s.last7Days.days
+        << (s.last7Days.days == 1 ? " day, " : " days, ") << percentOf(s.last7Days.right, s.last7Days.asked) << " exact, "
+        << percentOf(s.last7Days.rightIgnoringOctave, s.last7Days.asked) << " ignoring the octave, "
         << minutes(s.last7Days.trainedMs) << "\n";
     for (const DayStatistics &day : s.days) {
         if (day.date <= s.today.addDays(-7))
             continue;
         out << "  " << day.date.toString(Qt::ISODate) << QString::number(day.asked).rightJustified(7) << " answers"
             << percentOf(day.right, day.asked).rightJustified(7) << " exact"
-            << percentOf(day.rightIgnoringOctave, day.asked).rightJustified(7) << " chroma"
+            << percentOf(day.rightIgnoringOctave, day.asked).rightJustified(7) << " ignoring the octave"
             << minutes(day.trainedMs).rightJustified(9) << "\n";
     }
     out << "Training days in a row: " << s.streakDays << "\n";

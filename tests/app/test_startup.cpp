@@ -1,6 +1,7 @@
 // Starts the real program on the test display with a store of its own and
-// checks what it leaves in the store; and its command line, which must work
-// without any display.
+// checks what it leaves in the store, and that a second start only shows the
+// first one's window; and its command line, which must work without any
+// display.
 
 #include "answer_history.h"
 #include "generated_history.h"
@@ -9,6 +10,9 @@
 #include <QtTest>
 
 #include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -23,6 +27,7 @@ class StartupTest : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
         env.insert("XDG_CONFIG_HOME", configHome.path());
         env.insert("XDG_DATA_HOME", dataHome.path());
         program.setProcessEnvironment(env);
@@ -37,6 +42,74 @@ class StartupTest : public QObject {
     }
 
     QString storePath() const { return configHome.path() + "/Brandmoor/Orvelle.conf"; }
+    QString historyPath() const { return dataHome.path() + "/Brandmoor/Orvelle/history.sqlite"; }
+    static QString runtimeDir() { return qEnvironmentVariable("XDG_RUNTIME_DIR"); }
+
+    static QByteArray contentsOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+
+    // Starts the program on the test display with this test's store.
+    void startOnDisplay(QProcess &program)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", configHome.path());
+        env.insert("XDG_DATA_HOME", dataHome.path());
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(QStringLiteral(ORVELLE_BINARY), QStringList());
+    }
+
+    // The process whose window has the focus, as the window manager says.
+    static qint64 activeWindowPid()
+    {
+        QProcess xdotool;
+        xdotool.start("xdotool", {"getactivewindow", "getwindowpid"});
+        xdotool.waitForFinished(5000);
+        return xdotool.exitCode() == 0 ? xdotool.readAllStandardOutput().trimmed().toLongLong() : -1;
+    }
+
+    static QString visibleWindowOf(qint64 pid)
+    {
+        QProcess xdotool;
+        xdotool.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
+        xdotool.waitForFinished(5000);
+        return QString::fromLatin1(xdotool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).value(0);
+    }
+
+    // Waits for the program's window to have the focus, then minimises it.
+    void minimiseOnceShown(const QProcess &program)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(activeWindowPid(), program.processId(), 20000);
+        QCOMPARE(QProcess::execute("xdotool", {"windowminimize", visibleWindowOf(program.processId())}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(activeWindowPid() != program.processId(), 5000);
+    }
+
+    // Waits for the program's window to have the focus, then opens another
+    // window over it, which takes the focus; it stays until `cover` ends.
+    void coverOnceShown(const QProcess &program, QProcess &cover)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(activeWindowPid(), program.processId(), 20000);
+        cover.start("xmessage", {"-center", "in front"});
+        QVERIFY(cover.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(activeWindowPid() != program.processId(), 5000);
+    }
+
+    // A second start ends at once with 0, having changed nothing, and the
+    // first one's window comes back with the focus.
+    void secondStartShows(const QProcess &first)
+    {
+        const QByteArray store = contentsOf(storePath());
+        QProcess second;
+        startOnDisplay(second);
+        QVERIFY(second.waitForFinished(2000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(activeWindowPid(), first.processId(), 5000);
+        QCOMPARE(contentsOf(storePath()), store);
+    }
 
     void writeStore(const QByteArray &text)
     {
@@ -138,10 +211,18 @@ private slots:
         QByteArray err;
         QCOMPARE(runWithoutDisplay({"--help"}, &out), 0);
         QVERIFY(out.contains("--export-history"));
+        QVERIFY2(out.startsWith("Usage: orvelle [options]\n"), out.constData()); // not the path it was started by
         QCOMPARE(runWithoutDisplay({"--version"}, &out), 0);
         QVERIFY(out.startsWith("Orvelle "));
         QCOMPARE(runWithoutDisplay({"--no-such-option"}, nullptr, &err), 2);
-        QVERIFY(err.contains("no-such-option"));
+        QVERIFY2(err.startsWith("orvelle: Unknown option '--no-such-option'."), err.constData());
+        QCOMPARE(runWithoutDisplay({"-x"}, nullptr, &err), 2);
+        QVERIFY2(err.startsWith("orvelle: Unknown option '-x'."), err.constData());
+
+        // A window without a display: one line, no abort.
+        QCOMPARE(runWithoutDisplay({}, &out, &err), 1);
+        QCOMPARE(err, QByteArray("Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)\n"));
+        QVERIFY(out.isEmpty());
 
         // The history as the program kept it, exported by the program.
         {
@@ -155,7 +236,8 @@ private slots:
             QVERIFY(history.append(answer));
         }
         const QString csv = dataHome.path() + "/answers.csv";
-        QCOMPARE(runWithoutDisplay({"--export-history", csv}, nullptr, &err), 0);
+        QCOMPARE(runWithoutDisplay({"--export-history", csv}, &out, &err), 0);
+        QCOMPARE(out, "Wrote 1 answer to " + csv.toUtf8() + "\n");
         QFile exported(csv);
         QVERIFY(exported.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = exported.readAll().split('\n');
@@ -181,6 +263,141 @@ private slots:
         QCOMPARE(QString::fromUtf8(out), statisticsReport(computeStatistics(kept, StatisticsFilter())));
         QVERIFY(out.contains(QByteArray::number(int(kept.size())) + " answers: "));
         QVERIFY(out.contains("right note, other octave"));
+    }
+
+    // The export goes to standard output, into a FIFO or over a regular
+    // file, never over a file of the program's own, and hands a spreadsheet
+    // no formula to run.
+    void exportsGoOnlyWhereTheyMay()
+    {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(historyPath() + suffix);
+        QDir().mkpath(QFileInfo(historyPath()).path());
+        const QStringList sources = {"=HYPERLINK(\"http://example.invalid\",\"Click\")", "+1", "-2", "@SUM(A1)",
+                                     "\tTab", "\rCR", "Keys"};
+        const QStringList fields = {"\"'=HYPERLINK(\"\"http://example.invalid\"\",\"\"Click\"\")\"", "'+1", "'-2",
+                                    "'@SUM(A1)", "'\tTab", "\"'\rCR\"", "Keys"};
+        {
+            AnswerHistory history(historyPath());
+            for (int i = 0; i < sources.size(); ++i) {
+                AnswerRecord answer;
+                answer.timeUtcMs = 1796731200000 + i;
+                answer.questionNote = 60;
+                answer.answerNote = 60;
+                answer.correct = true;
+                answer.source = sources[i];
+                answer.reactionMs = 500;
+                QVERIFY(history.append(answer));
+            }
+        }
+        writeStore("[GlobalSetting]\nMaturityLevel=7\n");
+
+        QByteArray rows;
+        QByteArray err;
+        QCOMPARE(runWithoutDisplay({"--export-history", "-"}, &rows, &err), 0);
+        QCOMPARE(err, QByteArray("Wrote 7 answers to standard output\n"));
+        const QList<QByteArray> lines = rows.split('\n');
+        QCOMPARE(lines.size(), 1 + sources.size() + 1);
+        for (int i = 0; i < sources.size(); ++i) {
+            // The numbers stay numbers; only the text is defused.
+            const QString expected = QString("2026-12-08T12:00:00.00%1Z,1,0,60,C4,60,C4,1,%2,500,0,0\r").arg(i).arg(fields[i]);
+            QCOMPARE(QString::fromUtf8(lines[i + 1]), expected);
+        }
+
+        // Through /dev/stdout as well (a pipe here), the note again apart.
+        QByteArray out;
+        QCOMPARE(runWithoutDisplay({"--export-history", "/dev/stdout"}, &out, &err), 0);
+        QCOMPARE(out, rows);
+        QCOMPARE(err, QByteArray("Wrote 7 answers to /dev/stdout\n"));
+
+        const QString fifo = dataHome.path() + "/answers.fifo";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess reader;
+        reader.start("cat", {fifo});
+        QVERIFY(reader.waitForStarted());
+        QCOMPARE(runWithoutDisplay({"--export-history", fifo}, &out), 0);
+        QCOMPARE(out, "Wrote 7 answers to " + fifo.toUtf8() + "\n");
+        QVERIFY(reader.waitForFinished(10000));
+        QCOMPARE(reader.readAllStandardOutput(), rows);
+        struct stat fifoStatus;
+        QVERIFY(::stat(QFile::encodeName(fifo).constData(), &fifoStatus) == 0 && S_ISFIFO(fifoStatus.st_mode));
+
+        const QByteArray history = contentsOf(historyPath());
+        const QByteArray store = contentsOf(storePath());
+        const QString symbolicLink = dataHome.path() + "/history-link.csv";
+        QVERIFY(QFile::link(historyPath(), symbolicLink));
+        const QString hardLink = dataHome.path() + "/store-copy.csv";
+        QCOMPARE(::link(QFile::encodeName(storePath()).constData(), QFile::encodeName(hardLink).constData()), 0);
+        const QStringList ownFiles = {historyPath(), symbolicLink, historyPath() + "-wal",
+                                      historyPath() + ".broken-20261208-120000", storePath(), hardLink,
+                                      configHome.path() + "/Brandmoor/../Brandmoor/Orvelle.conf",
+                                      runtimeDir() + "/orvelle.lock", runtimeDir() + "/orvelle.socket"};
+        for (const QString &target : ownFiles) {
+            const bool existed = QFileInfo::exists(target);
+            QCOMPARE(runWithoutDisplay({"--export-history", target}, nullptr, &err), 2);
+            QVERIFY2(err.count('\n') == 1 && err.contains("own files"), err.constData());
+            QCOMPARE(QFileInfo::exists(target), existed);
+        }
+        QCOMPARE(contentsOf(historyPath()), history);
+        QCOMPARE(contentsOf(storePath()), store);
+        QVERIFY(QFileInfo(symbolicLink).isSymLink());
+
+        // A regular file is replaced only by a whole export.
+        const QString earlier = dataHome.path() + "/earlier.csv";
+        {
+            QFile file(earlier);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("an earlier export\n");
+        }
+        {
+            QFile file(historyPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(8192, 'x'));
+        }
+        QCOMPARE(runWithoutDisplay({"--export-history", earlier}, nullptr, &err), 2);
+        QCOMPARE(contentsOf(earlier), QByteArray("an earlier export\n"));
+        QFile::remove(historyPath());
+    }
+
+    // One window per user: a second start shows the first one's window
+    // (minimised or behind another) and ends without touching the store; a first start killed outright stops
+    // no later one; a terminated one ends as its close button would.
+    void aSecondStartShowsTheFirstWindow()
+    {
+        writeStore("[GlobalSetting]\nShowHelpOnStartup=false\n");
+        const QString socket = runtimeDir() + "/orvelle.socket";
+        QProcess first;
+        startOnDisplay(first);
+        QVERIFY(first.waitForStarted());
+        minimiseOnceShown(first);
+        if (QTest::currentTestFailed())
+            return;
+        secondStartShows(first);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(runWithoutDisplay({"--stats"}), 0); // the command line runs beside a window
+
+        first.kill();
+        QVERIFY(first.waitForFinished(10000));
+        QVERIFY(QFileInfo::exists(socket)); // left behind
+        QProcess next;
+        startOnDisplay(next);
+        QVERIFY(next.waitForStarted());
+        QProcess cover;
+        coverOnceShown(next, cover);
+        if (QTest::currentTestFailed())
+            return;
+        secondStartShows(next);
+        cover.kill();
+        cover.waitForFinished();
+        if (QTest::currentTestFailed())
+            return;
+
+        next.terminate();
+        QVERIFY(next.waitForFinished(10000));
+        QCOMPARE(next.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(next.exitCode(), 0);
+        QVERIFY(!QFileInfo::exists(socket));
     }
 
     // Without JACK, ALSA or a sound server, a start and 15 s of running say

@@ -3,6 +3,7 @@
 // training: it is set aside and a new history started.
 
 #include "answer_history.h"
+#include "history_export.h"
 #include "test_store.h"
 
 #include <QSqlDatabase>

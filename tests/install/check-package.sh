@@ -17,7 +17,7 @@ deb=$out/orvelle_${version}_$(dpkg --print-architecture).deb
 
 dpkg-deb --info "$deb"
 depends=$(dpkg-deb --field "$deb" Depends)
-needs=(libqt5core5a libqt5gui5 libqt5quick5 libqt5widgets5 librtmidi
+needs=(libqt5core5a libqt5gui5 libqt5network5 libqt5quick5 libqt5widgets5 librtmidi
        qml-module-qtquick2 qml-module-qtquick-controls qml-module-qtquick-window2)
 case $synth in ON|on|1|TRUE|true|YES|yes) needs+=(libfluidsynth timgm6mb-soundfont) ;; esac
 status=0

@@ -15,7 +15,12 @@
 // answer. Sessions run to their end across lives, so kills also fall right
 // after a session's last answer, while its summary shows. Now and then a
 // life is killed while it starts, before anything is clicked: then the store
-// and the history must be as they were.
+// and the history must be as they were. Every life after the first starts
+// where a killed one left its instance lock and socket, and must train.
+//
+// Last, the program is sent SIGTERM while a question sounds: it ends as its
+// close button would, with All Sound Off on every channel of the test's
+// port and the store as it was after the last answer.
 
 #include "answer_history.h"
 #include "jack_fixture.h"
@@ -29,6 +34,7 @@
 
 #include <optional>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -214,11 +220,13 @@ class KillTest : public QObject {
         return s;
     }
 
-    bool startProgram(QProcess &program)
+    bool startProgram(QProcess &program) { return startProgram(program, programHome.path()); }
+
+    bool startProgram(QProcess &program, const QString &home)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", programHome.path());
-        env.insert("XDG_DATA_HOME", programHome.path() + "/data");
+        env.insert("XDG_CONFIG_HOME", home);
+        env.insert("XDG_DATA_HOME", home + "/data");
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.setReadChannel(QProcess::StandardOutput);
@@ -467,6 +475,56 @@ private slots:
               survived, earlyKills, withoutMidi, acknowledgedTotal, inFlightSaved, sessionsFinished,
               int(inHistory.size()));
         QVERIFY(acknowledgedTotal > 0);
+    }
+
+    void terminatedDuringAQuestionItFallsSilentAndKeepsTheStore()
+    {
+        QTemporaryDir home;
+        QDir().mkpath(home.path() + "/Brandmoor");
+        const QString storePath = home.path() + "/Brandmoor/Orvelle.conf";
+        {
+            QFile store(storePath);
+            QVERIFY(store.open(QIODevice::WriteOnly));
+            store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
+        }
+        peer.clearReceived();
+        QProcess program;
+        QVERIFY(startProgram(program, home.path()));
+        ProbeState probe;
+        QVERIFY2(beginSession(program, probe), qPrintable(beginFailure));
+
+        // One answer, stored; then the next question sounds.
+        const unsigned first = questionsReached().front();
+        peer.send({0x90, static_cast<std::uint8_t>(first), 100});
+        QTRY_VERIFY_WITH_TIMEOUT((readProbe(program, probe), probe.shown - probe.baseline == 1), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(questionsReached().size() == 2, 10000);
+        const std::size_t sounding = peer.received().size();
+        const QByteArray storeAfterAnswer = TestStore::fileText(storePath);
+
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const auto silencedChannels = [&] {
+            std::set<int> channels;
+            const auto received = peer.received();
+            for (std::size_t i = sounding; i < received.size(); ++i) {
+                const Bytes &b = received[i].bytes;
+                if (b.size() == 3 && (b[0] & 0xF0) == 0xB0 && b[1] == 120 && b[2] == 0)
+                    channels.insert(b[0] & 0x0F);
+            }
+            return int(channels.size());
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(silencedChannels(), 16, 5000);
+
+        const auto stored = loadCopy(TestStore::fileText(storePath));
+        QVERIFY2(stored, "the store does not load cleanly");
+        StoredSession fresh;
+        fresh.level = 1;
+        fresh.noteStats = {0};
+        const QString problem = checkSessionAfter(fresh, {Answer{first, true}}, *stored);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(TestStore::fileText(storePath), storeAfterAnswer);
     }
 
     void cleanupTestCase()

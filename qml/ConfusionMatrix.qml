@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // Which pitch class was answered for which: a row per question, a column per
 // answer, each cell shaded by its share of the row. The diagonal (the right
@@ -21,8 +22,8 @@ Item {
     Text {
         x: matrix.cell; y: -matrix.cell * 0.1
         text: "answered →"
-        color: "#d0efff"
-        font { pixelSize: 11; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 11; family: Theme.fontFamily }
     }
 
     Grid {
@@ -41,14 +42,14 @@ Item {
                      : total === 0 ? "#4d585f"
                      : r === c ? Qt.rgba(0.2, 0.75, 0.3, 0.15 + 0.85 * n / total)
                                : Qt.rgba(0.9, 0.3, 0.25, n === 0 ? 0.06 : 0.2 + 0.8 * n / total)
-                border { color: "#263036"; width: r >= 0 && c >= 0 ? 1 : 0 }
+                border { color: Theme.darker; width: r >= 0 && c >= 0 ? 1 : 0 }
                 Text {
                     anchors.centerIn: parent
                     text: parent.r < 0 && parent.c >= 0 ? matrix.noteNames[parent.c]
                         : parent.c < 0 && parent.r >= 0 ? matrix.noteNames[parent.r]
                         : parent.n > 0 ? parent.n : ""
-                    color: parent.r < 0 || parent.c < 0 ? "#d0efff" : "white"
-                    font { pixelSize: Math.max(9, matrix.cell * 0.36); family: "DejaVu Sans" }
+                    color: parent.r < 0 || parent.c < 0 ? Theme.lightText : Theme.brightText
+                    font { pixelSize: Math.max(9, matrix.cell * 0.36); family: Theme.fontFamily }
                 }
             }
         }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 
@@ -8,8 +9,6 @@ import QtQuick.Controls.Styles 1.2
 // Tab reaches each box, Up/Down change the choice, Space opens the list.
 Item {
     id: strip
-    property color darkColor: "#333333"
-    property color lightTextColor: "#ffffff"
     height: 37
     property alias inputBox: inputBox
     property alias outputBox: outputBox
@@ -40,14 +39,14 @@ Item {
     Text {
         id: inputMeasure
         visible: false
-        font { pixelSize: 14; family: "DejaVu Sans" }
+        font { pixelSize: 14; family: Theme.fontFamily }
         textFormat: Text.PlainText
         text: inputBox.currentText
     }
     Text {
         id: outputMeasure
         visible: false
-        font { pixelSize: 14; family: "DejaVu Sans" }
+        font { pixelSize: 14; family: Theme.fontFamily }
         textFormat: Text.PlainText
         text: outputBox.currentText
     }
@@ -56,7 +55,7 @@ Item {
         id: boxStyle
         ComboBoxStyle {
             background: Rectangle {
-                color: strip.darkColor
+                color: Theme.dark
                 border.width: 0
                 Image {
                     anchors.fill: parent
@@ -73,8 +72,8 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     text: control.currentText
                     textFormat: Text.PlainText
-                    color: strip.darkColor
-                    font { pixelSize: 14; family: "DejaVu Sans" }
+                    color: Theme.dark
+                    font { pixelSize: 14; family: Theme.fontFamily }
                     elide: Text.ElideRight
                 }
             }
@@ -88,8 +87,8 @@ Item {
         Text {
             height: parent.height
             text: qsTr("MIDI")
-            color: strip.lightTextColor
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.lightText
+            font { pixelSize: 14; family: Theme.fontFamily }
             verticalAlignment: Text.AlignVCenter
         }
 
@@ -110,8 +109,8 @@ Item {
         Text {
             height: parent.height
             text: qsTr("Sound")
-            color: strip.lightTextColor
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.lightText
+            font { pixelSize: 14; family: Theme.fontFamily }
             verticalAlignment: Text.AlignVCenter
         }
 
@@ -133,8 +132,8 @@ Item {
             objectName: "deviceLine"
             height: parent.height
             width: Math.max(0, strip.width - x)
-            color: strip.lightTextColor
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.lightText
+            font { pixelSize: 14; family: Theme.fontFamily }
             textFormat: Text.PlainText
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter
@@ -153,8 +152,8 @@ Item {
         y: -height - 4
         width: Math.min(tipText.implicitWidth + 12, strip.width)
         height: tipText.implicitHeight + 8
-        color: "#ffffe1"
-        border.color: "#767676"
+        color: Theme.tooltip
+        border.color: Theme.tooltipBorder
         Text {
             id: tipText
             anchors.centerIn: parent
@@ -162,7 +161,7 @@ Item {
             text: tip.box ? tip.box.currentText : ""
             textFormat: Text.PlainText
             wrapMode: Text.WrapAnywhere
-            font { pixelSize: 13; family: "DejaVu Sans" }
+            font { pixelSize: 13; family: Theme.fontFamily }
         }
         Timer {
             id: tipDelay

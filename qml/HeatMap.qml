@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import "StatisticsColors.js" as Colors
 
 // The share of right answers per question key on a drawing of the 88 keys,
@@ -49,7 +50,7 @@ Item {
                 height: black ? piano.height * 0.62 : piano.height
                 z: black ? 1 : 0
                 color: Colors.forShare(entry ? entry.share : -1)
-                border { color: "#263036"; width: 1 }
+                border { color: Theme.darker; width: 1 }
                 Accessible.role: Accessible.StaticText
                 Accessible.name: heatMap.describe(heatMap.nameOf(index), entry)
                 MouseArea {
@@ -75,7 +76,7 @@ Item {
                 width: classes.width / 12
                 height: classes.height
                 color: Colors.forShare(entry ? entry.share : -1)
-                border { color: "#263036"; width: 1 }
+                border { color: Theme.darker; width: 1 }
                 Accessible.role: Accessible.StaticText
                 Accessible.name: heatMap.describe(heatMap.noteNames[index], entry)
                 Text {
@@ -83,7 +84,7 @@ Item {
                     text: heatMap.noteNames[index] + "\n" + Colors.percent(parent.entry ? parent.entry.share : -1)
                     horizontalAlignment: Text.AlignHCenter
                     color: "#10181c"
-                    font { pixelSize: 14; family: "DejaVu Sans"; bold: true }
+                    font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                 }
                 MouseArea {
                     anchors.fill: parent
@@ -99,7 +100,7 @@ Item {
         objectName: "heatMapPointed"
         anchors { top: piano.bottom; topMargin: 4; left: parent.left }
         text: heatMap.pointed.length > 0 ? heatMap.pointed : "Point at a key to see its answers."
-        color: "#d0efff"
-        font { pixelSize: 13; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 13; family: Theme.fontFamily }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The sound section of the settings: the timbre the questions are played in,
 // "Vary the instrument" with the instruments to vary among, and the
@@ -8,11 +9,11 @@ Column {
     id: section
     objectName: "instrumentSettings"
 
-    readonly property color backgroundColor: "#424c53"
-    readonly property color textColor: "#d0efff"
+    readonly property color backgroundColor: Theme.dark
+    readonly property color textColor: Theme.lightText
     readonly property color choiceColor: "#5b6a74"
     readonly property color chosenColor: "#2f7fb0"
-    readonly property string fontFamily: "DejaVu Sans"
+    readonly property string fontFamily: Theme.fontFamily
 
     // The engine's options, read again whenever it reports a change.
     property int instrument: appmessenger.instrument

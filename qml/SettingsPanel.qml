@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The settings overlay, opened by the gear in the header. Each option is
 // stored the moment it changes. Further sections go into `sections`; each
@@ -8,12 +9,19 @@ Rectangle {
     objectName: "settingsPanel"
     width: Math.min(640, parent ? parent.width - 40 : 640)
     height: content.height + 40
-    color: root.darkColor
+    color: Theme.dark
     radius: 8
     visible: false
 
     Accessible.role: Accessible.Dialog
     Accessible.name: "Settings"
+
+    // Height the panel may take; the sections scroll inside it.
+    property real availableHeight: 800
+    property int afterWrongAnswer: 0
+    property bool labelCKeys: true
+    signal afterWrongAnswerChosen(int choice)
+    signal labelCKeysChosen(bool on)
 
     function open() { visible = true }
     function close() { visible = false }
@@ -48,16 +56,18 @@ Rectangle {
         spacing: 20
 
         Text {
+            id: settingsTitle
             text: "Settings"
-            color: "#ffffff"
-            font { pixelSize: 24; bold: true; family: root.fontFamily }
+            color: Theme.brightText
+            font { pixelSize: 24; bold: true; family: Theme.fontFamily }
         }
 
         // Scrolls where the window is too low for every section.
         Flickable {
             id: scroller
             width: parent.width
-            height: Math.min(sections.height, (panel.parent ? panel.parent.height : 800) - 170)
+            height: Math.max(60, Math.min(sections.height, panel.availableHeight - 40 - 2 * content.spacing
+                                                               - settingsTitle.height - closeButton.height))
             contentHeight: sections.height
             clip: true
             boundsBehavior: Flickable.StopAtBounds
@@ -67,7 +77,12 @@ Rectangle {
                 objectName: "settingsSections"
                 width: scroller.width
                 spacing: 20
-                TrainingSettings {}
+                TrainingSettings {
+                    afterWrongAnswer: panel.afterWrongAnswer
+                    labelCKeys: panel.labelCKeys
+                    onAfterWrongAnswerChosen: panel.afterWrongAnswerChosen(choice)
+                    onLabelCKeysChosen: panel.labelCKeysChosen(on)
+                }
                 InstrumentSettings { width: parent.width }
             }
         }
@@ -79,22 +94,22 @@ Rectangle {
             width: 80; height: 32
             radius: 6
             color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
-            border { color: "white"; width: 1 }
+            border { color: Theme.brightText; width: 1 }
             Accessible.role: Accessible.Button
             Accessible.name: "Close"
             Accessible.onPressAction: panel.close()
             Text {
                 anchors.centerIn: parent
                 text: "Close"
-                color: "white"
-                font { pixelSize: 14; family: root.fontFamily }
+                color: Theme.brightText
+                font { pixelSize: 14; family: Theme.fontFamily }
             }
             MouseArea {
                 id: closeArea
                 anchors.fill: parent
                 hoverEnabled: true
-                onEntered: root.setPointingCursor(true)
-                onExited: root.setPointingCursor(false)
+                onEntered: appmessenger.changeCursor(Qt.PointingHandCursor)
+                onExited: appmessenger.changeCursor(Qt.ArrowCursor)
                 onClicked: panel.close()
             }
             Keys.onPressed: {

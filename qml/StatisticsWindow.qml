@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import "StatisticsColors.js" as Colors
 
@@ -8,9 +9,9 @@ import "StatisticsColors.js" as Colors
 Rectangle {
     id: window
     objectName: "statisticsWindow"
-    color: "#424c53"
+    color: Theme.dark
     radius: 8
-    border { color: "#d0efff"; width: 1 }
+    border { color: Theme.lightText; width: 1 }
 
     property var model: typeof statistics !== "undefined" ? statistics : null
     readonly property bool ready: model !== null && !model.loading && model.problem.length === 0
@@ -45,8 +46,8 @@ Rectangle {
         id: title
         anchors { left: parent.left; top: parent.top; margins: 20 }
         text: "Statistics"
-        color: "white"
-        font { pixelSize: 24; bold: true; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { pixelSize: 24; bold: true; family: Theme.fontFamily }
     }
     FilterChoice {
         id: period
@@ -80,8 +81,8 @@ Rectangle {
         width: parent.width - 80
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "#d0efff"
-        font { pixelSize: 18; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 18; family: Theme.fontFamily }
         text: window.model === null ? "" :
               window.model.problem.length > 0 ? window.model.problem :
               window.model.loading ? "Reading your answers…" :
@@ -105,8 +106,8 @@ Rectangle {
                 readonly property var o: window.ready ? window.model.overall : ({})
                 width: parent.width
                 wrapMode: Text.WordWrap
-                color: "white"
-                font { pixelSize: 15; family: "DejaVu Sans" }
+                color: Theme.brightText
+                font { pixelSize: 15; family: Theme.fontFamily }
                 text: !window.ready ? "" :
                       o.asked + " answers: " + Colors.percent(o.share) + " exact, " + Colors.percent(o.chromaShare)
                       + " ignoring the octave. Training days in a row: " + o.streakDays + "."
@@ -120,8 +121,8 @@ Rectangle {
                 spacing: 16
                 Text {
                     text: "Right answers per question"
-                    color: "#d0efff"
-                    font { pixelSize: 14; family: "DejaVu Sans"; bold: true }
+                    color: Theme.lightText
+                    font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     anchors.verticalCenter: parent.verticalCenter
                 }
                 FilterChoice {
@@ -153,8 +154,8 @@ Rectangle {
                         objectName: "meanError"
                         text: window.ready ? "Mean error, octaves ignored: "
                                              + window.model.errors.meanAbsoluteSemitones.toFixed(1) + " semitones" : ""
-                        color: "#d0efff"
-                        font { pixelSize: 13; family: "DejaVu Sans" }
+                        color: Theme.lightText
+                        font { pixelSize: 13; family: Theme.fontFamily }
                     }
                 }
                 Column {
@@ -162,8 +163,8 @@ Rectangle {
                     spacing: 6
                     Text {
                         text: "Confusions: question (row) and answer (column)"
-                        color: "#d0efff"
-                        font { pixelSize: 14; family: "DejaVu Sans"; bold: true }
+                        color: Theme.lightText
+                        font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     }
                     ConfusionMatrix {
                         width: Math.min(parent.width, 360)

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtCharts 2.3
 
 // Day by day: the share of exact answers, the share right ignoring the
@@ -9,10 +10,10 @@ ChartView {
     property var days: []
     title: "Day by day"
     theme: ChartView.ChartThemeDark
-    backgroundColor: "#424c53"
+    backgroundColor: Theme.dark
     antialiasing: true
-    titleFont { pixelSize: 14; family: "DejaVu Sans" }
-    legend.labelColor: "#d0efff"
+    titleFont { pixelSize: 14; family: Theme.fontFamily }
+    legend.labelColor: Theme.lightText
 
     readonly property real firstTime: days.length > 0 ? days[0].time - 43200000 : 0
     readonly property real lastTime: days.length > 0 ? days[days.length - 1].time + 43200000 : 86400000
@@ -37,20 +38,20 @@ ChartView {
         max: new Date(chart.lastTime)
         format: "d MMM"
         tickCount: Math.min(7, Math.max(2, chart.days.length + 1))
-        labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+        labelsFont { pixelSize: 11; family: Theme.fontFamily }
     }
     ValueAxis {
         id: shareAxis
         min: 0; max: 100
         labelFormat: "%d %"
-        labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+        labelsFont { pixelSize: 11; family: Theme.fontFamily }
     }
     ValueAxis {
         id: secondsAxis
         min: 0
         max: 10
         labelFormat: "%.0f s"
-        labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+        labelsFont { pixelSize: 11; family: Theme.fontFamily }
     }
     LineSeries { id: exact; name: "exact"; axisX: dayAxis; axisY: shareAxis; color: "#7ed36f"; width: 2; pointsVisible: true }
     LineSeries { id: chroma; name: "ignoring octave"; axisX: dayAxis; axisY: shareAxis; color: "#f2c94c"; width: 2; pointsVisible: true }

@@ -83,7 +83,7 @@ Rectangle {
                     onAfterWrongAnswerChosen: panel.afterWrongAnswerChosen(choice)
                     onLabelCKeysChosen: panel.labelCKeysChosen(on)
                 }
-                InstrumentSettings { width: parent.width }
+                InstrumentSettings {}
             }
         }
 

@@ -14,6 +14,8 @@ Rectangle {
     border { color: Theme.lightText; width: 1 }
 
     property var model: typeof statistics !== "undefined" ? statistics : null
+    // The level "This level" means.
+    property int level: 1
     readonly property bool ready: model !== null && !model.loading && model.problem.length === 0
     signal closed()
 
@@ -54,7 +56,7 @@ Rectangle {
         objectName: "periodChoice"
         name: "Period"
         anchors { left: title.right; leftMargin: 30; verticalCenter: title.verticalCenter }
-        labels: ["All time", "Last 7 days", "This level"]
+        labels: ["All time", "Last 7 days", "This level (" + window.level + ")"]
         onCurrentChanged: window.refresh()
     }
     FilterChoice {
@@ -86,7 +88,7 @@ Rectangle {
         text: window.model === null ? "" :
               window.model.problem.length > 0 ? window.model.problem :
               window.model.loading ? "Reading your answers…" :
-              "Answer a few questions and your statistics appear here."
+              Colors.emptyText(period.current, source.current, window.level)
     }
 
     Flickable {
@@ -108,13 +110,7 @@ Rectangle {
                 wrapMode: Text.WordWrap
                 color: Theme.brightText
                 font { pixelSize: 15; family: Theme.fontFamily }
-                text: !window.ready ? "" :
-                      o.asked + " answers: " + Colors.percent(o.share) + " exact, " + Colors.percent(o.chromaShare)
-                      + " ignoring the octave. Training days in a row: " + o.streakDays + "."
-                      + "\nLast 7 days: " + o.last7Days.asked + " answers, " + Colors.percent(o.last7Days.share) + " exact, "
-                      + o.last7Days.minutes + " min.   Last 30 days: " + o.last30Days.asked + " answers, "
-                      + Colors.percent(o.last30Days.share) + " exact, " + o.last30Days.minutes + " min.   All days: "
-                      + o.allDays.days + " days, " + o.allDays.minutes + " min."
+                text: window.ready ? Colors.overview(o, period.current, window.level) : ""
             }
 
             Row {

@@ -385,6 +385,7 @@ Rectangle {
         active: false
         sourceComponent: StatisticsWindow {
             visible: false
+            level: root.difficultyLevel
             onVisibleChanged: keyControl.overlayShown(this, visible)
         }
     }

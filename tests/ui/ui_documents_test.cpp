@@ -79,6 +79,7 @@ private slots:
     void panelsFitEveryScreen();
     void everyTextReadsOnEveryHintColour_data() { screens(); }
     void everyTextReadsOnEveryHintColour();
+    void statisticsWordsFitTheirCounts();
 
 private:
     static void screens();
@@ -1150,6 +1151,55 @@ void UiDocumentsTest::everyTextReadsOnEveryHintColour()
             }
         }
     }
+}
+
+void UiDocumentsTest::statisticsWordsFitTheirCounts()
+{
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.3\nimport \"qrc:/StatisticsColors.js\" as Colors\n"
+                      "QtObject {\n"
+                      "  function overview(o, period, level) { return Colors.overview(o, period, level) }\n"
+                      "  function empty(period, source, level) { return Colors.emptyText(period, source, level) }\n"
+                      "}",
+                      QUrl("qrc:/words.qml"));
+    std::unique_ptr<QObject> words(component.create());
+    QVERIFY2(words, qPrintable(component.errorString()));
+    const auto period = [](int asked, int days) {
+        return QVariantMap{{"asked", asked}, {"share", 1.0}, {"days", days}, {"minutes", 3}};
+    };
+    const QVariantMap one{{"asked", 1}, {"share", 1.0}, {"chromaShare", 1.0}, {"streakDays", 1},
+                          {"last7Days", period(1, 1)}, {"last30Days", period(1, 1)}, {"allDays", period(1, 1)}};
+    const auto overview = [&](const QVariantMap &o, int chosen) {
+        QVariant result;
+        QMetaObject::invokeMethod(words.get(), "overview", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, o),
+                                  Q_ARG(QVariant, chosen), Q_ARG(QVariant, 3));
+        return result.toString();
+    };
+    for (int chosen : {0, 1, 2}) {
+        const QString text = overview(one, chosen);
+        QVERIFY2(text.startsWith("1 answer: "), qPrintable(text));
+        QVERIFY2(!text.contains("1 answers") && !text.contains("1 days") && text.contains("1 day,"), qPrintable(text));
+        // The second line is the chosen period's own.
+        QCOMPARE(text.contains("Last 30 days"), chosen == 0);
+        QCOMPARE(text.contains("Last 7 days"), chosen != 2);
+        QCOMPARE(text.contains("At level 3"), chosen == 2);
+    }
+    QVariantMap many = one;
+    many["asked"] = 2;
+    many["allDays"] = period(2, 2);
+    QVERIFY(overview(many, 0).contains("All days: 2 days"));
+    QVERIFY(overview(many, 0).startsWith("2 answers: "));
+
+    const auto empty = [&](int chosen, int source) {
+        QVariant result;
+        QMetaObject::invokeMethod(words.get(), "empty", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, chosen),
+                                  Q_ARG(QVariant, source), Q_ARG(QVariant, 3));
+        return result.toString();
+    };
+    QCOMPARE(empty(0, 1), QString("No answers from MIDI keyboards yet."));
+    QCOMPARE(empty(2, 0), QString("No answers at level 3 yet."));
+    QCOMPARE(empty(0, 0), QString("Answer a few questions and your statistics appear here."));
 }
 
 QTEST_MAIN(UiDocumentsTest)

@@ -18,6 +18,8 @@
 #include <QtQml>
 #include <QtTest>
 
+#include <time.h>
+
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -80,6 +82,8 @@ private slots:
     void everyTextReadsOnEveryHintColour_data() { screens(); }
     void everyTextReadsOnEveryHintColour();
     void statisticsWordsFitTheirCounts();
+    void theDayAxisHasItsPointsOnWholeDays_data();
+    void theDayAxisHasItsPointsOnWholeDays();
 
 private:
     static void screens();
@@ -102,6 +106,9 @@ private:
 
 void UiDocumentsTest::initTestCase()
 {
+    // The day axis is checked across a daylight-saving change.
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
     qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
     qmlRegisterType<TestMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
     // The display's own pointer rests beyond the windows' reach, so that no
@@ -1200,6 +1207,77 @@ void UiDocumentsTest::statisticsWordsFitTheirCounts()
     QCOMPARE(empty(0, 1), QString("No answers from MIDI keyboards yet."));
     QCOMPARE(empty(2, 0), QString("No answers at level 3 yet."));
     QCOMPARE(empty(0, 0), QString("Answer a few questions and your statistics appear here."));
+}
+
+// Runs under TZ=Europe/Berlin (see the test's CMake entry): the spans cross a
+// daylight-saving change.
+void UiDocumentsTest::theDayAxisHasItsPointsOnWholeDays_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<int>("skipped");  // a day without answers, or -1
+    QTest::addColumn<int>("step");
+    QTest::newRow("7 days into summer time") << QDate(2026, 3, 25) << 7 << -1 << 1;
+    QTest::newRow("7 days, one missing") << QDate(2026, 12, 2) << 8 << 6 << 1;
+    QTest::newRow("30 days out of summer time") << QDate(2026, 10, 5) << 30 << 10 << 7;
+}
+
+void UiDocumentsTest::theDayAxisHasItsPointsOnWholeDays()
+{
+    QFETCH(QDate, first);
+    QFETCH(int, span);
+    QFETCH(int, skipped);
+    QFETCH(int, step);
+    QQuickView chartView;
+    chartView.setResizeMode(QQuickView::SizeRootObjectToView);
+    chartView.setSource(QUrl("qrc:/TrendChart.qml"));
+    QVERIFY2(chartView.status() == QQuickView::Ready, qPrintable(chartView.errors().value(0).toString()));
+    chartView.resize(900, 400);
+    chartView.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chartView));
+
+    QVariantList days;
+    for (int i = 0; i < span; ++i) {
+        if (i == skipped)
+            continue;
+        // As the statistics give them: local noon of each day.
+        const qint64 noon = QDateTime(first.addDays(i), QTime(12, 0)).toMSecsSinceEpoch();
+        days << QVariantMap{{"time", double(noon)}, {"share", 0.5}, {"chromaShare", 0.75}, {"medianMs", 1500 + 800 * i}};
+    }
+    chartView.rootObject()->setProperty("days", days);
+
+    QObject *axis = chartView.rootObject()->property("dayAxis").value<QObject *>();
+    QVERIFY(axis);
+    const QStringList labels = axis->property("categoriesLabels").toStringList();
+    QCOMPARE(labels.size(), (span + step - 1) / step);
+    const QVariantList values = chartView.rootObject()->property("labelValues").toList();
+    QCOMPARE(values.size(), labels.size());
+    for (int n = 0; n < labels.size(); ++n) {
+        QCOMPARE(values[n].toReal(), qreal(n * step));
+        const QDate day = first.addDays(n * step);
+        QVERIFY2(labels[n].startsWith(QString::number(day.day()) + " "), qPrintable(labels[n]));
+    }
+    QCOMPARE(axis->property("min").toReal(), -0.5);
+    QCOMPARE(axis->property("max").toReal(), span - 0.5);
+
+    // Each point on its own day's value, the gap left empty.
+    QObject *exact = chartView.rootObject()->property("exactSeries").value<QObject *>();
+    QCOMPARE(exact->property("count").toInt(), days.size());
+    int point = 0;
+    for (int i = 0; i < span; ++i) {
+        if (i == skipped)
+            continue;
+        QPointF at;
+        QVERIFY(QMetaObject::invokeMethod(exact, "at", Q_RETURN_ARG(QPointF, at), Q_ARG(int, point++)));
+        QCOMPARE(at.x(), qreal(i));
+    }
+
+    // The seconds axis puts its gridlines on whole seconds.
+    QObject *seconds = chartView.rootObject()->property("secondsAxis").value<QObject *>();
+    const qreal max = seconds->property("max").toReal();
+    const int ticks = seconds->property("tickCount").toInt();
+    QVERIFY(max >= (1500 + 800 * (span - 1)) / 1000.0);
+    QCOMPARE(std::fmod(max / (ticks - 1), 1.0), 0.0);
 }
 
 QTEST_MAIN(UiDocumentsTest)

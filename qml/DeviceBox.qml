@@ -1,17 +1,17 @@
 import QtQuick 2.3
 import "."
-import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
 
 // The footer's device strip: which MIDI keyboards answer, where the notes
 // sound, and the device line. The lists come from the context object
 // "deviceChoice" and follow hot-plug; a choice is stored by port name.
-// Tab reaches each box, Up/Down change the choice, Space opens the list.
+// Tab reaches each box, Up/Down change the choice, Space or a click opens
+// the list, drawn inside the window.
 Item {
     id: strip
     height: 37
     property alias inputBox: inputBox
     property alias outputBox: outputBox
+    readonly property bool listOpen: deviceList.visible
 
     readonly property bool ready: typeof deviceChoice !== "undefined" && deviceChoice !== null
 
@@ -51,35 +51,6 @@ Item {
         text: outputBox.currentText
     }
 
-    Component {
-        id: boxStyle
-        ComboBoxStyle {
-            background: Rectangle {
-                color: Theme.dark
-                border.width: 0
-                Image {
-                    anchors.fill: parent
-                    anchors.margins: 2
-                    source: control.pressed ? "qrc:/res/dropdown_p.png"
-                          : control.hovered ? "qrc:/res/dropdown_h.png" : "qrc:/res/dropdown_n.png"
-                }
-            }
-            padding { left: 7; top: 0; right: 0; bottom: 0 }
-            label: Item {
-                implicitWidth: control.width - 37
-                Text {
-                    width: control.width - 37
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: control.currentText
-                    textFormat: Text.PlainText
-                    color: Theme.dark
-                    font { pixelSize: 14; family: Theme.fontFamily }
-                    elide: Text.ElideRight
-                }
-            }
-        }
-    }
-
     Row {
         anchors.fill: parent
         spacing: 10
@@ -92,18 +63,16 @@ Item {
             verticalAlignment: Text.AlignVCenter
         }
 
-        ComboBox {
+        DeviceChoiceBox {
             id: inputBox
             objectName: "mdev"
             height: parent.height
             width: strip.boxWidth(inputMeasure.implicitWidth)
-            // The main window's focus chain reaches it.
-            activeFocusOnTab: false
             Accessible.name: qsTr("MIDI keyboards")
-            style: boxStyle
             onActivated: deviceChoice.chooseInput(index)
             onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
-            FocusRing {}
+            // The list opens inside the window, never as a popup of its own.
+            onOpenRequested: deviceList.visible && deviceList.box === inputBox ? deviceList.close() : deviceList.open(inputBox)
         }
 
         Text {
@@ -114,17 +83,16 @@ Item {
             verticalAlignment: Text.AlignVCenter
         }
 
-        ComboBox {
+        DeviceChoiceBox {
             id: outputBox
             objectName: "outdev"
             height: parent.height
             width: strip.boxWidth(outputMeasure.implicitWidth)
-            activeFocusOnTab: false
             Accessible.name: qsTr("Sound output")
-            style: boxStyle
             onActivated: deviceChoice.chooseOutput(index)
             onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
-            FocusRing {}
+            // The list opens inside the window, never as a popup of its own.
+            onOpenRequested: deviceList.visible && deviceList.box === outputBox ? deviceList.close() : deviceList.open(outputBox)
         }
 
         Text {
@@ -170,6 +138,20 @@ Item {
             running: tip.box !== null
             onRunningChanged: if (!running) shown = false
             onTriggered: shown = true
+        }
+    }
+
+    DeviceList {
+        id: deviceList
+        onChosen: {
+            var box = deviceList.box
+            deviceList.close()
+            if (index === box.currentIndex)
+                return
+            if (box === inputBox)
+                deviceChoice.chooseInput(index)
+            else
+                deviceChoice.chooseOutput(index)
         }
     }
 }

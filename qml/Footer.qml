@@ -15,6 +15,8 @@ Rectangle {
     property alias keyboard: keyboard
     property alias keyboardArea: keyboardArea
     property bool labelCKeys: true
+    // Over the rest of the window while a device list is open above it.
+    readonly property bool listOpen: deviceStrip.listOpen
 
     // Which keyboards answer, where the notes sound, and the device line.
     DeviceBox {

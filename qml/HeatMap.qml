@@ -11,7 +11,7 @@ Item {
     property var pitchClasses: []  // 12 entries {name, asked, right, share}
     property bool byPitchClass: false
     property string pointed: ""
-    implicitHeight: 130
+    implicitHeight: 110 + 18 + 24
 
     readonly property var blackClasses: [1, 3, 6, 8, 10]
     readonly property var noteNames: ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
@@ -96,9 +96,45 @@ Item {
         }
     }
 
+    // The C keys' names under the keys.
+    Repeater {
+        model: heatMap.byPitchClass ? 0 : 8
+        Text {
+            objectName: "heatKeyName" + index
+            readonly property int key: 3 + 12 * index
+            x: heatMap.whitesBefore(key) * heatMap.whiteWidth + (heatMap.whiteWidth - width) / 2
+            y: piano.height + 2
+            text: "C" + (index + 1)
+            color: Theme.lightText
+            font { pixelSize: 11; family: Theme.fontFamily }
+        }
+    }
+
+    // What the colours mean: red for none right, through yellow, to green.
+    Row {
+        objectName: "heatMapLegend"
+        anchors { right: parent.right; top: piano.bottom; topMargin: 20 }
+        spacing: 6
+        Text { text: "0 %"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Row {
+            anchors.verticalCenter: parent.verticalCenter
+            Repeater {
+                model: 11
+                Rectangle { width: 12; height: 12; color: Colors.forShare(index / 10) }
+            }
+        }
+        Text { text: "100 % right"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Rectangle {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 12; height: 12
+            color: Colors.forShare(-1)
+        }
+        Text { text: "never asked"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+    }
+
     Text {
         objectName: "heatMapPointed"
-        anchors { top: piano.bottom; topMargin: 4; left: parent.left }
+        anchors { top: piano.bottom; topMargin: 20; left: parent.left }
         text: heatMap.pointed.length > 0 ? heatMap.pointed : "Point at a key to see its answers."
         color: Theme.lightText
         font { pixelSize: 13; family: Theme.fontFamily }

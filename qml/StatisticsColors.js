@@ -1,13 +1,15 @@
 .pragma library
 
-// The share of right answers as a colour: red for none, through yellow, to
-// green for all; grey where nothing was asked.
+// The share of right answers as a colour: red for none, through orange and
+// yellow, to green only near all (64 % and 90 % look apart); grey where
+// nothing was asked. Light enough for dark text on every shade.
 var neverAsked = "#9aa5ad"
 
 function forShare(share) {
     if (share === undefined || share < 0)
         return neverAsked
-    return Qt.hsla(0.33 * Math.max(0, Math.min(1, share)), 0.75, 0.45, 1)
+    var s = Math.max(0, Math.min(1, share))
+    return Qt.hsla(0.33 * s * s, 0.75, 0.6, 1)
 }
 
 function percent(share) {

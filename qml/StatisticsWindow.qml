@@ -97,6 +97,8 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: title.bottom; bottom: parent.bottom; margins: 20 }
         contentHeight: content.height
         clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        rightMargin: 14
 
         Column {
             id: content
@@ -130,20 +132,27 @@ Rectangle {
             }
             HeatMap {
                 width: parent.width
-                height: 130
                 keys: window.ready ? window.model.keys : []
                 pitchClasses: window.ready ? window.model.pitchClasses : []
                 byPitchClass: heatMode.current === 1
             }
 
-            Row {
+            // Two charts side by side on a wide panel, one under the other on
+            // a narrow one, so that no axis label has to be cut; the charts
+            // grow with the panel.
+            Grid {
+                id: charts
+                objectName: "statisticsCharts"
                 width: parent.width
+                columns: width >= 1500 ? 2 : 1
                 spacing: 20
+                readonly property real cellWidth: (width - (columns - 1) * spacing) / columns
+                readonly property real chartHeight: Math.max(280, Math.min(cellWidth * 0.6, page.height * 0.55))
                 Column {
-                    width: (parent.width - 20) / 2
+                    width: charts.cellWidth
                     ErrorKindsChart {
                         width: parent.width
-                        height: 300
+                        height: charts.chartHeight
                         errors: window.ready ? window.model.errors : ({})
                     }
                     Text {
@@ -155,35 +164,62 @@ Rectangle {
                     }
                 }
                 Column {
-                    width: (parent.width - 20) / 2
+                    width: charts.cellWidth
                     spacing: 6
                     Text {
+                        width: parent.width
+                        wrapMode: Text.WordWrap
                         text: "Confusions: question (row) and answer (column)"
                         color: Theme.lightText
                         font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     }
                     ConfusionMatrix {
-                        width: Math.min(parent.width, 360)
+                        width: Math.min(parent.width, charts.chartHeight)
                         height: width
                         rows: window.ready ? window.model.confusion : []
                     }
                 }
-            }
-
-            Row {
-                width: parent.width
-                spacing: 20
                 ReactionChart {
-                    width: (parent.width - 20) / 2
-                    height: 300
+                    width: charts.cellWidth
+                    height: charts.chartHeight
                     pitchClasses: window.ready ? window.model.pitchClasses : []
                 }
                 TrendChart {
-                    width: (parent.width - 20) / 2
-                    height: 300
+                    width: charts.cellWidth
+                    height: charts.chartHeight
                     days: window.ready ? window.model.days : []
                 }
             }
+        }
+    }
+
+    // Shown whenever the page is longer than the panel, not only while it
+    // moves; a press or drag on it scrolls there.
+    Item {
+        objectName: "statisticsScrollBar"
+        visible: page.visible && page.contentHeight > page.height
+        x: page.x + page.width - width
+        y: page.y
+        width: 10
+        height: page.height
+        function scrollTo(y) {
+            var top = (y / height - page.visibleArea.heightRatio / 2) * page.contentHeight
+            page.contentY = Math.max(0, Math.min(page.contentHeight - page.height, top))
+        }
+        Rectangle {
+            y: page.visibleArea.yPosition * parent.height
+            width: parent.width
+            height: Math.max(30, page.visibleArea.heightRatio * parent.height)
+            radius: 4
+            color: Theme.lightText
+            opacity: track.pressed || track.containsMouse ? 0.9 : 0.6
+        }
+        MouseArea {
+            id: track
+            anchors.fill: parent
+            hoverEnabled: true
+            onPressed: parent.scrollTo(mouse.y)
+            onPositionChanged: if (pressed) parent.scrollTo(mouse.y)
         }
     }
 }

@@ -324,7 +324,7 @@ Rectangle {
         id: footer
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: root.height / 3.85
-        z: 50
+        z: listOpen ? 700 : 50
         visible: !helpWindow.visible
         labelCKeys: root.labelCKeys
     }

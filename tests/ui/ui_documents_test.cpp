@@ -256,6 +256,37 @@ void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
     emit devices.changed();
     QTRY_COMPARE(box->property("currentText").toString(), QString("<b>Odd</b> keys"));
     QCOMPARE(item("deviceLine")->property("textFormat").toInt(), 0); // Text.PlainText
+
+    // Space opens the list inside the window, above the box, never as a
+    // window of its own; Up and Enter choose, Escape keeps the old choice.
+    devices.inputChoices.clear();
+    box->forceActiveFocus();
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    auto *list = item("deviceList");
+    QVERIFY(list->isVisible());
+    const QRectF listBox = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(view->size())).contains(listBox));
+    QVERIFY(listBox.bottom() <= box->mapToScene(QPointF(0, 0)).y());
+    QCOMPARE(QGuiApplication::topLevelWindows().size(), 1);
+    QCOMPARE(item("deviceListEntry2")->childItems().first()->property("text").toString(), QString("<b>Odd</b> keys"));
+    QTest::keyClick(view.get(), Qt::Key_Up);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(devices.inputChoices, QList<int>{1});
+    QVERIFY(box->hasActiveFocus());
+    click(box);
+    QVERIFY(list->isVisible());
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(devices.inputChoices, QList<int>{1});
+    // A click on an entry chooses it.
+    devices.outputEntries << QStringLiteral("Harness:synth");
+    emit devices.changed();
+    click(item("outdev"));
+    QVERIFY(list->isVisible());
+    click(item("deviceListEntry1"));
+    QVERIFY(!list->isVisible());
+    QCOMPARE(devices.outputChoices, QList<int>{1});
 }
 
 void UiDocumentsTest::levelStripClickSelectsTheLevelUnderTheMouse()

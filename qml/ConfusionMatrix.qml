@@ -23,8 +23,8 @@ Item {
         return most
     }
     readonly property var emptyRgb: [0x4d, 0x58, 0x5f]
-    readonly property var rightRgb: [0x2e, 0xa8, 0x4a]
-    readonly property var wrongRgb: [0xe0, 0x50, 0x3c]
+    readonly property var rightRgb: [0x23, 0x86, 0x3a]
+    readonly property var wrongRgb: [0xb8, 0x32, 0x28]
 
     function mix(from, to, t) {
         return [from[0] + (to[0] - from[0]) * t, from[1] + (to[1] - from[1]) * t, from[2] + (to[2] - from[2]) * t]
@@ -44,7 +44,8 @@ Item {
             var v = rgb[i] / 255
             l += weights[i] * (v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4))
         }
-        return l > 0.18
+        // Dark numbers where they give more contrast than white ones.
+        return (l + 0.05) / 0.059 > 1.05 / (l + 0.05)
     }
 
     function rowTotal(r) {
@@ -82,7 +83,7 @@ Item {
                         : parent.c < 0 && parent.r >= 0 ? matrix.noteNames[parent.r]
                         : parent.n > 0 ? parent.n : ""
                     color: parent.r < 0 || parent.c < 0 ? Theme.lightText
-                         : matrix.isLight(parent.rgb) ? Theme.darker : Theme.brightText
+                         : matrix.isLight(parent.rgb) ? Theme.focusRim : Theme.brightText
                     font {
                         family: Theme.fontFamily
                         // Four digits fit a cell as well as one.

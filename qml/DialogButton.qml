@@ -11,7 +11,8 @@ Rectangle {
     width: Math.max(110, caption.implicitWidth + 32)
     height: 34
     radius: 6
-    color: primary ? (area.containsMouse ? "#2f8a3a" : "#3a9a46") : (area.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent")
+    // White on the deep accent keeps 4.5:1; a lighter green would not.
+    color: primary ? (area.containsMouse ? Theme.accentHover : Theme.accentDeep) : (area.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent")
     border { color: Theme.brightText; width: 1 }
 
     Accessible.role: Accessible.Button

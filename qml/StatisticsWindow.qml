@@ -98,11 +98,11 @@ Rectangle {
         contentHeight: content.height
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        rightMargin: 14
 
         Column {
             id: content
-            width: page.width
+            // Clear of the scroll bar.
+            width: page.width - 16
             spacing: 14
 
             Text {

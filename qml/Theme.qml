@@ -22,7 +22,7 @@ QtObject {
     readonly property color accentDeep: "#2a7d4a"
     readonly property color accentHover: "#236b3f"
     readonly property color choice: "#5b6a74"
-    readonly property color chosen: "#2f7fb0"
+    readonly property color chosen: "#2a72a0"  // white on it: 5.2:1
     readonly property color unknownResult: "#8c9aa3"
     readonly property color backdrop: Qt.rgba(0.08, 0.1, 0.12, 0.72)
     // Cell colours of the progress strip (names: list models keep strings).

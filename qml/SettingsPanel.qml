@@ -72,10 +72,19 @@ Rectangle {
             clip: true
             boundsBehavior: Flickable.StopAtBounds
 
+            ScrollBar {
+                id: scrollBar
+                objectName: "settingsScrollBar"
+                flickable: scroller
+                parent: scroller
+                anchors { right: parent.right; top: parent.top; bottom: parent.bottom }
+            }
+
             Column {
                 id: sections
                 objectName: "settingsSections"
-                width: scroller.width
+                // Clear of the scroll bar when there is one.
+                width: scroller.width - (scrollBar.visible ? 16 : 0)
                 spacing: 20
                 TrainingSettings {
                     afterWrongAnswer: panel.afterWrongAnswer

@@ -193,33 +193,11 @@ Rectangle {
         }
     }
 
-    // Shown whenever the page is longer than the panel, not only while it
-    // moves; a press or drag on it scrolls there.
-    Item {
+    ScrollBar {
         objectName: "statisticsScrollBar"
-        visible: page.visible && page.contentHeight > page.height
+        flickable: page
         x: page.x + page.width - width
         y: page.y
-        width: 10
         height: page.height
-        function scrollTo(y) {
-            var top = (y / height - page.visibleArea.heightRatio / 2) * page.contentHeight
-            page.contentY = Math.max(0, Math.min(page.contentHeight - page.height, top))
-        }
-        Rectangle {
-            y: page.visibleArea.yPosition * parent.height
-            width: parent.width
-            height: Math.max(30, page.visibleArea.heightRatio * parent.height)
-            radius: 4
-            color: Theme.lightText
-            opacity: track.pressed || track.containsMouse ? 0.9 : 0.6
-        }
-        MouseArea {
-            id: track
-            anchors.fill: parent
-            hoverEnabled: true
-            onPressed: parent.scrollTo(mouse.y)
-            onPositionChanged: if (pressed) parent.scrollTo(mouse.y)
-        }
     }
 }

@@ -24,8 +24,11 @@ ChartView {
             labelsFont { pixelSize: 11; family: Theme.fontFamily }
         }
         axisY: ValueAxis {
+            // Whole seconds on every gridline: steps of 1 s up to 6 s, of 2 s beyond.
             min: 0
-            max: Math.ceil(chart.highest)
+            max: Math.ceil(chart.highest) <= 6 ? Math.ceil(chart.highest) : 2 * Math.ceil(chart.highest / 2)
+            tickCount: max <= 6 ? max + 1 : max / 2 + 1
+            labelFormat: "%.0f"
             labelsFont { pixelSize: 11; family: Theme.fontFamily }
         }
         BarSet {

@@ -78,7 +78,9 @@ xdotool key shift+Tab shift+Tab shift+Tab Right Return
 sleep 0.5
 shot leave-level-keyboard
 xdotool key Escape
-# The MIDI box's list opens inside the window (Tab: start button, MIDI box).
+# The MIDI box's list opens inside the window (Tab: start button, MIDI box;
+# the start button rests while a question sounds, so wait for it).
+sleep 3
 xdotool key Escape Tab Tab space
 sleep 0.5
 shot device-list

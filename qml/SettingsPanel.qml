@@ -96,38 +96,13 @@ Rectangle {
             }
         }
 
-        Rectangle {
+        // Drawn like every overlay's buttons.
+        DialogButton {
             id: closeButton
             objectName: "settingsCloseButton"
             anchors.right: parent.right
-            width: 80; height: 32
-            radius: 6
-            color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
-            border { color: Theme.brightText; width: 1 }
-            Accessible.role: Accessible.Button
-            Accessible.name: "Close"
-            Accessible.onPressAction: panel.close()
-            Text {
-                anchors.centerIn: parent
-                text: "Close"
-                color: Theme.brightText
-                font { pixelSize: 14; family: Theme.fontFamily }
-            }
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onEntered: appmessenger.changeCursor(Qt.PointingHandCursor)
-                onExited: appmessenger.changeCursor(Qt.ArrowCursor)
-                onClicked: panel.close()
-            }
-            Keys.onPressed: {
-                if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                    panel.close()
-                    event.accepted = true
-                }
-            }
-            FocusRing {}
+            label: "Close"
+            onActivated: panel.close()
         }
     }
 }

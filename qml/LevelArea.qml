@@ -36,7 +36,6 @@ Rectangle {
         width: 89; height: 21
         anchors { left: parent.left; leftMargin: Theme.margin; top: parent.top; topMargin: 5 }
         text: "Guess the note"
-        // Darker than the design's #718897, which is hard to read on this band.
         color: Theme.bandText
         font { pixelSize: 14; family: Theme.fontFamily }
     }

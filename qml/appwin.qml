@@ -280,7 +280,7 @@ Rectangle {
     // ---- speaker band ----
 
     // Between the level area and the footer, from the top: the speaker, the
-    // feedback line and the button. The speaker takes the design's share of
+    // feedback line and the button. The speaker keeps its usual share of
     // that space (243 px of 551 on a 1920 x 1080 screen); the rest is spread.
     readonly property real bandTop: header.height + levelArea.height
     readonly property real bandHeight: footer.y - bandTop

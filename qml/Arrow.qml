@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // A page arrow of the help window. It turns the page on the press, so holding
 // the button down turns exactly one page.

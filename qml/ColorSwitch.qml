@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The colour hint switch: only a click, Space or Enter toggles it. Nothing
 // else (wheel, arrows, drags) moves it, so its picture always shows `value`.
@@ -32,8 +33,8 @@ Item {
         objectName: "colorSwitchArea"
         anchors.fill: parent
         hoverEnabled: true
-        onEntered: root.setPointingCursor(true)
-        onExited: root.setPointingCursor(false)
+        onEntered: appmessenger.changeCursor(Qt.PointingHandCursor)
+        onExited: appmessenger.changeCursor(Qt.ArrowCursor)
         onClicked: colorSwitch.toggled()
         onWheel: wheel.accepted = true
     }

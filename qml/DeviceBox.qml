@@ -1,18 +1,17 @@
 import QtQuick 2.3
-import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
+import "."
 
 // The footer's device strip: which MIDI keyboards answer, where the notes
 // sound, and the device line. The lists come from the context object
 // "deviceChoice" and follow hot-plug; a choice is stored by port name.
-// Tab reaches each box, Up/Down change the choice, Space opens the list.
+// Tab reaches each box, Up/Down change the choice, Space or a click opens
+// the list, drawn inside the window.
 Item {
     id: strip
-    property color darkColor: "#333333"
-    property color lightTextColor: "#ffffff"
     height: 37
     property alias inputBox: inputBox
     property alias outputBox: outputBox
+    readonly property bool listOpen: deviceList.visible
 
     readonly property bool ready: typeof deviceChoice !== "undefined" && deviceChoice !== null
 
@@ -40,45 +39,16 @@ Item {
     Text {
         id: inputMeasure
         visible: false
-        font { pixelSize: 14; family: "DejaVu Sans" }
+        font { pixelSize: 14; family: Theme.fontFamily }
         textFormat: Text.PlainText
         text: inputBox.currentText
     }
     Text {
         id: outputMeasure
         visible: false
-        font { pixelSize: 14; family: "DejaVu Sans" }
+        font { pixelSize: 14; family: Theme.fontFamily }
         textFormat: Text.PlainText
         text: outputBox.currentText
-    }
-
-    Component {
-        id: boxStyle
-        ComboBoxStyle {
-            background: Rectangle {
-                color: strip.darkColor
-                border.width: 0
-                Image {
-                    anchors.fill: parent
-                    anchors.margins: 2
-                    source: control.pressed ? "qrc:/res/dropdown_p.png"
-                          : control.hovered ? "qrc:/res/dropdown_h.png" : "qrc:/res/dropdown_n.png"
-                }
-            }
-            padding { left: 7; top: 0; right: 0; bottom: 0 }
-            label: Item {
-                implicitWidth: control.width - 37
-                Text {
-                    width: control.width - 37
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: control.currentText
-                    textFormat: Text.PlainText
-                    color: strip.darkColor
-                    font { pixelSize: 14; family: "DejaVu Sans" }
-                    elide: Text.ElideRight
-                }
-            }
-        }
     }
 
     Row {
@@ -88,44 +58,41 @@ Item {
         Text {
             height: parent.height
             text: qsTr("MIDI")
-            color: strip.lightTextColor
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.lightText
+            font { pixelSize: 14; family: Theme.fontFamily }
             verticalAlignment: Text.AlignVCenter
         }
 
-        ComboBox {
+        DeviceChoiceBox {
             id: inputBox
             objectName: "mdev"
             height: parent.height
             width: strip.boxWidth(inputMeasure.implicitWidth)
-            // The main window's focus chain reaches it.
-            activeFocusOnTab: false
             Accessible.name: qsTr("MIDI keyboards")
-            style: boxStyle
             onActivated: deviceChoice.chooseInput(index)
             onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
-            FocusRing {}
+            // The list opens inside the window, never as a popup of its own.
+            onOpenRequested: deviceList.visible && deviceList.box === inputBox ? deviceList.close() : deviceList.open(inputBox)
         }
 
         Text {
             height: parent.height
             text: qsTr("Sound")
-            color: strip.lightTextColor
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.lightText
+            font { pixelSize: 14; family: Theme.fontFamily }
             verticalAlignment: Text.AlignVCenter
         }
 
-        ComboBox {
+        DeviceChoiceBox {
             id: outputBox
             objectName: "outdev"
             height: parent.height
             width: strip.boxWidth(outputMeasure.implicitWidth)
-            activeFocusOnTab: false
             Accessible.name: qsTr("Sound output")
-            style: boxStyle
             onActivated: deviceChoice.chooseOutput(index)
             onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
-            FocusRing {}
+            // The list opens inside the window, never as a popup of its own.
+            onOpenRequested: deviceList.visible && deviceList.box === outputBox ? deviceList.close() : deviceList.open(outputBox)
         }
 
         Text {
@@ -133,8 +100,8 @@ Item {
             objectName: "deviceLine"
             height: parent.height
             width: Math.max(0, strip.width - x)
-            color: strip.lightTextColor
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.lightText
+            font { pixelSize: 14; family: Theme.fontFamily }
             textFormat: Text.PlainText
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter
@@ -153,8 +120,8 @@ Item {
         y: -height - 4
         width: Math.min(tipText.implicitWidth + 12, strip.width)
         height: tipText.implicitHeight + 8
-        color: "#ffffe1"
-        border.color: "#767676"
+        color: Theme.tooltip
+        border.color: Theme.tooltipBorder
         Text {
             id: tipText
             anchors.centerIn: parent
@@ -162,7 +129,7 @@ Item {
             text: tip.box ? tip.box.currentText : ""
             textFormat: Text.PlainText
             wrapMode: Text.WrapAnywhere
-            font { pixelSize: 13; family: "DejaVu Sans" }
+            font { pixelSize: 13; family: Theme.fontFamily }
         }
         Timer {
             id: tipDelay
@@ -171,6 +138,20 @@ Item {
             running: tip.box !== null
             onRunningChanged: if (!running) shown = false
             onTriggered: shown = true
+        }
+    }
+
+    DeviceList {
+        id: deviceList
+        onChosen: {
+            var box = deviceList.box
+            deviceList.close()
+            if (index === box.currentIndex)
+                return
+            if (box === inputBox)
+                deviceChoice.chooseInput(index)
+            else
+                deviceChoice.chooseOutput(index)
         }
     }
 }

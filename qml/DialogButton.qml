@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // A framed text button of the overlays: click, Space or Enter presses it.
 Rectangle {
@@ -10,8 +11,9 @@ Rectangle {
     width: Math.max(110, caption.implicitWidth + 32)
     height: 34
     radius: 6
-    color: primary ? (area.containsMouse ? "#2f8a3a" : "#3a9a46") : (area.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent")
-    border { color: "white"; width: 1 }
+    // White on the deep accent keeps 4.5:1; a lighter green would not.
+    color: primary ? (area.containsMouse ? Theme.accentHover : Theme.accentDeep) : (area.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent")
+    border { color: Theme.brightText; width: 1 }
 
     Accessible.role: Accessible.Button
     Accessible.name: label
@@ -21,8 +23,8 @@ Rectangle {
         id: caption
         anchors.centerIn: parent
         text: button.label
-        color: "white"
-        font { pixelSize: 14; family: "DejaVu Sans"; bold: button.primary }
+        color: Theme.brightText
+        font { pixelSize: 14; family: Theme.fontFamily; bold: button.primary }
     }
 
     MouseArea {

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtCharts 2.3
 
 // Of all wrong answers: the share in the right pitch class but another
@@ -9,23 +10,23 @@ ChartView {
     property var errors: ({})
     title: "Wrong answers by kind"
     theme: ChartView.ChartThemeDark
-    backgroundColor: "#424c53"
+    backgroundColor: Theme.dark
     antialiasing: true
     legend.visible: false
-    titleFont { pixelSize: 14; family: "DejaVu Sans" }
+    titleFont { pixelSize: 14; family: Theme.fontFamily }
 
     readonly property var kinds: errors && errors.kinds ? errors.kinds : []
 
     BarSeries {
         axisX: BarCategoryAxis {
             categories: chart.kinds.map(function (k) { return k.label })
-            labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+            labelsFont { pixelSize: 11; family: Theme.fontFamily }
         }
         axisY: ValueAxis {
             min: 0
             max: 100
             labelFormat: "%d %"
-            labelsFont { pixelSize: 11; family: "DejaVu Sans" }
+            labelsFont { pixelSize: 11; family: Theme.fontFamily }
         }
         BarSet {
             label: "share of wrong answers"

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // Names the notes of the last answer ("C3 ✓", "You played D3 — it was C3")
 // until the next one; on a dark pill, so it reads on every hint colour.
@@ -9,7 +10,7 @@ Rectangle {
     width: label.implicitWidth + 28
     height: 30
     radius: 15
-    color: root.darkColor
+    color: Theme.dark
 
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
@@ -18,7 +19,7 @@ Rectangle {
         id: label
         objectName: "feedbackText"
         anchors.centerIn: parent
-        color: "#ffffff"
-        font { pixelSize: 16; bold: true; family: root.fontFamily }
+        color: Theme.brightText
+        font { pixelSize: 16; bold: true; family: Theme.fontFamily }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // One row of mutually exclusive choices, e.g. "All time | Last 7 days".
 Row {
@@ -28,8 +29,8 @@ Row {
             width: label.implicitWidth + 20
             height: 28
             radius: 4
-            color: index === choice.current ? "#d0efff" : "transparent"
-            border { color: "#d0efff"; width: 1 }
+            color: index === choice.current ? Theme.lightText : "transparent"
+            border { color: Theme.lightText; width: 1 }
             FocusRing {}
             Accessible.role: Accessible.PageTab
             Accessible.name: modelData
@@ -40,8 +41,8 @@ Row {
                 id: label
                 anchors.centerIn: parent
                 text: modelData
-                color: index === choice.current ? "#263036" : "#d0efff"
-                font { pixelSize: 13; family: "DejaVu Sans" }
+                color: index === choice.current ? Theme.darker : Theme.lightText
+                font { pixelSize: 13; family: Theme.fontFamily }
             }
             MouseArea {
                 anchors.fill: parent

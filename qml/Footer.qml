@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 import Keyboard 1.0
@@ -7,29 +8,30 @@ import Keyboard 1.0
 Rectangle {
     id: footer
     objectName: "footer"
-    color: root.darkColor
+    color: Theme.dark
 
     property alias deviceBox: deviceStrip.inputBox
     property alias outputBox: deviceStrip.outputBox
     property alias keyboard: keyboard
     property alias keyboardArea: keyboardArea
+    property bool labelCKeys: true
+    // Over the rest of the window while a device list is open above it.
+    readonly property bool listOpen: deviceStrip.listOpen
 
     // Which keyboards answer, where the notes sound, and the device line.
     DeviceBox {
         id: deviceStrip
         anchors { left: parent.left; right: parent.right; top: parent.top
-                  leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin; topMargin: 10 }
-        darkColor: root.darkColor
-        lightTextColor: root.lightTextColor
+                  leftMargin: Theme.margin; rightMargin: Theme.margin; topMargin: 10 }
     }
 
     Rectangle {
         id: keyboardArea
         objectName: "keyboardArea"
-        color: "#ffffff"
+        color: Theme.brightText
         // The keys keep the proportions of their pictures (1820 x 180): the
         // area takes the full width where the height allows, else less.
-        readonly property real freeWidth: parent.width - 2 * root.globalhbordermargin
+        readonly property real freeWidth: parent.width - 2 * Theme.margin
         readonly property real freeHeight: parent.height - 57 - 4
         width: Math.min(freeWidth, freeHeight * 1820 / 180)
         height: width * 180 / 1820
@@ -42,7 +44,7 @@ Rectangle {
             width: parent.width
             height: parent.height
             color: "blue"
-            labelCKeys: root.labelCKeys
+            labelCKeys: footer.labelCKeys
             typingOctave: typeof computerKeys !== "undefined" ? computerKeys.octave : 0
         }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 
 // The dark band at the top: title, colour hint switch, help, hide and close.
@@ -6,11 +7,12 @@ Rectangle {
     id: header
     objectName: "header"
     height: 60
-    color: root.darkColor
-    border.color: root.darkColor
+    color: Theme.dark
+    border.color: Theme.dark
 
     // True while the help window covers the controls that sit below it.
     property bool helpOpen: false
+    property bool colorHintOn: false
     property alias colorSwitchValue: colorSwitch.value
     property alias colorSwitch: colorSwitch
     property alias helpButton: helpButton
@@ -22,10 +24,11 @@ Rectangle {
     signal helpRequested()
     signal statisticsRequested()
     signal settingsRequested()
+    signal colorHintToggled()
 
     Image {
         id: title
-        anchors { left: parent.left; leftMargin: root.globalhbordermargin; verticalCenter: parent.verticalCenter }
+        anchors { left: parent.left; leftMargin: Theme.margin; verticalCenter: parent.verticalCenter }
         width: 250
         fillMode: Image.PreserveAspectFit
         source: "res/title.png"
@@ -36,7 +39,7 @@ Rectangle {
         objectName: "closeButton"
         iconName: "btn_close"
         tooltip: "Close"
-        anchors { right: parent.right; rightMargin: root.globalhbordermargin }
+        anchors { right: parent.right; rightMargin: Theme.margin }
         onClicked: Qt.quit()
     }
     HeaderButton {
@@ -76,9 +79,9 @@ Rectangle {
         width: 38; height: 37
         anchors { right: statisticsButton.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
-        text: root.colorHintOn ? "ON" : "OFF"
-        color: root.lightTextColor
-        font { bold: true; pixelSize: 14; family: root.fontFamily }
+        text: header.colorHintOn ? "ON" : "OFF"
+        color: Theme.lightText
+        font { bold: true; pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
     }
@@ -89,7 +92,7 @@ Rectangle {
         visible: !header.helpOpen
         // The bridge has no change signals: the stored choice is read once.
         Component.onCompleted: value = appmessenger.showColorMap ? 1 : 0
-        onToggled: root.toggleColorHint()
+        onToggled: header.colorHintToggled()
     }
 
     Text {
@@ -100,8 +103,8 @@ Rectangle {
         anchors { right: colorSwitch.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
         text: "Color hint"
-        color: root.lightTextColor
-        font { pixelSize: 14; family: root.fontFamily }
+        color: Theme.lightText
+        font { pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
     }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 

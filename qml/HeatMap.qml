@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import "StatisticsColors.js" as Colors
 
 // The share of right answers per question key on a drawing of the 88 keys,
@@ -10,7 +11,7 @@ Item {
     property var pitchClasses: []  // 12 entries {name, asked, right, share}
     property bool byPitchClass: false
     property string pointed: ""
-    implicitHeight: 130
+    implicitHeight: 110 + 18 + 24
 
     readonly property var blackClasses: [1, 3, 6, 8, 10]
     readonly property var noteNames: ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
@@ -49,7 +50,7 @@ Item {
                 height: black ? piano.height * 0.62 : piano.height
                 z: black ? 1 : 0
                 color: Colors.forShare(entry ? entry.share : -1)
-                border { color: "#263036"; width: 1 }
+                border { color: Theme.darker; width: 1 }
                 Accessible.role: Accessible.StaticText
                 Accessible.name: heatMap.describe(heatMap.nameOf(index), entry)
                 MouseArea {
@@ -75,7 +76,7 @@ Item {
                 width: classes.width / 12
                 height: classes.height
                 color: Colors.forShare(entry ? entry.share : -1)
-                border { color: "#263036"; width: 1 }
+                border { color: Theme.darker; width: 1 }
                 Accessible.role: Accessible.StaticText
                 Accessible.name: heatMap.describe(heatMap.noteNames[index], entry)
                 Text {
@@ -83,7 +84,7 @@ Item {
                     text: heatMap.noteNames[index] + "\n" + Colors.percent(parent.entry ? parent.entry.share : -1)
                     horizontalAlignment: Text.AlignHCenter
                     color: "#10181c"
-                    font { pixelSize: 14; family: "DejaVu Sans"; bold: true }
+                    font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                 }
                 MouseArea {
                     anchors.fill: parent
@@ -95,11 +96,47 @@ Item {
         }
     }
 
+    // The C keys' names under the keys.
+    Repeater {
+        model: heatMap.byPitchClass ? 0 : 8
+        Text {
+            objectName: "heatKeyName" + index
+            readonly property int key: 3 + 12 * index
+            x: heatMap.whitesBefore(key) * heatMap.whiteWidth + (heatMap.whiteWidth - width) / 2
+            y: piano.height + 2
+            text: "C" + (index + 1)
+            color: Theme.lightText
+            font { pixelSize: 11; family: Theme.fontFamily }
+        }
+    }
+
+    // What the colours mean: red for none right, through yellow, to green.
+    Row {
+        objectName: "heatMapLegend"
+        anchors { right: parent.right; top: piano.bottom; topMargin: 20 }
+        spacing: 6
+        Text { text: "0 %"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Row {
+            anchors.verticalCenter: parent.verticalCenter
+            Repeater {
+                model: 11
+                Rectangle { width: 12; height: 12; color: Colors.forShare(index / 10) }
+            }
+        }
+        Text { text: "100 % right"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Rectangle {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 12; height: 12
+            color: Colors.forShare(-1)
+        }
+        Text { text: "never asked"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+    }
+
     Text {
         objectName: "heatMapPointed"
-        anchors { top: piano.bottom; topMargin: 4; left: parent.left }
+        anchors { top: piano.bottom; topMargin: 20; left: parent.left }
         text: heatMap.pointed.length > 0 ? heatMap.pointed : "Point at a key to see its answers."
-        color: "#d0efff"
-        font { pixelSize: 13; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 13; family: Theme.fontFamily }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 import QMLMessenger 1.0
@@ -10,7 +11,7 @@ Rectangle {
     objectName: "helpRoot"
     width: 930
     height: 570
-    color: "#424c53"
+    color: Theme.dark
     radius: 8
     border.width: 0
 
@@ -150,8 +151,8 @@ Rectangle {
         width: 900; height: 44
         y: 182
         anchors.horizontalCenter: parent.horizontalCenter
-        color: "white"
-        font { bold: true; pixelSize: 30; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { bold: true; pixelSize: 30; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignHCenter
     }
 
@@ -161,8 +162,8 @@ Rectangle {
         width: 759; height: 184
         y: 246
         anchors.horizontalCenter: parent.horizontalCenter
-        color: "white"
-        font { pixelSize: 16; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { pixelSize: 16; family: Theme.fontFamily }
         lineHeight: 1.25
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
@@ -181,7 +182,7 @@ Rectangle {
                 objectName: "dot" + index
                 width: 11; height: 11
                 radius: 5.5
-                color: "white"
+                color: Theme.brightText
                 opacity: 0.3
                 Accessible.role: Accessible.Button
                 Accessible.name: "Page " + (index + 1)
@@ -211,7 +212,7 @@ Rectangle {
         width: parent.width
         height: 1
         anchors { bottom: parent.bottom; bottomMargin: 52 }
-        color: "white"
+        color: Theme.brightText
     }
 
     CheckBox {
@@ -233,8 +234,8 @@ Rectangle {
         width: 291; height: 15
         x: 38; y: 537
         text: "Don't show this anymore at programm startup"
-        color: "white"
-        font { pixelSize: 14; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { pixelSize: 14; family: Theme.fontFamily }
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true
@@ -264,8 +265,8 @@ Rectangle {
             }
         }
         FocusRing {}
-        color: "#ffffff"
-        font { underline: true; pixelSize: 14; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { underline: true; pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignRight
         MouseArea {
             anchors.fill: parent
@@ -297,12 +298,12 @@ Rectangle {
         FocusRing {}
         // Only the fill darkens, so the label stays fully readable.
         color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
-        border { color: "white"; width: 1 }
+        border { color: Theme.brightText; width: 1 }
         Text {
             anchors.centerIn: parent
             text: "Close"
-            color: "white"
-            font { pixelSize: 14; family: "DejaVu Sans" }
+            color: Theme.brightText
+            font { pixelSize: 14; family: Theme.fontFamily }
         }
         MouseArea {
             id: closeArea

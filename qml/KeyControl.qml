@@ -1,17 +1,21 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Window 2.2
 
 // Keyboard use of the main window. The focus moves along a fixed chain (the
 // open overlay's own chain while one is open); Escape closes overlays and
-// never the program; Space or R with no control focused plays the start
-// button's part (begin, then replay).
+// never the program; Space, Enter or R with no control focused plays the
+// start button's part (begin, replay, next round).
 QtObject {
     id: control
     property Item returnFocusTo: null
 
+    // Reading order: the header left to right, the level strip, the centre,
+    // the footer.
     function mainChain() {
-        return [startButton, levelArea.strip, header.colorSwitch, footer.deviceBox, footer.outputBox,
-                header.helpButton, header.settingsButton, header.statisticsButton, header.hideButton, header.closeButton]
+        return [header.colorSwitch, header.statisticsButton, header.settingsButton, header.helpButton,
+                header.hideButton, header.closeButton, levelArea.strip, speakerBand.speaker, startButton,
+                footer.deviceBox, footer.outputBox]
     }
 
     // The overlays, the topmost first.
@@ -26,8 +30,9 @@ QtObject {
         return items.filter(function(item) { return item && item.visible && item.enabled })
     }
 
-    // From no focused control both directions start at the chain's head, so
-    // close and minimise never get the first focus.
+    // From no focused control both directions start at the start button (or
+    // the chain's head in an overlay), so close and minimise never get the
+    // first focus.
     function moveFocus(forward) {
         var items = chain()
         if (items.length === 0)
@@ -36,7 +41,8 @@ QtObject {
         for (var i = 0; i < items.length; ++i)
             if (items[i].activeFocus)
                 current = i
-        var next = current < 0 ? 0 : (current + (forward ? 1 : items.length - 1)) % items.length
+        var first = Math.max(0, items.indexOf(startButton))
+        var next = current < 0 ? first : (current + (forward ? 1 : items.length - 1)) % items.length
         items[next].forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
     }
 
@@ -72,7 +78,8 @@ QtObject {
             closeTopOverlay()
         } else if (root.overlayOpen) {
             // modal: nothing reaches the window below
-        } else if ((key === Qt.Key_Space || key === Qt.Key_R) && !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier))) {
+        } else if ((key === Qt.Key_Space || key === Qt.Key_R || key === Qt.Key_Return || key === Qt.Key_Enter)
+                   && !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier))) {
             if (!event.isAutoRepeat && startButton.enabled)
                 startButton.clicked()
         } else {

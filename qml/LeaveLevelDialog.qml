@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // Asks before a level click throws away a round with answers in it.
 // "Stay", Escape, or a click beside the buttons keeps the round.
@@ -8,8 +9,8 @@ Rectangle {
     width: 520
     height: 170
     radius: 8
-    color: "#424c53"
-    border { color: "#d0efff"; width: 1 }
+    color: Theme.dark
+    border { color: Theme.lightText; width: 1 }
     visible: false
 
     property int currentLevel: 1
@@ -40,8 +41,8 @@ Rectangle {
         anchors { top: parent.top; topMargin: 26; left: parent.left; right: parent.right; margins: 24 }
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "white"
-        font { pixelSize: 17; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { pixelSize: 17; family: Theme.fontFamily }
         text: (dialog.requestedLevel === dialog.currentLevel ? "Start level " + dialog.currentLevel + " again?"
                                                              : "Leave level " + dialog.currentLevel + "?")
               + " Your answers in this round are kept in the history."

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The light band under the header: the level strip, where a click picks the
 // number of notes, and the progress strip of the running session.
@@ -6,20 +7,37 @@ Rectangle {
     id: levelArea
     objectName: "levelArea"
     height: 21 + 5 + levelStrip.height + 5 + 70 + 10
-    color: "#d4e8f4"
-    border.color: "#d4e8f4"
+    color: Theme.levelBand
+    border.color: Theme.levelBand
 
     property alias progress: progressBand
     property alias strip: levelStrip
+    // What the band shows: the current level and the session's cells.
+    property int level: 1
+    property var cellModel
+    property int answeredCount: 0
+    property int firstTotal: 7
+    // Every way of choosing a level (mouse, keys, screen reader) asks here;
+    // the window decides whether a round must be left first.
+    signal levelRequested(int level)
+
+    // Level under x on a strip stripWidth pixels wide, or -1 where a click
+    // selects nothing (x = 0 and the picture at the right end).
+    function levelAt(x, stripWidth) {
+        var cell = (stripWidth - pictureWidth(stripWidth)) / Theme.levelCount
+        var n = Math.ceil(x / cell)
+        return (n > 0 && n <= Theme.levelCount) ? n : -1
+    }
+    function pictureWidth(stripWidth) { return Theme.levelPictureWidth * stripWidth / Theme.levelImageWidth }
+    function isOverLevelCells(x, stripWidth) { return x < stripWidth - pictureWidth(stripWidth) }
 
     Text {
         id: guessLabel
         width: 89; height: 21
-        anchors { left: parent.left; leftMargin: root.globalhbordermargin; top: parent.top; topMargin: 5 }
+        anchors { left: parent.left; leftMargin: Theme.margin; top: parent.top; topMargin: 5 }
         text: "Guess the note"
-        // Darker than the design's #718897, which is hard to read on this band.
-        color: "#4a5d6a"
-        font { pixelSize: 14; family: root.fontFamily }
+        color: Theme.bandText
+        font { pixelSize: 14; family: Theme.fontFamily }
     }
 
     // Says when something went wrong that the user should know of (the
@@ -27,12 +45,12 @@ Rectangle {
     Text {
         id: statusLine
         objectName: "statusLine"
-        anchors { left: guessLabel.right; leftMargin: 20; right: parent.right; rightMargin: root.globalhbordermargin
+        anchors { left: guessLabel.right; leftMargin: 20; right: parent.right; rightMargin: Theme.margin
                   verticalCenter: guessLabel.verticalCenter }
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideRight
         text: typeof appmessenger.statusText === "string" ? appmessenger.statusText : ""
-        color: "#7a2a1a"
+        color: Theme.problemText
         font.pixelSize: 13
         Accessible.role: Accessible.StaticText
         Accessible.name: text
@@ -42,30 +60,30 @@ Rectangle {
         id: levelStrip
         objectName: "levelStrip"
         anchors { left: parent.left; right: parent.right; top: guessLabel.bottom; topMargin: 5
-                  leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin }
-        height: width * 102 / root.levelImageWidth
-        source: "res/level" + root.difficultyLevel + ".png"
+                  leftMargin: Theme.margin; rightMargin: Theme.margin }
+        height: width * 102 / Theme.levelImageWidth
+        source: "res/level" + levelArea.level + ".png"
         z: 100
 
         // With the keyboard focus, Left and Right pick a level and Space or
         // Enter starts it.
-        property int keyLevel: root.difficultyLevel
-        readonly property real cellWidth: (width - root.levelPictureWidth * width / root.levelImageWidth) / 12
-        onActiveFocusChanged: if (activeFocus) keyLevel = root.difficultyLevel
+        property int keyLevel: levelArea.level
+        readonly property real cellWidth: (width - levelArea.pictureWidth(width)) / Theme.levelCount
+        onActiveFocusChanged: if (activeFocus) keyLevel = levelArea.level
         Accessible.role: Accessible.Slider
         Accessible.name: "Level: number of notes"
-        Accessible.description: "Level " + keyLevel + " of 12"
-        Accessible.onIncreaseAction: keyLevel = Math.min(12, keyLevel + 1)
+        Accessible.description: "Level " + keyLevel + " of " + Theme.levelCount
+        Accessible.onIncreaseAction: keyLevel = Math.min(Theme.levelCount, keyLevel + 1)
         Accessible.onDecreaseAction: keyLevel = Math.max(1, keyLevel - 1)
-        Accessible.onPressAction: root.startSessionAt(keyLevel)
+        Accessible.onPressAction: levelArea.levelRequested(keyLevel)
         Keys.onPressed: {
             if (event.key === Qt.Key_Left || event.key === Qt.Key_Down) {
                 keyLevel = Math.max(1, keyLevel - 1)
             } else if (event.key === Qt.Key_Right || event.key === Qt.Key_Up) {
-                keyLevel = Math.min(12, keyLevel + 1)
+                keyLevel = Math.min(Theme.levelCount, keyLevel + 1)
             } else if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
                 if (!event.isAutoRepeat)
-                    root.startSessionAt(keyLevel)
+                    levelArea.levelRequested(keyLevel)
             } else {
                 return
             }
@@ -75,22 +93,19 @@ Rectangle {
         FocusRing {}
         // For screen readers: each level as a button of its own.
         Repeater {
-            model: 12
+            model: Theme.levelCount
             Item {
                 x: index * levelStrip.cellWidth
                 width: levelStrip.cellWidth; height: levelStrip.height
                 Accessible.role: Accessible.Button
                 Accessible.name: "Level " + (index + 1)
-                Accessible.onPressAction: root.startSessionAt(index + 1)
+                Accessible.onPressAction: levelArea.levelRequested(index + 1)
             }
         }
-        Rectangle {
-            objectName: "levelKeyMarker"
-            visible: levelStrip.activeFocus
-            x: (levelStrip.keyLevel - 1) * levelStrip.cellWidth
-            width: levelStrip.cellWidth; height: parent.height
-            color: "transparent"
-            border { width: 2; color: "#40b06a" }
+        LevelTiles {
+            anchors.fill: parent
+            level: levelArea.level
+            keyLevel: levelStrip.activeFocus ? levelStrip.keyLevel : 0
         }
 
         MouseArea {
@@ -101,11 +116,11 @@ Rectangle {
             property bool overCells: false
 
             function track(x, y) {
-                var over = root.isOverLevelCells(x, width)
+                var over = levelArea.isOverLevelCells(x, width)
                 if (over === overCells)
                     return
                 overCells = over
-                root.setPointingCursor(over)
+                appmessenger.changeCursor((over) ? Qt.PointingHandCursor : Qt.ArrowCursor)
                 if (over) {
                     levelTooltip.x = levelStrip.x + x
                     levelTooltip.y = levelStrip.y + y
@@ -118,12 +133,12 @@ Rectangle {
             onExited: {
                 overCells = false
                 levelTooltip.visible = false
-                root.setPointingCursor(false)
+                appmessenger.changeCursor(Qt.ArrowCursor)
             }
             onClicked: {
-                var n = root.levelAt(mouse.x, width)
+                var n = levelArea.levelAt(mouse.x, width)
                 if (n > 0)
-                    root.requestLevel(n)
+                    levelArea.levelRequested(n)
             }
         }
     }
@@ -133,22 +148,24 @@ Rectangle {
         objectName: "levelTooltip"
         width: 90; height: 20
         visible: false
-        color: "#F5F4B4"
-        border { color: "#95A9B3"; width: 1 }
+        color: Theme.tooltip
+        border { color: Theme.tooltipBorder; width: 1 }
         z: 150
         Text {
             anchors.centerIn: parent
             text: "Click on note"
-            font { pixelSize: 12; family: root.fontFamily }
+            color: Theme.tooltipText
+            font { pixelSize: 12; family: Theme.fontFamily }
         }
     }
 
     ProgressStrip {
         id: progressBand
         anchors { left: parent.left; right: parent.right; top: levelStrip.bottom; topMargin: 10
-                  leftMargin: root.globalhbordermargin; rightMargin: root.globalhbordermargin }
+                  leftMargin: Theme.margin; rightMargin: Theme.margin }
         z: 100
-        cellModel: root.cellModel
-        answeredCount: root.answeredCount
+        cellModel: levelArea.cellModel
+        answeredCount: levelArea.answeredCount
+        firstTotal: levelArea.firstTotal
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The timeline with one cell per question of the session and the two
 // markers that show the score above and the share of right answers below.
@@ -9,6 +10,8 @@ Item {
 
     property var cellModel
     property int answeredCount: 0
+    // The score shown before the first session: its number of questions.
+    property int firstTotal: 7
     property alias percentText: percentText.text
     property alias scoreText: scoreText.text
 
@@ -64,8 +67,8 @@ Item {
             anchors.centerIn: parent
             anchors.verticalCenterOffset: 2
             text: "0%"
-            color: "white"
-            font { pixelSize: 12; bold: true; family: root.fontFamily }
+            color: Theme.brightText
+            font { pixelSize: 12; bold: true; family: Theme.fontFamily }
         }
     }
 
@@ -84,9 +87,9 @@ Item {
             anchors.centerIn: parent
             anchors.verticalCenterOffset: 2
             rotation: 180
-            text: "0/" + root.repsPerNote
-            color: "white"
-            font { pixelSize: 12; bold: true; family: root.fontFamily }
+            text: "0/" + progressBand.firstTotal
+            color: Theme.brightText
+            font { pixelSize: 12; bold: true; family: Theme.fontFamily }
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // Shown when a session is over: the score against the pass mark and what
 // comes next. The next session starts only when the user asks for it.
@@ -8,8 +9,8 @@ Rectangle {
     width: 560
     height: 210
     radius: 8
-    color: "#424c53"
-    border { color: "#d0efff"; width: 1 }
+    color: Theme.dark
+    border { color: Theme.lightText; width: 1 }
     visible: false
 
     property bool perfectPitch: false
@@ -44,8 +45,8 @@ Rectangle {
         anchors { top: parent.top; topMargin: 28; left: parent.left; right: parent.right; margins: 24 }
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "white"
-        font { pixelSize: 24; bold: true; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { pixelSize: 24; bold: true; family: Theme.fontFamily }
     }
 
     Text {
@@ -54,8 +55,8 @@ Rectangle {
         anchors { top: headline.bottom; topMargin: 14; left: parent.left; right: parent.right; margins: 24 }
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "#d0efff"
-        font { pixelSize: 16; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 16; family: Theme.fontFamily }
     }
 
     DialogButton {

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // One choice of the settings panel: a round mark (a choice among several) or
 // a square one (on or off), then its text. A click, Space or Enter chooses.
@@ -26,20 +27,20 @@ Item {
             width: 18; height: 18
             radius: option.exclusive ? 9 : 3
             color: "transparent"
-            border { width: 2; color: "#ffffff" }
+            border { width: 2; color: Theme.brightText }
             anchors.verticalCenter: parent.verticalCenter
             Rectangle {
                 anchors.centerIn: parent
                 width: 8; height: 8
                 radius: option.exclusive ? 4 : 1
-                color: "#ffffff"
+                color: Theme.brightText
                 visible: option.checked
             }
         }
         Text {
             text: option.text
-            color: "#ffffff"
-            font { pixelSize: 16; family: root.fontFamily }
+            color: Theme.brightText
+            font { pixelSize: 16; family: Theme.fontFamily }
             anchors.verticalCenter: parent.verticalCenter
         }
     }
@@ -47,8 +48,8 @@ Item {
     MouseArea {
         anchors.fill: parent
         hoverEnabled: true
-        onEntered: root.setPointingCursor(true)
-        onExited: root.setPointingCursor(false)
+        onEntered: appmessenger.changeCursor(Qt.PointingHandCursor)
+        onExited: appmessenger.changeCursor(Qt.ArrowCursor)
         onClicked: option.activated()
     }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 
@@ -16,8 +17,8 @@ ToolButton {
         background: Item { implicitWidth: 37; implicitHeight: 37 }
         label: Text {
             text: "\u2699"
-            color: control.pressed ? "#ffffff" : control.hovered ? "#ffffff" : root.lightTextColor
-            font { pixelSize: 28; family: root.fontFamily }
+            color: control.pressed ? Theme.brightText : control.hovered ? Theme.brightText : Theme.lightText
+            font { pixelSize: 28; family: Theme.fontFamily }
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }

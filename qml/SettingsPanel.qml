@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The settings overlay, opened by the gear in the header. Each option is
 // stored the moment it changes. Further sections go into `sections`; each
@@ -8,12 +9,19 @@ Rectangle {
     objectName: "settingsPanel"
     width: Math.min(640, parent ? parent.width - 40 : 640)
     height: content.height + 40
-    color: root.darkColor
+    color: Theme.dark
     radius: 8
     visible: false
 
     Accessible.role: Accessible.Dialog
     Accessible.name: "Settings"
+
+    // Height the panel may take; the sections scroll inside it.
+    property real availableHeight: 800
+    property int afterWrongAnswer: 0
+    property bool labelCKeys: true
+    signal afterWrongAnswerChosen(int choice)
+    signal labelCKeysChosen(bool on)
 
     function open() { visible = true }
     function close() { visible = false }
@@ -48,62 +56,53 @@ Rectangle {
         spacing: 20
 
         Text {
+            id: settingsTitle
             text: "Settings"
-            color: "#ffffff"
-            font { pixelSize: 24; bold: true; family: root.fontFamily }
+            color: Theme.brightText
+            font { pixelSize: 24; bold: true; family: Theme.fontFamily }
         }
 
         // Scrolls where the window is too low for every section.
         Flickable {
             id: scroller
             width: parent.width
-            height: Math.min(sections.height, (panel.parent ? panel.parent.height : 800) - 170)
+            height: Math.max(60, Math.min(sections.height, panel.availableHeight - 40 - 2 * content.spacing
+                                                               - settingsTitle.height - closeButton.height))
             contentHeight: sections.height
             clip: true
             boundsBehavior: Flickable.StopAtBounds
 
+            ScrollBar {
+                id: scrollBar
+                objectName: "settingsScrollBar"
+                flickable: scroller
+                parent: scroller
+                anchors { right: parent.right; top: parent.top; bottom: parent.bottom }
+            }
+
             Column {
                 id: sections
                 objectName: "settingsSections"
-                width: scroller.width
+                // Clear of the scroll bar when there is one.
+                width: scroller.width - (scrollBar.visible ? 16 : 0)
                 spacing: 20
-                TrainingSettings {}
-                InstrumentSettings { width: parent.width }
+                TrainingSettings {
+                    afterWrongAnswer: panel.afterWrongAnswer
+                    labelCKeys: panel.labelCKeys
+                    onAfterWrongAnswerChosen: panel.afterWrongAnswerChosen(choice)
+                    onLabelCKeysChosen: panel.labelCKeysChosen(on)
+                }
+                InstrumentSettings {}
             }
         }
 
-        Rectangle {
+        // Drawn like every overlay's buttons.
+        DialogButton {
             id: closeButton
             objectName: "settingsCloseButton"
             anchors.right: parent.right
-            width: 80; height: 32
-            radius: 6
-            color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
-            border { color: "white"; width: 1 }
-            Accessible.role: Accessible.Button
-            Accessible.name: "Close"
-            Accessible.onPressAction: panel.close()
-            Text {
-                anchors.centerIn: parent
-                text: "Close"
-                color: "white"
-                font { pixelSize: 14; family: root.fontFamily }
-            }
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onEntered: root.setPointingCursor(true)
-                onExited: root.setPointingCursor(false)
-                onClicked: panel.close()
-            }
-            Keys.onPressed: {
-                if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                    panel.close()
-                    event.accepted = true
-                }
-            }
-            FocusRing {}
+            label: "Close"
+            onActivated: panel.close()
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // A titled group of the settings panel. Sections list their focusable items
 // in focusItems, in Tab order; the panel visits them in its own order.
@@ -12,8 +13,8 @@ Column {
 
     Text {
         text: section.title
-        color: root.lightTextColor
-        font { pixelSize: 18; bold: true; family: root.fontFamily }
+        color: Theme.lightText
+        font { pixelSize: 18; bold: true; family: Theme.fontFamily }
         Accessible.role: Accessible.Heading
         Accessible.name: text
     }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The speaker between the level area and the footer, and the three rings
 // that spread from it while a question sounds. The band fills the window so
@@ -12,12 +13,17 @@ Item {
     property real speakerY: 0
     property bool waiting: false
     property bool wavesPlaying: false
+    property bool colorHintOn: false
+    // The speaker is a button too: it does what the start button does.
+    property bool canPress: false
+    property string pressName: ""
+    signal pressed()
     property alias speaker: speaker
 
     readonly property int waveStartDiameter: Math.floor(speaker.width / 1000)
     // The rings' border keeps its share of the speaker (40 of 243).
     readonly property int waveStartBorder: Math.max(12, Math.round(speaker.width * 40 / 243))
-    readonly property real waveStartOpacity: root.colorHintOn ? 0.17 : 0.07
+    readonly property real waveStartOpacity: band.colorHintOn ? 0.17 : 0.07
     readonly property int waveDuration: 1500
     readonly property int waveDelay: 750
 
@@ -33,6 +39,28 @@ Item {
         y: band.speakerY
         z: 1
         source: band.waiting ? "res/waitingspeaker.png" : "res/speaker.png"
+        opacity: band.canPress || band.wavesPlaying ? 1 : 0.85
+        Accessible.role: Accessible.Button
+        Accessible.name: band.pressName
+        Accessible.onPressAction: if (band.canPress) band.pressed()
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                if (!event.isAutoRepeat && band.canPress)
+                    band.pressed()
+                event.accepted = true
+            }
+        }
+        MouseArea {
+            objectName: "speakerArea"
+            // The round speaker only, not the corners of its square.
+            anchors.centerIn: parent
+            width: parent.width * 0.8; height: width
+            enabled: band.canPress
+            hoverEnabled: true
+            cursorShape: band.canPress ? Qt.PointingHandCursor : Qt.ArrowCursor
+            onClicked: band.pressed()
+        }
+        FocusRing {}
     }
 
     Wave { id: wave1; objectName: "wave1"; center: speaker; startDiameter: band.waveStartDiameter; startBorder: band.waveStartBorder; startOpacity: band.waveStartOpacity }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 
@@ -25,7 +26,7 @@ ToolButton {
                         width: 5
                         height: modelData
                         radius: 1
-                        color: control.pressed ? "#9fc4d8" : control.hovered ? "#ffffff" : "#d0efff"
+                        color: control.pressed ? "#9fc4d8" : control.hovered ? Theme.brightText : Theme.lightText
                     }
                 }
             }

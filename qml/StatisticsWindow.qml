@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import "StatisticsColors.js" as Colors
 
@@ -8,11 +9,13 @@ import "StatisticsColors.js" as Colors
 Rectangle {
     id: window
     objectName: "statisticsWindow"
-    color: "#424c53"
+    color: Theme.dark
     radius: 8
-    border { color: "#d0efff"; width: 1 }
+    border { color: Theme.lightText; width: 1 }
 
     property var model: typeof statistics !== "undefined" ? statistics : null
+    // The level "This level" means.
+    property int level: 1
     readonly property bool ready: model !== null && !model.loading && model.problem.length === 0
     signal closed()
 
@@ -45,15 +48,15 @@ Rectangle {
         id: title
         anchors { left: parent.left; top: parent.top; margins: 20 }
         text: "Statistics"
-        color: "white"
-        font { pixelSize: 24; bold: true; family: "DejaVu Sans" }
+        color: Theme.brightText
+        font { pixelSize: 24; bold: true; family: Theme.fontFamily }
     }
     FilterChoice {
         id: period
         objectName: "periodChoice"
         name: "Period"
         anchors { left: title.right; leftMargin: 30; verticalCenter: title.verticalCenter }
-        labels: ["All time", "Last 7 days", "This level"]
+        labels: ["All time", "Last 7 days", "This level (" + window.level + ")"]
         onCurrentChanged: window.refresh()
     }
     FilterChoice {
@@ -80,12 +83,12 @@ Rectangle {
         width: parent.width - 80
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "#d0efff"
-        font { pixelSize: 18; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 18; family: Theme.fontFamily }
         text: window.model === null ? "" :
               window.model.problem.length > 0 ? window.model.problem :
               window.model.loading ? "Reading your answers…" :
-              "Answer a few questions and your statistics appear here."
+              Colors.emptyText(period.current, source.current, window.level)
     }
 
     Flickable {
@@ -94,10 +97,12 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: title.bottom; bottom: parent.bottom; margins: 20 }
         contentHeight: content.height
         clip: true
+        boundsBehavior: Flickable.StopAtBounds
 
         Column {
             id: content
-            width: page.width
+            // Clear of the scroll bar.
+            width: page.width - 16
             spacing: 14
 
             Text {
@@ -105,23 +110,17 @@ Rectangle {
                 readonly property var o: window.ready ? window.model.overall : ({})
                 width: parent.width
                 wrapMode: Text.WordWrap
-                color: "white"
-                font { pixelSize: 15; family: "DejaVu Sans" }
-                text: !window.ready ? "" :
-                      o.asked + " answers: " + Colors.percent(o.share) + " exact, " + Colors.percent(o.chromaShare)
-                      + " ignoring the octave. Training days in a row: " + o.streakDays + "."
-                      + "\nLast 7 days: " + o.last7Days.asked + " answers, " + Colors.percent(o.last7Days.share) + " exact, "
-                      + o.last7Days.minutes + " min.   Last 30 days: " + o.last30Days.asked + " answers, "
-                      + Colors.percent(o.last30Days.share) + " exact, " + o.last30Days.minutes + " min.   All days: "
-                      + o.allDays.days + " days, " + o.allDays.minutes + " min."
+                color: Theme.brightText
+                font { pixelSize: 15; family: Theme.fontFamily }
+                text: window.ready ? Colors.overview(o, period.current, window.level) : ""
             }
 
             Row {
                 spacing: 16
                 Text {
                     text: "Right answers per question"
-                    color: "#d0efff"
-                    font { pixelSize: 14; family: "DejaVu Sans"; bold: true }
+                    color: Theme.lightText
+                    font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     anchors.verticalCenter: parent.verticalCenter
                 }
                 FilterChoice {
@@ -133,60 +132,72 @@ Rectangle {
             }
             HeatMap {
                 width: parent.width
-                height: 130
                 keys: window.ready ? window.model.keys : []
                 pitchClasses: window.ready ? window.model.pitchClasses : []
                 byPitchClass: heatMode.current === 1
             }
 
-            Row {
+            // Two charts side by side on a wide panel, one under the other on
+            // a narrow one, so that no axis label has to be cut; the charts
+            // grow with the panel.
+            Grid {
+                id: charts
+                objectName: "statisticsCharts"
                 width: parent.width
+                columns: width >= 1500 ? 2 : 1
                 spacing: 20
+                readonly property real cellWidth: (width - (columns - 1) * spacing) / columns
+                readonly property real chartHeight: Math.max(280, Math.min(cellWidth * 0.6, page.height * 0.55))
                 Column {
-                    width: (parent.width - 20) / 2
+                    width: charts.cellWidth
                     ErrorKindsChart {
                         width: parent.width
-                        height: 300
+                        height: charts.chartHeight
                         errors: window.ready ? window.model.errors : ({})
                     }
                     Text {
                         objectName: "meanError"
                         text: window.ready ? "Mean error, octaves ignored: "
                                              + window.model.errors.meanAbsoluteSemitones.toFixed(1) + " semitones" : ""
-                        color: "#d0efff"
-                        font { pixelSize: 13; family: "DejaVu Sans" }
+                        color: Theme.lightText
+                        font { pixelSize: 13; family: Theme.fontFamily }
                     }
                 }
                 Column {
-                    width: (parent.width - 20) / 2
+                    width: charts.cellWidth
                     spacing: 6
                     Text {
+                        width: parent.width
+                        wrapMode: Text.WordWrap
                         text: "Confusions: question (row) and answer (column)"
-                        color: "#d0efff"
-                        font { pixelSize: 14; family: "DejaVu Sans"; bold: true }
+                        color: Theme.lightText
+                        font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     }
                     ConfusionMatrix {
-                        width: Math.min(parent.width, 360)
+                        width: Math.min(parent.width, charts.chartHeight)
                         height: width
                         rows: window.ready ? window.model.confusion : []
                     }
                 }
-            }
-
-            Row {
-                width: parent.width
-                spacing: 20
                 ReactionChart {
-                    width: (parent.width - 20) / 2
-                    height: 300
+                    width: charts.cellWidth
+                    height: charts.chartHeight
                     pitchClasses: window.ready ? window.model.pitchClasses : []
                 }
                 TrendChart {
-                    width: (parent.width - 20) / 2
-                    height: 300
+                    width: charts.cellWidth
+                    height: charts.chartHeight
                     days: window.ready ? window.model.days : []
                 }
             }
         }
+    }
+
+    ScrollBar {
+        objectName: "statisticsScrollBar"
+        flickable: page
+        x: page.x + page.width - width
+        y: page.y
+        height: page.height
     }
 }

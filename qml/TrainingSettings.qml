@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // The options of the training itself: what follows a wrong answer, and the
 // names on the C keys.
@@ -8,6 +9,10 @@ Column {
     spacing: 16
     width: parent ? parent.width : 0
     readonly property var focusItems: [goOnOption, replayOption, labelOption]
+    property int afterWrongAnswer: 0
+    property bool labelCKeys: true
+    signal afterWrongAnswerChosen(int choice)
+    signal labelCKeysChosen(bool on)
 
     SettingsSection {
         title: "After a wrong answer"
@@ -16,16 +21,16 @@ Column {
             objectName: "goOnOption"
             exclusive: true
             text: "Go on to the next question at once"
-            checked: root.afterWrongAnswer === 0
-            onActivated: root.storeAfterWrongAnswer(0)
+            checked: training.afterWrongAnswer === 0
+            onActivated: training.afterWrongAnswerChosen(0)
         }
         SettingOption {
             id: replayOption
             objectName: "replayOption"
             exclusive: true
             text: "Pause 2 s and play the right note once more"
-            checked: root.afterWrongAnswer === 1
-            onActivated: root.storeAfterWrongAnswer(1)
+            checked: training.afterWrongAnswer === 1
+            onActivated: training.afterWrongAnswerChosen(1)
         }
     }
 
@@ -35,8 +40,8 @@ Column {
             id: labelOption
             objectName: "labelCKeysOption"
             text: "Name the C keys (C1 to C8)"
-            checked: root.labelCKeys
-            onActivated: root.storeLabelCKeys(!root.labelCKeys)
+            checked: training.labelCKeys
+            onActivated: training.labelCKeysChosen(!training.labelCKeys)
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // One sound-wave ring around the speaker.
 Rectangle {
@@ -20,6 +21,6 @@ Rectangle {
     y: center.y + center.height / 2 - height / 2
     z: 0
     color: "transparent"
-    border { color: "#ffffff"; width: startBorder }
+    border { color: Theme.brightText; width: startBorder }
     opacity: startOpacity
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // One ring spreading out: it grows, its border thickens, it fades away.
 ParallelAnimation {

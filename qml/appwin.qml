@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 import QtQuick.Controls 1.2
 import QtQuick.Window 2.2
 import QMLMessenger 1.0
@@ -15,7 +16,6 @@ Rectangle {
 
     signal changeCursor(var cursor)
 
-    property int globalhbordermargin: 30
     property int sessionCorrecAnswers: 0
     property int sessionIncorrectAnswers: 0
     property int difficultyLevel: 1
@@ -23,17 +23,8 @@ Rectangle {
     property int repsPerNote: 7 * questionsPerNote
     property int currentNote: 0
 
-    readonly property color neutralColor: "#89a1af"
-    readonly property color darkColor: "#424c53"
-    readonly property color lightTextColor: "#d0efff"
-    readonly property string fontFamily: "DejaVu Sans"
-    // Root colour per note index while the colour hint is on.
-    readonly property var hintColors: ["#0010FF", "#FFCC00", "#FF0000", "#009A00",
-                                       "#7305E3", "#E17800", "#FF8695", "#00A2FF",
-                                       "#FFE26F", "#59E559", "#CF6BF0", "#FFAC62"]
-    // Width of the picture at the right end of a level image, in image pixels.
-    readonly property int levelPictureWidth: 263
-    readonly property int levelImageWidth: 2434
+    readonly property color neutralColor: Theme.neutral
+    readonly property var hintColors: Theme.hintColors
 
     readonly property bool colorHintOn: header.colorSwitchValue === 1
     readonly property bool wavesPlaying: speakerBand.wavesPlaying
@@ -43,7 +34,7 @@ Rectangle {
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
     // Cells of answers stored by a version that did not keep their results.
-    readonly property color unknownResultColor: "#8c9aa3"
+    readonly property color unknownResultColor: Theme.unknownResult
     readonly property bool statisticsOpen: statisticsLoader.item !== null && statisticsLoader.item.visible
     readonly property bool overlayOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
                                         || leaveLevelDialog.visible || sessionSummary.visible
@@ -85,13 +76,14 @@ Rectangle {
         levelArea.progress.percentText = Math.round(sessionCorrecAnswers / total * 100) + "%"
         // Answers beyond the last cell only count; there is no cell to colour.
         if (total <= cellModel.count)
-            cellModel.setProperty(total - 1, "cellColor", correct ? "green" : "red")
+            cellModel.setProperty(total - 1, "cellColor", correct ? Theme.right : Theme.wrong)
     }
 
     // The next round begins at the level the rule chose; the engine has
     // already stored its questions.
     function onMaturityLevelChanged(newLevel) {
         roundFinished = false
+        feedbackLine.text = ""
         sessionSummary.visible = false
         difficultyLevel = newLevel
         sessionCorrecAnswers = 0
@@ -108,6 +100,9 @@ Rectangle {
     function onSessionFinished(result) {
         roundFinished = true
         speakerBand.waiting = false
+        // The strip shows the level the next round is at, passed or not.
+        if (result.nextLevel !== undefined && result.nextLevel > 0)
+            difficultyLevel = result.nextLevel
         sessionSummary.show(result)
     }
 
@@ -136,6 +131,8 @@ Rectangle {
 
     function prepareCells(level) {
         cellModel.clear()
+        // The last round's feedback does not belong to the new one.
+        feedbackLine.text = ""
         var cells = repsPerNote * level
         for (var i = 0; i < cells; ++i)
             cellModel.append({ "cellColor": "transparent" })
@@ -158,19 +155,11 @@ Rectangle {
 
     // Level under x on a strip stripWidth pixels wide, or -1 where a click
     // selects nothing (x = 0 and the picture at the right end).
-    function levelAt(x, stripWidth) {
-        var ignored = levelPictureWidth * stripWidth / levelImageWidth
-        var cell = (stripWidth - ignored) / 12
-        var n = Math.ceil(x / cell)
-        return (n > 0 && n <= 12) ? n : -1
-    }
+    function levelAt(x, stripWidth) { return levelArea.levelAt(x, stripWidth) }
 
-    function isOverLevelCells(x, stripWidth) {
-        return x < stripWidth - levelPictureWidth * stripWidth / levelImageWidth
-    }
-
-    // A click on the level strip: a round with answers in it is not thrown
-    // away without asking (a finished one is already stored).
+    // A level chosen on the strip, by mouse, keys or screen reader alike: a
+    // round with answers in it is not thrown away without asking (a finished
+    // one is already stored).
     function requestLevel(level) {
         if (answeredCount > 0 && !roundFinished)
             leaveLevelDialog.ask(difficultyLevel, level)
@@ -182,6 +171,7 @@ Rectangle {
     function beginOrContinue() {
         startButton.sessionstarted = true
         if (roundFinished) {
+            feedbackLine.text = ""
             appmessenger.nextRound()
         } else if (startButton.resumeLevel > 0) {
             appmessenger.continueSession()
@@ -262,6 +252,8 @@ Rectangle {
         onHelpRequested: helpWindow.visible = true
         onStatisticsRequested: root.showStatistics()
         onSettingsRequested: settingsPanel.open()
+        colorHintOn: root.colorHintOn
+        onColorHintToggled: root.toggleColorHint()
     }
 
     function toggleColorHint() {
@@ -278,12 +270,17 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: header.bottom }
         z: 50
         visible: !helpWindow.visible
+        level: root.difficultyLevel
+        cellModel: root.cellModel
+        answeredCount: root.answeredCount
+        firstTotal: root.repsPerNote
+        onLevelRequested: root.requestLevel(level)
     }
 
     // ---- speaker band ----
 
     // Between the level area and the footer, from the top: the speaker, the
-    // feedback line and the button. The speaker takes the design's share of
+    // feedback line and the button. The speaker keeps its usual share of
     // that space (243 px of 551 on a 1920 x 1080 screen); the rest is spread.
     readonly property real bandTop: header.height + levelArea.height
     readonly property real bandHeight: footer.y - bandTop
@@ -294,6 +291,10 @@ Rectangle {
         anchors.fill: parent
         speakerSize: Math.max(48, Math.round(root.bandHeight * 0.44))
         speakerY: root.bandTop + root.bandSpare * 0.35
+        colorHintOn: root.colorHintOn
+        canPress: startButton.enabled && startButton.visible
+        pressName: startButton.text
+        onPressed: startButton.clicked()
     }
 
     FeedbackLine {
@@ -310,6 +311,11 @@ Rectangle {
         y: feedbackLine.y + feedbackLine.height + root.bandSpare * 0.2
         z: 200
         enabled: !root.overlayOpen && !root.wavesPlaying
+        // The summary has its own "Next round"; one is enough.
+        visible: !sessionSummary.visible
+        roundFinished: root.roundFinished
+        onBeginRequested: root.beginOrContinue()
+        onReplayRequested: appmessenger.replayQuestion()
     }
 
     // ---- footer ----
@@ -318,11 +324,22 @@ Rectangle {
         id: footer
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: root.height / 3.85
-        z: 50
+        z: listOpen ? 700 : 50
         visible: !helpWindow.visible
+        labelCKeys: root.labelCKeys
     }
 
     // ---- end of a round, leaving a round ----
+
+    // Dims the window under an open panel; clicks stop here.
+    Rectangle {
+        objectName: "backdrop"
+        anchors.fill: parent
+        z: 390
+        color: Theme.backdrop
+        visible: root.overlayOpen && !helpWindow.visible
+        MouseArea { anchors.fill: parent; hoverEnabled: true }
+    }
 
     SessionSummary {
         id: sessionSummary
@@ -351,25 +368,41 @@ Rectangle {
         shortcut: "F2"
         onTriggered: root.showStatistics()
     }
+    Action {
+        shortcut: "F1"
+        onTriggered: helpWindow.visible = true
+    }
+    Action {
+        shortcut: "Ctrl+Q"
+        onTriggered: Qt.quit()
+    }
 
     Loader {
         id: statisticsLoader
         objectName: "statisticsLoader"
-        anchors { fill: parent; margins: 30; topMargin: 70 }
+        anchors { fill: parent; margins: 10; topMargin: root.panelTop }
         z: 480
         active: false
         sourceComponent: StatisticsWindow {
             visible: false
+            level: root.difficultyLevel
             onVisibleChanged: keyControl.overlayShown(this, visible)
         }
     }
 
     // ---- help ----
 
+    // The panels keep clear of the header and shrink to fit a small window.
+    readonly property real panelTop: header.height + 10
+    readonly property real panelRoom: height - panelTop - 10
+
     HelpWindow {
         id: helpWindow
         objectName: "helpWindow"
-        anchors.centerIn: parent
+        // Drawn at its own size, scaled down where the window is smaller.
+        x: (root.width - width) / 2
+        y: root.panelTop + (root.panelRoom - height) / 2
+        scale: Math.min(1, (root.width - 20) / width, root.panelRoom / height)
         visible: false
         z: 500
         onVisibleChanged: keyControl.overlayShown(helpWindow, visible)
@@ -377,8 +410,14 @@ Rectangle {
 
     SettingsPanel {
         id: settingsPanel
-        anchors.centerIn: parent
+        x: (root.width - width) / 2
+        y: root.panelTop + (root.panelRoom - height) / 2
+        availableHeight: root.panelRoom
         z: 600
         onVisibleChanged: keyControl.overlayShown(settingsPanel, visible)
+        afterWrongAnswer: root.afterWrongAnswer
+        labelCKeys: root.labelCKeys
+        onAfterWrongAnswerChosen: root.storeAfterWrongAnswer(choice)
+        onLabelCKeysChosen: root.storeLabelCKeys(on)
     }
 }

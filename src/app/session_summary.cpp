@@ -44,15 +44,13 @@ SessionSummary summarize(const SessionOutcome &o)
     if (o.perfectPitch) {
         s.headline = tr("Perfect pitch: all twelve notes");
         s.detail = tr("%1 of %2 right: %3 %. Train level 12 again to keep it.").arg(o.correct).arg(o.total).arg(s.percent);
-    } else if (o.passed) {
-        s.headline = tr("Level %1 passed: %2 next").arg(o.level).arg(levelNotesText(o.nextLevel));
-        s.detail = score;
-    } else if (o.nextLevel < o.level) {
-        s.headline = tr("Back to level %1").arg(o.nextLevel);
-        s.detail = score;
     } else {
-        s.headline = tr("Level %1 again: %2 %, %3 % needed").arg(o.level).arg(s.percent).arg(neededPercent());
-        s.detail = tr("%1 of %2 right").arg(o.correct).arg(o.total);
+        // One shape for every verdict: the level, passed or not, and what comes next.
+        const QString next = o.passed ? tr("%1 next").arg(levelNotesText(o.nextLevel))
+                             : o.nextLevel < o.level ? tr("back to %1").arg(levelNotesText(o.nextLevel))
+                                                     : tr("%1 again").arg(levelNotesText(o.level));
+        s.headline = (o.passed ? tr("Level %1 passed: %2") : tr("Level %1 not passed: %2")).arg(o.level).arg(next);
+        s.detail = score;
     }
     return s;
 }

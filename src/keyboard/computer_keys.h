@@ -13,7 +13,7 @@ class ComputerKeys : public QObject {
     Q_PROPERTY(int octave READ octave WRITE setOctave NOTIFY octaveChanged)
     Q_PROPERTY(bool active READ active WRITE setActive)
 public:
-    static constexpr int kLowestOctave = 1;
+    static constexpr int kLowestOctave = 0;  // only its A, A# and B are keys
     static constexpr int kHighestOctave = 7;
     static constexpr int kDefaultOctave = 4;  // A plays middle C, C4
 

@@ -338,7 +338,7 @@ private slots:
         settings.setColor(QColor("#424c53"));
         settings.setSource(QUrl("qrc:/InstrumentSettings.qml"));
         QVERIFY(settings.rootObject());
-        settings.resize(520, 360);
+        settings.resize(640, 560);
         settings.show();
         QVERIFY(QTest::qWaitForWindowExposed(&settings));
 
@@ -356,13 +356,32 @@ private slots:
         QCOMPARE(countProgramChangesFrom(before, 73), 1);
         QCOMPARE(countProgramChangesFrom(before), 1);
 
+        // Varying starts from the chosen instrument, ticked; a tick then
+        // adds or takes away.
         clickItem(settings, "varyInstrument");
+        QCOMPARE(store().value("GlobalSetting/VariedInstruments").toString(), QString("73"));
+        QVERIFY(findItem(settings.rootObject(), "instrument_73")->property("checked").toBool());
         clickItem(settings, "instrument_0");
         clickItem(settings, "instrument_12");
+        clickItem(settings, "instrument_73");
         clickItem(settings, "pitchUp");
         QCOMPARE(store().value("GlobalSetting/VaryInstrument").toBool(), true);
         QCOMPARE(store().value("GlobalSetting/VariedInstruments").toString(), QString("0 12"));
         QCOMPARE(store().value("GlobalSetting/ReferencePitch").toDouble(), 441.0);
+
+        // Held, the button keeps stepping; a preset goes straight there.
+        QQuickItem *down = findItem(settings.rootObject(), "pitchDown");
+        const QPoint at = down->mapToScene(QPointF(down->width() / 2, down->height() / 2)).toPoint();
+        QTest::mousePress(&settings, Qt::LeftButton, Qt::NoModifier, at);
+        QTRY_VERIFY_WITH_TIMEOUT(store().value("GlobalSetting/ReferencePitch").toDouble() <= 436.0, 10000);
+        QTest::mouseRelease(&settings, Qt::LeftButton, Qt::NoModifier, at);
+        const double released = store().value("GlobalSetting/ReferencePitch").toDouble();
+        QTest::qWait(300);
+        QCOMPARE(store().value("GlobalSetting/ReferencePitch").toDouble(), released);
+        for (int preset : {415, 443, 440}) {
+            clickItem(settings, qPrintable(QString("pitchPreset%1").arg(preset)));
+            QCOMPARE(store().value("GlobalSetting/ReferencePitch").toDouble(), double(preset));
+        }
         QSet<int> drawn;
         for (int i = 0; i < 12; ++i) {
             app.playNote(60, false);

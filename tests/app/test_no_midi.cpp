@@ -149,7 +149,9 @@ private slots:
             const QPoint at = item->mapToScene(QPointF(item->width() / 2, y)).toPoint();
             const QColor shown = screen.pixelColor(at);
             const AnswerCounts &counts = expected.byKey[std::size_t(key)];
-            const QColor wanted = QColor::fromHslF(0.33 * counts.right / counts.asked, 0.75, 0.45);
+            // Red through yellow to green, green only near all right.
+            const double share = double(counts.right) / counts.asked;
+            const QColor wanted = QColor::fromHslF(0.33 * share * share, 0.75, 0.6);
             const bool close = std::abs(shown.red() - wanted.red()) <= 3 && std::abs(shown.green() - wanted.green()) <= 3 &&
                                std::abs(shown.blue() - wanted.blue()) <= 3;
             QVERIFY2(close, qPrintable(QString("key %1: %2 shown, %3 for %4 of %5 right")

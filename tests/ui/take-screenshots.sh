@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots of the real program on a private display.
 # Usage: tests/ui/take-screenshots.sh <path to orvelle> <output folder>
-# Runs itself again under tests/support/with-display.sh at 1920 x 1080.
+# Runs itself again under tests/support/with-display.sh at 1920 x 1080 (the
+# pictures' plain names), 1024 x 600 and 2560 x 1440 (names ending in the size).
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
@@ -9,13 +10,18 @@ out=$(realpath "$2")
 
 if [ -z "${ORVELLE_SHOTS_INNER:-}" ]; then
   export ORVELLE_SHOTS_INNER=1
-  exec "$here/../support/with-display.sh" --size 1920x1080 "$0" "$program" "$out"
+  for size in ${ORVELLE_SHOTS_SIZES:-1920x1080 1024x600 2560x1440}; do
+    if [ "$size" = 1920x1080 ]; then suffix=""; else suffix="-$size"; fi
+    ORVELLE_SHOTS_SUFFIX=$suffix "$here/../support/with-display.sh" --size "$size" "$0" "$program" "$out"
+  done
+  exit 0
 fi
+suffix=${ORVELLE_SHOTS_SUFFIX:-}
 
 shot() {  # xwd is quick enough to catch the short answer feedback
-  xwd -root -silent >"$out/$1.xwd"
-  convert "$out/$1.xwd" -strip -define png:compression-level=9 "$out/$1.png"
-  rm -f "$out/$1.xwd"
+  xwd -root -silent >"$out/$1$suffix.xwd"
+  convert "$out/$1$suffix.xwd" -strip -define png:compression-level=9 "$out/$1$suffix.png"
+  rm -f "$out/$1$suffix.xwd"
 }
 
 start_program() {
@@ -65,7 +71,35 @@ shot question-color-hint
 sleep 2.5
 xdotool key s
 shot wrong-answer
-# The gear, left of help, minimise and close (37 wide, 5 apart, margin 30).
+# The level strip from the keyboard asks before leaving a round, as a click
+# does: from no focused control, Shift+Tab goes start button, speaker, strip.
+xdotool key Escape
+xdotool key shift+Tab shift+Tab shift+Tab Right Return
+sleep 0.5
+shot leave-level-keyboard
+xdotool key Escape
+# The MIDI box's list opens inside the window (Tab: start button, MIDI box;
+# the start button rests while a question sounds, so wait for it).
+sleep 3
+xdotool key Escape Tab Tab space
+sleep 0.5
+shot device-list
+xdotool key Escape Escape
+# Six more answers end the round of seven: the summary over a dimmed window.
+for _ in 1 2 3 4 5 6; do
+  sleep 3.5
+  xdotool key a
+done
+sleep 2
+shot session-summary
+xdotool key Escape
+# F2: the statistics of these answers.
+xdotool key F2
+sleep 3
+shot statistics
+xdotool key Escape
+# The gear, right of statistics (header from the left: switch, statistics,
+# settings, help, minimise, close; 37 wide, 5 apart, margin 30).
 click $((WIDTH - 30 - 3 * 42 - 18)) 30
 xdotool mousemove $((X + 10)) $((Y + HEIGHT / 2))
 sleep 0.5

@@ -75,6 +75,8 @@ public slots:
         }
     }
     void replayQuestion() { calls << QStringLiteral("replayQuestion"); }
+    void nextRound() { calls << QStringLiteral("nextRound"); }
+    void continueSession() { calls << QStringLiteral("continueSession"); }
     void changeCursor(QVariant cursor) { cursors << cursor; }
     void hideWindow() { calls << QStringLiteral("hideWindow"); }
     void showCompanyWebsite() { calls << QStringLiteral("showCompanyWebsite"); }

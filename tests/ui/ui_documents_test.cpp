@@ -12,11 +12,16 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QRawFont>
 #include <QScreen>
 #include <QStringList>
 #include <QtQml>
 #include <QtTest>
 
+#include <time.h>
+
+#include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -68,8 +73,23 @@ private slots:
     void theFeedbackLineNamesBothNotes();
     void settingsAreStoredAtOnceAndEscapeClosesThem();
 
+    void levelByKeyboardAsksExactlyWhenTheMouseDoes();
+    void keysUsersExpect();
+    void theSpeakerIsTheStartButtonToo();
+    void theSummaryCoversTheWindowAndEnterGoesOn();
+    void panelsFitEveryScreen_data() { screens(); }
+    void panelsFitEveryScreen();
+    void everyTextReadsOnEveryHintColour_data() { screens(); }
+    void everyTextReadsOnEveryHintColour();
+    void statisticsWordsFitTheirCounts();
+    void theDayAxisHasItsPointsOnWholeDays_data();
+    void theDayAxisHasItsPointsOnWholeDays();
+
 private:
+    static void screens();
     void load(bool showHelpOnStart, bool publishDeviceList = true);
+    void answerOne(bool right);
+    QString focusedName() const;
     QQuickItem *item(const char *name) const;
     QObject *root() const { return view->rootObject(); }
     void click(QQuickItem *target, QPointF local = QPointF(-1, -1));
@@ -86,6 +106,9 @@ private:
 
 void UiDocumentsTest::initTestCase()
 {
+    // The day axis is checked across a daylight-saving change.
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
     qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
     qmlRegisterType<TestMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
     // The display's own pointer rests beyond the windows' reach, so that no
@@ -179,6 +202,28 @@ void UiDocumentsTest::callRoot(const char *function, const QVariant &a, const QV
     QVERIFY2(ok, function);
 }
 
+
+void UiDocumentsTest::screens()
+{
+    QTest::addColumn<QSize>("size");
+    for (QSize size : {QSize(1024, 600), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1440)})
+        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size;
+}
+
+QString UiDocumentsTest::focusedName() const
+{
+    QQuickItem *item = view->activeFocusItem();
+    while (item && item->objectName().isEmpty())
+        item = item->parentItem();
+    return item ? item->objectName() : QString();
+}
+
+void UiDocumentsTest::answerOne(bool right)
+{
+    callRoot("onCurrentNote", QVariant(uint(0)));
+    callRoot("onAnswerRecieved", QVariant(right), QVariant(uint(0)));
+}
+
 // ---- main window ----
 
 void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
@@ -211,6 +256,37 @@ void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
     emit devices.changed();
     QTRY_COMPARE(box->property("currentText").toString(), QString("<b>Odd</b> keys"));
     QCOMPARE(item("deviceLine")->property("textFormat").toInt(), 0); // Text.PlainText
+
+    // Space opens the list inside the window, above the box, never as a
+    // window of its own; Up and Enter choose, Escape keeps the old choice.
+    devices.inputChoices.clear();
+    box->forceActiveFocus();
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    auto *list = item("deviceList");
+    QVERIFY(list->isVisible());
+    const QRectF listBox = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(view->size())).contains(listBox));
+    QVERIFY(listBox.bottom() <= box->mapToScene(QPointF(0, 0)).y());
+    QCOMPARE(QGuiApplication::topLevelWindows().size(), 1);
+    QCOMPARE(item("deviceListEntry2")->childItems().first()->property("text").toString(), QString("<b>Odd</b> keys"));
+    QTest::keyClick(view.get(), Qt::Key_Up);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(devices.inputChoices, QList<int>{1});
+    QVERIFY(box->hasActiveFocus());
+    click(box);
+    QVERIFY(list->isVisible());
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(devices.inputChoices, QList<int>{1});
+    // A click on an entry chooses it.
+    devices.outputEntries << QStringLiteral("Harness:synth");
+    emit devices.changed();
+    click(item("outdev"));
+    QVERIFY(list->isVisible());
+    click(item("deviceListEntry1"));
+    QVERIFY(!list->isVisible());
+    QCOMPARE(devices.outputChoices, QList<int>{1});
 }
 
 void UiDocumentsTest::levelStripClickSelectsTheLevelUnderTheMouse()
@@ -631,14 +707,11 @@ void UiDocumentsTest::tabVisitsTheControlsInOrderAndEscapeNeverQuits()
     view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
     QSignalSpy quit(view->engine(), &QQmlEngine::quit);
-    const QStringList order{"startButton", "levelStrip", "colorSwitch", "mdev", "outdev",
-                            "helpButton", "settingsButton", "statisticsButton", "hideButton", "closeButton"};
-    auto focused = [this] {
-        QQuickItem *item = view->activeFocusItem();
-        while (item && item->objectName().isEmpty())
-            item = item->parentItem();
-        return item ? item->objectName() : QString();
-    };
+    // Reading order: the header left to right, the strip, the centre, the
+    // footer; from no focused control Tab starts at the start button.
+    const QStringList order{"startButton", "mdev", "outdev", "colorSwitch", "statisticsButton", "settingsButton",
+                            "helpButton", "hideButton", "closeButton", "levelStrip", "speaker"};
+    const auto focused = [this] { return focusedName(); };
     for (const QString &name : order) {
         QTest::keyClick(view.get(), Qt::Key_Tab);
         QCOMPARE(focused(), name);
@@ -657,8 +730,11 @@ void UiDocumentsTest::tabVisitsTheControlsInOrderAndEscapeNeverQuits()
     QTest::keyClick(view.get(), Qt::Key_Space);
     QCOMPARE(bridge->sessionLevels, QList<uint>{1});
 
-    // The level strip: Right picks the next level, Enter starts it.
-    QTest::keyClick(view.get(), Qt::Key_Tab);
+    // The level strip, just before the speaker: Right picks the next level,
+    // Enter starts it (no answers yet, so nothing to ask).
+    QTest::keyClick(view.get(), Qt::Key_Backtab);
+    QTest::keyClick(view.get(), Qt::Key_Backtab);
+    QCOMPARE(focused(), QString("levelStrip"));
     QTest::keyClick(view.get(), Qt::Key_Right);
     QTest::keyClick(view.get(), Qt::Key_Return);
     QCOMPARE(bridge->sessionLevels, (QList<uint>{1, 2}));
@@ -814,6 +890,438 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QTest::keyClick(view.get(), Qt::Key_Escape);
     QVERIFY(!panel->isVisible());
     QVERIFY(item("startButton")->isEnabled());
+}
+
+
+// ---- one path for mouse and keys, panels, legibility ----
+
+void UiDocumentsTest::levelByKeyboardAsksExactlyWhenTheMouseDoes()
+{
+    for (bool byKeyboard : {false, true}) {
+        cleanup();
+        init();
+        load(false);
+        view->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        auto *strip = item("levelStrip");
+        auto *dialog = item("leaveLevelDialog");
+        const auto choose = [&](int level) {
+            if (!byKeyboard) {
+                clickLevelStripAt(qRound((level - 0.5) * 2171.0 / 12));
+                return;
+            }
+            strip->forceActiveFocus();
+            const int from = root()->property("difficultyLevel").toInt();
+            for (int i = from; i != level; i += (level > from ? 1 : -1))
+                QTest::keyClick(view.get(), level > from ? Qt::Key_Right : Qt::Key_Left);
+            QTest::keyClick(view.get(), Qt::Key_Return);
+        };
+        const QByteArray path = byKeyboard ? "keyboard" : "mouse";
+
+        choose(3);  // nothing answered: no question
+        QVERIFY2(!dialog->isVisible(), path);
+        QCOMPARE(bridge->sessionLevels, QList<uint>{3});
+
+        answerOne(true);
+        choose(2);
+        QVERIFY2(dialog->isVisible(), path);
+        QVERIFY(text("leaveLevelQuestion").startsWith("Leave level 3?"));
+        QTest::keyClick(view.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(bridge->sessionLevels, QList<uint>{3});
+        QCOMPARE(root()->property("answeredCount").toInt(), 1);
+
+        choose(3);
+        QVERIFY(text("leaveLevelQuestion").startsWith("Start level 3 again?"));
+        click(item("leaveButton"));
+        QCOMPARE(bridge->sessionLevels, (QList<uint>{3, 3}));
+
+        // A finished round is already stored: nothing to ask.
+        answerOne(false);
+        callRoot("onSessionFinished", QVariantMap{{"headline", "Level 3 not passed"}, {"detail", ""}, {"nextLevel", 3}});
+        QTest::keyClick(view.get(), Qt::Key_Escape);
+        choose(1);
+        QVERIFY2(!dialog->isVisible(), path);
+        QCOMPARE(bridge->sessionLevels.last(), 1u);
+    }
+}
+
+void UiDocumentsTest::keysUsersExpect()
+{
+    load(false);
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QTest::keyClick(view.get(), Qt::Key_F1);
+    QVERIFY(item("helpWindow")->isVisible());
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!item("helpWindow")->isVisible());
+
+    QSignalSpy quit(view->engine(), &QQmlEngine::quit);
+    QTest::keyClick(view.get(), Qt::Key_Q);
+    QCOMPARE(quit.count(), 0);
+    QTest::keyClick(view.get(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(quit.count(), 1);
+}
+
+void UiDocumentsTest::theSpeakerIsTheStartButtonToo()
+{
+    load(false);
+    auto *speaker = item("speaker");
+    click(speaker);
+    QCOMPARE(bridge->sessionLevels, QList<uint>{1});
+
+    // While the question sounds it rests, like the button; then it replays.
+    callRoot("onCurrentNote", QVariant(uint(0)));
+    click(speaker);
+    QCOMPARE(bridge->count("replayQuestion"), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(item("startButton")->isEnabled(), 20000);
+    click(speaker);
+    QCOMPARE(bridge->count("replayQuestion"), 1);
+    // A corner of its square is not the speaker.
+    click(speaker, QPointF(2, 2));
+    QCOMPARE(bridge->count("replayQuestion"), 1);
+
+    // From the keyboard too.
+    speaker->forceActiveFocus();
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(bridge->count("replayQuestion"), 2);
+}
+
+void UiDocumentsTest::theSummaryCoversTheWindowAndEnterGoesOn()
+{
+    load(false);
+    view->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    clickLevelStripAt(90);
+    answerOne(true);
+    callRoot("onAnswerNotes", QVariant(uint(60)), QVariant(uint(60)));
+    QVERIFY(item("feedbackLine")->isVisible());
+    callRoot("onSessionFinished", QVariantMap{{"headline", "Level 1 passed: C and D next"}, {"detail", "7 of 7 right"},
+                                              {"nextLevel", 2}, {"passed", true}});
+    auto *summary = item("sessionSummary");
+    QVERIFY(summary->isVisible());
+    // One "Next round", over a dimmed window that takes the clicks.
+    QVERIFY(!item("startButton")->isVisible());
+    auto *backdrop = item("backdrop");
+    QVERIFY(backdrop->isVisible());
+    QCOMPARE(backdrop->size(), QSizeF(view->size()));
+    QVERIFY(backdrop->z() > item("speakerBand")->z() && backdrop->z() < summary->z());
+    const int levels = bridge->sessionLevels.size();
+    clickLevelStripAt(400);
+    QCOMPARE(bridge->sessionLevels.size(), levels);
+    // The strip already shows the level the next round is at.
+    QCOMPARE(item("levelStrip")->property("source").toUrl().toString(), QString("qrc:/res/level2.png"));
+
+    // Put away with Escape, Enter still goes on, and the old feedback goes.
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!summary->isVisible());
+    QVERIFY(!backdrop->isVisible());
+    QVERIFY(item("startButton")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(item("startButton")->isEnabled(), 20000);  // the question's rings have run
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(bridge->count("nextRound"), 1);
+    QVERIFY(!item("feedbackLine")->isVisible());
+
+    // A level chosen on the strip clears it as well.
+    callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));
+    callRoot("onMaturityLevelChanged", QVariant(uint(2)));
+    QVERIFY(!item("feedbackLine")->isVisible());
+}
+
+// Every visible text under `parent`, with its scene box.
+static void collectTexts(QQuickItem *parent, QList<QQuickItem *> &texts)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (!child->isVisible() || child->opacity() == 0)
+            continue;
+        if (qstrcmp(child->metaObject()->className(), "QQuickText") == 0 && !child->property("text").toString().isEmpty()
+            && child->width() > 0 && child->height() > 0)
+            texts << child;
+        collectTexts(child, texts);
+    }
+}
+
+static QRectF sceneBox(QQuickItem *item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+// The nearest ancestor that clips (a scrolling area), or none.
+static QQuickItem *clipper(QQuickItem *item)
+{
+    for (QQuickItem *p = item->parentItem(); p; p = p->parentItem())
+        if (p->clip())
+            return p;
+    return nullptr;
+}
+
+static void checkContrast(const QList<QQuickItem *> &texts, const QImage &picture, const QString &where);
+
+void UiDocumentsTest::panelsFitEveryScreen()
+{
+    QFETCH(QSize, size);
+    load(false);
+    view->resize(size);
+    QTRY_COMPARE(root()->property("width").toInt(), size.width());
+    const QRectF window(QPointF(0, 0), QSizeF(size));
+    const qreal headerBottom = sceneBox(item("header")).bottom();
+    clickLevelStripAt(400);
+    answerOne(true);
+
+    const QList<QPair<QByteArray, std::function<void()>>> panels{
+        {"helpWindow", [&] { click(item("helpButton")); }},
+        {"settingsPanel", [&] { click(item("settingsButton")); }},
+        {"statisticsWindow", [&] {
+             QVariant unused;
+             QVERIFY(QMetaObject::invokeMethod(root(), "showStatistics", Q_RETURN_ARG(QVariant, unused)));
+         }},
+        {"leaveLevelDialog", [&] { clickLevelStripAt(90); }},
+        {"sessionSummary", [&] {
+             callRoot("onSessionFinished", QVariantMap{{"headline", "Level 3 not passed: C, D and E again"},
+                                                       {"detail", "1 of 21 right: 4 %, 80 % needed"}, {"nextLevel", 3}});
+         }},
+    };
+    for (const auto &panel : panels) {
+        panel.second();
+        QQuickItem *box = item(panel.first.constData());
+        QTRY_VERIFY2(box->isVisible(), panel.first);
+        const QRectF area = sceneBox(box);
+        QVERIFY2(window.contains(area), panel.first);
+        QVERIFY2(area.top() >= headerBottom, panel.first + " covers the header");
+        // No text runs out of its panel or out of the area that scrolls it.
+        QList<QQuickItem *> texts;
+        collectTexts(box, texts);
+        for (QQuickItem *t : texts) {
+            QQuickItem *clip = clipper(t);
+            const QRectF bounds = clip && box->isAncestorOf(clip) ? sceneBox(clip) : area;
+            const QRectF textBox = sceneBox(t);
+            if (clip && !bounds.intersects(textBox))
+                continue;  // scrolled out of sight
+            QVERIFY2(bounds.adjusted(-1, -1, 1, 1).contains(textBox),
+                     qPrintable(panel.first + ": " + t->property("text").toString()));
+        }
+        QTest::qWait(30);
+        checkContrast(texts, view->grabWindow(), QString::fromLatin1(panel.first));
+        if (QTest::currentTestFailed())
+            return;
+        QTest::keyClick(view.get(), Qt::Key_Escape);
+        QTRY_VERIFY2(!box->isVisible(), panel.first);
+    }
+}
+
+// WCAG relative luminance and contrast ratio.
+static double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+static double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour drawn most often in a box of the picture: what the text sits on.
+static QColor backgroundIn(const QImage &picture, const QRect &box)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = box.intersected(picture.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[picture.pixel(x, y) | 0xff000000];
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    return QColor(best);
+}
+
+static qreal shownOpacity(QQuickItem *item)
+{
+    qreal opacity = 1;
+    for (QQuickItem *p = item; p; p = p->parentItem())
+        opacity *= p->opacity();
+    return opacity;
+}
+
+// Every text against what the picture shows behind it: 4.5:1 at least, its
+// own opacity taken in; sharps and flats from the text's own font.
+static void checkContrast(const QList<QQuickItem *> &texts, const QImage &picture, const QString &where)
+{
+    for (QQuickItem *t : texts) {
+        const QString words = t->property("text").toString();
+        const QRect box = sceneBox(t).toAlignedRect();
+        const QColor behind = backgroundIn(picture, box);
+        QColor ink = t->property("color").value<QColor>();
+        const qreal opacity = shownOpacity(t);
+        ink = QColor::fromRgbF(ink.redF() * opacity + behind.redF() * (1 - opacity),
+                               ink.greenF() * opacity + behind.greenF() * (1 - opacity),
+                               ink.blueF() * opacity + behind.blueF() * (1 - opacity));
+        // An outlined label reads against its own rim.
+        const bool outlined = t->property("style").toInt() == 1;
+        const QColor against = outlined ? t->property("styleColor").value<QColor>() : behind;
+        const double ratio = contrast(ink, against);
+        QVERIFY2(ratio >= 4.5, qPrintable(QString("%1 on %2 (%3): %4:1").arg(words, against.name(), where)
+                                              .arg(ratio, 0, 'f', 2)));
+        const QRawFont font = QRawFont::fromFont(t->property("font").value<QFont>());
+        for (QChar c : words)
+            if (c == QChar(0x266f) || c == QChar(0x266d))
+                QVERIFY2(font.supportsCharacter(c), qPrintable(words));
+    }
+}
+
+void UiDocumentsTest::everyTextReadsOnEveryHintColour()
+{
+    QFETCH(QSize, size);
+    load(false);
+    view->resize(size);
+    QTRY_COMPARE(root()->property("width").toInt(), size.width());
+    clickLevelStripAt(400);
+    answerOne(true);
+    callRoot("onAnswerNotes", QVariant(uint(61)), QVariant(uint(70)));  // "You played C♯4 — it was A♯4"
+    hoverAt(QPoint(size.width() / 2, size.height() - 2));  // no hover tooltip over the strip
+    QTRY_VERIFY(!item("levelTooltip")->isVisible());
+    QVariantList colours = root()->property("hintColors").toList();
+    colours.prepend(root()->property("neutralColor"));
+    for (bool resting : {false, true}) {
+        // Resting: the start button while a question sounds.
+        item("speakerBand")->setProperty("wavesPlaying", resting);
+        for (const QVariant &colour : colours) {
+            root()->setProperty("color", colour);
+            QTest::qWait(30);
+            const QImage picture = view->grabWindow();
+            QList<QQuickItem *> texts;
+            collectTexts(view->rootObject(), texts);
+            QVERIFY(texts.size() > 10);
+            checkContrast(texts, picture, colour.toString());
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+}
+
+void UiDocumentsTest::statisticsWordsFitTheirCounts()
+{
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.3\nimport \"qrc:/StatisticsColors.js\" as Colors\n"
+                      "QtObject {\n"
+                      "  function overview(o, period, level) { return Colors.overview(o, period, level) }\n"
+                      "  function empty(period, source, level) { return Colors.emptyText(period, source, level) }\n"
+                      "}",
+                      QUrl("qrc:/words.qml"));
+    std::unique_ptr<QObject> words(component.create());
+    QVERIFY2(words, qPrintable(component.errorString()));
+    const auto period = [](int asked, int days) {
+        return QVariantMap{{"asked", asked}, {"share", 1.0}, {"days", days}, {"minutes", 3}};
+    };
+    const QVariantMap one{{"asked", 1}, {"share", 1.0}, {"chromaShare", 1.0}, {"streakDays", 1},
+                          {"last7Days", period(1, 1)}, {"last30Days", period(1, 1)}, {"allDays", period(1, 1)}};
+    const auto overview = [&](const QVariantMap &o, int chosen) {
+        QVariant result;
+        QMetaObject::invokeMethod(words.get(), "overview", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, o),
+                                  Q_ARG(QVariant, chosen), Q_ARG(QVariant, 3));
+        return result.toString();
+    };
+    for (int chosen : {0, 1, 2}) {
+        const QString text = overview(one, chosen);
+        QVERIFY2(text.startsWith("1 answer: "), qPrintable(text));
+        QVERIFY2(!text.contains("1 answers") && !text.contains("1 days") && text.contains("1 day,"), qPrintable(text));
+        // The second line is the chosen period's own.
+        QCOMPARE(text.contains("Last 30 days"), chosen == 0);
+        QCOMPARE(text.contains("Last 7 days"), chosen != 2);
+        QCOMPARE(text.contains("At level 3"), chosen == 2);
+    }
+    QVariantMap many = one;
+    many["asked"] = 2;
+    many["allDays"] = period(2, 2);
+    QVERIFY(overview(many, 0).contains("All days: 2 days"));
+    QVERIFY(overview(many, 0).startsWith("2 answers: "));
+
+    const auto empty = [&](int chosen, int source) {
+        QVariant result;
+        QMetaObject::invokeMethod(words.get(), "empty", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, chosen),
+                                  Q_ARG(QVariant, source), Q_ARG(QVariant, 3));
+        return result.toString();
+    };
+    QCOMPARE(empty(0, 1), QString("No answers from MIDI keyboards yet."));
+    QCOMPARE(empty(2, 0), QString("No answers at level 3 yet."));
+    QCOMPARE(empty(0, 0), QString("Answer a few questions and your statistics appear here."));
+}
+
+// Runs under TZ=Europe/Berlin (see the test's CMake entry): the spans cross a
+// daylight-saving change.
+void UiDocumentsTest::theDayAxisHasItsPointsOnWholeDays_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<int>("skipped");  // a day without answers, or -1
+    QTest::addColumn<int>("step");
+    QTest::newRow("7 days into summer time") << QDate(2026, 3, 25) << 7 << -1 << 1;
+    QTest::newRow("7 days, one missing") << QDate(2026, 12, 2) << 8 << 6 << 1;
+    QTest::newRow("30 days out of summer time") << QDate(2026, 10, 5) << 30 << 10 << 7;
+}
+
+void UiDocumentsTest::theDayAxisHasItsPointsOnWholeDays()
+{
+    QFETCH(QDate, first);
+    QFETCH(int, span);
+    QFETCH(int, skipped);
+    QFETCH(int, step);
+    QQuickView chartView;
+    chartView.setResizeMode(QQuickView::SizeRootObjectToView);
+    chartView.setSource(QUrl("qrc:/TrendChart.qml"));
+    QVERIFY2(chartView.status() == QQuickView::Ready, qPrintable(chartView.errors().value(0).toString()));
+    chartView.resize(900, 400);
+    chartView.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chartView));
+
+    QVariantList days;
+    for (int i = 0; i < span; ++i) {
+        if (i == skipped)
+            continue;
+        // As the statistics give them: local noon of each day.
+        const qint64 noon = QDateTime(first.addDays(i), QTime(12, 0)).toMSecsSinceEpoch();
+        days << QVariantMap{{"time", double(noon)}, {"share", 0.5}, {"chromaShare", 0.75}, {"medianMs", 1500 + 800 * i}};
+    }
+    chartView.rootObject()->setProperty("days", days);
+
+    QObject *axis = chartView.rootObject()->property("dayAxis").value<QObject *>();
+    QVERIFY(axis);
+    const QStringList labels = axis->property("categoriesLabels").toStringList();
+    QCOMPARE(labels.size(), (span + step - 1) / step);
+    const QVariantList values = chartView.rootObject()->property("labelValues").toList();
+    QCOMPARE(values.size(), labels.size());
+    for (int n = 0; n < labels.size(); ++n) {
+        QCOMPARE(values[n].toReal(), qreal(n * step));
+        const QDate day = first.addDays(n * step);
+        QVERIFY2(labels[n].startsWith(QString::number(day.day()) + " "), qPrintable(labels[n]));
+    }
+    QCOMPARE(axis->property("min").toReal(), -0.5);
+    QCOMPARE(axis->property("max").toReal(), span - 0.5);
+
+    // Each point on its own day's value, the gap left empty.
+    QObject *exact = chartView.rootObject()->property("exactSeries").value<QObject *>();
+    QCOMPARE(exact->property("count").toInt(), days.size());
+    int point = 0;
+    for (int i = 0; i < span; ++i) {
+        if (i == skipped)
+            continue;
+        QPointF at;
+        QVERIFY(QMetaObject::invokeMethod(exact, "at", Q_RETURN_ARG(QPointF, at), Q_ARG(int, point++)));
+        QCOMPARE(at.x(), qreal(i));
+    }
+
+    // The seconds axis puts its gridlines on whole seconds.
+    QObject *seconds = chartView.rootObject()->property("secondsAxis").value<QObject *>();
+    const qreal max = seconds->property("max").toReal();
+    const int ticks = seconds->property("tickCount").toInt();
+    QVERIFY(max >= (1500 + 800 * (span - 1)) / 1000.0);
+    QCOMPARE(std::fmod(max / (ticks - 1), 1.0), 0.0);
 }
 
 QTEST_MAIN(UiDocumentsTest)

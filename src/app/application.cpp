@@ -108,6 +108,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The soundfont and the MIDI ports are not needed for the first frame:
     // they are set up right after it, so the window shows at once.
     firstFrame = connect(&view, &QQuickWindow::frameSwapped, this, &Application::startSound, Qt::QueuedConnection);
+    // The statistics read the history in the background once the window is
+    // up, so that F2 finds it read (later frames find it started).
+    connect(&view, &QQuickWindow::frameSwapped, statistics.get(), &StatisticsModel::preload, Qt::QueuedConnection);
 
     setUpWindow();
     showMainWindow();

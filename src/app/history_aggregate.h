@@ -1,0 +1,65 @@
+#pragma once
+
+#include "history_statistics.h"
+
+#include <QDate>
+
+#include <atomic>
+#include <map>
+#include <set>
+#include <vector>
+
+// The statistics' counts kept by local day, level and kind of source, so
+// that the figures for any filter come from a few thousand buckets instead
+// of every answer. Answers are added in row order; a history file is read
+// once and then only for the rows added since the last reading.
+// Not thread-safe: one thread at a time uses it.
+class HistoryAggregate {
+public:
+    // One answer, after every answer before it in the history's row order.
+    void add(const AnswerRecord &answer);
+    // The figures computeStatistics gives for the same answers and filter.
+    HistoryStatistics statistics(const StatisticsFilter &filter) const;
+
+    // Brings the counts up to date with the history file at `path`: the rows
+    // after the last one read, or all of them when the file is not the one
+    // read before. Stops early, keeping what was read, when `stop` is set.
+    // False when the file cannot be read (or reading stopped).
+    bool update(const QString &path, const std::atomic<bool> &stop);
+
+    int answers() const { return answerCount; }
+    qint64 lastRowId() const { return lastId; }
+
+private:
+    // What one filter can select: a day, a level and a kind of source.
+    struct BucketKey {
+        QDate day;
+        unsigned level = 0;
+        bool midi = false;
+        bool operator<(const BucketKey &other) const;
+    };
+    struct Bucket {
+        std::array<AnswerCounts, HistoryStatistics::kKeys> byKey{};
+        std::array<AnswerCounts, 12> byPitchClass{};
+        std::array<std::array<int, 12>, 12> confusion{};
+        ErrorKinds errors;
+        qint64 absoluteSemitones = 0;
+        // Every timed answer's reaction, so that medians stay exact.
+        std::array<std::vector<quint32>, 12> reactions;
+    };
+    // Training time counts the gaps between the answers a filter selects, so
+    // each selection keeps its own clock: any or one level (-1 for any),
+    // any source or one kind (StatisticsFilter::Source).
+    using Selection = std::pair<qint64, StatisticsFilter::Source>;
+
+    void clear();
+    void addTrainingTime(const AnswerRecord &answer, const QDate &day, bool midi);
+
+    std::map<BucketKey, Bucket> buckets;
+    std::map<Selection, TrainingClock> clocks;
+    std::map<std::pair<QDate, Selection>, qint64> trainedMs;
+    std::set<QDate> answeredDays;
+    LocalDays localDays;
+    int answerCount = 0;
+    qint64 lastId = 0;
+};

@@ -17,16 +17,29 @@ ChartView {
     readonly property real firstTime: days.length > 0 ? days[0].time - 43200000 : 0
     readonly property real lastTime: days.length > 0 ? days[days.length - 1].time + 43200000 : 86400000
 
+    // Each series in one go where the program offers it: append() lays the
+    // series out again for every point.
     function fill() {
-        exact.clear()
-        chroma.clear()
-        reaction.clear()
+        var times = [], exactShares = [], chromaShares = [], reactionTimes = [], seconds = []
         for (var i = 0; i < days.length; ++i) {
-            exact.append(days[i].time, Math.round(days[i].share * 100))
-            chroma.append(days[i].time, Math.round(days[i].chromaShare * 100))
-            if (days[i].medianMs >= 0)
-                reaction.append(days[i].time, days[i].medianMs / 1000)
+            times.push(days[i].time)
+            exactShares.push(Math.round(days[i].share * 100))
+            chromaShares.push(Math.round(days[i].chromaShare * 100))
+            if (days[i].medianMs >= 0) {
+                reactionTimes.push(days[i].time)
+                seconds.push(days[i].medianMs / 1000)
+            }
         }
+        setPoints(exact, times, exactShares)
+        setPoints(chroma, times, chromaShares)
+        setPoints(reaction, reactionTimes, seconds)
+    }
+    function setPoints(series, xs, ys) {
+        if (typeof chartPoints !== "undefined" && chartPoints.replace(series, xs, ys))
+            return
+        series.clear()
+        for (var i = 0; i < xs.length; ++i)
+            series.append(xs[i], ys[i])
     }
     onDaysChanged: fill()
     Component.onCompleted: fill()

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "answer_history.h"
+#include "chart_points.h"
 #include "device_choice.h"
 #include "device_watch.h"
 #include "qml_messenger.h"
@@ -79,6 +80,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
+    view.rootContext()->setContextProperty("chartPoints", &ChartPoints::instance());
     computerKeys = std::make_unique<ComputerKeys>();
     view.rootContext()->setContextProperty("computerKeys", computerKeys.get());
     view.installEventFilter(computerKeys.get());

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <limits>
 #include <tuple>
 
@@ -69,6 +70,13 @@ private:
     bool open = false;
 };
 
+// Reactions beyond 49 days are a clock's fault, not the user's; they count
+// as the longest one kept.
+quint32 reactionOf(const AnswerRecord &a)
+{
+    return static_cast<quint32>(std::min<qint64>(a.reactionMs, std::numeric_limits<quint32>::max()));
+}
+
 // How often a long reading looks whether it is to stop.
 constexpr int kRowsBetweenStopChecks = 4096;
 
@@ -79,11 +87,53 @@ bool HistoryAggregate::BucketKey::operator<(const BucketKey &other) const
     return std::tie(day, level, midi) < std::tie(other.day, other.level, other.midi);
 }
 
+void HistoryAggregate::ReactionCounts::add(quint32 ms)
+{
+    const auto at = std::lower_bound(counts.begin(), counts.end(), ms,
+                                     [](const std::pair<quint32, int> &entry, quint32 value) { return entry.first < value; });
+    if (at != counts.end() && at->first == ms)
+        ++at->second;
+    else
+        counts.insert(at, {ms, 1});
+    ++total;
+}
+
+double HistoryAggregate::ReactionCounts::atRank(std::size_t rank) const
+{
+    std::size_t below = 0;
+    for (const auto &[ms, count] : counts) {
+        below += static_cast<std::size_t>(count);
+        if (rank < below)
+            return ms;
+    }
+    return -1;
+}
+
+// As median() and percentile() of history_statistics.cpp: the mean of the
+// two middle values of an even count; the value at rank share × count.
+double HistoryAggregate::ReactionCounts::median() const
+{
+    if (total == 0)
+        return -1;
+    const std::size_t middle = total / 2;
+    const double m = atRank(middle);
+    return total % 2 == 0 ? (m + atRank(middle - 1)) / 2 : m;
+}
+
+double HistoryAggregate::ReactionCounts::percentile(double share) const
+{
+    if (total == 0)
+        return -1;
+    return atRank(std::min(total - 1, static_cast<std::size_t>(share * double(total))));
+}
+
 void HistoryAggregate::clear()
 {
     buckets.clear();
     clocks.clear();
     trainedMs.clear();
+    reactionsBySelection.clear();
+    dayMedians.clear();
     answeredDays.clear();
     answerCount = 0;
     lastId = 0;
@@ -106,11 +156,8 @@ void HistoryAggregate::add(const AnswerRecord &a)
         count(b.byKey[static_cast<std::size_t>(key)], a.correct, rightClass);
     count(b.byPitchClass[questionClass], a.correct, rightClass);
     ++b.confusion[questionClass][answerClass];
-    // Reactions beyond 49 days are a clock's fault, not the user's; they
-    // count as the longest one kept.
     if (a.reactionMs >= 0)
-        b.reactions[questionClass].push_back(
-            static_cast<quint32>(std::min<qint64>(a.reactionMs, std::numeric_limits<quint32>::max())));
+        b.reactions[questionClass].push_back(reactionOf(a));
     if (!a.correct) {
         ++b.errors.wrong;
         if (rightClass) {
@@ -121,19 +168,44 @@ void HistoryAggregate::add(const AnswerRecord &a)
             b.absoluteSemitones += std::abs(d);
         }
     }
-    addTrainingTime(a, day, midi);
+    addBySelection(a, day, midi);
 }
 
-void HistoryAggregate::addTrainingTime(const AnswerRecord &a, const QDate &day, bool midi)
+std::vector<HistoryAggregate::Selection> HistoryAggregate::selectionsOf(unsigned level, bool midi)
 {
     using Source = StatisticsFilter::Source;
     const Source kind = midi ? Source::Midi : Source::OnScreen;
-    for (const qint64 level : {qint64(-1), qint64(a.level)}) {
-        for (const Source source : {Source::All, kind}) {
-            const Selection selection{level, source};
-            trainedMs[{day, selection}] += clocks[selection].add(a.timeUtcMs, day, a.reactionMs);
-        }
+    return {{-1, Source::All}, {-1, kind}, {qint64(level), Source::All}, {qint64(level), kind}};
+}
+
+void HistoryAggregate::addBySelection(const AnswerRecord &a, const QDate &day, bool midi)
+{
+    // A day's medians change with its answers.
+    dayMedians.erase(dayMedians.lower_bound({day, {std::numeric_limits<qint64>::min(), StatisticsFilter::Source::All}}),
+                     dayMedians.lower_bound({day.addDays(1), {std::numeric_limits<qint64>::min(),
+                                                              StatisticsFilter::Source::All}}));
+    for (const Selection &selection : selectionsOf(a.level, midi)) {
+        trainedMs[{day, selection}] += clocks[selection].add(a.timeUtcMs, day, a.reactionMs);
+        if (a.reactionMs >= 0)
+            reactionsBySelection[selection][a.questionNote % 12].add(reactionOf(a));
     }
+}
+
+double HistoryAggregate::dayMedian(const QDate &day, const Selection &selection) const
+{
+    const auto known = dayMedians.find({day, selection});
+    if (known != dayMedians.end())
+        return known->second;
+    std::vector<double> reactions;
+    for (auto b = buckets.lower_bound(BucketKey{day, 0, false}); b != buckets.end() && b->first.day == day; ++b) {
+        if ((selection.first >= 0 && qint64(b->first.level) != selection.first) || !selects(selection.second, b->first.midi))
+            continue;
+        for (const auto &pitchClass : b->second.reactions)
+            reactions.insert(reactions.end(), pitchClass.begin(), pitchClass.end());
+    }
+    const double m = median(reactions);
+    dayMedians[{day, selection}] = m;
+    return m;
 }
 
 HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) const
@@ -143,6 +215,7 @@ HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) c
     s.today = statisticsToday(filter);
     const QDate firstDay = firstDayOf(filter, s.today);
     const bool oneLevel = filter.period == StatisticsFilter::Period::ThisLevel;
+    const Selection selection{oneLevel ? qint64(filter.level) : qint64(-1), filter.source};
 
     for (const auto &[key, b] : buckets) {
         if ((firstDay.isValid() && key.day < firstDay) || (oneLevel && key.level != filter.level) ||
@@ -150,15 +223,15 @@ HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) c
             continue;
         DayStatistics &day = tally.days[key.day];
         day.date = key.day;
-        std::vector<double> &dayReactions = tally.dayReactions[key.day];
         for (std::size_t pc = 0; pc < 12; ++pc) {
             addCounts(s.byPitchClass[pc], b.byPitchClass[pc]);
             addCounts(s.all, b.byPitchClass[pc]);
             addCounts(day, b.byPitchClass[pc]);
             for (std::size_t answer = 0; answer < 12; ++answer)
                 s.confusion[pc][answer] += b.confusion[pc][answer];
-            tally.reactions[pc].insert(tally.reactions[pc].end(), b.reactions[pc].begin(), b.reactions[pc].end());
-            dayReactions.insert(dayReactions.end(), b.reactions[pc].begin(), b.reactions[pc].end());
+            // A period's reactions are few; a whole selection's are counted.
+            if (firstDay.isValid())
+                tally.reactions[pc].insert(tally.reactions[pc].end(), b.reactions[pc].begin(), b.reactions[pc].end());
         }
         for (std::size_t k = 0; k < b.byKey.size(); ++k)
             addCounts(s.byKey[k], b.byKey[k]);
@@ -169,13 +242,22 @@ HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) c
         tally.absoluteSemitones += b.absoluteSemitones;
     }
 
-    const Selection selection{oneLevel ? qint64(filter.level) : qint64(-1), filter.source};
     for (auto &[date, day] : tally.days) {
         const auto trained = trainedMs.find({date, selection});
         if (trained != trainedMs.end())
             day.trainedMs = trained->second;
     }
-    return finishStatistics(tally, answeredDays);
+    HistoryStatistics figures = finishStatistics(tally, answeredDays);
+    for (DayStatistics &day : figures.days)
+        day.medianReactionMs = dayMedian(day.date, selection);
+    if (!firstDay.isValid()) {
+        const auto reactions = reactionsBySelection.find(selection);
+        for (std::size_t pc = 0; pc < 12 && reactions != reactionsBySelection.end(); ++pc) {
+            figures.byPitchClass[pc].medianReactionMs = reactions->second[pc].median();
+            figures.byPitchClass[pc].p90ReactionMs = reactions->second[pc].percentile(0.9);
+        }
+    }
+    return figures;
 }
 
 bool HistoryAggregate::update(const QString &path, const std::atomic<bool> &stop)

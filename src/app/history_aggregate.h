@@ -47,17 +47,37 @@ private:
         // Every timed answer's reaction, so that medians stay exact.
         std::array<std::vector<quint32>, 12> reactions;
     };
-    // Training time counts the gaps between the answers a filter selects, so
-    // each selection keeps its own clock: any or one level (-1 for any),
-    // any source or one kind (StatisticsFilter::Source).
+    // What a filter selects apart from its period: any or one level (-1 for
+    // any), any source or one kind. Training time counts the gaps between
+    // the answers a filter selects, so each selection keeps its own clock.
     using Selection = std::pair<qint64, StatisticsFilter::Source>;
 
+    // Reaction times and how often each came, in ascending order: the
+    // medians of a whole selection without going through its answers.
+    class ReactionCounts {
+    public:
+        void add(quint32 ms);
+        double median() const;
+        double percentile(double share) const;
+
+    private:
+        double atRank(std::size_t rank) const;
+
+        std::vector<std::pair<quint32, int>> counts;
+        std::size_t total = 0;
+    };
+
     void clear();
-    void addTrainingTime(const AnswerRecord &answer, const QDate &day, bool midi);
+    void addBySelection(const AnswerRecord &answer, const QDate &day, bool midi);
+    static std::vector<Selection> selectionsOf(unsigned level, bool midi);
+    double dayMedian(const QDate &day, const Selection &selection) const;
 
     std::map<BucketKey, Bucket> buckets;
     std::map<Selection, TrainingClock> clocks;
     std::map<std::pair<QDate, Selection>, qint64> trainedMs;
+    std::map<Selection, std::array<ReactionCounts, 12>> reactionsBySelection;
+    // The days' median reactions as computed, until an answer comes on that day.
+    mutable std::map<std::pair<QDate, Selection>, double> dayMedians;
     std::set<QDate> answeredDays;
     LocalDays localDays;
     int answerCount = 0;

@@ -51,8 +51,6 @@ QDate firstDayOf(const StatisticsFilter &filter, const QDate &today)
     return filter.period == StatisticsFilter::Period::Last7Days ? today.addDays(-6) : QDate();
 }
 
-namespace {
-
 double percentile(std::vector<double> &values, double share)
 {
     if (values.empty())
@@ -75,6 +73,8 @@ double median(std::vector<double> &values)
     }
     return m;
 }
+
+namespace {
 
 void count(AnswerCounts &counts, bool right, bool rightIgnoringOctave)
 {

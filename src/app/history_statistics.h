@@ -101,6 +101,10 @@ private:
 QDate statisticsToday(const StatisticsFilter &filter);
 // The first local day of the filter's period; invalid when it has no start.
 QDate firstDayOf(const StatisticsFilter &filter, const QDate &today);
+// The median (the mean of the middle two of an even count) and the value at
+// rank share × count; -1 without values. Both reorder `values`.
+double median(std::vector<double> &values);
+double percentile(std::vector<double> &values, double share);
 // Signed distance from the question's pitch class to the answer's, -5 .. +6.
 int chromaDistance(unsigned questionNote, unsigned answerNote);
 

@@ -111,8 +111,9 @@ StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const Q
         result.problem = QStringLiteral("The answer history cannot be read just now; training goes on.");
         return result;
     }
-    if (filter)
-        result.figures = kept.statistics(*filter);
+    // A reading ahead of time also works out what later figures reuse (the
+    // days' medians).
+    result.figures = kept.statistics(filter ? *filter : StatisticsFilter());
     return result;
 }
 

@@ -3,6 +3,7 @@
 // show the statistics of a long answer history.
 
 #include "application.h"
+#include "chart_points.h"
 #include "generated_history.h"
 #include "jack_test_server.h"
 #include "history_statistics.h"
@@ -23,6 +24,7 @@
 #include <timer.h>
 
 #include <QProcess>
+#include <QtCharts/QAbstractSeries>
 #include <QQuickItem>
 #include <QScreen>
 #include <QtTest>
@@ -156,6 +158,26 @@ private slots:
             QVERIFY2(close, qPrintable(QString("key %1: %2 shown, %3 for %4 of %5 right")
                                            .arg(key).arg(shown.name(), wanted.name()).arg(counts.right).arg(counts.asked)));
         }
+        // The day chart has a point per day (filled in one go, not point by point).
+        QObject *trend = app.window().rootObject()->findChild<QObject *>("trendChart");
+        QVERIFY(trend);
+        int exactLines = 0;
+        for (int i = 0; i < trend->property("count").toInt(); ++i) {
+            QtCharts::QAbstractSeries *series = nullptr;
+            QVERIFY(QMetaObject::invokeMethod(trend, "series", Q_RETURN_ARG(QtCharts::QAbstractSeries *, series),
+                                              Q_ARG(int, i)));
+            if (!series || series->name() != QLatin1String("exact"))
+                continue;
+            ++exactLines;
+            QCOMPARE(series->property("count").toInt(), int(expected.days.size()));
+            // A whole line at once; lists of two lengths or no series are refused.
+            QVERIFY(!ChartPoints::instance().replace(series, {1.0, 2.0}, {3.0}));
+            QVERIFY(!ChartPoints::instance().replace(trend, {1.0}, {3.0}));
+            QCOMPARE(series->property("count").toInt(), int(expected.days.size()));
+            QVERIFY(ChartPoints::instance().replace(series, {1.0, 2.0}, {3.0, 4.0}));
+            QCOMPARE(series->property("count").toInt(), 2);
+        }
+        QCOMPARE(exactLines, 1);
         QTest::keyClick(&app.window(), Qt::Key_Escape);
         QTRY_VERIFY(!statisticsWindow->property("visible").toBool());
     }

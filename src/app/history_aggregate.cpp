@@ -171,11 +171,11 @@ void HistoryAggregate::add(const AnswerRecord &a)
     addBySelection(a, day, midi);
 }
 
-std::vector<HistoryAggregate::Selection> HistoryAggregate::selectionsOf(unsigned level, bool midi)
+std::array<HistoryAggregate::Selection, 4> HistoryAggregate::selectionsOf(unsigned level, bool midi)
 {
     using Source = StatisticsFilter::Source;
     const Source kind = midi ? Source::Midi : Source::OnScreen;
-    return {{-1, Source::All}, {-1, kind}, {qint64(level), Source::All}, {qint64(level), kind}};
+    return {{{-1, Source::All}, {-1, kind}, {qint64(level), Source::All}, {qint64(level), kind}}};
 }
 
 void HistoryAggregate::addBySelection(const AnswerRecord &a, const QDate &day, bool midi)

@@ -4,6 +4,7 @@
 
 #include <QDate>
 
+#include <array>
 #include <atomic>
 #include <map>
 #include <set>
@@ -69,7 +70,8 @@ private:
 
     void clear();
     void addBySelection(const AnswerRecord &answer, const QDate &day, bool midi);
-    static std::vector<Selection> selectionsOf(unsigned level, bool midi);
+    // The four selections an answer belongs to.
+    static std::array<Selection, 4> selectionsOf(unsigned level, bool midi);
     double dayMedian(const QDate &day, const Selection &selection) const;
 
     std::map<BucketKey, Bucket> buckets;

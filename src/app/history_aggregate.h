@@ -38,6 +38,7 @@ private:
         unsigned level = 0;
         bool midi = false;
         bool operator<(const BucketKey &other) const;
+        bool operator==(const BucketKey &other) const;
     };
     struct Bucket {
         std::array<AnswerCounts, HistoryStatistics::kKeys> byKey{};
@@ -68,16 +69,30 @@ private:
         std::size_t total = 0;
     };
 
+    // What a selection keeps over all days.
+    struct SelectionCounts {
+        TrainingClock clock;
+        std::array<ReactionCounts, 12> reactions;
+    };
+    // Where the last answer went: the next one mostly goes to the same
+    // places, found without a look-up.
+    struct Place {
+        BucketKey key;
+        Bucket *bucket = nullptr;
+        std::array<SelectionCounts *, 4> selections{};
+        std::array<qint64 *, 4> trained{};
+    };
+
     void clear();
-    void addBySelection(const AnswerRecord &answer, const QDate &day, bool midi);
+    Place &placeOf(const QDate &day, unsigned level, bool midi);
     // The four selections an answer belongs to.
     static std::array<Selection, 4> selectionsOf(unsigned level, bool midi);
     double dayMedian(const QDate &day, const Selection &selection) const;
 
     std::map<BucketKey, Bucket> buckets;
-    std::map<Selection, TrainingClock> clocks;
+    std::map<Selection, SelectionCounts> selections;
     std::map<std::pair<QDate, Selection>, qint64> trainedMs;
-    std::map<Selection, std::array<ReactionCounts, 12>> reactionsBySelection;
+    Place lastPlace;
     // The days' median reactions as computed, until an answer comes on that day.
     mutable std::map<std::pair<QDate, Selection>, double> dayMedians;
     std::set<QDate> answeredDays;

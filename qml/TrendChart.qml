@@ -41,6 +41,8 @@ ChartView {
     property int secondsMax: 2
     property int secondsTicks: 3
 
+    // Each series in one go where the program offers it: append() lays the
+    // series out again for every point.
     function fill() {
         firstDay = days.length > 0 ? dayNumber(days[0].time) : 0
         span = days.length > 0 ? dayNumber(days[days.length - 1].time) - firstDay + 1 : 1
@@ -49,9 +51,6 @@ ChartView {
         var slowest = Math.max(2, Math.ceil(Math.max.apply(Math, [0].concat(days.map(function (d) { return d.medianMs / 1000 })))))
         secondsMax = slowest <= 6 ? slowest : 2 * Math.ceil(slowest / 2)
         secondsTicks = secondsMax <= 6 ? secondsMax + 1 : secondsMax / 2 + 1
-        exact.clear()
-        chroma.clear()
-        reaction.clear()
         var labels = dayAxis.categoriesLabels
         for (var l = 0; l < labels.length; ++l)
             dayAxis.remove(labels[l])
@@ -61,13 +60,27 @@ ChartView {
             values.push(n)
         }
         labelValues = values
+        var xs = [], exactShares = [], chromaShares = [], reactionDays = [], seconds = []
         for (var i = 0; i < days.length; ++i) {
             var x = dayNumber(days[i].time) - firstDay
-            exact.append(x, Math.round(days[i].share * 100))
-            chroma.append(x, Math.round(days[i].chromaShare * 100))
-            if (days[i].medianMs >= 0)
-                reaction.append(x, days[i].medianMs / 1000)
+            xs.push(x)
+            exactShares.push(Math.round(days[i].share * 100))
+            chromaShares.push(Math.round(days[i].chromaShare * 100))
+            if (days[i].medianMs >= 0) {
+                reactionDays.push(x)
+                seconds.push(days[i].medianMs / 1000)
+            }
         }
+        setPoints(exact, xs, exactShares)
+        setPoints(chroma, xs, chromaShares)
+        setPoints(reaction, reactionDays, seconds)
+    }
+    function setPoints(series, xs, ys) {
+        if (typeof chartPoints !== "undefined" && chartPoints.replace(series, xs, ys))
+            return
+        series.clear()
+        for (var i = 0; i < xs.length; ++i)
+            series.append(xs[i], ys[i])
     }
     onDaysChanged: fill()
     Component.onCompleted: fill()

@@ -14,6 +14,9 @@ packages=(
   qml-module-qtquick-controls qml-module-qtqml-models2
   # the answer history: Qt's SQLite driver; its statistics window's charts
   libqt5sql5-sqlite qml-module-qtcharts
+  # the charts' series filled from C++ (ChartPoints); the statistics' reading
+  # of the history (SQLite's own interface)
+  libqt5charts5-dev libsqlite3-dev
   timgm6mb-soundfont
   # tests: a display with a window manager, a JACK server, screenshots
   xvfb xauth openbox jackd2 x11-apps imagemagick

@@ -5,7 +5,10 @@
 //    for half a second; its time is that of its first appearance;
 //  - with --idle SECONDS: the CPU time and the wake-ups (context switches) of
 //    each of the program's threads while its window stays open and idle.
-// Usage: bench_first_frame [--runs N] [--idle SECONDS] [program]
+//  - with --history FILE: every start finds a copy of FILE as its answer
+//    history (bench_statistics PATH COUNT writes one).
+// Every start has a configuration and data folder of its own.
+// Usage: bench_first_frame [--runs N] [--idle SECONDS] [--history FILE] [program]
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -61,10 +64,11 @@ pid_t Start(const std::string &program, const std::string &configHome)
 {
     std::vector<std::string> env;
     for (char **e = environ; *e; ++e) {
-        if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0)
+        if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0 && std::strncmp(*e, "XDG_DATA_HOME=", 14) != 0)
             env.emplace_back(*e);
     }
     env.push_back("XDG_CONFIG_HOME=" + configHome);
+    env.push_back("XDG_DATA_HOME=" + configHome + "/data");
     std::vector<char *> envp;
     for (std::string &e : env)
         envp.push_back(e.data());
@@ -88,14 +92,19 @@ void Stop(pid_t pid)
     waitpid(pid, &status, 0);
 }
 
+// The answer history every start begins with; none when empty.
+std::string historyFile;
+
 std::string MakeStore()
 {
     char dir[] = "/tmp/orvelle-bench-XXXXXX";
     if (!mkdtemp(dir))
         return "/tmp";
     const std::string home = dir;
-    std::system(("mkdir -p " + home + "/Brandmoor").c_str());
+    std::system(("mkdir -p " + home + "/Brandmoor " + home + "/data/Brandmoor/Orvelle").c_str());
     std::ofstream(home + "/Brandmoor/Orvelle.conf") << "[GlobalSetting]\nShowHelpOnStartup=false\n";
+    if (!historyFile.empty())
+        std::system(("cp '" + historyFile + "' " + home + "/data/Brandmoor/Orvelle/history.sqlite").c_str());
     return home;
 }
 
@@ -213,6 +222,8 @@ int main(int argc, char **argv)
             runs = std::atoi(argv[++i]);
         else if (arg == "--idle" && i + 1 < argc)
             idleSeconds = std::atoi(argv[++i]);
+        else if (arg == "--history" && i + 1 < argc)
+            historyFile = argv[++i];
         else
             program = arg;
     }

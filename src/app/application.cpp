@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "answer_history.h"
+#include "chart_points.h"
 #include "device_choice.h"
 #include "device_watch.h"
 #include "qml_messenger.h"
@@ -79,6 +80,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
+    view.rootContext()->setContextProperty("chartPoints", &ChartPoints::instance());
     computerKeys = std::make_unique<ComputerKeys>();
     view.rootContext()->setContextProperty("computerKeys", computerKeys.get());
     view.installEventFilter(computerKeys.get());
@@ -108,6 +110,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The soundfont and the MIDI ports are not needed for the first frame:
     // they are set up right after it, so the window shows at once.
     firstFrame = connect(&view, &QQuickWindow::frameSwapped, this, &Application::startSound, Qt::QueuedConnection);
+    // The statistics read the history in the background once the window is
+    // up, so that F2 finds it read (later frames find it started).
+    connect(&view, &QQuickWindow::frameSwapped, statistics.get(), &StatisticsModel::preload, Qt::QueuedConnection);
 
     setUpWindow();
     showMainWindow();

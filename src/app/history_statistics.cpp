@@ -10,31 +10,46 @@
 #include <limits>
 #include <map>
 
-namespace {
-
-// The local calendar day of an answer's time. Answers come in time order,
-// so the bounds of the last day found answer most lookups without a
-// time-zone conversion.
-class LocalDays {
-public:
-    QDate dayOf(qint64 utcMs)
-    {
-        if (utcMs >= start && utcMs < end)
-            return date;
-        date = QDateTime::fromMSecsSinceEpoch(utcMs).date();
-        start = QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch();
-        end = QDateTime(date.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
-        // A zone whose midnight does not exist on that day: no shortcut.
-        if (!(utcMs >= start && utcMs < end))
-            start = end = 0;
+QDate LocalDays::dayOf(qint64 utcMs)
+{
+    if (utcMs >= start && utcMs < end)
         return date;
-    }
+    date = QDateTime::fromMSecsSinceEpoch(utcMs).date();
+    start = QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch();
+    end = QDateTime(date.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+    // A zone whose midnight does not exist on that day: no shortcut.
+    if (!(utcMs >= start && utcMs < end))
+        start = end = 0;
+    return date;
+}
 
-private:
-    qint64 start = 0;
-    qint64 end = 0;
-    QDate date;
-};
+qint64 TrainingClock::add(qint64 utcMs, const QDate &day, qint64 reactionMs)
+{
+    const qint64 gap = utcMs - previousMs;
+    const bool sameSitting = day == previousDay && gap >= 0 && gap <= kLongestTrainingGapMs;
+    previousMs = utcMs;
+    previousDay = day;
+    if (sameSitting)
+        return gap;
+    return reactionMs > 0 ? std::min(reactionMs, kLongestTrainingGapMs) : 0;
+}
+
+int chromaDistance(unsigned questionNote, unsigned answerNote)
+{
+    int d = static_cast<int>(answerNote % 12) - static_cast<int>(questionNote % 12);
+    d = ((d % 12) + 12) % 12;
+    return d > 6 ? d - 12 : d;
+}
+
+QDate statisticsToday(const StatisticsFilter &filter)
+{
+    return (filter.now.isValid() ? filter.now : QDateTime::currentDateTime()).toLocalTime().date();
+}
+
+QDate firstDayOf(const StatisticsFilter &filter, const QDate &today)
+{
+    return filter.period == StatisticsFilter::Period::Last7Days ? today.addDays(-6) : QDate();
+}
 
 double percentile(std::vector<double> &values, double share)
 {
@@ -59,19 +74,13 @@ double median(std::vector<double> &values)
     return m;
 }
 
+namespace {
+
 void count(AnswerCounts &counts, bool right, bool rightIgnoringOctave)
 {
     ++counts.asked;
     counts.right += right;
     counts.rightIgnoringOctave += rightIgnoringOctave;
-}
-
-// Signed distance from the question's pitch class to the answer's, -5 .. +6.
-int chromaDistance(unsigned questionNote, unsigned answerNote)
-{
-    int d = static_cast<int>(answerNote % 12) - static_cast<int>(questionNote % 12);
-    d = ((d % 12) + 12) % 12;
-    return d > 6 ? d - 12 : d;
 }
 
 void addDays(PeriodSummary &summary, const DayStatistics &day)
@@ -81,11 +90,6 @@ void addDays(PeriodSummary &summary, const DayStatistics &day)
     summary.rightIgnoringOctave += day.rightIgnoringOctave;
     summary.trainedMs += day.trainedMs;
     ++summary.days;
-}
-
-QDate today(const StatisticsFilter &filter)
-{
-    return (filter.now.isValid() ? filter.now : QDateTime::currentDateTime()).toLocalTime().date();
 }
 
 } // namespace
@@ -112,22 +116,26 @@ bool passesFilter(const AnswerRecord &answer, const StatisticsFilter &filter)
 
 HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, const StatisticsFilter &filter)
 {
-    HistoryStatistics s;
-    const QDate now = today(filter);
-    s.today = now;
-    const qint64 sinceMs = filter.period == StatisticsFilter::Period::Last7Days
-                               ? QDateTime(now.addDays(-6), QTime(0, 0)).toMSecsSinceEpoch()
-                               : std::numeric_limits<qint64>::min();
-    std::array<std::vector<double>, 12> reactions;
-    std::map<QDate, DayStatistics> days;
-    std::map<QDate, std::vector<double>> dayReactions;
+    StatisticsTally tally;
+    HistoryStatistics &s = tally.figures;
+    s.today = statisticsToday(filter);
+    const QDate firstDay = firstDayOf(filter, s.today);
+    const qint64 sinceMs = firstDay.isValid() ? QDateTime(firstDay, QTime(0, 0)).toMSecsSinceEpoch()
+                                              : std::numeric_limits<qint64>::min();
+    std::set<QDate> answeredDays;
     LocalDays localDays;
-    double absoluteSemitones = 0;
-    qint64 previousMs = 0;
-    QDate previousDay;
+    TrainingClock clock;
 
     for (const AnswerRecord &a : answers) {
-        if (a.timeUtcMs < sinceMs || !passesFilter(a, filter))
+        const QDate date = localDays.dayOf(a.timeUtcMs);
+        if (answeredDays.empty() || *answeredDays.rbegin() != date)
+            answeredDays.insert(date);
+        if (!passesFilter(a, filter))
+            continue;
+        // A day's training time is the same whatever the period shown, even
+        // when a clock set back put an answer before the period among its own.
+        const qint64 trainedMs = clock.add(a.timeUtcMs, date, a.reactionMs);
+        if (a.timeUtcMs < sinceMs)
             continue;
         const unsigned questionClass = a.questionNote % 12;
         const unsigned answerClass = a.answerNote % 12;
@@ -139,7 +147,7 @@ HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, co
         count(s.byPitchClass[questionClass], a.correct, rightClass);
         ++s.confusion[questionClass][answerClass];
         if (a.reactionMs >= 0)
-            reactions[questionClass].push_back(double(a.reactionMs));
+            tally.reactions[questionClass].push_back(double(a.reactionMs));
 
         if (!a.correct) {
             ++s.errors.wrong;
@@ -148,37 +156,37 @@ HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, co
             } else {
                 const int d = chromaDistance(a.questionNote, a.answerNote);
                 ++s.errors.byDistance[static_cast<std::size_t>(d + 5)];
-                absoluteSemitones += std::abs(d);
+                tally.absoluteSemitones += std::abs(d);
             }
         }
 
-        const QDate date = localDays.dayOf(a.timeUtcMs);
-        DayStatistics &day = days[date];
+        DayStatistics &day = tally.days[date];
         day.date = date;
         count(day, a.correct, rightClass);
         if (a.reactionMs >= 0)
-            dayReactions[date].push_back(double(a.reactionMs));
-        // Time between answers of one sitting counts as training; the first
-        // answer of a sitting brings the time it took.
-        const qint64 gap = a.timeUtcMs - previousMs;
-        if (date == previousDay && gap >= 0 && gap <= kLongestTrainingGapMs)
-            day.trainedMs += gap;
-        else if (a.reactionMs > 0)
-            day.trainedMs += std::min(a.reactionMs, kLongestTrainingGapMs);
-        previousMs = a.timeUtcMs;
-        previousDay = date;
+            tally.dayReactions[date].push_back(double(a.reactionMs));
+        day.trainedMs += trainedMs;
     }
+    return finishStatistics(tally, answeredDays);
+}
 
+HistoryStatistics finishStatistics(StatisticsTally &tally, const std::set<QDate> &answeredDays)
+{
+    HistoryStatistics &s = tally.figures;
+    const QDate now = s.today;
     for (std::size_t pc = 0; pc < 12; ++pc) {
-        s.byPitchClass[pc].medianReactionMs = median(reactions[pc]);
-        s.byPitchClass[pc].p90ReactionMs = percentile(reactions[pc], 0.9);
+        s.byPitchClass[pc].medianReactionMs = median(tally.reactions[pc]);
+        s.byPitchClass[pc].p90ReactionMs = percentile(tally.reactions[pc], 0.9);
     }
     if (s.errors.wrong > 0)
-        s.errors.meanAbsoluteSemitones = absoluteSemitones / s.errors.wrong;
+        s.errors.meanAbsoluteSemitones = double(tally.absoluteSemitones) / s.errors.wrong;
 
-    for (auto &entry : days) {
+    s.days.clear();
+    for (auto &entry : tally.days) {
         DayStatistics &day = entry.second;
-        day.medianReactionMs = median(dayReactions[entry.first]);
+        const auto reactions = tally.dayReactions.find(entry.first);
+        if (reactions != tally.dayReactions.end())
+            day.medianReactionMs = median(reactions->second);
         s.days.push_back(day);
         if (day.date > now.addDays(-7))
             addDays(s.last7Days, day);
@@ -189,9 +197,9 @@ HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, co
 
     // Today counts once it has an answer; until then the streak may still
     // run up to yesterday.
-    QDate expected = days.count(now) ? now : now.addDays(-1);
-    for (auto it = s.days.rbegin(); it != s.days.rend() && it->date >= expected; ++it) {
-        if (it->date != expected)
+    QDate expected = answeredDays.count(now) ? now : now.addDays(-1);
+    for (auto it = answeredDays.rbegin(); it != answeredDays.rend() && *it >= expected; ++it) {
+        if (*it != expected)
             break;
         ++s.streakDays;
         expected = expected.addDays(-1);

@@ -6,6 +6,8 @@
 #include <QDateTime>
 
 #include <array>
+#include <map>
+#include <set>
 #include <vector>
 
 // Which answers the statistics are made of.
@@ -78,6 +80,59 @@ constexpr qint64 kLongestTrainingGapMs = 2 * 60 * 1000;
 bool isMidiSource(const QString &source);
 bool passesFilter(const AnswerRecord &answer, const StatisticsFilter &filter);
 HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, const StatisticsFilter &filter);
+
+// ---- The steps the figures are made of, shared by computeStatistics and
+// the figures kept up to date as answers arrive (HistoryAggregate).
+
+// The local calendar day of an answer's time. Answers mostly come in time
+// order, so the bounds of the last day found answer most lookups without a
+// time-zone conversion.
+class LocalDays {
+public:
+    QDate dayOf(qint64 utcMs);
+
+private:
+    qint64 start = 0;
+    qint64 end = 0;
+    QDate date;
+};
+
+// The local day the filter's periods end with.
+QDate statisticsToday(const StatisticsFilter &filter);
+// The first local day of the filter's period; invalid when it has no start.
+QDate firstDayOf(const StatisticsFilter &filter, const QDate &today);
+// The median (the mean of the middle two of an even count) and the value at
+// rank share × count; -1 without values. Both reorder `values`.
+double median(std::vector<double> &values);
+double percentile(std::vector<double> &values, double share);
+// Signed distance from the question's pitch class to the answer's, -5 .. +6.
+int chromaDistance(unsigned questionNote, unsigned answerNote);
+
+// Training time of one stream of answers, answer by answer in row order:
+// time between answers of one sitting counts as training; the first answer
+// of a sitting brings the time it took.
+class TrainingClock {
+public:
+    qint64 add(qint64 utcMs, const QDate &day, qint64 reactionMs);
+
+private:
+    qint64 previousMs = 0;
+    QDate previousDay;
+};
+
+// What is counted before the medians and the day summaries are made.
+struct StatisticsTally {
+    HistoryStatistics figures;
+    std::array<std::vector<double>, 12> reactions; // by the question's pitch class
+    std::map<QDate, DayStatistics> days;
+    std::map<QDate, std::vector<double>> dayReactions;
+    qint64 absoluteSemitones = 0; // over the wrong answers, octaves ignored
+};
+
+// Medians, period summaries and the streak. The streak counts the days of
+// every answer (`answeredDays`), whatever the filter: days in a row are the
+// user's, not the filter's.
+HistoryStatistics finishStatistics(StatisticsTally &tally, const std::set<QDate> &answeredDays);
 
 // The plain-text summary of `orvelle --stats`.
 QString statisticsReport(const HistoryStatistics &statistics);

@@ -6,7 +6,19 @@
 
 #include <cmath>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
+
+// The reading ahead of time gives way to the window and the sound, which
+// start at the same moment (a thread's own nice value, as Linux keeps it).
+void runInTheBackground()
+{
+    constexpr int kBackgroundNice = 10;
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kBackgroundNice);
+}
 
 double share(int part, int whole)
 {
@@ -32,12 +44,15 @@ QVariantMap period(const PeriodSummary &p)
 } // namespace
 
 StatisticsModel::StatisticsModel(QString historyPath, std::function<unsigned()> level, QObject *parent)
-    : QObject(parent), path(std::move(historyPath)), currentLevel(std::move(level))
+    : QObject(parent), path(std::move(historyPath)), currentLevel(std::move(level)),
+      aggregate(std::make_unique<HistoryAggregate>())
 {
 }
 
 StatisticsModel::~StatisticsModel()
 {
+    // A long first reading stops at once rather than hold up quitting.
+    stopping = true;
     joinWorker();
 }
 
@@ -63,6 +78,7 @@ StatisticsFilter StatisticsModel::filterFor(int periodIndex, int sourceIndex, un
 void StatisticsModel::refresh(int periodIndex, int sourceIndex)
 {
     const StatisticsFilter filter = filterFor(periodIndex, sourceIndex, currentLevel ? currentLevel() : 1);
+    readStarted = true;
     if (busy) {
         pending = filter;
         return;
@@ -71,46 +87,58 @@ void StatisticsModel::refresh(int periodIndex, int sourceIndex)
     emit changed();
 }
 
-void StatisticsModel::start(const StatisticsFilter &filter)
+void StatisticsModel::preload()
+{
+    if (readStarted)
+        return;
+    readStarted = true;
+    start(std::nullopt);
+}
+
+void StatisticsModel::start(const std::optional<StatisticsFilter> &filter)
 {
     joinWorker();
     busy = true;
     QPointer<StatisticsModel> self(this);
-    worker = std::thread([self, filter, file = path] {
-        Result result = compute(file, filter);
+    worker = std::thread([self, filter, file = path, kept = aggregate.get(), stop = &stopping] {
+        if (!filter)
+            runInTheBackground();
+        Result result = compute(*kept, file, filter, *stop);
         // The model joins this thread before it goes, so it is alive here;
         // the delivery runs on the model's thread, or not at all once the
         // model is gone.
         QMetaObject::invokeMethod(
-            self.data(), [self, result = std::move(result)]() mutable {
+            self.data(), [self, result = std::move(result), withFigures = filter.has_value()]() mutable {
                 if (self)
-                    self->deliver(std::move(result));
+                    self->deliver(std::move(result), withFigures);
             },
             Qt::QueuedConnection);
     });
 }
 
-StatisticsModel::Result StatisticsModel::compute(const QString &file, const StatisticsFilter &filter)
+StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const QString &file,
+                                                 const std::optional<StatisticsFilter> &filter,
+                                                 const std::atomic<bool> &stop)
 {
     Result result;
-    std::vector<AnswerRecord> answers;
-    {
-        // A connection of this thread's own, closed before the thread ends.
-        const AnswerHistory history(file, AnswerHistory::Mode::ReadOnly);
-        if (!history.problem().isEmpty() ||
-            !history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); })) {
-            result.problem = QStringLiteral("The answer history cannot be read just now; training goes on.");
-            return result;
-        }
+    if (!kept.update(file, stop)) {
+        result.problem = QStringLiteral("The answer history cannot be read just now; training goes on.");
+        return result;
     }
-    result.figures = computeStatistics(answers, filter);
+    // A reading ahead of time also works out what later figures reuse (the
+    // days' medians).
+    result.figures = kept.statistics(filter ? *filter : StatisticsFilter());
     return result;
 }
 
-void StatisticsModel::deliver(Result result)
+void StatisticsModel::deliver(Result result, bool withFigures)
 {
-    figures = std::move(result.figures);
-    problemText = std::move(result.problem);
+    // A reading ahead of time shows nothing: a failed one is tried again at
+    // the next refresh.
+    if (withFigures) {
+        figures = std::move(result.figures);
+        problemText = std::move(result.problem);
+    }
     busy = false;
     if (pending) {
         const StatisticsFilter next = *pending;

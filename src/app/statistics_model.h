@@ -1,17 +1,22 @@
 #pragma once
 
-#include "history_statistics.h"
+#include "history_aggregate.h"
 
 #include <QObject>
 #include <QVariant>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
 
 // The statistics window's figures. The history is read and the figures
 // computed on a thread of their own, so that a long history never holds up
 // training; `loading` is true meanwhile and `changed` tells when they are in.
+// The history is read whole once (preload(), right after the window's first
+// frame); each refresh then reads only the answers added since and computes
+// the figures from counts kept by day (HistoryAggregate).
 class StatisticsModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool loading READ loading NOTIFY changed)
@@ -46,6 +51,9 @@ public slots:
     // period: 0 all time, 1 the last 7 days, 2 this level;
     // source: 0 all answers, 1 MIDI keyboards, 2 the on-screen and computer keyboards.
     void refresh(int period, int source);
+    // Reads the whole history in the background, once, so that the first
+    // opening finds it read.
+    void preload();
 
 signals:
     void changed();
@@ -55,13 +63,19 @@ private:
         HistoryStatistics figures;
         QString problem;
     };
-    static Result compute(const QString &path, const StatisticsFilter &filter);
-    void start(const StatisticsFilter &filter);
-    void deliver(Result result);
+    // Without a filter it only reads.
+    static Result compute(HistoryAggregate &aggregate, const QString &path,
+                          const std::optional<StatisticsFilter> &filter, const std::atomic<bool> &stop);
+    void start(const std::optional<StatisticsFilter> &filter);
+    void deliver(Result result, bool withFigures);
     void joinWorker();
 
     const QString path;
     const std::function<unsigned()> currentLevel;
+    // Used by the worker thread only, one worker at a time.
+    const std::unique_ptr<HistoryAggregate> aggregate;
+    std::atomic<bool> stopping{false};
+    bool readStarted = false;
     HistoryStatistics figures;
     QString problemText;
     bool busy = false;

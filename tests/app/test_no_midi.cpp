@@ -3,6 +3,7 @@
 // show the statistics of a long answer history.
 
 #include "application.h"
+#include "chart_points.h"
 #include "generated_history.h"
 #include "jack_test_server.h"
 #include "history_statistics.h"
@@ -11,6 +12,7 @@
 #include "qml_messenger.h"
 #include "question_bank.h"
 #include "sound_system.h"
+#include "statistics_model.h"
 #include "test_store.h"
 #include "training_session.h"
 
@@ -22,6 +24,7 @@
 #include <timer.h>
 
 #include <QProcess>
+#include <QtCharts/QAbstractSeries>
 #include <QQuickItem>
 #include <QScreen>
 #include <QtTest>
@@ -157,6 +160,26 @@ private slots:
             QVERIFY2(close, qPrintable(QString("key %1: %2 shown, %3 for %4 of %5 right")
                                            .arg(key).arg(shown.name(), wanted.name()).arg(counts.right).arg(counts.asked)));
         }
+        // The day chart has a point per day (filled in one go, not point by point).
+        QObject *trend = app.window().rootObject()->findChild<QObject *>("trendChart");
+        QVERIFY(trend);
+        int exactLines = 0;
+        for (int i = 0; i < trend->property("count").toInt(); ++i) {
+            QtCharts::QAbstractSeries *series = nullptr;
+            QVERIFY(QMetaObject::invokeMethod(trend, "series", Q_RETURN_ARG(QtCharts::QAbstractSeries *, series),
+                                              Q_ARG(int, i)));
+            if (!series || series->name() != QLatin1String("exact"))
+                continue;
+            ++exactLines;
+            QCOMPARE(series->property("count").toInt(), int(expected.days.size()));
+            // A whole line at once; lists of two lengths or no series are refused.
+            QVERIFY(!ChartPoints::instance().replace(series, {1.0, 2.0}, {3.0}));
+            QVERIFY(!ChartPoints::instance().replace(trend, {1.0}, {3.0}));
+            QCOMPARE(series->property("count").toInt(), int(expected.days.size()));
+            QVERIFY(ChartPoints::instance().replace(series, {1.0, 2.0}, {3.0, 4.0}));
+            QCOMPARE(series->property("count").toInt(), 2);
+        }
+        QCOMPARE(exactLines, 1);
         QTest::keyClick(&app.window(), Qt::Key_Escape);
         QTRY_VERIFY(!statisticsWindow->property("visible").toBool());
     }
@@ -250,6 +273,45 @@ private slots:
         QCOMPARE(store.value("GlobalSetting/CorrectStats").toInt(), correctBefore + 1);
         QCOMPARE(app.window().rootObject()->findChild<QObject *>("feedbackText")->property("text").toString(),
                  Keyboard::keyName(int(asked) - 21).replace('#', QChar(0x266f)) + QString::fromUtf8(" \u2713"));
+    }
+
+    // After the answers just given (the history read once at the first
+    // opening, then only the rows added since): the window's figures are a
+    // full reading's for every filter, and the days in a row are the same
+    // under every filter (today's answers came from the computer keyboard,
+    // none from MIDI).
+    void theStatisticsFollowNewAnswersUnderEveryFilter()
+    {
+        std::vector<AnswerRecord> answers;
+        {
+            const AnswerHistory file(app.answerHistory().path(), AnswerHistory::Mode::ReadOnly);
+            QVERIFY(file.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); }));
+        }
+        QVERIFY(answers.size() > history().size());
+        QObject *model = qvariant_cast<QObject *>(app.window().rootContext()->contextProperty("statistics"));
+        QVERIFY(model);
+        for (int period = 0; period < 3; ++period) {
+            for (int source = 0; source < 3; ++source) {
+                QMetaObject::invokeMethod(model, "refresh", Q_ARG(int, period), Q_ARG(int, source));
+                QTRY_VERIFY_WITH_TIMEOUT(!model->property("loading").toBool(), 20000);
+                const HistoryStatistics expected =
+                    computeStatistics(answers, StatisticsModel::filterFor(period, source, bank().maturityLevel));
+                const QString filter = QString("period %1, source %2").arg(period).arg(source);
+                QVERIFY2(model->property("problem").toString().isEmpty(), qPrintable(filter));
+                QVERIFY2(model->property("total").toInt() == expected.all.asked, qPrintable(filter));
+                const QVariantMap overall = model->property("overall").toMap();
+                QVERIFY2(overall.value("streakDays").toInt() == 1, qPrintable(filter));
+                QVERIFY2(overall.value("right").toInt() == expected.all.right, qPrintable(filter));
+                QVERIFY2(model->property("days").toList().size() == int(expected.days.size()), qPrintable(filter));
+                const QVariantList classes = model->property("pitchClasses").toList();
+                for (std::size_t pc = 0; pc < 12; ++pc) {
+                    const QVariantMap shown = classes.at(int(pc)).toMap();
+                    QVERIFY2(shown.value("medianMs").toDouble() == expected.byPitchClass[pc].medianReactionMs &&
+                                 shown.value("p90Ms").toDouble() == expected.byPitchClass[pc].p90ReactionMs,
+                             qPrintable(filter));
+                }
+            }
+        }
     }
 
     void aClickOnTheRightKeyScores()

@@ -2,10 +2,15 @@
 // figures are known: the split of wrong answers into octave and chroma
 // errors, the confusion counts, reaction medians, and the days in the
 // user's time zone (Berlin here), across midnight and both changes of
-// daylight saving time.
+// daylight saving time. The counts the window keeps by day give the same
+// figures as a reading of every answer, for every filter, as answers are
+// added and as the history file grows or is replaced.
 
+#include "generated_history.h"
+#include "history_aggregate.h"
 #include "history_statistics.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdlib>
@@ -37,6 +42,99 @@ StatisticsFilter at(const char *now)
     StatisticsFilter filter;
     filter.now = QDateTime::fromMSecsSinceEpoch(utc(now));
     return filter;
+}
+
+// Every filter the window offers, for the levels 1 to 3.
+std::vector<StatisticsFilter> everyFilter(const QDateTime &now)
+{
+    std::vector<StatisticsFilter> filters;
+    for (const auto period : {StatisticsFilter::Period::AllTime, StatisticsFilter::Period::Last7Days,
+                              StatisticsFilter::Period::ThisLevel}) {
+        for (const auto source :
+             {StatisticsFilter::Source::All, StatisticsFilter::Source::Midi, StatisticsFilter::Source::OnScreen}) {
+            for (unsigned level = 1; level <= (period == StatisticsFilter::Period::ThisLevel ? 3u : 1u); ++level) {
+                StatisticsFilter filter;
+                filter.period = period;
+                filter.source = source;
+                filter.level = level;
+                filter.now = now;
+                filters.push_back(filter);
+            }
+        }
+    }
+    return filters;
+}
+
+void compareCounts(const AnswerCounts &kept, const AnswerCounts &read)
+{
+    QCOMPARE(kept.asked, read.asked);
+    QCOMPARE(kept.right, read.right);
+    QCOMPARE(kept.rightIgnoringOctave, read.rightIgnoringOctave);
+}
+
+// Every figure of the window, field by field.
+void compareFigures(const HistoryStatistics &kept, const HistoryStatistics &read)
+{
+    QCOMPARE(kept.today, read.today);
+    compareCounts(kept.all, read.all);
+    for (std::size_t k = 0; k < read.byKey.size() && !QTest::currentTestFailed(); ++k)
+        compareCounts(kept.byKey[k], read.byKey[k]);
+    for (std::size_t pc = 0; pc < 12 && !QTest::currentTestFailed(); ++pc) {
+        compareCounts(kept.byPitchClass[pc], read.byPitchClass[pc]);
+        QCOMPARE(kept.byPitchClass[pc].medianReactionMs, read.byPitchClass[pc].medianReactionMs);
+        QCOMPARE(kept.byPitchClass[pc].p90ReactionMs, read.byPitchClass[pc].p90ReactionMs);
+    }
+    QVERIFY(kept.confusion == read.confusion);
+    QCOMPARE(kept.errors.wrong, read.errors.wrong);
+    QCOMPARE(kept.errors.octave, read.errors.octave);
+    QVERIFY(kept.errors.byDistance == read.errors.byDistance);
+    QCOMPARE(kept.errors.meanAbsoluteSemitones, read.errors.meanAbsoluteSemitones);
+    QCOMPARE(kept.days.size(), read.days.size());
+    for (std::size_t d = 0; d < read.days.size() && !QTest::currentTestFailed(); ++d) {
+        QCOMPARE(kept.days[d].date, read.days[d].date);
+        compareCounts(kept.days[d], read.days[d]);
+        QCOMPARE(kept.days[d].trainedMs, read.days[d].trainedMs);
+        QCOMPARE(kept.days[d].medianReactionMs, read.days[d].medianReactionMs);
+    }
+    for (const auto &[k, r] : {std::pair(&kept.last7Days, &read.last7Days), std::pair(&kept.last30Days, &read.last30Days),
+                               std::pair(&kept.allDays, &read.allDays)}) {
+        compareCounts(*k, *r);
+        QCOMPARE(k->trainedMs, r->trainedMs);
+        QCOMPARE(k->days, r->days);
+    }
+    QCOMPARE(kept.streakDays, read.streakDays);
+}
+
+// The kept counts against a reading of every answer, for every filter.
+void compareEveryFilter(const HistoryAggregate &kept, const std::vector<AnswerRecord> &answers, const QDateTime &now)
+{
+    for (const StatisticsFilter &filter : everyFilter(now)) {
+        compareFigures(kept.statistics(filter), computeStatistics(answers, filter));
+        if (QTest::currentTestFailed()) {
+            qWarning("with the filter period %d, source %d, level %u", int(filter.period), int(filter.source),
+                     filter.level);
+            return;
+        }
+    }
+}
+
+// A generated history with what the generator leaves out: untimed answers,
+// the computer keyboard, a question off the 88 keys, a clock set back.
+std::vector<AnswerRecord> varied(int count)
+{
+    std::vector<AnswerRecord> answers = GeneratedHistory::make(count);
+    for (std::size_t i = 0; i < answers.size(); i += 7)
+        answers[i].reactionMs = -1;
+    for (std::size_t i = 1; i < answers.size(); i += 5)
+        answers[i].source = QStringLiteral("computer keyboard");
+    answers[2].questionNote = 12;
+    answers[answers.size() / 2].timeUtcMs -= 3 * 86400000;
+    return answers;
+}
+
+QDateTime dayAfter(const std::vector<AnswerRecord> &answers)
+{
+    return QDateTime::fromMSecsSinceEpoch(answers.back().timeUtcMs + 86400000);
 }
 
 } // namespace
@@ -145,6 +243,103 @@ private slots:
         // The day after the last answer the streak still stands; a day later it is over.
         QCOMPARE(computeStatistics(history, at("2026-12-09T12:00:00Z")).streakDays, 3);
         QCOMPARE(computeStatistics(history, at("2026-12-10T12:00:00Z")).streakDays, 0);
+
+        // The counts kept by day agree across both changes of daylight saving.
+        HistoryAggregate kept;
+        for (const AnswerRecord &a : history)
+            kept.add(a);
+        compareEveryFilter(kept, history, QDateTime::fromMSecsSinceEpoch(utc("2026-12-08T12:00:00Z")));
+    }
+
+    // Days in a row are the user's: a filter that selects none of today's or
+    // yesterday's answers leaves the streak as it is.
+    void theStreakIsTheSameUnderEveryFilter()
+    {
+        const std::vector<AnswerRecord> history = {
+            answer("2026-12-05T10:00:00Z", 60, 60, 500, "Keystation 88", 1),
+            answer("2026-12-06T10:00:00Z", 60, 60, 500, "Keystation 88", 1),
+            answer("2026-12-07T10:00:00Z", 60, 60, 500, "screen keyboard", 2),
+            answer("2026-12-08T10:00:00Z", 60, 60, 500, "computer keyboard", 3),
+        };
+        HistoryAggregate kept;
+        for (const AnswerRecord &a : history)
+            kept.add(a);
+        for (const StatisticsFilter &filter : everyFilter(QDateTime::fromMSecsSinceEpoch(utc("2026-12-08T12:00:00Z")))) {
+            QCOMPARE(computeStatistics(history, filter).streakDays, 4);
+            QCOMPARE(kept.statistics(filter).streakDays, 4);
+        }
+    }
+
+    void keptCountsEqualAFullReadingAsAnswersArrive()
+    {
+        const std::vector<AnswerRecord> history = varied(6000);
+        HistoryAggregate kept;
+        std::vector<AnswerRecord> given;
+        // Openings of the window between answers: after the first answer, a
+        // few days in, and at the end.
+        for (const std::size_t until : {std::size_t(1), std::size_t(2500), history.size()}) {
+            while (given.size() < until) {
+                given.push_back(history[given.size()]);
+                kept.add(given.back());
+            }
+            compareEveryFilter(kept, given, dayAfter(given));
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(kept.answers(), 6000);
+    }
+
+    // The history file: read whole, then only the rows added since; a file
+    // that took the place of the one read is read afresh.
+    void readsTheRowsAddedSinceTheLastReading()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("history.sqlite");
+        const std::atomic<bool> go{false};
+        HistoryAggregate kept;
+        QVERIFY(kept.update(path, go)); // no file yet: no answers
+        QCOMPARE(kept.answers(), 0);
+
+        std::vector<AnswerRecord> history = varied(3000);
+        QVERIFY(GeneratedHistory::write(path, history));
+        QVERIFY(kept.update(path, go));
+        QCOMPARE(kept.answers(), 3000);
+        QCOMPARE(kept.lastRowId(), 3000);
+        {
+            AnswerHistory writer(path);
+            for (const AnswerRecord &a : GeneratedHistory::make(5, 7)) {
+                AnswerRecord later = a;
+                later.timeUtcMs = history.back().timeUtcMs + 60000;
+                QVERIFY(writer.append(later));
+                history.push_back(later);
+            }
+        }
+        QVERIFY(kept.update(path, go));
+        QCOMPARE(kept.answers(), 3005);
+        QCOMPARE(kept.lastRowId(), 3005);
+        std::vector<AnswerRecord> read;
+        {
+            const AnswerHistory reader(path, AnswerHistory::Mode::ReadOnly);
+            QVERIFY(reader.forEach([&read](const AnswerRecord &r) { read.push_back(r); }));
+        }
+        compareEveryFilter(kept, read, dayAfter(read));
+        if (QTest::currentTestFailed())
+            return;
+
+        // A smaller history in its place (the old one set aside, say).
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(path + suffix);
+        QVERIFY(GeneratedHistory::write(path, GeneratedHistory::make(10)));
+        QVERIFY(kept.update(path, go));
+        QCOMPARE(kept.answers(), 10);
+
+        // A file that is no history: an error, and the counts stay.
+        QFile garbage(dir.filePath("garbage.sqlite"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, 'x'));
+        garbage.close();
+        QVERIFY(!kept.update(garbage.fileName(), go));
+        QCOMPARE(kept.answers(), 10);
     }
 
     void theReportNamesEachFigure()

@@ -147,7 +147,10 @@ Rectangle {
                 columns: width >= 1500 ? 2 : 1
                 spacing: 20
                 readonly property real cellWidth: (width - (columns - 1) * spacing) / columns
-                readonly property real chartHeight: Math.max(280, Math.min(cellWidth * 0.6, page.height * 0.55))
+                // Side by side, both rows fit below the heat map where the
+                // panel is tall enough (each row carries a line of text).
+                readonly property real rowsFit: columns === 2 ? (page.height - y - spacing) / 2 - 30 : page.height * 0.55
+                readonly property real chartHeight: Math.max(280, Math.min(cellWidth * 0.6, rowsFit))
                 Column {
                     width: charts.cellWidth
                     ErrorKindsChart {

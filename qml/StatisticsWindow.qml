@@ -33,6 +33,7 @@ Rectangle {
     function refresh() {
         if (model)
             model.refresh(period.current, source.current)
+        setAside.refresh()
     }
 
     Keys.onEscapePressed: close()
@@ -86,6 +87,13 @@ Rectangle {
               window.model.problem.length > 0 ? window.model.problem :
               window.model.loading ? "Reading your answers…" :
               "Answer a few questions and your statistics appear here."
+    }
+
+    SetAsideHistories {
+        id: setAside
+        z: 1
+        anchors { right: parent.right; bottom: parent.bottom; margins: 20 }
+        onRecovered: window.refresh()
     }
 
     Flickable {

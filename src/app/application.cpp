@@ -3,10 +3,12 @@
 #include "answer_history.h"
 #include "device_choice.h"
 #include "device_watch.h"
+#include "history_recovery.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
 #include "sound_system.h"
 #include "statistics_model.h"
+#include "storage_status.h"
 #include "training_session.h"
 
 #include <computer_keys.h>
@@ -64,6 +66,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
     bank = std::make_unique<QuestionBank>();
     history = std::make_unique<AnswerHistory>();
+    storage = std::make_unique<StorageStatus>(*bank, *history);
+    // An answer the program ended on between the history and the store.
+    takeInMissingAnswers(*bank, *history);
     trainingSession = std::make_unique<TrainingSession>(*bank, *this, *this);
     trainingSession->setHistory(history.get());
 
@@ -73,12 +78,13 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     bridge = std::make_unique<QMLMessenger>();
     messenger = bridge.get();
     messenger->app = this;
-    connect(trainingSession.get(), &TrainingSession::historyProblemChanged, messenger,
-            &QMLMessenger::statusTextChanged);
+    connect(storage.get(), &StorageStatus::lineChanged, messenger, &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
+    recovery = std::make_unique<HistoryRecovery>(history->path());
+    view.rootContext()->setContextProperty("historyRecovery", recovery.get());
     computerKeys = std::make_unique<ComputerKeys>();
     view.rootContext()->setContextProperty("computerKeys", computerKeys.get());
     view.installEventFilter(computerKeys.get());
@@ -166,6 +172,8 @@ void Application::startSound()
     if (soundStarted)
         return;
     soundStarted = true;
+    // The whole history file is checked once the window is up, not before.
+    storage->checkHistoryInBackground();
     if (!InitMidi()) {
         QMessageBox::critical(nullptr, QStringLiteral("Orvelle"),
                               tr("Orvelle cannot play notes and has to stop: %1").arg(fatalError));

@@ -204,10 +204,17 @@ ScoredAnswer QuestionBank::tally(unsigned answerNote)
 
 void QuestionBank::saveWithNextQuestion()
 {
-    // The stored index already names the next question.
-    ++currentQuestion;
+    // save() stores the next question's index once the current one is answered.
     save();
-    --currentQuestion;
+}
+
+// The stored index names the next question to ask: once the current question
+// is answered (its result recorded) the one after it, so that any save during
+// the feedback pause or a retry of a failed write stores the same position
+// as the answer's own save.
+std::uint32_t QuestionBank::storedPosition() const
+{
+    return currentQuestion + (answerResults.size() > currentQuestion ? 1 : 0);
 }
 
 ScoredAnswer QuestionBank::scoreAnswer(unsigned answerNote)
@@ -463,7 +470,7 @@ void QuestionBank::save()
     settings->beginGroup("GlobalSetting");
     settings->setValue("InputDevice", inputDevice);
     settings->setValue("MidiInstrument", static_cast<int>(midiInstrument));
-    settings->setValue("CurrentQuestion", currentQuestion);
+    settings->setValue("CurrentQuestion", storedPosition());
     settings->setValue("MaturityLevel", maturityLevel);
     settings->setValue("CorrectStats", correctCount);
     settings->setValue("InCorrectStats", incorrectCount);

@@ -131,6 +131,7 @@ private:
     void clampCounters();
     ScoredAnswer tally(unsigned answerNote);
     void saveWithNextQuestion();
+    std::uint32_t storedPosition() const;
     void writeArray(const char *array, const char *key, const std::vector<std::uint32_t> &values);
 
     void report(const QString &text);

@@ -83,7 +83,7 @@ void StorageStatus::checkHistoryInBackground()
 
 int takeInMissingAnswers(QuestionBank &bank, const AnswerHistory &history)
 {
-    if (!history.isOpen() || !history.recording())
+    if (!history.isOpen())
         return 0;
     if (bank.lastHistoryRow < 0) {
         // A store of an earlier version: the rows so far are its own.
@@ -103,7 +103,10 @@ int takeInMissingAnswers(QuestionBank &bank, const AnswerHistory &history)
         if (!isNext)
             break;
         const qint64 row = id;
-        bank.answer(r.answerNote, [row](const ScoredAnswer &) { return row; });
+        const ScoredAnswer scored = bank.answer(r.answerNote, [row](const ScoredAnswer &) { return row; });
+        // As after the feedback pause: the next question is the one asked.
+        if (!scored.sessionFinished)
+            ++bank.currentQuestion;
         ++taken;
     }
     return taken;

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -117,6 +119,34 @@ private slots:
         QCOMPARE(store.value("GlobalSetting/ShowColorMap").toString(), QStringLiteral("false"));
         QCOMPARE(int(storedQuestions(store).size()), 28);
         QCOMPARE(store.value("StatsAndQuestions/stats/size").toInt(), 4);
+    }
+
+    // A FIFO at the store's path once hung the start for ever: it is left
+    // alone, the window says so, and the program goes on to its history.
+    void aFifoAtTheStorePathDoesNotHoldUpTheStart()
+    {
+        QDir().mkpath(configHome.path() + "/Brandmoor");
+        QCOMPARE(::mkfifo(QFile::encodeName(storePath()).constData(), 0600), 0);
+        const QString history = dataHome.path() + "/Brandmoor/Orvelle/history.sqlite";
+        QFile::remove(history);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", configHome.path());
+        env.insert("XDG_DATA_HOME", dataHome.path());
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::SeparateChannels);
+        program.start(QStringLiteral(ORVELLE_BINARY), QStringList());
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(history), 15000);
+        QTest::qWait(1000);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.terminate();
+        program.waitForFinished(10000);
+        QVERIFY(program.readAllStandardError().contains("is not a regular file"));
+        struct stat info;
+        QCOMPARE(::lstat(QFile::encodeName(storePath()).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+        QFile::remove(storePath());
     }
 
     void aStoredSessionIsKeptAcrossARestart()

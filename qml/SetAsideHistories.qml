@@ -23,7 +23,7 @@ Rectangle {
 
     Connections {
         target: offer.recovery
-        onRecovered: offer.recovered()
+        function onRecovered() { offer.recovered() }
     }
 
     Column {

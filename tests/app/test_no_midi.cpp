@@ -2,6 +2,7 @@
 // no JACK server. It must come up and train with the on-screen keyboard, and
 // show the statistics of a long answer history.
 
+#include "answer_history.h"
 #include "application.h"
 #include "generated_history.h"
 #include "jack_test_server.h"
@@ -156,6 +157,37 @@ private slots:
                                            .arg(key).arg(shown.name(), wanted.name()).arg(counts.right).arg(counts.asked)));
         }
         QTest::keyClick(&app.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!statisticsWindow->property("visible").toBool());
+    }
+
+    // A history set aside as damaged is offered in the statistics window, and
+    // "Recover" copies its rows into the current history.
+    void aSetAsideHistoryIsRecoveredFromTheStatisticsWindow()
+    {
+        const QString aside = app.answerHistory().path() + ".broken-20261208-120000.000-1";
+        {
+            AnswerHistory broken(aside);
+            for (const AnswerRecord &r : std::vector<AnswerRecord>(history().begin(), history().begin() + 5))
+                QVERIFY(broken.append(r) > 0);
+        }
+        const int before = app.answerHistory().count();
+        app.window().requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&app.window()));
+        QTest::keyClick(&app.window(), Qt::Key_F2);
+        QObject *offer = app.window().rootObject()->findChild<QObject *>("setAsideHistories");
+        QVERIFY(offer);
+        QTRY_VERIFY(offer->property("visible").toBool());
+        QObject *recover = findItem(app.window().contentItem(), "recoverButton");
+        QVERIFY(recover);
+        QVERIFY(QMetaObject::invokeMethod(recover, "activated"));
+        QObject *message = app.window().rootObject()->findChild<QObject *>("recoveryMessage");
+        QVERIFY(message);
+        QTRY_COMPARE_WITH_TIMEOUT(message->property("text").toString(), QString("5 answers recovered."), 10000);
+        QCOMPARE(app.answerHistory().count(), before + 5);
+        QVERIFY(QFileInfo::exists(aside + ".recovered"));
+        QTRY_VERIFY(!offer->property("visible").toBool() || message->property("text").toString().size() > 0);
+        QObject *statisticsWindow = app.window().rootObject()->findChild<QObject *>("statisticsWindow");
+        QVERIFY(QMetaObject::invokeMethod(statisticsWindow, "close"));
         QTRY_VERIFY(!statisticsWindow->property("visible").toBool());
     }
 

@@ -23,6 +23,8 @@
 #include <timer.h>
 
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QQuickItem>
 #include <QScreen>
 #include <QtTest>
@@ -298,6 +300,40 @@ private slots:
         QCOMPARE(app.session().lastAnswerSource(), TrainingSession::AnswerSource::ScreenKeyboard);
         QSettings store(TestStore::storePath(), QSettings::IniFormat);
         QCOMPARE(store.value("GlobalSetting/CorrectStats").toInt(), correctBefore + 1);
+    }
+
+    // Another program holds the history's write lock: the answer is scored
+    // at once, the window's line says why it waits, and it is written once
+    // the lock is gone.
+    void anAnswerWhileTheHistoryIsLockedIsShownAndWrittenLater()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        auto *keyboard = app.window().rootObject()->findChild<Keyboard *>("Keyboard");
+        QVERIFY(keyboard);
+        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        QTRY_COMPARE(app.session().state(), int(TrainingSession::Asking));
+        const int rowsBefore = app.answerHistory().count();
+        QObject *line = app.window().rootObject()->findChild<QObject *>("statusLine");
+        QVERIFY(line);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+            db.setDatabaseName(app.answerHistory().path());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("BEGIN IMMEDIATE"));
+            QuestionBank &bank = app.questionBank();
+            QElapsedTimer click;
+            click.start();
+            QVERIFY(KeyboardClicks::clickKey(*keyboard, int(bank.questions[bank.currentQuestion]) - 21));
+            QVERIFY2(click.elapsed() < 1000, qPrintable(QString::number(click.elapsed())));
+            QCOMPARE(app.session().state(), int(TrainingSession::Feedback));
+            QTRY_VERIFY(line->property("text").toString().contains("another program is using it"));
+            QCOMPARE(app.answerHistory().heldCount(), 1);
+            QVERIFY(QSqlQuery(db).exec("COMMIT"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("other-program");
+        QTRY_VERIFY_WITH_TIMEOUT(line->property("text").toString().isEmpty(), 5000);
+        QCOMPARE(app.answerHistory().count(), rowsBefore + 1);
     }
 
     QString deviceLine()

@@ -215,6 +215,29 @@ private slots:
         QVERIFY(QFileInfo::exists(dir.filePath(aside[0] + ".recovered")));
     }
 
+    // Two instances that both found the file damaged: the second does not
+    // set aside the new history the first has just started.
+    void aFileAlreadySetAsideByAnotherInstanceIsNotMovedAgain()
+    {
+        {
+            AnswerHistory history(path());
+            for (unsigned i = 0; i < 3000; ++i)
+                QVERIFY(history.append(record(i, true)) > 0);
+        }
+        damagePage(path(), int(QFileInfo(path()).size() / 4096 / 2));
+        AnswerHistory first(path());
+        AnswerHistory second(path());
+        if (!first.problem().isEmpty() || !second.problem().isEmpty())
+            QSKIP("the damage showed at opening already");
+        QVERIFY(!AnswerHistory::fileLooksSound(path()));
+        first.damagedFileFound();
+        QVERIFY(first.append(record(0, true)) > 0);
+        second.damagedFileFound();
+        QVERIFY(second.append(record(1, true)) > 0);
+        QCOMPARE(AnswerHistory::setAsideFiles(path()).size(), 1);
+        QCOMPARE(rowIndexes(path()), QList<unsigned>({0, 1}));
+    }
+
     void aNewerVersionsFileIsLeftByteForByteAndNotRecordedInto()
     {
         {

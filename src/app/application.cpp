@@ -28,6 +28,8 @@
 #include <QStyle>
 #include <QtQml>
 
+#include <algorithm>
+
 namespace {
 // The smallest window the layout is made for, and the share of the screen a
 // window takes when the user un-maximises it.
@@ -84,6 +86,11 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
     recovery = std::make_unique<HistoryRecovery>(history->path());
+    // Recovered rows are old answers, not ones the store lacks.
+    connect(recovery.get(), &HistoryRecovery::recovered, this, [this] {
+        bank->lastHistoryRow = std::max(bank->lastHistoryRow, history->lastRowId());
+        bank->save();
+    });
     view.rootContext()->setContextProperty("historyRecovery", recovery.get());
     computerKeys = std::make_unique<ComputerKeys>();
     view.rootContext()->setContextProperty("computerKeys", computerKeys.get());

@@ -282,6 +282,17 @@ void QuestionBank::load()
         rebuildQuestions();
         return;
     }
+    // A store that exists but cannot be read (another user's file) would be
+    // replaced by a fresh session at the first write: it is left alone.
+    const QFileInfo file(storePath);
+    if (file.exists() && !file.isReadable()) {
+        settings.reset();
+        report(QStringLiteral("The settings file %1 cannot be read; it is left alone, and training goes on without "
+                              "keeping its state.")
+                   .arg(storePath));
+        rebuildQuestions();
+        return;
+    }
     bool damaged = false;
     try {
         readStore();

@@ -186,6 +186,8 @@ private slots:
         QVERIFY(message);
         QTRY_COMPARE_WITH_TIMEOUT(message->property("text").toString(), QString("5 answers recovered."), 10000);
         QCOMPARE(app.answerHistory().count(), before + 5);
+        // Old answers: the next start must not give them to the store.
+        QTRY_COMPARE(app.questionBank().lastHistoryRow, app.answerHistory().lastRowId());
         QVERIFY(QFileInfo::exists(aside + ".recovered"));
         QTRY_VERIFY(!offer->property("visible").toBool() || message->property("text").toString().size() > 0);
         QObject *statisticsWindow = app.window().rootObject()->findChild<QObject *>("statisticsWindow");

@@ -5,6 +5,7 @@
 #include "answer_history.h"
 #include "generated_history.h"
 #include "history_statistics.h"
+#include "small_disk.h"
 
 #include <QtTest>
 
@@ -211,6 +212,25 @@ private slots:
         QCOMPARE(QString::fromUtf8(out), statisticsReport(computeStatistics(kept, StatisticsFilter())));
         QVERIFY(out.contains(QByteArray::number(int(kept.size())) + " answers: "));
         QVERIFY(out.contains("right note, other octave"));
+    }
+
+    // An intact history in a folder that cannot be written is read, not
+    // reported as unreadable.
+    void statisticsOfAHistoryInAReadOnlyFolder()
+    {
+        const QString folder = dataHome.path() + "/Brandmoor/Orvelle";
+        SmallDisk disk(folder, 4096);
+        if (!disk.isAvailable())
+            QSKIP("a read-only file system needs root here");
+        const QString path = folder + "/history.sqlite";
+        QVERIFY(GeneratedHistory::write(path, GeneratedHistory::make(500)));
+        QVERIFY(disk.setReadOnly(true));
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(runWithoutDisplay({"--stats"}, &out, &err), 0);
+        QVERIFY2(!err.contains("cannot be read"), err.constData());
+        QVERIFY2(out.contains("500 answers: "), out.constData());
+        QVERIFY(disk.setReadOnly(false));
     }
 
     // Without JACK, ALSA or a sound server, a start and 15 s of running say

@@ -196,6 +196,14 @@ AnswerHistory::AnswerHistory(const QString &path, Mode openMode) : filePath(path
 
 AnswerHistory::~AnswerHistory()
 {
+    problemObserver = nullptr;
+    // A last try for answers still held at the end.
+    if (recording() && !held.empty()) {
+        qint64 lastId = 0;
+        if (!flushHeld(lastId))
+            qWarning("Orvelle: %d answers could not be written to the answer history %s", heldCount(),
+                     qUtf8Printable(filePath));
+    }
     close();
 }
 

@@ -32,7 +32,8 @@ struct AnswerRecord {
 // locked by another program) is kept: the answers wait in memory, in order,
 // and retry() writes them once it can. A newer version's file is left as it
 // is and nothing is recorded. problem() says what is going on in one line.
-// Used on the GUI thread only, except the static functions.
+// An object is used on the thread that made it; the static functions open
+// connections of their own.
 class AnswerHistory {
 public:
     static constexpr int kSchemaVersion = 1;

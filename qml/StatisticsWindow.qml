@@ -36,6 +36,7 @@ Rectangle {
     function refresh() {
         if (model)
             model.refresh(period.current, source.current)
+        setAside.refresh()
     }
 
     Keys.onEscapePressed: close()
@@ -89,6 +90,13 @@ Rectangle {
               window.model.problem.length > 0 ? window.model.problem :
               window.model.loading ? "Reading your answers…" :
               Colors.emptyText(period.current, source.current, window.level)
+    }
+
+    SetAsideHistories {
+        id: setAside
+        z: 1
+        anchors { right: parent.right; bottom: parent.bottom; margins: 20 }
+        onRecovered: window.refresh()
     }
 
     Flickable {

@@ -4,10 +4,12 @@
 #include "chart_points.h"
 #include "device_choice.h"
 #include "device_watch.h"
+#include "history_recovery.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
 #include "sound_system.h"
 #include "statistics_model.h"
+#include "storage_status.h"
 #include "training_session.h"
 
 #include <computer_keys.h>
@@ -26,6 +28,8 @@
 #include <QUrl>
 #include <QStyle>
 #include <QtQml>
+
+#include <algorithm>
 
 namespace {
 // The smallest window the layout is made for, and the share of the screen a
@@ -65,6 +69,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
     bank = std::make_unique<QuestionBank>();
     history = std::make_unique<AnswerHistory>();
+    storage = std::make_unique<StorageStatus>(*bank, *history);
+    // An answer the program ended on between the history and the store.
+    takeInMissingAnswers(*bank, *history);
     trainingSession = std::make_unique<TrainingSession>(*bank, *this, *this);
     trainingSession->setHistory(history.get());
 
@@ -74,13 +81,19 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     bridge = std::make_unique<QMLMessenger>();
     messenger = bridge.get();
     messenger->app = this;
-    connect(trainingSession.get(), &TrainingSession::historyProblemChanged, messenger,
-            &QMLMessenger::statusTextChanged);
+    connect(storage.get(), &StorageStatus::lineChanged, messenger, &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
     view.rootContext()->setContextProperty("chartPoints", &ChartPoints::instance());
+    recovery = std::make_unique<HistoryRecovery>(history->path());
+    // Recovered rows are old answers, not ones the store lacks.
+    connect(recovery.get(), &HistoryRecovery::recovered, this, [this] {
+        bank->lastHistoryRow = std::max(bank->lastHistoryRow, history->lastRowId());
+        bank->save();
+    });
+    view.rootContext()->setContextProperty("historyRecovery", recovery.get());
     computerKeys = std::make_unique<ComputerKeys>();
     view.rootContext()->setContextProperty("computerKeys", computerKeys.get());
     view.installEventFilter(computerKeys.get());
@@ -179,6 +192,8 @@ void Application::startSound()
     if (soundStarted)
         return;
     soundStarted = true;
+    // The whole history file is checked once the window is up, not before.
+    storage->checkHistoryInBackground();
     if (!InitMidi()) {
         QMessageBox::critical(nullptr, QStringLiteral("Orvelle"),
                               tr("Orvelle cannot play notes and has to stop: %1").arg(fatalError));

@@ -12,11 +12,13 @@ class AnswerHistory;
 class ComputerKeys;
 class DeviceChoice;
 class DeviceWatch;
+class HistoryRecovery;
 class Keyboard;
 class QMLMessenger;
 class QuestionBank;
 class SoundSystem;
 class StatisticsModel;
+class StorageStatus;
 class TrainingSession;
 
 // The process: the Qt application, the main window, the training engine and
@@ -29,6 +31,8 @@ public:
 
     QuestionBank &questionBank() { return *bank; }
     AnswerHistory &answerHistory() { return *history; }
+    // The history's and the store's problems, and their retries.
+    StorageStatus &storageStatus() { return *storage; }
     TrainingSession &session() { return *trainingSession; }
     QQuickView &window() { return view; }
     // Set when the program cannot run (the note timer did not start).
@@ -83,6 +87,8 @@ private:
 
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<AnswerHistory> history;
+    std::unique_ptr<StorageStatus> storage;
+    std::unique_ptr<HistoryRecovery> recovery;
     // Declared before the window, whose documents read them, so that they
     // outlive it.
     std::unique_ptr<StatisticsModel> statistics;

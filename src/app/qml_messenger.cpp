@@ -3,6 +3,7 @@
 #include "answer_history.h"
 #include "application.h"
 #include "question_bank.h"
+#include "storage_status.h"
 #include "training_session.h"
 
 #include <QCoreApplication>
@@ -10,14 +11,6 @@
 
 QMLMessenger *messenger = nullptr;
 
-namespace {
-// The store the question bank keeps its state in.
-QSettings openInterfaceStore()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
-                     QCoreApplication::applicationName());
-}
-}  // namespace
 
 QMLMessenger::QMLMessenger(QObject *parent) : QObject(parent) {}
 
@@ -88,7 +81,7 @@ QVariantList QMLMessenger::sessionResults() const
 
 QString QMLMessenger::statusText() const
 {
-    return app ? app->answerHistory().problem() : QString();
+    return app ? app->storageStatus().line() : QString();
 }
 
 void QMLMessenger::continueSession()
@@ -140,17 +133,19 @@ QString QMLMessenger::websiteAddress() const
 
 QVariant QMLMessenger::setting(const QString &key, const QVariant &fallback) const
 {
-    if (!app)
-        return fallback;
-    return openInterfaceStore().value(QStringLiteral("GlobalSetting/") + key, fallback);
+    // The store the question bank keeps its state in; none when it refused
+    // the store's path.
+    const auto store = app ? app->questionBank().openSameStore() : nullptr;
+    return store ? store->value(QStringLiteral("GlobalSetting/") + key, fallback) : fallback;
 }
 
 void QMLMessenger::storeSetting(const QString &key, const QVariant &value)
 {
     if (!app)
         return;
-    QSettings store = openInterfaceStore();
-    store.setValue(QStringLiteral("GlobalSetting/") + key, value);
-    store.sync();
+    if (const auto store = app->questionBank().openSameStore()) {
+        store->setValue(QStringLiteral("GlobalSetting/") + key, value);
+        store->sync();
+    }
     app->applySetting(key, value);
 }

@@ -2,10 +2,17 @@
 
 #include <theory/instruments.h>
 
+#include "answer_history.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
@@ -67,17 +74,83 @@ unsigned noteIndexOf(unsigned n)
 
 namespace {
 
-std::unique_ptr<QSettings> openStore()
+// The native store's file on this platform: <config>/<organisation>/<application>.conf.
+QString nativeStorePath()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QCoreApplication::organizationName(), QCoreApplication::applicationName());
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName() +
+           QStringLiteral(".conf");
+}
+
+bool isRegularFile(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The program's other files, which a link at the store's place must not
+// lead the store to write over.
+bool isHistoryFile(const QString &path)
+{
+    const QString history = QFileInfo(AnswerHistory::defaultPath()).canonicalFilePath();
+    return !history.isEmpty() && (path == history || path == history + QStringLiteral("-wal") ||
+                                  path == history + QStringLiteral("-shm"));
 }
 
 } // namespace
 
-QuestionBank::QuestionBank() : settings(openStore())
+QuestionBank::QuestionBank()
 {
+    storePath = nativeStorePath();
+    // Reading a FIFO would wait for a writer for ever, and the store's
+    // atomic write would rename a new file over a device or over whatever a
+    // link points to: only a regular file is used, a link followed to one.
+    struct stat info;
+    const bool exists = ::lstat(QFile::encodeName(storePath).constData(), &info) == 0;
+    QString refusal;
+    if (exists && S_ISLNK(info.st_mode)) {
+        const QString target = QFileInfo(storePath).canonicalFilePath();
+        if (target.isEmpty() || !isRegularFile(target) || isHistoryFile(target)) {
+            refusal = QStringLiteral("The settings file %1 is a link to no settings file of Orvelle's; it is left "
+                                     "alone, and training goes on without keeping its state.")
+                          .arg(storePath);
+        } else {
+            storePath = target;
+            nativeStore = false;
+        }
+    } else if (exists && !S_ISREG(info.st_mode)) {
+        refusal = QStringLiteral("The settings file %1 is not a regular file; it is left alone, and training goes on "
+                                 "without keeping its state.")
+                      .arg(storePath);
+    }
+    if (refusal.isEmpty())
+        settings = openSameStore(true);
+    else
+        report(refusal);
     load();
+}
+
+std::unique_ptr<QSettings> QuestionBank::openSameStore(bool evenIfRefused) const
+{
+    if (!settings && !evenIfRefused)
+        return nullptr;
+    // On Linux the native format is this same INI file; a link's target is
+    // named directly so that its own folder is the one written.
+    if (nativeStore)
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QCoreApplication::organizationName(), QCoreApplication::applicationName());
+    return std::make_unique<QSettings>(storePath, QSettings::IniFormat);
+}
+
+void QuestionBank::report(const QString &text)
+{
+    if (text == problemText)
+        return;
+    problemText = text;
+    if (!text.isEmpty())
+        qWarning("Orvelle: %s", qUtf8Printable(text));
+    if (problemObserver)
+        problemObserver();
 }
 
 QuestionBank::~QuestionBank() = default;
@@ -131,10 +204,17 @@ ScoredAnswer QuestionBank::tally(unsigned answerNote)
 
 void QuestionBank::saveWithNextQuestion()
 {
-    // The stored index already names the next question.
-    ++currentQuestion;
+    // save() stores the next question's index once the current one is answered.
     save();
-    --currentQuestion;
+}
+
+// The stored index names the next question to ask: once the current question
+// is answered (its result recorded) the one after it, so that any save during
+// the feedback pause or a retry of a failed write stores the same position
+// as the answer's own save.
+std::uint32_t QuestionBank::storedPosition() const
+{
+    return currentQuestion + (answerResults.size() > currentQuestion ? 1 : 0);
 }
 
 ScoredAnswer QuestionBank::scoreAnswer(unsigned answerNote)
@@ -144,9 +224,14 @@ ScoredAnswer QuestionBank::scoreAnswer(unsigned answerNote)
     return result;
 }
 
-ScoredAnswer QuestionBank::answer(unsigned answerNote)
+ScoredAnswer QuestionBank::answer(unsigned answerNote, const std::function<qint64(const ScoredAnswer &)> &beforeStoring)
 {
     ScoredAnswer result = tally(answerNote);
+    if (beforeStoring) {
+        const qint64 row = beforeStoring(result);
+        if (row > 0)
+            lastHistoryRow = row;
+    }
     if (static_cast<std::size_t>(currentQuestion) + 1 < questions.size()) {
         saveWithNextQuestion();
         return result;
@@ -193,6 +278,21 @@ SessionOutcome QuestionBank::finishSessionWithOutcome()
 
 void QuestionBank::load()
 {
+    if (!settings) {
+        rebuildQuestions();
+        return;
+    }
+    // A store that exists but cannot be read (another user's file) would be
+    // replaced by a fresh session at the first write: it is left alone.
+    const QFileInfo file(storePath);
+    if (file.exists() && !file.isReadable()) {
+        settings.reset();
+        report(QStringLiteral("The settings file %1 cannot be read; it is left alone, and training goes on without "
+                              "keeping its state.")
+                   .arg(storePath));
+        rebuildQuestions();
+        return;
+    }
     bool damaged = false;
     try {
         readStore();
@@ -211,13 +311,8 @@ void QuestionBank::load()
     // What could be read has been read. The damaged file goes (touching its
     // entries again could throw again) and a new store object starts without
     // the error; the bank writes its state into it below.
-    if (damaged) {
-        const QString path = settings->fileName();
-        qWarning("Orvelle: %s was damaged; the entries that could be read were kept", qPrintable(path));
-        settings.reset();
-        QFile::remove(path);
-        settings = openStore();
-    }
+    if (damaged)
+        setAsideDamagedStore();
 
     clampCounters();
 
@@ -240,6 +335,23 @@ void QuestionBank::load()
     }
 }
 
+// Kept beside the new store under a name no other start can take, rather
+// than deleted.
+void QuestionBank::setAsideDamagedStore()
+{
+    const QString path = settings->fileName();
+    settings.reset();
+    const QString aside = path + QStringLiteral(".broken-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss.zzz")) +
+                          QLatin1Char('-') + QString::number(QCoreApplication::applicationPid());
+    if (QFile::rename(path, aside))
+        qWarning("Orvelle: %s was damaged; the entries that could be read were kept, the file itself as %s",
+                 qPrintable(path), qPrintable(aside));
+    else if (QFile::remove(path))
+        qWarning("Orvelle: %s was damaged; the entries that could be read were kept", qPrintable(path));
+    settings = openSameStore(true);
+}
+
 void QuestionBank::readStore()
 {
     settings->beginGroup("GlobalSetting");
@@ -253,6 +365,7 @@ void QuestionBank::readStore()
     showColorMap = settings->value("ShowColorMap", true).toBool();
     readInstrumentOptions();
     outputDevice = settings->value("OutputDevice", QString()).toString();
+    lastHistoryRow = std::max<qint64>(-1, settings->value("LastHistoryRow", -1).toLongLong());
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
@@ -359,10 +472,16 @@ void QuestionBank::writeArray(const char *array, const char *key, const std::vec
 
 void QuestionBank::save()
 {
+    if (!settings)
+        return;
+    // A store object keeps its first error for good: after a failed write
+    // a new one tells whether this write goes through.
+    if (settings->status() != QSettings::NoError)
+        settings = openSameStore(true);
     settings->beginGroup("GlobalSetting");
     settings->setValue("InputDevice", inputDevice);
     settings->setValue("MidiInstrument", static_cast<int>(midiInstrument));
-    settings->setValue("CurrentQuestion", currentQuestion);
+    settings->setValue("CurrentQuestion", storedPosition());
     settings->setValue("MaturityLevel", maturityLevel);
     settings->setValue("CorrectStats", correctCount);
     settings->setValue("InCorrectStats", incorrectCount);
@@ -378,6 +497,8 @@ void QuestionBank::save()
     settings->setValue("VariedInstruments", varied.join(QLatin1Char(' ')));
     settings->setValue("ReferencePitch", referencePitch);
     settings->setValue("OutputDevice", outputDevice);
+    if (lastHistoryRow >= 0)
+        settings->setValue("LastHistoryRow", lastHistoryRow);
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
@@ -390,5 +511,16 @@ void QuestionBank::save()
     // file is written now rather than by the store's deferred write-back.
     settings->sync();
     if (settings->status() != QSettings::NoError)
-        qWarning("Orvelle: the training state could not be written to %s", qPrintable(settings->fileName()));
+        report(QStringLiteral("The training state cannot be written to %1. It is kept and will be written as soon "
+                              "as it can be.")
+                   .arg(settings->fileName()));
+    else
+        report(QString());
+}
+
+bool QuestionBank::retrySave()
+{
+    if (settings && !problemText.isEmpty())
+        save();
+    return problemText.isEmpty() || !settings;
 }

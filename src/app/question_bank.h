@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -61,7 +63,12 @@ public:
     // Scores like scoreAnswer; the session's last answer also applies the
     // level rule and stores the next session in the same write, so that no
     // moment exists at which a finished session is stored unfinished.
-    ScoredAnswer answer(unsigned answerNote);
+    //
+    // `beforeStoring` runs once the answer is scored and before anything is
+    // stored (the answer history is written there, so that the history never
+    // lacks an answer the store holds); a row id it returns above 0 is
+    // stored with the answer as the last history row taken in.
+    ScoredAnswer answer(unsigned answerNote, const std::function<qint64(const ScoredAnswer &)> &beforeStoring = {});
     // Applies the level rule and starts a new list; true once the last level is passed.
     bool finishSession();
     SessionOutcome finishSessionWithOutcome();
@@ -71,7 +78,21 @@ public:
     bool hasProgress() const { return maturityLevel > 1 || currentQuestion > 0; }
 
     void load();
+    // Writes the whole state; on failure storeProblem() says so and the
+    // state is written again by the next save() or retrySave().
     void save();
+    bool retrySave();
+    // Whether the state is kept at all: false when the store's path is no
+    // regular file of the program's own (a FIFO, a device, a link to one).
+    bool storing() const { return settings != nullptr; }
+    // The store's file, as resolved (a link's target).
+    const QString &storeFile() const { return storePath; }
+    // One line for the user while the state cannot be written; empty otherwise.
+    const QString &storeProblem() const { return problemText; }
+    void setProblemObserver(std::function<void()> observer) { problemObserver = std::move(observer); }
+    // Another settings object on the same file (the interface's options);
+    // null when nothing is stored.
+    std::unique_ptr<QSettings> openSameStore(bool evenIfRefused = false) const;
 
     std::vector<std::uint32_t> questions;
     std::vector<std::uint32_t> noteStats;
@@ -96,6 +117,9 @@ public:
     std::vector<int> variedInstruments;
     // A4 in Hz, 415-466.
     double referencePitch = 440.0;
+    // The id of the last answer-history row whose answer the store holds;
+    // -1 in a store of an earlier version, which did not keep it.
+    qint64 lastHistoryRow = -1;
 
 private:
     // Reads the stored state as it is; load() judges and repairs it.
@@ -107,9 +131,17 @@ private:
     void clampCounters();
     ScoredAnswer tally(unsigned answerNote);
     void saveWithNextQuestion();
+    std::uint32_t storedPosition() const;
     void writeArray(const char *array, const char *key, const std::vector<std::uint32_t> &values);
 
+    void report(const QString &text);
+    void setAsideDamagedStore();
+
     std::unique_ptr<QSettings> settings;
+    QString storePath;
+    bool nativeStore = true;
+    QString problemText;
+    std::function<void()> problemObserver;
     // The counters as stored, before they are judged against the list.
     long long storedCorrect = 0;
     long long storedIncorrect = 0;

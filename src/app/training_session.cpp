@@ -193,9 +193,11 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;
-    // The store and the history hold the answer before the user sees it.
-    const ScoredAnswer scored = bank.answer(note);
-    recordAnswer(scored, note, state);
+    // The store and the history hold the answer before the user sees it,
+    // the history first: a kill between the two leaves a row the store
+    // takes in at the next start, never a stored answer the history lacks.
+    const ScoredAnswer scored =
+        bank.answer(note, [this, note, state](const ScoredAnswer &s) { return recordAnswer(s, note, state); });
     if (scored.sessionFinished)
         finishedSession = scored.outcome;
     stopFeedbackTimer();
@@ -219,11 +221,12 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     }
 }
 
-void TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer)
+qint64 TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer)
 {
     AnswerRecord record;
     record.timeUtcMs = QDateTime::currentMSecsSinceEpoch();
-    record.level = scored.sessionFinished ? scored.outcome.level : bank.maturityLevel;
+    // Called before the level rule of a finished session runs.
+    record.level = bank.maturityLevel;
     record.questionIndex = scored.questionIndex;
     record.questionNote = scored.questionNote;
     record.answerNote = note;
@@ -241,11 +244,12 @@ void TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, in
     record.duringNote = stateAtAnswer == Asking;
     record.replays = replaysOfQuestion;
     if (!history)
-        return;
+        return 0;
     const QString problemBefore = history->problem();
-    history->append(record);
+    const qint64 row = history->append(record);
     if (history->problem() != problemBefore)
         emit historyProblemChanged();
+    return row;
 }
 
 void TrainingSession::onChoiceRecieve(uint note, uint /*choice*/)

@@ -101,7 +101,8 @@ private:
     void advanceQuestion();
     void finishSession();
     void cancelPendingAdvance();
-    void recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer);
+    // The answer's history row id; 0 when it is held or not recorded.
+    qint64 recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer);
     void setAnswerSource(const QString &source);
     void showAnswer(unsigned questionNote, unsigned answerNote, bool correct);
     void repaintCleared();

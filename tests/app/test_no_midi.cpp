@@ -2,6 +2,7 @@
 // no JACK server. It must come up and train with the on-screen keyboard, and
 // show the statistics of a long answer history.
 
+#include "answer_history.h"
 #include "application.h"
 #include "chart_points.h"
 #include "generated_history.h"
@@ -25,6 +26,8 @@
 
 #include <QProcess>
 #include <QtCharts/QAbstractSeries>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QQuickItem>
 #include <QScreen>
 #include <QtTest>
@@ -184,6 +187,39 @@ private slots:
         QTRY_VERIFY(!statisticsWindow->property("visible").toBool());
     }
 
+    // A history set aside as damaged is offered in the statistics window, and
+    // "Recover" copies its rows into the current history.
+    void aSetAsideHistoryIsRecoveredFromTheStatisticsWindow()
+    {
+        const QString aside = app.answerHistory().path() + ".broken-20261208-120000.000-1";
+        {
+            AnswerHistory broken(aside);
+            for (const AnswerRecord &r : std::vector<AnswerRecord>(history().begin(), history().begin() + 5))
+                QVERIFY(broken.append(r) > 0);
+        }
+        const int before = app.answerHistory().count();
+        app.window().requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&app.window()));
+        QTest::keyClick(&app.window(), Qt::Key_F2);
+        QObject *offer = app.window().rootObject()->findChild<QObject *>("setAsideHistories");
+        QVERIFY(offer);
+        QTRY_VERIFY(offer->property("visible").toBool());
+        QObject *recover = findItem(app.window().contentItem(), "recoverButton");
+        QVERIFY(recover);
+        QVERIFY(QMetaObject::invokeMethod(recover, "activated"));
+        QObject *message = app.window().rootObject()->findChild<QObject *>("recoveryMessage");
+        QVERIFY(message);
+        QTRY_COMPARE_WITH_TIMEOUT(message->property("text").toString(), QString("5 answers recovered."), 10000);
+        QCOMPARE(app.answerHistory().count(), before + 5);
+        // Old answers: the next start must not give them to the store.
+        QTRY_COMPARE(app.questionBank().lastHistoryRow, app.answerHistory().lastRowId());
+        QVERIFY(QFileInfo::exists(aside + ".recovered"));
+        QTRY_VERIFY(!offer->property("visible").toBool() || message->property("text").toString().size() > 0);
+        QObject *statisticsWindow = app.window().rootObject()->findChild<QObject *>("statisticsWindow");
+        QVERIFY(QMetaObject::invokeMethod(statisticsWindow, "close"));
+        QTRY_VERIFY(!statisticsWindow->property("visible").toBool());
+    }
+
     void theDeviceBoxSaysThereIsNoMidi()
     {
         QObject *line = app.window().rootObject()->findChild<QObject *>("deviceLine");
@@ -330,6 +366,40 @@ private slots:
         QCOMPARE(app.session().lastAnswerSource(), TrainingSession::AnswerSource::ScreenKeyboard);
         QSettings store(TestStore::storePath(), QSettings::IniFormat);
         QCOMPARE(store.value("GlobalSetting/CorrectStats").toInt(), correctBefore + 1);
+    }
+
+    // Another program holds the history's write lock: the answer is scored
+    // at once, the window's line says why it waits, and it is written once
+    // the lock is gone.
+    void anAnswerWhileTheHistoryIsLockedIsShownAndWrittenLater()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        auto *keyboard = app.window().rootObject()->findChild<Keyboard *>("Keyboard");
+        QVERIFY(keyboard);
+        QMetaObject::invokeMethod(messenger, "startNewSession", Q_ARG(uint, 1));
+        QTRY_COMPARE(app.session().state(), int(TrainingSession::Asking));
+        const int rowsBefore = app.answerHistory().count();
+        QObject *line = app.window().rootObject()->findChild<QObject *>("statusLine");
+        QVERIFY(line);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+            db.setDatabaseName(app.answerHistory().path());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("BEGIN IMMEDIATE"));
+            QuestionBank &bank = app.questionBank();
+            QElapsedTimer click;
+            click.start();
+            QVERIFY(KeyboardClicks::clickKey(*keyboard, int(bank.questions[bank.currentQuestion]) - 21));
+            QVERIFY2(click.elapsed() < 1000, qPrintable(QString::number(click.elapsed())));
+            QCOMPARE(app.session().state(), int(TrainingSession::Feedback));
+            QTRY_VERIFY(line->property("text").toString().contains("another program is using it"));
+            QCOMPARE(app.answerHistory().heldCount(), 1);
+            QVERIFY(QSqlQuery(db).exec("COMMIT"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("other-program");
+        QTRY_VERIFY_WITH_TIMEOUT(line->property("text").toString().isEmpty(), 5000);
+        QCOMPARE(app.answerHistory().count(), rowsBefore + 1);
     }
 
     QString deviceLine()

@@ -6,6 +6,7 @@
 #include "answer_history.h"
 #include "generated_history.h"
 #include "history_statistics.h"
+#include "small_disk.h"
 
 #include <QtTest>
 
@@ -190,6 +191,34 @@ private slots:
         QCOMPARE(store.value("GlobalSetting/ShowColorMap").toString(), QStringLiteral("false"));
         QCOMPARE(int(storedQuestions(store).size()), 28);
         QCOMPARE(store.value("StatsAndQuestions/stats/size").toInt(), 4);
+    }
+
+    // A FIFO at the store's path once hung the start for ever: it is left
+    // alone, the window says so, and the program goes on to its history.
+    void aFifoAtTheStorePathDoesNotHoldUpTheStart()
+    {
+        QDir().mkpath(configHome.path() + "/Brandmoor");
+        QCOMPARE(::mkfifo(QFile::encodeName(storePath()).constData(), 0600), 0);
+        const QString history = dataHome.path() + "/Brandmoor/Orvelle/history.sqlite";
+        QFile::remove(history);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", configHome.path());
+        env.insert("XDG_DATA_HOME", dataHome.path());
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::SeparateChannels);
+        program.start(QStringLiteral(ORVELLE_BINARY), QStringList());
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(history), 15000);
+        QTest::qWait(1000);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.terminate();
+        program.waitForFinished(10000);
+        QVERIFY(program.readAllStandardError().contains("is not a regular file"));
+        struct stat info;
+        QCOMPARE(::lstat(QFile::encodeName(storePath()).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+        QFile::remove(storePath());
     }
 
     void aStoredSessionIsKeptAcrossARestart()
@@ -398,6 +427,25 @@ private slots:
         QCOMPARE(next.exitStatus(), QProcess::NormalExit);
         QCOMPARE(next.exitCode(), 0);
         QVERIFY(!QFileInfo::exists(socket));
+    }
+
+    // An intact history in a folder that cannot be written is read, not
+    // reported as unreadable.
+    void statisticsOfAHistoryInAReadOnlyFolder()
+    {
+        const QString folder = dataHome.path() + "/Brandmoor/Orvelle";
+        SmallDisk disk(folder, 4096);
+        if (!disk.isAvailable())
+            QSKIP("a read-only file system needs root here");
+        const QString path = folder + "/history.sqlite";
+        QVERIFY(GeneratedHistory::write(path, GeneratedHistory::make(500)));
+        QVERIFY(disk.setReadOnly(true));
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(runWithoutDisplay({"--stats"}, &out, &err), 0);
+        QVERIFY2(!err.contains("cannot be read"), err.constData());
+        QVERIFY2(out.contains("500 answers: "), out.constData());
+        QVERIFY(disk.setReadOnly(false));
     }
 
     // Without JACK, ALSA or a sound server, a start and 15 s of running say

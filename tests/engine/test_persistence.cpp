@@ -1,7 +1,13 @@
+#include "answer_history.h"
 #include "question_bank.h"
+#include "small_disk.h"
+#include "storage_status.h"
 #include "test_store.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <algorithm>
 #include <numeric>
@@ -260,6 +266,106 @@ private slots:
         QVERIFY(bank.showHelpOnStartup);
         QVERIFY(!bank.showColorMap);
         QCOMPARE(bank.questions.size(), std::size_t(21));
+    }
+
+    // A FIFO would hang the start for ever and the store's atomic write would
+    // rename a new file over a device or over the history: such a path is
+    // left as it is, one line says so, and training goes on without storing.
+    void aStorePathThatIsNoRegularFileIsLeftAloneAndTrainingGoesOn_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a device") << "device";
+        QTest::newRow("link to nothing") << "dangling";
+        QTest::newRow("link to the answer history") << "history";
+    }
+
+    void aStorePathThatIsNoRegularFileIsLeftAloneAndTrainingGoesOn()
+    {
+        QFETCH(QString, kind);
+        const QString path = TestStore::freshStore();
+        QString target;
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            target = kind == "device" ? QString("/dev/null") : AnswerHistory::defaultPath();
+            if (kind == "history") {
+                AnswerHistory history(target);
+                AnswerRecord r;
+                r.source = "screen keyboard";
+                QVERIFY(history.append(r) > 0);
+            }
+            QVERIFY(QFile::link(target, path));
+        }
+        const QByteArray historyBefore = kind == "history" ? TestStore::fileText(target) : QByteArray();
+
+        QuestionBank bank;
+        QVERIFY(!bank.storing());
+        QVERIFY2(bank.storeProblem().contains(path), qPrintable(bank.storeProblem()));
+        verifyFreshList(bank, 1);
+        bank.answer(bank.questions[0]);
+        bank.save();
+        QCOMPARE(bank.currentQuestion, 0u);
+        QVERIFY(!bank.openSameStore());
+
+        struct stat info;
+        QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
+        QVERIFY(kind == "fifo" ? S_ISFIFO(info.st_mode) : S_ISLNK(info.st_mode));
+        if (kind == "device") {
+            QCOMPARE(::stat("/dev/null", &info), 0);
+            QVERIFY(S_ISCHR(info.st_mode));
+        }
+        if (kind == "history")
+            QCOMPARE(TestStore::fileText(target), historyBefore);
+        QFile::remove(path);
+    }
+
+    void aLinkToARegularFileIsFollowedAndKept()
+    {
+        const QString path = TestStore::freshStore();
+        const QString target = TestStore::configHome() + "/elsewhere/orvelle-store.ini";
+        QDir().mkpath(QFileInfo(target).path());
+        const auto q3 = levelThreeQuestions();
+        {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(storeText(3, 5, q3, {1, 0, 0}));
+        }
+        QVERIFY(QFile::link(target, path));
+        QuestionBank bank;
+        QVERIFY(bank.storing());
+        QVERIFY(bank.storeProblem().isEmpty());
+        QCOMPARE(bank.maturityLevel, 3u);
+        QCOMPARE(bank.currentQuestion, 5u);
+        bank.scoreAnswer(bank.questions[5]);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QVERIFY2(TestStore::fileText(target).contains("CurrentQuestion=6"), TestStore::fileText(target).constData());
+    }
+
+    // Each answer's state that cannot be written is shown in the window's
+    // line and written by the retry once the file system lets it.
+    void aStoreThatCannotBeWrittenSaysSoAndIsWrittenOnceItCan()
+    {
+        QTemporaryDir historyDir;
+        SmallDisk disk(TestStore::configHome() + "/Brandmoor", 256);
+        if (!disk.isAvailable())
+            QSKIP("a read-only file system needs root here");
+        const QString path = TestStore::freshStore();
+        {
+            QuestionBank bank;
+            AnswerHistory history(historyDir.filePath("history.sqlite"));
+            StorageStatus status(bank, history);
+            QVERIFY(status.line().isEmpty());
+            QVERIFY(disk.setReadOnly(true));
+            bank.scoreAnswer(bank.questions[0]);
+            QVERIFY2(status.line().contains("training state cannot be written"), qPrintable(status.line()));
+            bank.currentQuestion = 1;
+            bank.scoreAnswer(bank.questions[1]);
+            QVERIFY(!TestStore::fileText(path).contains("CurrentQuestion=2"));
+            QVERIFY(disk.setReadOnly(false));
+            QTRY_VERIFY_WITH_TIMEOUT(status.line().isEmpty(), 5000);
+            QVERIFY2(TestStore::fileText(path).contains("CurrentQuestion=2"), TestStore::fileText(path).constData());
+        }
     }
 };
 

@@ -1,4 +1,5 @@
 import QtQuick 2.3
+import "."
 
 // Answer histories that were found damaged and set aside, offered back:
 // "Recover" copies every answer that can still be read into the current
@@ -16,8 +17,8 @@ Rectangle {
     width: Math.max(list.width, note.implicitWidth) + 24
     height: list.height + (note.visible ? note.height + 8 : 0) + 24
     radius: 6
-    color: "#303a40"
-    border { color: "#d0efff"; width: 1 }
+    color: Theme.darker
+    border { color: Theme.lightText; width: 1 }
 
     function refresh() { if (recovery) recovery.refresh() }
 
@@ -38,8 +39,8 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Set aside: " + modelData
                     textFormat: Text.PlainText
-                    color: "white"
-                    font { pixelSize: 13; family: "DejaVu Sans" }
+                    color: Theme.brightText
+                    font { pixelSize: 13; family: Theme.fontFamily }
                 }
                 DialogButton {
                     objectName: "recoverButton"
@@ -56,7 +57,7 @@ Rectangle {
         anchors { left: list.left; top: list.bottom; topMargin: 8 }
         text: offer.message
         textFormat: Text.PlainText
-        color: "#d0efff"
-        font { pixelSize: 13; family: "DejaVu Sans" }
+        color: Theme.lightText
+        font { pixelSize: 13; family: Theme.fontFamily }
     }
 }

@@ -58,6 +58,19 @@ private:
     }
     Keyboard *keyboard() { return app.window().rootObject()->findChild<Keyboard *>("Keyboard"); }
 
+    // The server may refuse a client for a moment after one of the same name
+    // closed.
+    static std::unique_ptr<JackMidiPeer> openHarnessKeyboard()
+    {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            auto keyboard = std::make_unique<JackMidiPeer>("Harness", true, false);
+            if (keyboard->isOpen())
+                return keyboard;
+            QTest::qWait(50);
+        }
+        return nullptr;
+    }
+
     bool reachedSynth(unsigned note)
     {
         for (const auto &m : peer->received())
@@ -203,6 +216,65 @@ private slots:
             // The line names the keyboard that answered last.
             QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), QString("Using the %1:keyboard keyboard device").arg(name), 3000);
         }
+    }
+
+    // A keyboard whose program closes its client and opens one of the same
+    // name again later, as a2jmidid does when a device goes and comes back:
+    // every close and every return is noticed, however long it was away.
+    // The bound is far above the second this takes, so that a loaded or
+    // sanitized run does not fail; a missed change never comes at all.
+    void aKeyboardThatGoesAndComesBackIsFollowedEveryTime()
+    {
+        constexpr int kNoticeBoundMs = 5000;
+        peer.reset(); // no other keyboard speaks for the line
+        // The keyboard's program keeps another client open meanwhile.
+        JackMidiPeer companion("Harness-synth", false, true);
+        QVERIFY(companion.isOpen());
+        const QString connectedLine("Using the Harness:keyboard keyboard device");
+        const QString goneLine("Harness:keyboard (not connected)");
+        struct Away {
+            int ms;
+            int times;
+        };
+#ifdef ORVELLE_SANITIZED
+        const Away aways[] = {{1000, 10}, {6000, 3}, {20000, 2}};
+#else
+        const Away aways[] = {{1000, 10}, {6000, 10}, {20000, 10}};
+#endif
+        auto keyboard = openHarnessKeyboard();
+        QVERIFY(keyboard);
+        QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), connectedLine, kNoticeBoundMs);
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard->keyboardConnected(), kNoticeBoundMs);
+        for (const Away &away : aways) {
+            for (int round = 0; round < away.times; ++round) {
+                const QString where = QString("away %1 ms, round %2").arg(away.ms).arg(round);
+                // Half the programs close at once, half linger after they stop.
+                if (round % 2) {
+                    keyboard->deactivate();
+                    QTest::qWait(400);
+                }
+                keyboard.reset();
+                QTRY_VERIFY2_WITH_TIMEOUT(deviceLine() == goneLine, qPrintable(where + ", closed: " + deviceLine()),
+                                          kNoticeBoundMs);
+                QTest::qWait(away.ms);
+                keyboard = openHarnessKeyboard();
+                QVERIFY2(keyboard, qPrintable(where));
+                QTRY_VERIFY2_WITH_TIMEOUT(deviceLine() == connectedLine,
+                                          qPrintable(where + ", back: " + deviceLine()), kNoticeBoundMs);
+                QTRY_VERIFY2_WITH_TIMEOUT(keyboard->keyboardConnected(), qPrintable(where + ", back: not connected"),
+                                          kNoticeBoundMs);
+            }
+        }
+        // The last one back answers.
+        goOnAfterASession();
+        QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+        const unsigned before = answered();
+        for (int attempt = 0; attempt < 30 && answered() == before; ++attempt) {
+            keyboard->send({0x90, static_cast<std::uint8_t>(question()), 90});
+            for (int waited = 0; waited < 100 && answered() == before; waited += 10)
+                QTest::qWait(10);
+        }
+        QCOMPARE(answered(), before + 1);
     }
 };
 

@@ -48,6 +48,12 @@ void JackMidiPeer::close()
     }
 }
 
+void JackMidiPeer::deactivate()
+{
+    if (client)
+        jack_deactivate(client);
+}
+
 QString JackMidiPeer::keyboardPortName() const
 {
     return keyboard ? QString::fromUtf8(jack_port_name(keyboard)) : QString();

@@ -58,6 +58,10 @@ public:
     bool awaitDelivery(const std::function<void()> &sendProbe, int timeoutMs = 20000);
     // Closes the client: its ports disappear.
     void close();
+    // Stops the client's processing, as programs often do some time before
+    // they close it: the server announces its ports as gone, though they stay
+    // listed until the close, which it then no longer announces.
+    void deactivate();
     // Cycles the server reported late since this peer opened.
     int xruns() const { return xrunCount.load(); }
 

@@ -19,6 +19,8 @@ namespace {
 
 std::atomic<int> recordedApi{-1};
 
+const std::string kProbePrefix = "orvelle-probe-";
+
 bool AlsaSequencerAvailable()
 {
     snd_seq_t *seq = nullptr;
@@ -35,7 +37,7 @@ bool JackServerRunning()
     // A fresh name each time: a JACK server may refuse a client that opens
     // right after another of the same name has closed.
     static std::atomic<unsigned> probes{0};
-    const std::string name = "orvelle-probe-" + std::to_string(getpid()) + "-" + std::to_string(probes++);
+    const std::string name = kProbePrefix + std::to_string(getpid()) + "-" + std::to_string(probes++);
     jack_status_t status;
     jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
     if (!client) {
@@ -239,6 +241,13 @@ bool IsOwnPortName(const std::string &name)
 {
     const std::size_t colon = name.find(':');
     return colon != std::string::npos && IsOwnClient(name.substr(0, colon));
+}
+
+bool IsOwnClientName(const std::string &client)
+{
+    const auto startsWith = [&client](const std::string &start) { return client.compare(0, start.size(), start) == 0; };
+    const std::string own = kClientName;
+    return IsOwnClient(client) || startsWith(own + " scan ") || startsWith(own + " probe") || startsWith(kProbePrefix);
 }
 
 bool IsThroughPortName(const std::string &name)

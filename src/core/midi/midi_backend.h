@@ -53,6 +53,11 @@ constexpr const char *kOutputPortName = "notes out";
 // the program's own clients, whatever the port is called.
 bool IsOwnPortName(const std::string &name);
 
+// Whether a JACK client is one of the program's own: its device clients
+// ("Orvelle", "Orvelle-02"), its port watch and the short-lived clients that
+// count ports or look for a server.
+bool IsOwnClientName(const std::string &client);
+
 // Whether a port name marks a loopback port: ALSA's "Midi Through" and its
 // mirrors under JACK, a2j or PipeWire, which carry the word "Through".
 bool IsThroughPortName(const std::string &name);

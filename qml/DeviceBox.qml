@@ -66,6 +66,19 @@ Item {
                 }
             }
             padding { left: 7; top: 0; right: 0; bottom: 0 }
+            // The open list shows port names as they are: no markup, no mnemonics.
+            __dropDownStyle: MenuStyle {
+                __maxPopupHeight: 600
+                __menuItemType: "comboboxitem"
+                __scrollerStyle: ScrollViewStyle {}
+                itemDelegate.label: Text {
+                    objectName: "deviceListEntry"
+                    text: styleData.text
+                    textFormat: Text.PlainText
+                    color: __currentTextColor
+                    font { pixelSize: 14; family: "DejaVu Sans" }
+                }
+            }
             label: Item {
                 implicitWidth: control.width - 37
                 Text {

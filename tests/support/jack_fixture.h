@@ -26,14 +26,18 @@ struct ReceivedMessage {
 
 class JackMidiPeer {
 public:
-    // Opens a client with the ports "keyboard" (output) and "synth" (input), or one of them.
-    explicit JackMidiPeer(const char *clientName = "orvelle-peer", bool withKeyboard = true, bool withSynth = true);
+    // Opens a client with the ports "keyboard" (output) and "synth" (input), or one of them;
+    // the keyboard port may carry another name (any bytes but ':').
+    explicit JackMidiPeer(const char *clientName = "orvelle-peer", bool withKeyboard = true, bool withSynth = true,
+                          const char *keyboardPort = "keyboard");
     ~JackMidiPeer();
     JackMidiPeer(const JackMidiPeer &) = delete;
     JackMidiPeer &operator=(const JackMidiPeer &) = delete;
 
     bool isOpen() const { return client != nullptr; }
     QString keyboardPortName() const;
+    // The keyboard port's full name as the server holds it.
+    QByteArray keyboardPortBytes() const;
     QString synthPortName() const;
 
     // Queued and written in the next JACK cycle, or one message per cycle

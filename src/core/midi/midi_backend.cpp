@@ -1,6 +1,7 @@
 #include "midi_backend.h"
 
 #include "midi_log.h"
+#include "port_name.h"
 
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
@@ -302,6 +303,36 @@ bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw)
     return false;
 }
 
+bool JackPortsLinkedToOwn(std::set<std::string> &linked)
+{
+    SilenceSoundLibraries();
+    static std::atomic<unsigned> looks{0};
+    const std::string name = kProbePrefix + "links-" + std::to_string(getpid()) + "-" + std::to_string(looks++);
+    jack_status_t status{};
+    jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
+    if (!client)
+        return false;
+    if (const char **ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, 0)) {
+        for (int i = 0; ports[i]; ++i) {
+            if (IsOwnPortName(ports[i]))
+                continue;
+            const jack_port_t *port = jack_port_by_name(client, ports[i]);
+            const char **peers = port ? jack_port_get_all_connections(client, port) : nullptr;
+            for (int j = 0; peers && peers[j]; ++j) {
+                if (IsOwnPortName(peers[j])) {
+                    linked.insert(ports[i]);
+                    break;
+                }
+            }
+            if (peers)
+                jack_free(peers);
+        }
+        jack_free(ports);
+    }
+    jack_client_close(client);
+    return true;
+}
+
 namespace {
 
 QStringList Names(RtMidi *midi)
@@ -310,7 +341,7 @@ QStringList Names(RtMidi *midi)
     if (!midi)
         return names;
     for (unsigned raw : ForeignPorts(*midi))
-        names.append(QString::fromStdString(midi->getPortName(raw)));
+        names.append(PortNameFromBytes(midi->getPortName(raw)));
     return names;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,12 @@ bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw);
 
 // The raw index of the foreign port with this full name; false when absent.
 bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw);
+
+// The other programs' JACK MIDI ports that a port of the program is
+// connected to now, by their full names. False when no JACK server answers.
+// A port can vanish and come back under the same name between two looks at
+// the lists; the connection it had is gone all the same.
+bool JackPortsLinkedToOwn(std::set<std::string> &linked);
 
 // Names of the input and output ports as counted by the recorded API.
 QStringList InputPortNames();

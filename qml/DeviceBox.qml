@@ -72,7 +72,6 @@ Item {
                 __menuItemType: "comboboxitem"
                 __scrollerStyle: ScrollViewStyle {}
                 itemDelegate.label: Text {
-                    objectName: "deviceListEntry"
                     text: styleData.text
                     textFormat: Text.PlainText
                     color: __currentTextColor

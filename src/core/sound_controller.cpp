@@ -30,11 +30,17 @@ bool SoundController::RefreshDevices()
     // raised Error when no API can create a client at all.
     if (inputDevices.empty() && outputDevices.size() == (builtInDevice ? 1u : 0u))
         MidiInRtDevice::GetPortCount();
-    std::set<std::string> linked;
-    const bool linksKnown =
-        MidiBackend::CurrentApi() == RtMidi::UNIX_JACK && MidiBackend::JackPortsLinkedToOwn(linked);
-    const bool inputsChanged = refreshInputs(MidiBackend::InputPortNames(), linksKnown ? &linked : nullptr);
-    const bool outputsChanged = refreshOutputs(MidiBackend::OutputPortNames(), linksKnown ? &linked : nullptr);
+    // Under JACK one client looks at both lists and at the connections: each
+    // client that opens and closes costs the server a cycle or two, and the
+    // user waits for the rescan.
+    MidiBackend::JackPorts jack;
+    if (MidiBackend::CurrentApi() == RtMidi::UNIX_JACK && MidiBackend::LookAtJackPorts(jack)) {
+        const bool inputsChanged = refreshInputs(jack.inputs, &jack.linked);
+        const bool outputsChanged = refreshOutputs(jack.outputs, &jack.linked);
+        return inputsChanged || outputsChanged;
+    }
+    const bool inputsChanged = refreshInputs(MidiBackend::InputPortNames(), nullptr);
+    const bool outputsChanged = refreshOutputs(MidiBackend::OutputPortNames(), nullptr);
     return inputsChanged || outputsChanged;
 }
 

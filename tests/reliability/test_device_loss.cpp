@@ -218,31 +218,15 @@ private slots:
         }
     }
 
+private:
     // A keyboard whose program closes its client and opens one of the same
-    // name again later, as a2jmidid does when a device goes and comes back:
-    // every close and every return is noticed, however long it was away.
-    // The bound is far above the second this takes, so that a loaded or
-    // sanitized run does not fail; a missed change never comes at all.
-    // One row per time away, each within the test function's time limit.
-    void aKeyboardThatGoesAndComesBackIsFollowedEveryTime_data()
+    // name again `awayMs` later, as a2jmidid does when a device goes and
+    // comes back: every close and every return is noticed, however long it
+    // was away. The bound is far above the second this takes, so that a
+    // loaded or sanitized run does not fail; a missed change never comes at
+    // all.
+    void followReturns(int awayMs, int times)
     {
-        QTest::addColumn<int>("awayMs");
-        QTest::addColumn<int>("times");
-#ifdef ORVELLE_SANITIZED
-        QTest::newRow("1 s") << 1000 << 10;
-        QTest::newRow("6 s") << 6000 << 3;
-        QTest::newRow("20 s") << 20000 << 2;
-#else
-        QTest::newRow("1 s") << 1000 << 10;
-        QTest::newRow("6 s") << 6000 << 10;
-        QTest::newRow("20 s") << 20000 << 10;
-#endif
-    }
-
-    void aKeyboardThatGoesAndComesBackIsFollowedEveryTime()
-    {
-        QFETCH(int, awayMs);
-        QFETCH(int, times);
         constexpr int kNoticeBoundMs = 5000;
         peer.reset(); // no other keyboard speaks for the line
         // The keyboard's program keeps another client open meanwhile.
@@ -290,6 +274,17 @@ private slots:
         }
         QCOMPARE(answered(), before + 1);
     }
+
+    // One test function per time away, each within QTest's time limit.
+#ifdef ORVELLE_SANITIZED
+    static constexpr int kReturnsAfter6s = 3, kReturnsAfter20s = 2;
+#else
+    static constexpr int kReturnsAfter6s = 10, kReturnsAfter20s = 10;
+#endif
+private slots:
+    void aKeyboardBackAfter1sIsFollowedEveryTime() { followReturns(1000, 10); }
+    void aKeyboardBackAfter6sIsFollowedEveryTime() { followReturns(6000, kReturnsAfter6s); }
+    void aKeyboardBackAfter20sIsFollowedEveryTime() { followReturns(20000, kReturnsAfter20s); }
 };
 
 int main(int argc, char **argv)

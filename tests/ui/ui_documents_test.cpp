@@ -12,11 +12,14 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QQuickWindow>
 #include <QScreen>
 #include <QStringList>
 #include <QtQml>
 #include <QtTest>
 
+#include <cstring>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -71,6 +74,7 @@ private slots:
 private:
     void load(bool showHelpOnStart, bool publishDeviceList = true);
     QQuickItem *item(const char *name) const;
+    QStringList openListEntries();
     QObject *root() const { return view->rootObject(); }
     void click(QQuickItem *target, QPointF local = QPointF(-1, -1));
     void clickLevelStripAt(int x);
@@ -211,6 +215,36 @@ void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
     emit devices.changed();
     QTRY_COMPARE(box->property("currentText").toString(), QString("<b>Odd</b> keys"));
     QCOMPARE(item("deviceLine")->property("textFormat").toInt(), 0); // Text.PlainText
+
+    // So it is in the open list, '&' included (no mnemonic is taken from it).
+    devices.inputEntries << QStringLiteral("Tom & Jerry");
+    emit devices.changed();
+    box->forceActiveFocus();
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    QStringList listed;
+    QTRY_VERIFY((listed = openListEntries()).size() == devices.inputEntries.size());
+    QVERIFY2(listed.contains("<b>Odd</b> keys") && listed.contains("Tom & Jerry"), qPrintable(listed.join('|')));
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+}
+
+// The entries of an open device list, as their labels show them; a label
+// that would read its text as markup is left out.
+QStringList UiDocumentsTest::openListEntries()
+{
+    QStringList entries;
+    std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
+        const bool isText = std::strcmp(item->metaObject()->className(), "QQuickText") == 0;
+        if (isText && item->isVisible() && item->property("textFormat").toInt() == 0) // Text.PlainText
+            entries << item->property("text").toString();
+        for (QQuickItem *child : item->childItems())
+            collect(child);
+    };
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        auto *quick = qobject_cast<QQuickWindow *>(window);
+        if (quick && window->isVisible() && quick != view.get())
+            collect(quick->contentItem());
+    }
+    return entries;
 }
 
 void UiDocumentsTest::levelStripClickSelectsTheLevelUnderTheMouse()

@@ -303,32 +303,47 @@ bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw)
     return false;
 }
 
-bool JackPortsLinkedToOwn(std::set<std::string> &linked)
+namespace {
+
+// The other programs' MIDI ports of one direction; those linked to one of
+// the program's own ports are added to `linked`.
+QStringList ForeignJackPorts(jack_client_t *client, unsigned long flags, std::set<std::string> &linked)
+{
+    QStringList names;
+    const char **ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
+    for (int i = 0; ports && ports[i]; ++i) {
+        if (IsOwnPortName(ports[i]))
+            continue;
+        names.append(PortNameFromBytes(ports[i]));
+        const jack_port_t *port = jack_port_by_name(client, ports[i]);
+        const char **peers = port ? jack_port_get_all_connections(client, port) : nullptr;
+        for (int j = 0; peers && peers[j]; ++j) {
+            if (IsOwnPortName(peers[j])) {
+                linked.insert(ports[i]);
+                break;
+            }
+        }
+        if (peers)
+            jack_free(peers);
+    }
+    if (ports)
+        jack_free(ports);
+    return names;
+}
+
+} // namespace
+
+bool LookAtJackPorts(JackPorts &ports)
 {
     SilenceSoundLibraries();
     static std::atomic<unsigned> looks{0};
-    const std::string name = kProbePrefix + "links-" + std::to_string(getpid()) + "-" + std::to_string(looks++);
+    const std::string name = kProbePrefix + "look-" + std::to_string(getpid()) + "-" + std::to_string(looks++);
     jack_status_t status{};
     jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
     if (!client)
         return false;
-    if (const char **ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, 0)) {
-        for (int i = 0; ports[i]; ++i) {
-            if (IsOwnPortName(ports[i]))
-                continue;
-            const jack_port_t *port = jack_port_by_name(client, ports[i]);
-            const char **peers = port ? jack_port_get_all_connections(client, port) : nullptr;
-            for (int j = 0; peers && peers[j]; ++j) {
-                if (IsOwnPortName(peers[j])) {
-                    linked.insert(ports[i]);
-                    break;
-                }
-            }
-            if (peers)
-                jack_free(peers);
-        }
-        jack_free(ports);
-    }
+    ports.inputs = ForeignJackPorts(client, JackPortIsOutput, ports.linked);
+    ports.outputs = ForeignJackPorts(client, JackPortIsInput, ports.linked);
     jack_client_close(client);
     return true;
 }

@@ -72,11 +72,18 @@ bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw);
 // The raw index of the foreign port with this full name; false when absent.
 bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw);
 
-// The other programs' JACK MIDI ports that a port of the program is
-// connected to now, by their full names. False when no JACK server answers.
-// A port can vanish and come back under the same name between two looks at
-// the lists; the connection it had is gone all the same.
-bool JackPortsLinkedToOwn(std::set<std::string> &linked);
+// Other programs' JACK MIDI ports in one look, through one client: what the
+// program can listen to (their outputs) and play to (their inputs), named and
+// ordered as RtMidi lists them, and those that a port of the program is
+// connected to now, by their full names. A port can vanish and come back
+// under the same name between two looks; the connection it had is gone all
+// the same. False when no JACK server answers.
+struct JackPorts {
+    QStringList inputs;
+    QStringList outputs;
+    std::set<std::string> linked;
+};
+bool LookAtJackPorts(JackPorts &ports);
 
 // Names of the input and output ports as counted by the recorded API.
 QStringList InputPortNames();

@@ -281,36 +281,6 @@ private slots:
         QVERIFY(!MidiBackend::IsThroughPortName("Harness:keyboard"));
     }
 
-    // Port names are bytes: one that is not UTF-8 is listed with its stray
-    // bytes kept, maps back to exactly those bytes, opens by that name and
-    // delivers its notes.
-    void aPortNameThatIsNotUtf8OpensByItsBytes()
-    {
-        JackMidiPeer odd("orvelle-odd", true, false, "keys \xff\xc3(<b>\xe2\x82");
-        QVERIFY(odd.isOpen());
-        const QByteArray bytes = odd.keyboardPortBytes();
-        QString listed;
-        for (const QString &name : MidiBackend::InputPortNames())
-            if (name.startsWith("orvelle-odd:"))
-                listed = name;
-        QCOMPARE(QByteArray::fromStdString(PortNameToBytes(listed)), bytes);
-        QVERIFY(IsStrayByteAt(listed, listed.indexOf("keys ") + 5));
-
-        MidiInRtDevice input(listed);
-        QVERIFY(input.IsOpen());
-        QCOMPARE(input.GetName(), listed);
-        EventLog log;
-        input.AddObserver(&log);
-        QTRY_VERIFY_WITH_TIMEOUT(odd.keyboardConnected(), 5000);
-        for (int attempt = 0; attempt < 50 && log.Count() == 0; ++attempt) {
-            odd.send({0x90, 61, 70});
-            QTest::qWait(100);
-        }
-        QVERIFY(log.Count() > 0);
-        QCOMPARE(log.Events().front().message.data1, std::uint8_t(61));
-        input.RemoveObserver(&log);
-    }
-
     // Raw names survive the way through text whatever their bytes; valid
     // UTF-8, characters beyond the first plane included, reads as itself.
     void portNamesMapBackToTheirBytes()

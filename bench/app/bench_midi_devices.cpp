@@ -3,9 +3,15 @@
 //    watch and nothing else running);
 //  - from a keyboard port's registration to the device line naming it and to
 //    its first answer being scored (20 plugs);
+//  - a keyboard whose client closes and opens again under the same name
+//    while another client of its program stays (half of them stop first and
+//    close 400 ms later): from the close to the line saying "(not connected)",
+//    from the return to the line naming it again and to its port being
+//    connected (20 returns, 1 s away);
 //  - MIDI lost over 1,000 questions and 1,000 answers: question notes that
 //    never reach the synth port, key presses that are never scored.
-// Options: --idle-seconds N, --plugs N, --questions N, and --full-reset,
+// Options: --idle-seconds N, --plugs N, --returns N, --away-ms N,
+// --questions N, and --full-reset,
 // which sends the full 48-message reset before every question as the program
 // did before (for comparison); --control N first sends N notes between two
 // clients of the bench's own, none of the program's code in their way, for
@@ -100,6 +106,8 @@ int main(int argc, char **argv)
     const int idleSeconds = option(argc, argv, "--idle-seconds", 60);
     const int plugs = option(argc, argv, "--plugs", 20);
     const int questions = option(argc, argv, "--questions", 1000);
+    const int returns = option(argc, argv, "--returns", 20);
+    const int awayMs = option(argc, argv, "--away-ms", 1000);
 
     JackMidiPeer synth("bench-synth", false, true);
     if (!synth.isOpen()) {
@@ -191,7 +199,60 @@ int main(int argc, char **argv)
     }
     std::fflush(stdout);
 
-    // 3. Loss: each question posed, its note awaited at the synth port, then
+    // 3. Returns: the same keyboard closed and opened again, again and again.
+    if (returns > 0) {
+        std::vector<double> goneMs, backMs, linkedMs;
+        int missed = 0;
+        JackMidiPeer companion("Harness-synth", false, true);
+        const auto open = [] {
+            auto keyboard = std::make_unique<JackMidiPeer>("Harness", true, false);
+            for (int attempt = 0; attempt < 20 && !keyboard->isOpen(); ++attempt) {
+                waitFor([] { return false; }, 50);
+                keyboard = std::make_unique<JackMidiPeer>("Harness", true, false);
+            }
+            return keyboard;
+        };
+        const QString connected("Using the Harness:keyboard keyboard device");
+        const QString gone("Harness:keyboard (not connected)");
+        auto keyboard = open();
+        waitFor([&] { return choice.deviceLine() == connected; }, 5000);
+        for (int i = 0; i < returns; ++i) {
+            if (i % 2) {
+                keyboard->deactivate();
+                waitFor([] { return false; }, 400);
+            }
+            const Clock::time_point closed = Clock::now();
+            keyboard.reset();
+            if (waitFor([&] { return choice.deviceLine() == gone; }, 5000))
+                goneMs.push_back(msSince(closed));
+            else
+                ++missed;
+            waitFor([] { return false; }, awayMs);
+            const Clock::time_point opened = Clock::now();
+            keyboard = open();
+            bool named = false, linked = false;
+            waitFor([&] {
+                if (!named && choice.deviceLine() == connected) {
+                    named = true;
+                    backMs.push_back(msSince(opened));
+                }
+                if (!linked && keyboard->keyboardConnected()) {
+                    linked = true;
+                    linkedMs.push_back(msSince(opened));
+                }
+                return named && linked;
+            }, 5000);
+            missed += !named + !linked;
+        }
+        std::printf("keyboard returns, %d ms away: %d of %d changes not seen within 5 s\n", awayMs, missed,
+                    3 * returns);
+        PrintDistribution("keyboard closed -> line says (not connected)", goneMs, "ms");
+        PrintDistribution("keyboard back -> line names it", backMs, "ms");
+        PrintDistribution("keyboard back -> its port connected", linkedMs, "ms");
+        std::fflush(stdout);
+    }
+
+    // 4. Loss: each question posed, its note awaited at the synth port, then
     // answered at once from the keyboard port.
     JackMidiPeer keyboard("bench-keys", true, false);
     waitFor([&] { return keyboard.keyboardConnected(); }, 5000);

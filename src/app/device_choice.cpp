@@ -4,6 +4,7 @@
 #include "sound_system.h"
 
 #include <midi/midi_device_rt.h>
+#include <midi/port_name.h>
 
 DeviceChoice::DeviceChoice(QuestionBank &questionBank, QObject *parent) : QObject(parent), bank(questionBank)
 {
@@ -26,12 +27,18 @@ QString DeviceChoice::shown(const QString &name)
         return tr("(unnamed port)");
     QString safe;
     safe.reserve(qMin(name.size(), kMaxShownLength + 1));
-    for (const QChar c : name) {
+    for (int at = 0; at < name.size(); ++at) {
         if (safe.size() == kMaxShownLength) {
+            if (safe.at(safe.size() - 1).isHighSurrogate())
+                safe.chop(1); // never half a character
             safe += QChar(0x2026);
             break;
         }
-        safe += (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) ? QChar(0xFFFD) : c;
+        // A byte of a name that is not UTF-8 is shown as a replacement character.
+        const QChar c = name.at(at);
+        const bool unshowable = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                                Core::IsStrayByteAt(name, at);
+        safe += unshowable ? QChar(0xFFFD) : c;
     }
     return safe;
 }

@@ -4,6 +4,7 @@
 #include <midi/midi_backend.h>
 #include <midi/midi_device_rt.h>
 #include <midi/midi_log.h>
+#include <midi/port_name.h>
 
 namespace Core {
 
@@ -29,10 +30,31 @@ bool SoundController::RefreshDevices()
     // raised Error when no API can create a client at all.
     if (inputDevices.empty() && outputDevices.size() == (builtInDevice ? 1u : 0u))
         MidiInRtDevice::GetPortCount();
-    const bool inputsChanged = refreshInputs(MidiBackend::InputPortNames());
-    const bool outputsChanged = refreshOutputs(MidiBackend::OutputPortNames());
+    // Under JACK one client looks at both lists and at the connections: each
+    // client that opens and closes costs the server a cycle or two, and the
+    // user waits for the rescan.
+    MidiBackend::JackPorts jack;
+    if (MidiBackend::CurrentApi() == RtMidi::UNIX_JACK && MidiBackend::LookAtJackPorts(jack)) {
+        const bool inputsChanged = refreshInputs(jack.inputs, &jack.linked);
+        const bool outputsChanged = refreshOutputs(jack.outputs, &jack.linked);
+        return inputsChanged || outputsChanged;
+    }
+    const bool inputsChanged = refreshInputs(MidiBackend::InputPortNames(), nullptr);
+    const bool outputsChanged = refreshOutputs(MidiBackend::OutputPortNames(), nullptr);
     return inputsChanged || outputsChanged;
 }
+
+namespace {
+
+bool LostItsPort(RtMidi::Api api, const QString &name, const std::set<std::string> *linked)
+{
+    if (!linked || api != RtMidi::UNIX_JACK || linked->count(PortNameToBytes(name)) != 0)
+        return false;
+    qCDebug(lcMidi) << "port went and came back, opened again:" << name;
+    return true;
+}
+
+} // namespace
 
 void SoundController::ForgetJackServer()
 {
@@ -49,13 +71,17 @@ void SoundController::FollowNewServers()
         builtInDevice->Open();
 }
 
-bool SoundController::refreshInputs(const QStringList &names)
+bool SoundController::refreshInputs(const QStringList &names, const std::set<std::string> *linked)
 {
     std::vector<std::shared_ptr<MidiInRtDevice>> kept;
     QStringList unopened;
     bool changed = false;
     for (const QString &name : names) {
         std::shared_ptr<MidiInRtDevice> device = FindInDevice(name);
+        if (device && LostItsPort(device->GetApi(), name, linked)) {
+            device.reset();
+            changed = true;
+        }
         if (!device) {
             device = std::make_shared<MidiInRtDevice>(name);
             if (!device->IsOpen()) {
@@ -74,7 +100,7 @@ bool SoundController::refreshInputs(const QStringList &names)
     return changed;
 }
 
-bool SoundController::refreshOutputs(const QStringList &names)
+bool SoundController::refreshOutputs(const QStringList &names, const std::set<std::string> *linked)
 {
     std::vector<std::shared_ptr<MidiOutDevice>> kept;
     if (builtInDevice)
@@ -82,6 +108,11 @@ bool SoundController::refreshOutputs(const QStringList &names)
     bool changed = false;
     for (const QString &name : names) {
         std::shared_ptr<MidiOutDevice> device = FindOutDevice(name);
+        const auto *open = dynamic_cast<const MidiOutRtDevice *>(device.get());
+        if (open && LostItsPort(open->GetApi(), name, linked)) {
+            device.reset();
+            changed = true;
+        }
         if (!device) {
             auto port = std::make_shared<MidiOutRtDevice>(name);
             if (!port->IsPortOpen()) {

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace Core {
@@ -62,8 +64,11 @@ public:
     static DeviceChangeCallback GetDeviceChangeCallback();
 
 private:
-    bool refreshInputs(const QStringList &names);
-    bool refreshOutputs(const QStringList &names);
+    // `linked`: the JACK ports a port of the program is connected to, where
+    // known; a JACK device whose port is not among them has lost its port
+    // (it went and came back) and is opened again.
+    bool refreshInputs(const QStringList &names, const std::set<std::string> *linked);
+    bool refreshOutputs(const QStringList &names, const std::set<std::string> *linked);
 
     std::vector<std::shared_ptr<MidiInRtDevice>> inputDevices;
     std::vector<std::shared_ptr<MidiOutDevice>> outputDevices;

@@ -15,6 +15,7 @@
 #include "training_session.h"
 
 #include <keyboard.h>
+#include <midi/port_name.h>
 #include <timer.h>
 
 #include <QQmlContext>
@@ -410,6 +411,43 @@ private slots:
         QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, 0));
         QCOMPARE(store().value("GlobalSetting/InputDevice").toString(), QString());
         QTRY_COMPARE(find("mdev")->property("currentText").toString(), QStringLiteral("All MIDI keyboards"));
+    }
+
+    // Port names are text, never markup; a name that is not UTF-8 is shown
+    // with a replacement character and is chosen, stored and answered from
+    // like any other.
+    void portNamesAreShownAsTheyAreAndAnyBytesAnswer()
+    {
+        QObject *choice = app.window().rootContext()->contextProperty("deviceChoice").value<QObject *>();
+        QVERIFY(choice);
+        JackMidiPeer markup("orvelle-markup", true, false, "<b>bold</b><img src=\"x\">");
+        JackMidiPeer odd("orvelle-odd", true, false, "keys \xff\xfe");
+        QVERIFY(markup.isOpen() && odd.isOpen());
+        const QString markupName = markup.keyboardPortName();
+        const QString oddShown = QString::fromUtf8("orvelle-odd:keys \xef\xbf\xbd\xef\xbf\xbd");
+        const auto entries = [choice] { return choice->property("inputEntries").toStringList(); };
+        QTRY_VERIFY_WITH_TIMEOUT(entries().contains(markupName) && entries().contains(oddShown), 5000);
+
+        QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, entries().indexOf(markupName)));
+        QTRY_COMPARE(find("mdev")->property("currentText").toString(), markupName);
+        QCOMPARE(find("deviceLine")->property("text").toString(), QString("Using the %1 keyboard device").arg(markupName));
+
+        QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, entries().indexOf(oddShown)));
+        QTRY_COMPARE(find("mdev")->property("currentText").toString(), oddShown);
+        QCOMPARE(find("deviceLine")->property("text").toString(), QString("Using the %1 keyboard device").arg(oddShown));
+        const QString stored = store().value("GlobalSetting/InputDevice").toString();
+        QCOMPARE(QByteArray::fromStdString(Core::PortNameToBytes(stored)), odd.keyboardPortBytes());
+        QCOMPARE(QuestionBank().inputDevice, stored); // the next start matches it again
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(odd.keyboardConnected(), 5000);
+        const unsigned scoredBefore = bank().correctCount + bank().incorrectCount;
+        for (int attempt = 0; attempt < 30 && bank().correctCount + bank().incorrectCount == scoredBefore; ++attempt) {
+            odd.send({0x90, static_cast<std::uint8_t>(question()), 100});
+            QTest::qWait(100);
+        }
+        QVERIFY(bank().correctCount + bank().incorrectCount > scoredBefore);
+
+        QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, 0));
     }
 };
 

@@ -4,6 +4,10 @@
 #include <midi/midi_device_connector.h>
 #include <midi/midi_device_rt.h>
 #include <midi/midi_stream_device.h>
+#include <midi/port_name.h>
+#include <midi/port_watch.h>
+
+#include <jack/jack.h>
 
 #include <QtTest>
 
@@ -275,6 +279,51 @@ private slots:
         QVERIFY(MidiBackend::IsThroughPortName("system:THROUGH"));
         QVERIFY(!MidiBackend::IsThroughPortName("Throughput Labs:keys"));
         QVERIFY(!MidiBackend::IsThroughPortName("Harness:keyboard"));
+    }
+
+    // Raw names survive the way through text whatever their bytes; valid
+    // UTF-8, characters beyond the first plane included, reads as itself.
+    void portNamesMapBackToTheirBytes()
+    {
+        const std::vector<std::string> names = {
+            "plain:port",           "caf\xc3\xa9:\xf0\x9f\x8e\xb9 keys", "\xc0\xaf overlong", "\xed\xa0\x80 surrogate",
+            "cut \xe2\x82",       "\xf4\x90\x80\x80 too high",           "\x80\xbf\xfe\xff",
+        };
+        for (const std::string &name : names)
+            QCOMPARE(PortNameToBytes(PortNameFromBytes(name)), name);
+        QCOMPARE(PortNameFromBytes("caf\xc3\xa9:\xf0\x9f\x8e\xb9"), QString::fromUtf8("caf\xc3\xa9:\xf0\x9f\x8e\xb9"));
+        const QString emoji = QString::fromUtf8("\xf0\x9f\x8e\xb9");
+        QVERIFY(!IsStrayByteAt(emoji, 0) && !IsStrayByteAt(emoji, 1));
+        QCOMPARE(PortNameFromBytes("\xff").size(), 1);
+        QVERIFY(IsStrayByteAt(PortNameFromBytes("\xff"), 0));
+    }
+
+    // A program that takes a port away and stays, as a bridge does when its
+    // device goes, is noticed: the server announces the port only once it
+    // has released it. So is a program whose client goes.
+    void portsAndClientsThatGoAreNoticed()
+    {
+        std::atomic<int> calls{0};
+        JackPortWatch watch([&] { ++calls; });
+        QVERIFY(watch.IsOpen());
+        jack_status_t status{};
+        jack_client_t *stays = jack_client_open("orvelle-bridge", JackNoStartServer, &status);
+        QVERIFY(stays);
+        QCOMPARE(jack_activate(stays), 0);
+        jack_port_t *port = jack_port_register(stays, "device", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+        QVERIFY(port);
+        QTRY_VERIFY(calls.load() > 0);
+        QTest::qWait(200);
+        int before = calls.load();
+        QCOMPARE(jack_port_unregister(stays, port), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(calls.load() > before, 5000);
+
+        // Stopped first and closed later: only the client's departure tells.
+        QCOMPARE(jack_deactivate(stays), 0);
+        QTest::qWait(200);
+        before = calls.load();
+        jack_client_close(stays);
+        QTRY_VERIFY_WITH_TIMEOUT(calls.load() > before, 5000);
     }
 
     void closeAndResetWhileMessagesArrive()

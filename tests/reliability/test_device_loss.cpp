@@ -58,6 +58,19 @@ private:
     }
     Keyboard *keyboard() { return app.window().rootObject()->findChild<Keyboard *>("Keyboard"); }
 
+    // The server may refuse a client for a moment after one of the same name
+    // closed.
+    static std::unique_ptr<JackMidiPeer> openHarnessKeyboard()
+    {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            auto keyboard = std::make_unique<JackMidiPeer>("Harness", true, false);
+            if (keyboard->isOpen())
+                return keyboard;
+            QTest::qWait(50);
+        }
+        return nullptr;
+    }
+
     bool reachedSynth(unsigned note)
     {
         for (const auto &m : peer->received())
@@ -204,6 +217,74 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), QString("Using the %1:keyboard keyboard device").arg(name), 3000);
         }
     }
+
+private:
+    // A keyboard whose program closes its client and opens one of the same
+    // name again `awayMs` later, as a2jmidid does when a device goes and
+    // comes back: every close and every return is noticed, however long it
+    // was away. The bound is far above the second this takes, so that a
+    // loaded or sanitized run does not fail; a missed change never comes at
+    // all.
+    void followReturns(int awayMs, int times)
+    {
+        constexpr int kNoticeBoundMs = 5000;
+        peer.reset(); // no other keyboard speaks for the line
+        // The keyboard's program keeps another client open meanwhile.
+        JackMidiPeer companion("Harness-synth", false, true);
+        QVERIFY(companion.isOpen());
+        const QString connectedLine("Using the Harness:keyboard keyboard device");
+        const QString goneLine("Harness:keyboard (not connected)");
+        auto keyboard = openHarnessKeyboard();
+        QVERIFY(keyboard);
+        QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), connectedLine, kNoticeBoundMs);
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard->keyboardConnected(), kNoticeBoundMs);
+        for (int round = 0; round < times; ++round) {
+            const QString where = QString("round %1").arg(round);
+            // Half the programs close at once, half stop first and close later.
+            if (round % 2) {
+                keyboard->deactivate();
+                QTest::qWait(400);
+            }
+            keyboard.reset();
+            QTRY_VERIFY2_WITH_TIMEOUT(deviceLine() == goneLine, qPrintable(where + ", closed: " + deviceLine()),
+                                      kNoticeBoundMs);
+            QTest::qWait(awayMs);
+            keyboard = openHarnessKeyboard();
+            QVERIFY2(keyboard, qPrintable(where));
+            QTRY_VERIFY2_WITH_TIMEOUT(deviceLine() == connectedLine, qPrintable(where + ", back: " + deviceLine()),
+                                      kNoticeBoundMs);
+            QTRY_VERIFY2_WITH_TIMEOUT(keyboard->keyboardConnected(), qPrintable(where + ", back: not connected"),
+                                      kNoticeBoundMs);
+        }
+        // Gone and back within one look at the lists: the same name is
+        // listed before and after, but the old connection is gone.
+        keyboard.reset();
+        keyboard = openHarnessKeyboard();
+        QVERIFY(keyboard);
+        QTRY_VERIFY_WITH_TIMEOUT(keyboard->keyboardConnected(), kNoticeBoundMs);
+        QTRY_COMPARE_WITH_TIMEOUT(deviceLine(), connectedLine, kNoticeBoundMs);
+        // The last one back answers.
+        goOnAfterASession();
+        QTRY_VERIFY_WITH_TIMEOUT(waitingForAnswer(), 5000);
+        const unsigned before = answered();
+        for (int attempt = 0; attempt < 30 && answered() == before; ++attempt) {
+            keyboard->send({0x90, static_cast<std::uint8_t>(question()), 90});
+            for (int waited = 0; waited < 100 && answered() == before; waited += 10)
+                QTest::qWait(10);
+        }
+        QCOMPARE(answered(), before + 1);
+    }
+
+    // One test function per time away, each within QTest's time limit.
+#ifdef ORVELLE_SANITIZED
+    static constexpr int kReturnsAfter6s = 3, kReturnsAfter20s = 2;
+#else
+    static constexpr int kReturnsAfter6s = 10, kReturnsAfter20s = 10;
+#endif
+private slots:
+    void aKeyboardBackAfter1sIsFollowedEveryTime() { followReturns(1000, 10); }
+    void aKeyboardBackAfter6sIsFollowedEveryTime() { followReturns(6000, kReturnsAfter6s); }
+    void aKeyboardBackAfter20sIsFollowedEveryTime() { followReturns(20000, kReturnsAfter20s); }
 };
 
 int main(int argc, char **argv)

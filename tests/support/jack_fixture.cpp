@@ -19,13 +19,13 @@ jack_client_t *openClient(const char *name)
 
 } // namespace
 
-JackMidiPeer::JackMidiPeer(const char *clientName, bool withKeyboard, bool withSynth)
+JackMidiPeer::JackMidiPeer(const char *clientName, bool withKeyboard, bool withSynth, const char *keyboardPort)
 {
     client = openClient(clientName);
     if (!client)
         return;
     if (withKeyboard)
-        keyboard = jack_port_register(client, "keyboard", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+        keyboard = jack_port_register(client, keyboardPort, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     if (withSynth)
         synth = jack_port_register(client, "synth", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     jack_set_process_callback(client, &JackMidiPeer::process, this);
@@ -48,9 +48,20 @@ void JackMidiPeer::close()
     }
 }
 
+void JackMidiPeer::deactivate()
+{
+    if (client)
+        jack_deactivate(client);
+}
+
 QString JackMidiPeer::keyboardPortName() const
 {
     return keyboard ? QString::fromUtf8(jack_port_name(keyboard)) : QString();
+}
+
+QByteArray JackMidiPeer::keyboardPortBytes() const
+{
+    return keyboard ? QByteArray(jack_port_name(keyboard)) : QByteArray();
 }
 
 QString JackMidiPeer::synthPortName() const

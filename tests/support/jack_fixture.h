@@ -26,14 +26,18 @@ struct ReceivedMessage {
 
 class JackMidiPeer {
 public:
-    // Opens a client with the ports "keyboard" (output) and "synth" (input), or one of them.
-    explicit JackMidiPeer(const char *clientName = "orvelle-peer", bool withKeyboard = true, bool withSynth = true);
+    // Opens a client with the ports "keyboard" (output) and "synth" (input), or one of them;
+    // the keyboard port may carry another name (any bytes but ':').
+    explicit JackMidiPeer(const char *clientName = "orvelle-peer", bool withKeyboard = true, bool withSynth = true,
+                          const char *keyboardPort = "keyboard");
     ~JackMidiPeer();
     JackMidiPeer(const JackMidiPeer &) = delete;
     JackMidiPeer &operator=(const JackMidiPeer &) = delete;
 
     bool isOpen() const { return client != nullptr; }
     QString keyboardPortName() const;
+    // The keyboard port's full name as the server holds it.
+    QByteArray keyboardPortBytes() const;
     QString synthPortName() const;
 
     // Queued and written in the next JACK cycle, or one message per cycle
@@ -58,6 +62,10 @@ public:
     bool awaitDelivery(const std::function<void()> &sendProbe, int timeoutMs = 20000);
     // Closes the client: its ports disappear.
     void close();
+    // Stops the client's processing, as programs often do some time before
+    // they close it: the server announces its ports as gone, though they stay
+    // listed until the close, which it then no longer announces.
+    void deactivate();
     // Cycles the server reported late since this peer opened.
     int xruns() const { return xrunCount.load(); }
 

@@ -269,6 +269,7 @@ void UiDocumentsTest::loadsCleanlyAndTakesTheDeviceListLater()
     QVERIFY(listBox.bottom() <= box->mapToScene(QPointF(0, 0)).y());
     QCOMPARE(QGuiApplication::topLevelWindows().size(), 1);
     QCOMPARE(item("deviceListEntry2")->childItems().first()->property("text").toString(), QString("<b>Odd</b> keys"));
+    QCOMPARE(item("deviceListEntry2")->childItems().first()->property("textFormat").toInt(), 0); // Text.PlainText
     QTest::keyClick(view.get(), Qt::Key_Up);
     QTest::keyClick(view.get(), Qt::Key_Return);
     QVERIFY(!list->isVisible());

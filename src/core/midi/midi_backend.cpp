@@ -1,6 +1,7 @@
 #include "midi_backend.h"
 
 #include "midi_log.h"
+#include "port_name.h"
 
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
@@ -19,6 +20,8 @@ namespace {
 
 std::atomic<int> recordedApi{-1};
 
+const std::string kProbePrefix = "orvelle-probe-";
+
 bool AlsaSequencerAvailable()
 {
     snd_seq_t *seq = nullptr;
@@ -35,7 +38,7 @@ bool JackServerRunning()
     // A fresh name each time: a JACK server may refuse a client that opens
     // right after another of the same name has closed.
     static std::atomic<unsigned> probes{0};
-    const std::string name = "orvelle-probe-" + std::to_string(getpid()) + "-" + std::to_string(probes++);
+    const std::string name = kProbePrefix + std::to_string(getpid()) + "-" + std::to_string(probes++);
     jack_status_t status;
     jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
     if (!client) {
@@ -241,6 +244,13 @@ bool IsOwnPortName(const std::string &name)
     return colon != std::string::npos && IsOwnClient(name.substr(0, colon));
 }
 
+bool IsOwnClientName(const std::string &client)
+{
+    const auto startsWith = [&client](const std::string &start) { return client.compare(0, start.size(), start) == 0; };
+    const std::string own = kClientName;
+    return IsOwnClient(client) || startsWith(own + " scan ") || startsWith(own + " probe") || startsWith(kProbePrefix);
+}
+
 bool IsThroughPortName(const std::string &name)
 {
     const std::string word = "through";
@@ -295,13 +305,58 @@ bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw)
 
 namespace {
 
+// The other programs' MIDI ports of one direction; those linked to one of
+// the program's own ports are added to `linked`.
+QStringList ForeignJackPorts(jack_client_t *client, unsigned long flags, std::set<std::string> &linked)
+{
+    QStringList names;
+    const char **ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
+    for (int i = 0; ports && ports[i]; ++i) {
+        if (IsOwnPortName(ports[i]))
+            continue;
+        names.append(PortNameFromBytes(ports[i]));
+        const jack_port_t *port = jack_port_by_name(client, ports[i]);
+        const char **peers = port ? jack_port_get_all_connections(client, port) : nullptr;
+        for (int j = 0; peers && peers[j]; ++j) {
+            if (IsOwnPortName(peers[j])) {
+                linked.insert(ports[i]);
+                break;
+            }
+        }
+        if (peers)
+            jack_free(peers);
+    }
+    if (ports)
+        jack_free(ports);
+    return names;
+}
+
+} // namespace
+
+bool LookAtJackPorts(JackPorts &ports)
+{
+    SilenceSoundLibraries();
+    static std::atomic<unsigned> looks{0};
+    const std::string name = kProbePrefix + "look-" + std::to_string(getpid()) + "-" + std::to_string(looks++);
+    jack_status_t status{};
+    jack_client_t *client = jack_client_open(name.c_str(), JackNoStartServer, &status);
+    if (!client)
+        return false;
+    ports.inputs = ForeignJackPorts(client, JackPortIsOutput, ports.linked);
+    ports.outputs = ForeignJackPorts(client, JackPortIsInput, ports.linked);
+    jack_client_close(client);
+    return true;
+}
+
+namespace {
+
 QStringList Names(RtMidi *midi)
 {
     QStringList names;
     if (!midi)
         return names;
     for (unsigned raw : ForeignPorts(*midi))
-        names.append(QString::fromStdString(midi->getPortName(raw)));
+        names.append(PortNameFromBytes(midi->getPortName(raw)));
     return names;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,11 @@ constexpr const char *kOutputPortName = "notes out";
 // the program's own clients, whatever the port is called.
 bool IsOwnPortName(const std::string &name);
 
+// Whether a JACK client is one of the program's own: its device clients
+// ("Orvelle", "Orvelle-02"), its port watch and the short-lived clients that
+// count ports or look for a server.
+bool IsOwnClientName(const std::string &client);
+
 // Whether a port name marks a loopback port: ALSA's "Midi Through" and its
 // mirrors under JACK, a2j or PipeWire, which carry the word "Through".
 bool IsThroughPortName(const std::string &name);
@@ -65,6 +71,19 @@ bool RawPortIndex(RtMidi &midi, unsigned port, unsigned &raw);
 
 // The raw index of the foreign port with this full name; false when absent.
 bool RawPortIndexByName(RtMidi &midi, const std::string &name, unsigned &raw);
+
+// Other programs' JACK MIDI ports in one look, through one client: what the
+// program can listen to (their outputs) and play to (their inputs), named and
+// ordered as RtMidi lists them, and those that a port of the program is
+// connected to now, by their full names. A port can vanish and come back
+// under the same name between two looks; the connection it had is gone all
+// the same. False when no JACK server answers.
+struct JackPorts {
+    QStringList inputs;
+    QStringList outputs;
+    std::set<std::string> linked;
+};
+bool LookAtJackPorts(JackPorts &ports);
 
 // Names of the input and output ports as counted by the recorded API.
 QStringList InputPortNames();

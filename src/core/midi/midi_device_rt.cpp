@@ -1,6 +1,7 @@
 #include "midi_device_rt.h"
 
 #include "error.h"
+#include "port_name.h"
 
 #include <limits>
 
@@ -27,7 +28,7 @@ MidiInRtDevice::MidiInRtDevice(unsigned portIndex, RtMidi::Api midiApi) : port(p
 }
 
 MidiInRtDevice::MidiInRtDevice(const QString &name, RtMidi::Api midiApi)
-    : port(0), wantedName(name.toStdString()), api(midiApi)
+    : port(0), wantedName(PortNameToBytes(name)), api(midiApi)
 {
     MidiInRtDevice::Reset();
 }
@@ -97,7 +98,7 @@ void MidiInRtDevice::Reset()
         }
         // Taken now: ports of other programs come and go, so the index names
         // another port later on.
-        const QString name = QString::fromStdString(in->getPortName(raw));
+        const QString name = PortNameFromBytes(in->getPortName(raw));
         in->setCallback(&MidiInRtDevice::OnInput, delivery.get());
         in->ignoreTypes(false, false, false);
         in->openPort(raw, MidiBackend::kInputPortName);
@@ -168,7 +169,7 @@ MidiOutRtDevice::MidiOutRtDevice(unsigned portIndex, RtMidi::Api midiApi) : port
 }
 
 MidiOutRtDevice::MidiOutRtDevice(const QString &name, RtMidi::Api midiApi)
-    : port(0), wantedName(name.toStdString()), api(midiApi)
+    : port(0), wantedName(PortNameToBytes(name)), api(midiApi)
 {
     MidiOutRtDevice::Open();
 }
@@ -212,7 +213,7 @@ void MidiOutRtDevice::Open()
             return;
         // Taken now: ports of other programs come and go, so the index names
         // another port later on.
-        const QString name = QString::fromStdString(out->getPortName(raw));
+        const QString name = PortNameFromBytes(out->getPortName(raw));
         out->openPort(raw, MidiBackend::kOutputPortName);
         if (!out->isPortOpen())
             return;

@@ -35,6 +35,7 @@ JackPortWatch::JackPortWatch(std::function<void()> callback, std::function<void(
     jack_on_shutdown(client, &JackPortWatch::OnShutdown, this);
     jack_set_port_registration_callback(client, &JackPortWatch::OnRegistration, this);
     jack_set_port_rename_callback(client, &JackPortWatch::OnRename, this);
+    jack_set_client_registration_callback(client, &JackPortWatch::OnClient, this);
     if (jack_activate(client) != 0) {
         qCDebug(lcMidi, "the JACK port watch could not start");
         jack_client_close(client);
@@ -73,10 +74,30 @@ bool JackPortWatch::ConcernsOthersMidi(unsigned id) const
     return !name || !MidiBackend::IsOwnPortName(name);
 }
 
-void JackPortWatch::OnRegistration(unsigned port, int, void *self)
+// The server announces a port as gone once it has released it, and a
+// released port reads as an audio port: only its name is left to tell.
+bool JackPortWatch::MayHaveBeenOthersMidi(unsigned id) const
+{
+    const jack_port_t *port = jack_port_by_id(client, id);
+    const char *name = port ? jack_port_name(port) : nullptr;
+    return !name || !MidiBackend::IsOwnPortName(name);
+}
+
+void JackPortWatch::OnRegistration(unsigned port, int registered, void *self)
 {
     auto *watch = static_cast<JackPortWatch *>(self);
-    if (watch->ConcernsOthersMidi(port))
+    if (registered ? watch->ConcernsOthersMidi(port) : watch->MayHaveBeenOthersMidi(port))
+        watch->changed();
+}
+
+// A client that stops its processing some time before it closes has its
+// ports announced as gone at the stop, while they are still listed, and
+// nothing at the close but the client's own departure: that departure asks
+// for the rescan that finds the ports gone.
+void JackPortWatch::OnClient(const char *name, int registered, void *self)
+{
+    auto *watch = static_cast<JackPortWatch *>(self);
+    if (!registered && (!name || !MidiBackend::IsOwnClientName(name)))
         watch->changed();
 }
 

@@ -16,8 +16,8 @@ namespace Core {
 // the MIDI servers announce it: nothing runs while nothing changes. The
 // callback comes on a thread of the server's library and must be quick.
 
-// Through JACK's port-registration callback, on a client of its own.
-// `stopped` comes (on libjack's thread) when the server stops.
+// Through JACK's port- and client-registration callbacks, on a client of its
+// own. `stopped` comes (on libjack's thread) when the server stops.
 class JackPortWatch {
 public:
     explicit JackPortWatch(std::function<void()> changed, std::function<void()> stopped = {});
@@ -32,7 +32,9 @@ private:
     static void OnShutdown(void *self);
     static void OnRegistration(unsigned port, int registered, void *self);
     static void OnRename(unsigned port, const char *oldName, const char *newName, void *self);
+    static void OnClient(const char *name, int registered, void *self);
     bool ConcernsOthersMidi(unsigned port) const;
+    bool MayHaveBeenOthersMidi(unsigned port) const;
 
     std::function<void()> changed;
     std::function<void()> stopped;

@@ -1,5 +1,6 @@
 #include "application.h"
 #include "command_line.h"
+#include "leak_check_exit.h"
 
 #include <instance_guard.h>
 #include <quit_signals.h>
@@ -41,5 +42,7 @@ int main(int argc, char **argv)
     const QuitSignals quitSignals([](int) { QCoreApplication::quit(); });
     const int status = app.exec();
     instance.stopServing();
+    // Before the window and its graphics driver go.
+    keepLibrariesMappedForTheLeakCheck();
     return status;
 }

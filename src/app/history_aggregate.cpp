@@ -11,20 +11,6 @@
 
 namespace {
 
-void count(AnswerCounts &counts, bool right, bool rightIgnoringOctave)
-{
-    ++counts.asked;
-    counts.right += right;
-    counts.rightIgnoringOctave += rightIgnoringOctave;
-}
-
-void addCounts(AnswerCounts &sum, const AnswerCounts &part)
-{
-    sum.asked += part.asked;
-    sum.right += part.right;
-    sum.rightIgnoringOctave += part.rightIgnoringOctave;
-}
-
 bool selects(StatisticsFilter::Source source, bool midi)
 {
     switch (source) {
@@ -187,8 +173,8 @@ void HistoryAggregate::add(const AnswerRecord &a)
     const bool rightClass = questionClass == answerClass;
     const int key = static_cast<int>(a.questionNote) - HistoryStatistics::kLowestNote;
     if (key >= 0 && key < HistoryStatistics::kKeys)
-        count(b.byKey[static_cast<std::size_t>(key)], a.correct, rightClass);
-    count(b.byPitchClass[questionClass], a.correct, rightClass);
+        b.byKey[static_cast<std::size_t>(key)].count(a.correct, rightClass);
+    b.byPitchClass[questionClass].count(a.correct, rightClass);
     ++b.confusion[questionClass][answerClass];
     if (a.reactionMs >= 0)
         b.reactions[questionClass].push_back(reactionOf(a));
@@ -255,9 +241,9 @@ HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) c
         DayStatistics &day = tally.days[key.day];
         day.date = key.day;
         for (std::size_t pc = 0; pc < 12; ++pc) {
-            addCounts(s.byPitchClass[pc], b.byPitchClass[pc]);
-            addCounts(s.all, b.byPitchClass[pc]);
-            addCounts(day, b.byPitchClass[pc]);
+            s.byPitchClass[pc] += b.byPitchClass[pc];
+            s.all += b.byPitchClass[pc];
+            day += b.byPitchClass[pc];
             for (std::size_t answer = 0; answer < 12; ++answer)
                 s.confusion[pc][answer] += b.confusion[pc][answer];
             // A period's reactions are few; a whole selection's are counted.
@@ -265,7 +251,7 @@ HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) c
                 tally.reactions[pc].insert(tally.reactions[pc].end(), b.reactions[pc].begin(), b.reactions[pc].end());
         }
         for (std::size_t k = 0; k < b.byKey.size(); ++k)
-            addCounts(s.byKey[k], b.byKey[k]);
+            s.byKey[k] += b.byKey[k];
         s.errors.wrong += b.errors.wrong;
         s.errors.octave += b.errors.octave;
         for (std::size_t d = 0; d < b.errors.byDistance.size(); ++d)

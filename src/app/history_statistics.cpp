@@ -76,18 +76,9 @@ double median(std::vector<double> &values)
 
 namespace {
 
-void count(AnswerCounts &counts, bool right, bool rightIgnoringOctave)
-{
-    ++counts.asked;
-    counts.right += right;
-    counts.rightIgnoringOctave += rightIgnoringOctave;
-}
-
 void addDays(PeriodSummary &summary, const DayStatistics &day)
 {
-    summary.asked += day.asked;
-    summary.right += day.right;
-    summary.rightIgnoringOctave += day.rightIgnoringOctave;
+    summary += day;
     summary.trainedMs += day.trainedMs;
     ++summary.days;
 }
@@ -140,11 +131,11 @@ HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, co
         const unsigned questionClass = a.questionNote % 12;
         const unsigned answerClass = a.answerNote % 12;
         const bool rightClass = questionClass == answerClass;
-        count(s.all, a.correct, rightClass);
+        s.all.count(a.correct, rightClass);
         const int key = static_cast<int>(a.questionNote) - HistoryStatistics::kLowestNote;
         if (key >= 0 && key < HistoryStatistics::kKeys)
-            count(s.byKey[static_cast<std::size_t>(key)], a.correct, rightClass);
-        count(s.byPitchClass[questionClass], a.correct, rightClass);
+            s.byKey[static_cast<std::size_t>(key)].count(a.correct, rightClass);
+        s.byPitchClass[questionClass].count(a.correct, rightClass);
         ++s.confusion[questionClass][answerClass];
         if (a.reactionMs >= 0)
             tally.reactions[questionClass].push_back(double(a.reactionMs));
@@ -162,7 +153,7 @@ HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, co
 
         DayStatistics &day = tally.days[date];
         day.date = date;
-        count(day, a.correct, rightClass);
+        day.count(a.correct, rightClass);
         if (a.reactionMs >= 0)
             tally.dayReactions[date].push_back(double(a.reactionMs));
         day.trainedMs += trainedMs;

@@ -24,6 +24,21 @@ struct AnswerCounts {
     int asked = 0;
     int right = 0;             // the exact key
     int rightIgnoringOctave = 0; // the right pitch class in any octave
+
+    // One answer more.
+    void count(bool exact, bool ignoringOctave)
+    {
+        ++asked;
+        right += exact;
+        rightIgnoringOctave += ignoringOctave;
+    }
+    AnswerCounts &operator+=(const AnswerCounts &part)
+    {
+        asked += part.asked;
+        right += part.right;
+        rightIgnoringOctave += part.rightIgnoringOctave;
+        return *this;
+    }
 };
 
 struct PitchClassStatistics : AnswerCounts {

@@ -142,8 +142,13 @@ private slots:
                                  20000);
         QObject *statisticsWindow = app.window().rootObject()->findChild<QObject *>("statisticsWindow");
         QVERIFY(statisticsWindow && statisticsWindow->property("visible").toBool());
-        QTest::qWait(200); // the frame with the figures
-        const QImage screen = app.window().grabWindow();
+        // The frame with the figures: on a busy machine it may take a while,
+        // and until then the keys show the bare panel.
+        QImage screen;
+        QQuickItem *firstKey = findItem(app.window().contentItem(), QString("heatKey24"));
+        QVERIFY(firstKey);
+        const QPoint firstKeyAt = firstKey->mapToScene(QPointF(firstKey->width() / 2, firstKey->height() * 0.85)).toPoint();
+        QTRY_VERIFY_WITH_TIMEOUT((screen = app.window().grabWindow()).pixelColor(firstKeyAt) != QColor("#424c53"), 10000);
         screen.save(QDir::temp().filePath("orvelle-statistics.png"));
 
         const HistoryStatistics expected = computeStatistics(history(), StatisticsFilter());

@@ -20,7 +20,7 @@ QtObject {
 
     // The overlays, the topmost first.
     function overlays() {
-        return [settingsPanel, helpWindow, statisticsLoader.item, leaveLevelDialog, sessionSummary]
+        return [settingsPanel, helpWindow, statisticsLoader.item, leaveLevelDialog, sessionSummary, pitchTestPanel]
                 .filter(function(overlay) { return overlay && overlay.visible })
     }
 

@@ -13,6 +13,7 @@
 #include "training_session.h"
 
 #include <computer_keys.h>
+#include <pitchtest/test_controller.h>
 #include <keyboard.h>
 
 #include <QCursor>
@@ -102,6 +103,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     trainingSession->setReplayAfterWrong(messenger->setting(kAfterWrongAnswerKey, 0).toInt() == 1);
     deviceChoice = std::make_unique<DeviceChoice>(*bank);
     view.rootContext()->setContextProperty("deviceChoice", deviceChoice.get());
+
+    setUpPitchTest();
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
 

@@ -57,7 +57,8 @@ TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : conne
         damaged(tr("no version"));
         return;
     }
-    if (version.value(0).toInt() > knownSchemaVersion) {
+    const int stored = version.value(0).toInt();
+    if (stored > knownSchemaVersion) {
         problemText = tr("Pitch tests are not kept: the answer history comes from a newer version of the program.");
         return;
     }
@@ -65,7 +66,10 @@ TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : conne
     if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
                                     " AND name IN ('pitch_tests', 'pitch_test_trials')"))
         || !tables.next() || tables.value(0).toInt() != 2) {
-        damaged(tr("tables missing"));
+        // An older program's file has no tests yet (the history adds the
+        // tables when it opens it); a current one without them is damaged.
+        if (stored == knownSchemaVersion)
+            damaged(tr("tables missing"));
         return;
     }
     ok = true;
@@ -256,7 +260,7 @@ bool TestStore::forEachTrial(const std::function<void(const StoredTrial &)> &vis
     flush();
     QSqlQuery q(QSqlDatabase::database(connection, false));
     if (!q.exec(QStringLiteral("SELECT t.test_id, t.trial_index, t.note, t.timbre, t.level_db, t.answer_note,"
-                               " t.reaction_ms, t.time_utc_ms, t.source FROM pitch_test_trials t"
+                               " t.reaction_ms, t.time_utc_ms, t.source, p.finished_utc_ms FROM pitch_test_trials t"
                                " JOIN pitch_tests p ON p.id = t.test_id WHERE p.discarded = 0"
                                " ORDER BY t.test_id, t.trial_index")))
         return false;
@@ -271,6 +275,7 @@ bool TestStore::forEachTrial(const std::function<void(const StoredTrial &)> &vis
         t.answer.reactionMs = q.value(6).toLongLong();
         t.timeUtcMs = q.value(7).toLongLong();
         t.source = q.value(8).toString();
+        t.testFinishedUtcMs = q.value(9).isNull() ? 0 : q.value(9).toLongLong();
         visit(t);
     }
     return true;

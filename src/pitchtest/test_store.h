@@ -20,6 +20,7 @@ struct StoredTrial {
     TrialAnswer answer;
     qint64 timeUtcMs = 0;
     QString source; // "screen keyboard", "computer keyboard" or a MIDI port
+    qint64 testFinishedUtcMs = 0; // read back only; 0 while the test is unfinished
 };
 
 // A test begun and neither finished nor discarded.

@@ -141,6 +141,8 @@ void TestPitchTestStore::olderHistoryGainsTheTablesAndKeepsItsAnswers()
                        QStringLiteral("INSERT INTO answers VALUES (1, 5, 2, 3, 60, 62, 0, 'screen keyboard', 700, 1, 0)")}));
     TestStore before(path, AnswerHistory::kSchemaVersion);
     QVERIFY(!before.usable()); // no tables until the history brings the file up
+    QCOMPARE(before.problem(), QString()); // and nothing wrong with it either
+    QVERIFY(before.finished().empty());
     {
         AnswerHistory history(path);
         QVERIFY(history.recording());

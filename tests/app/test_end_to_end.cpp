@@ -487,6 +487,25 @@ private slots:
         QCOMPARE(app.answerHistory().count(), rows);
         QVERIFY(answerOnKeyboardPort(q));
         QCOMPARE(app.answerHistory().count(), rows + 1);
+
+        // A finished test, as another start of the program might have kept
+        // it, shows on the statistics' "Pitch tests" page.
+        {
+            PitchTest::TestStore other(app.answerHistory().path(), AnswerHistory::kSchemaVersion);
+            const PitchTest::TestPlan plan = PitchTest::GeneratePlan(3);
+            const qint64 id = other.begin(plan.seed, 1796731200000);
+            for (int i = 0; i < PitchTest::kScoredTrials; ++i)
+                other.addTrial({id, i, plan.scored[std::size_t(i)], {plan.scored[std::size_t(i)].note, 1200}, 0, "MIDI"});
+            QVERIFY(other.finish(id, 1796731500000));
+        }
+        QTest::keyClick(&app.window(), Qt::Key_F2);
+        QTRY_VERIFY(find("statisticsWindow") && find("statisticsWindow")->property("visible").toBool());
+        clickItem(app.window(), "statisticsPageChoice1");
+        QTRY_COMPARE(find("pitchTestScores")->property("tests").toList().size(), 1);
+        QVERIFY(find("pitchTestChart")->property("visible").toBool());
+        QCOMPARE(find("pitchTestScores")->property("tests").toList()[0].toMap()["pureTonePoints"].toDouble(), 36.0);
+        QTest::keyClick(&app.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!find("statisticsWindow")->property("visible").toBool());
     }
 
     // Port names are text, never markup; a name that is not UTF-8 is shown

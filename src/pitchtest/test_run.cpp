@@ -52,6 +52,11 @@ bool TestRun::Answer(int note, qint64 reactionMs)
         const TrialAnswer answer {note, reactionMs < 0 ? 0 : reactionMs};
         answers.push_back(answer);
         emit trialAnswered(index, plan.scored[static_cast<std::size_t>(index)], answer);
+        // No tone follows the last one, so no noise: the report comes at once.
+        if (answers.size() >= plan.scored.size()) {
+            EnterStage(Stage::Report);
+            return true;
+        }
     }
     emit noisePlayed();
     return true;

@@ -15,7 +15,8 @@ namespace PitchTest {
 // rest between the blocks are over.
 //
 // Intro → Practice (feedback after each answer) → Block 1 → Rest (30 s, may
-// be skipped) → Block 2 → Report. After each answer brown noise plays; an
+// be skipped) → Block 2 → Report. After each answer but the last brown
+// noise plays (the last goes straight to the report); an
 // answer during the noise, the rest or before a tone is ignored, so of a
 // chord only the first note-on answers.
 class TestRun : public QObject {

@@ -49,6 +49,7 @@ void Application::setUpPitchTest()
             training->setAnswersDiverted(false);
             training->resume();
         });
+    pitchTestController->setOutputCheck([this] { return !soundSystem || soundSystem->PlaysBuiltIn(); });
     PitchTest::TestController *test = pitchTestController.get();
     connect(training, &TrainingSession::divertedAnswer, test,
             [test](int note, const QString &source, qint64 arrivalMs) { test->answer(note, source, arrivalMs); });

@@ -104,6 +104,8 @@ public:
     // plays next selects its timbre again.
     void PlayInTimbre(unsigned note, int program, int velocity, double seconds);
     void PlayNoise(double seconds);
+    // Whether notes go to the built-in synthesiser now.
+    bool PlaysBuiltIn() const { return soundController && OutputIsBuiltIn(); }
 
 private:
     void StartStream(std::shared_ptr<Core::MidiStream> stream);

@@ -134,6 +134,9 @@ QString TestController::problem() const
 {
     if (!runProblem.isEmpty())
         return runProblem;
+    if (outputCheck && !outputCheck())
+        return tr("Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own "
+                  "sound instead. Choose the built-in synthesiser in the settings for a test that counts.");
     return testStore ? testStore->problem() : tr("Pitch tests cannot be kept: there is no answer history.");
 }
 
@@ -211,6 +214,11 @@ void TestController::refreshWaiting()
     waiting.reset();
     if (testStore)
         waiting = testStore->unfinished();
+    // Left during the practice: nothing scored to take up again.
+    if (waiting && waiting->answers.empty()) {
+        testStore->discard(waiting->id);
+        waiting.reset();
+    }
 }
 
 void TestController::start()

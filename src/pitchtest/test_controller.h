@@ -61,6 +61,9 @@ public:
     ~TestController() override;
 
     void setTrainingHooks(std::function<void()> pause, std::function<void()> resume);
+    // Whether the tones go to the built-in synthesiser, the only output
+    // with the pure tone and the noise; asked each time the test opens.
+    void setOutputCheck(std::function<bool()> playsBuiltIn) { outputCheck = std::move(playsBuiltIn); }
     // Where the report's PDF goes by default (a folder).
     void setPdfFolder(const QString &folder) { pdfFolder = folder; }
 
@@ -124,6 +127,7 @@ private:
     std::unique_ptr<TestRun> testRun;
     std::optional<UnfinishedTest> waiting;
     std::function<void()> pauseTraining, resumeTraining;
+    std::function<bool()> outputCheck;
     bool opened = false;
     bool showingReport = false;
     qint64 testId = 0;

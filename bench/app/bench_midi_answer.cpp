@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     TrainingSession session(bank, keys, sound);
     ScoredAnswers document;
     session.setDocument(&document);
-    if (!sound.Init(session))
+    if (!sound.Init(session, session.midiAnswers()))
         return 1;
     QObject::connect(&session, SIGNAL(midiAnswer(uint)), &session, SLOT(ProvideMidiAnswer(uint)));
     waitFor([&] { return peer.keyboardConnected() && peer.synthConnected(); });

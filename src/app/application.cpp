@@ -1,16 +1,17 @@
 #include "application.h"
 
-#include "answer_history.h"
-#include "chart_points.h"
-#include "device_choice.h"
-#include "device_watch.h"
-#include "history_recovery.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
-#include "sound_system.h"
-#include "statistics_model.h"
 #include "storage_status.h"
 #include "training_session.h"
+
+#include <answer_history.h>
+#include <chart_points.h>
+#include <device_choice.h>
+#include <device_watch.h>
+#include <history_recovery.h>
+#include <sound_system.h>
+#include <statistics_model.h>
 
 #include <computer_keys.h>
 #include <keyboard.h>
@@ -100,7 +101,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     connect(computerKeys.get(), &ComputerKeys::keyPressed, trainingSession.get(),
             &TrainingSession::processComputerKeyEvent);
     trainingSession->setReplayAfterWrong(messenger->setting(kAfterWrongAnswerKey, 0).toInt() == 1);
-    deviceChoice = std::make_unique<DeviceChoice>(*bank);
+    deviceChoice = std::make_unique<DeviceChoice>(bank->inputDevice, bank->outputDevice);
+    connect(deviceChoice.get(), &DeviceChoice::chosen, this, [this](const QString &input, const QString &output) {
+        bank->inputDevice = input;
+        bank->outputDevice = output;
+        bank->save();
+    });
     view.rootContext()->setContextProperty("deviceChoice", deviceChoice.get());
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));

@@ -3,11 +3,13 @@
 
 #include "application.h"
 
-#include "builtin_output.h"
-#include "device_choice.h"
-#include "device_watch.h"
-#include "sound_system.h"
+#include "question_bank.h"
 #include "training_session.h"
+
+#include <builtin_output.h>
+#include <device_choice.h>
+#include <device_watch.h>
+#include <sound_system.h>
 
 #include <QPointer>
 
@@ -22,7 +24,7 @@ bool Application::InitMidi()
 
     // The stored choices apply from the start, its reset of the output included.
     deviceChoice->attach(sound);
-    if (!soundSystem->Init(*trainingSession)) {
+    if (!soundSystem->Init(*trainingSession, trainingSession->midiAnswers())) {
         fatalError = soundSystem->failure();
         return false;
     }
@@ -58,4 +60,18 @@ void Application::updateDevices()
         return;
     soundSystem->ConnectMidiDevices();
     deviceChoice->refresh();
+}
+
+// The questions' timbre and the reference pitch, from the store to the sound system.
+void Application::applySoundOptions()
+{
+    if (!soundSystem)
+        return;
+    SoundSystem::InstrumentChoice choice;
+    choice.program = bank->midiInstrument;
+    choice.chosen = bank->instrumentChosen;
+    choice.vary = bank->varyInstrument;
+    choice.varied = bank->variedInstruments;
+    soundSystem->SetInstrumentChoice(choice);
+    setBuiltInReferencePitch(*soundSystem->Controller(), bank->referencePitch);
 }

@@ -2,7 +2,7 @@
 
 #include <theory/instruments.h>
 
-#include "answer_history.h"
+#include <answer_history.h>
 
 #include <QCoreApplication>
 #include <QDateTime>

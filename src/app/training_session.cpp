@@ -1,9 +1,9 @@
 #include "training_session.h"
 
-#include "answer_history.h"
 #include "question_bank.h"
 #include "session_summary.h"
 
+#include <answer_history.h>
 #include <timer.h>
 
 #include <QDateTime>

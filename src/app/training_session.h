@@ -89,6 +89,11 @@ public slots:
 public:
     // A MIDI event from a named input port; safe from the MIDI input thread.
     void processMidiEventFrom(const Core::MidiEvent &evt, const QString &source);
+    // The same as a callable, for the MIDI side to hand its inputs' events to.
+    auto midiAnswers()
+    {
+        return [this](const Core::MidiEvent &evt, const QString &source) { processMidiEventFrom(evt, source); };
+    }
     static const QString &screenKeyboardSource();
     static const QString &computerKeyboardSource();
 

@@ -68,7 +68,7 @@ class SoundSystemTest : public QObject {
         sound->SetInputChoice(input);
         sound->SetOutputChoice(output);
         session = std::make_unique<TrainingSession>(*bank, keys, *sound);
-        QVERIFY(sound->Init(*session));
+        QVERIFY(sound->Init(*session, session->midiAnswers()));
         connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
     }
 

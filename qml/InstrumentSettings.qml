@@ -60,10 +60,10 @@ Column {
         appmessenger.varyInstrument = on
     }
 
-    // Moves the reference pitch by whole hertz within 415-466 Hz.
+    // Moves the reference pitch by whole hertz within the bounds the synthesiser takes.
     function movePitch(step) {
         var next = Math.round(referencePitch) + step
-        if (next >= 415 && next <= 466)
+        if (next >= piano.lowestReferencePitch && next <= piano.highestReferencePitch)
             appmessenger.referencePitch = next
     }
 

@@ -84,6 +84,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     messenger->app = this;
     connect(storage.get(), &StorageStatus::lineChanged, messenger, &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
+    view.rootContext()->setContextProperty("piano", &pianoNumbers);
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());

@@ -2,6 +2,8 @@
 
 #include "session_ports.h"
 
+#include <theory/piano_numbers.h>
+
 #include <QApplication>
 #include <QQuickView>
 #include <QVariant>
@@ -95,6 +97,7 @@ private:
     std::unique_ptr<ComputerKeys> computerKeys;
     std::unique_ptr<DeviceChoice> deviceChoice;
     std::unique_ptr<QMLMessenger> bridge;
+    PianoNumbers pianoNumbers;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
     std::unique_ptr<SoundSystem> soundSystem;

@@ -1,6 +1,7 @@
 #include "question_bank.h"
 
 #include <theory/instruments.h>
+#include <theory/piano.h>
 
 #include <answer_history.h>
 
@@ -26,8 +27,8 @@ namespace {
 
 bool randomSeeded = false;
 
-constexpr unsigned kLowestQuestion = 24;
-constexpr unsigned kHighestQuestion = 107;
+constexpr unsigned kLowestQuestion = Piano::kLowestQuestion;
+constexpr unsigned kHighestQuestion = Piano::kHighestQuestion;
 
 // Uniform draw from 0..k, rejecting the top values of rand() that would bias it.
 unsigned uniformUpTo(unsigned k)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <theory/piano.h>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -46,9 +48,9 @@ public:
     static constexpr unsigned kRepsPerNote = 7;
     static constexpr unsigned kMaxLevel = 12;
     static constexpr double kPassRatio = 0.65;
-    static constexpr double kDefaultReferencePitch = 440.0;
-    static constexpr double kLowestReferencePitch = 415.0;
-    static constexpr double kHighestReferencePitch = 466.0;
+    static constexpr double kDefaultReferencePitch = Piano::kDefaultReferencePitch;
+    static constexpr double kLowestReferencePitch = Piano::kLowestReferencePitch;
+    static constexpr double kHighestReferencePitch = Piano::kHighestReferencePitch;
 
     // Opens the settings store of the application's organisation and name,
     // loads the stored state and repairs it.

@@ -4,6 +4,7 @@
 #include "session_summary.h"
 
 #include <answer_history.h>
+#include <theory/piano.h>
 #include <timer.h>
 
 #include <QDateTime>
@@ -11,8 +12,8 @@
 #include <QTimerEvent>
 
 namespace {
-constexpr int kLowestKeyNote = 21; // A0, key index 0
-constexpr int kKeyCount = 88;
+constexpr int kLowestKeyNote = Piano::kLowestNote; // key index 0
+constexpr int kKeyCount = Piano::kKeyCount;
 constexpr std::uint8_t kOnScreenVelocity = 100;
 
 bool isOnKeyboard(int key)

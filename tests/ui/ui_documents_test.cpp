@@ -6,6 +6,8 @@
 #include "keyboard.h"
 #include "test_messenger.h"
 
+#include <theory/piano_numbers.h>
+
 #include <QColor>
 #include <QCursor>
 #include <QQmlContext>
@@ -101,6 +103,7 @@ private:
 
     std::unique_ptr<TestMessenger> bridge;
     TestDeviceChoice devices;
+    PianoNumbers piano;
     std::unique_ptr<QQuickView> view;
 };
 
@@ -135,6 +138,7 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     view = std::make_unique<QQuickView>();
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->rootContext()->setContextProperty("appmessenger", bridge.get());
+    view->rootContext()->setContextProperty("piano", &piano);
     view->resize(kFullStripWindowWidth, 1200);
     view->setSource(QUrl("qrc:/appwin.qml"));
     QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));

@@ -40,17 +40,15 @@ Rectangle {
                                         || leaveLevelDialog.visible || sessionSummary.visible
 
     // Interface options of the settings panel.
-    property int afterWrongAnswer: 0
-    property bool labelCKeys: true
+    property int afterWrongAnswer: preferences.afterWrongAnswer
+    property bool labelCKeys: preferences.labelCKeys
 
     function storeAfterWrongAnswer(choice) {
-        afterWrongAnswer = choice
-        appmessenger.storeSetting("AfterWrongAnswer", choice)
+        preferences.afterWrongAnswer = choice
     }
 
     function storeLabelCKeys(on) {
-        labelCKeys = on
-        appmessenger.storeSetting("LabelCKeys", on)
+        preferences.labelCKeys = on
     }
 
     // ---- engine callbacks ----
@@ -212,8 +210,6 @@ Rectangle {
 
     Component.onCompleted: {
         restoreStoredSession()
-        afterWrongAnswer = Number(appmessenger.setting("AfterWrongAnswer", 0))
-        labelCKeys = String(appmessenger.setting("LabelCKeys", true)) === "true"
         helpWindow.visible = appmessenger.showHelpOnStart
     }
 

@@ -144,7 +144,7 @@ int main(int argc, char **argv)
     player.sound = &sound;
     player.fullReset = flag(argc, argv, "--full-reset");
     TrainingSession session(bank, keys, player);
-    DeviceChoice choice(bank.inputDevice, bank.outputDevice);
+    DeviceChoice choice(bank.inputDevice, QString());
     DeviceWatch watch([&] { return sound.RescanDevices(); }, [&](bool jackStopped) { sound.FollowServers(jackStopped); });
     QObject::connect(&watch, &DeviceWatch::deviceChange, [&] {
         sound.ConnectMidiDevices();

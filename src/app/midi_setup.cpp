@@ -9,6 +9,7 @@
 #include <builtin_output.h>
 #include <device_choice.h>
 #include <device_watch.h>
+#include <preferences.h>
 #include <sound_system.h>
 
 #include <QPointer>
@@ -69,9 +70,9 @@ void Application::applySoundOptions()
         return;
     SoundSystem::InstrumentChoice choice;
     choice.program = bank->midiInstrument;
-    choice.chosen = bank->instrumentChosen;
-    choice.vary = bank->varyInstrument;
-    choice.varied = bank->variedInstruments;
+    choice.chosen = preferences->instrumentChosen();
+    choice.vary = preferences->varyInstrument();
+    choice.varied = preferences->variedInstruments();
     soundSystem->SetInstrumentChoice(choice);
-    setBuiltInReferencePitch(*soundSystem->Controller(), bank->referencePitch);
+    setBuiltInReferencePitch(*soundSystem->Controller(), preferences->referencePitch());
 }

@@ -6,6 +6,7 @@
 #include "keyboard.h"
 #include "test_messenger.h"
 
+#include <preferences.h>
 #include <theory/piano_numbers.h>
 
 #include <QColor>
@@ -104,6 +105,7 @@ private:
     std::unique_ptr<TestMessenger> bridge;
     TestDeviceChoice devices;
     PianoNumbers piano;
+    std::unique_ptr<Preferences> options;
     std::unique_ptr<QQuickView> view;
 };
 
@@ -124,6 +126,8 @@ void UiDocumentsTest::initTestCase()
 void UiDocumentsTest::init()
 {
     bridge = std::make_unique<TestMessenger>();
+    // The real options object, with no store behind it.
+    options = std::make_unique<Preferences>();
 }
 
 void UiDocumentsTest::cleanup()
@@ -139,6 +143,7 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->rootContext()->setContextProperty("appmessenger", bridge.get());
     view->rootContext()->setContextProperty("piano", &piano);
+    view->rootContext()->setContextProperty("preferences", options.get());
     view->resize(kFullStripWindowWidth, 1200);
     view->setSource(QUrl("qrc:/appwin.qml"));
     QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
@@ -864,7 +869,7 @@ void UiDocumentsTest::theFeedbackLineNamesBothNotes()
 
 void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
 {
-    bridge->settings["LabelCKeys"] = QStringLiteral("false");  // as the store gives it back
+    options->setLabelCKeys(false);
     load(false);
     view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
@@ -877,7 +882,7 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QVERIFY(!item("startButton")->isEnabled());
 
     click(item("replayOption"));
-    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=1"));
+    QCOMPARE(options->afterWrongAnswer(), 1);
     QVERIFY(item("replayOption")->property("checked").toBool());
     QVERIFY(!item("goOnOption")->property("checked").toBool());
 
@@ -885,11 +890,11 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QCOMPARE(view->activeFocusItem(), item("goOnOption"));
     QTest::keyClick(view.get(), Qt::Key_Space);
-    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=0"));
+    QCOMPARE(options->afterWrongAnswer(), 0);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QTest::keyClick(view.get(), Qt::Key_Return);
-    QCOMPARE(bridge->calls.last(), QString("LabelCKeys=true"));
+    QCOMPARE(options->labelCKeys(), true);
     QCOMPARE(keyboard->property("labelCKeys").toBool(), true);
 
     QTest::keyClick(view.get(), Qt::Key_Escape);

@@ -43,7 +43,7 @@ QString joined(const std::vector<int> &programs)
     return words.join(QLatin1Char(' '));
 }
 
-std::vector<int> split(const QString &line)
+std::vector<int> programsIn(const QString &line)
 {
     std::vector<int> programs;
     for (const QString &word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -68,20 +68,20 @@ const QStringList &Preferences::storedKeys()
 
 void Preferences::read(QSettings *store)
 {
-    kept.clear();
+    kept = {};
     if (!store)
         return;
     store->beginGroup(kGroup);
     for (const QString &key : storedKeys()) {
         if (store->contains(key))
-            kept.insert(key);
+            kept += key;
     }
     afterWrong = store->value(kAfterWrongAnswer, 0).toInt();
     // The store gives a written bool back as the word.
     cLabels = store->value(kLabelCKeys, true).toString() == QLatin1String("true");
     chosen = store->value(kInstrumentChosen, false).toBool();
     vary = store->value(kVaryInstrument, false).toBool();
-    varied = offeredOnce(split(store->value(kVariedInstruments, QString()).toString()));
+    varied = offeredOnce(programsIn(store->value(kVariedInstruments, QString()).toString()));
     const double storedPitch = store->value(kReferencePitch, Piano::kDefaultReferencePitch).toDouble();
     pitch = isReferencePitch(storedPitch) ? storedPitch : Piano::kDefaultReferencePitch;
     output = store->value(kOutputDevice, QString()).toString();
@@ -112,7 +112,7 @@ void Preferences::change(T &field, const T &value, const char *key, void (Prefer
         return;
     const bool differs = field != value;
     field = value;
-    kept.insert(QLatin1String(key));
+    kept += QLatin1String(key);
     if (saver)
         saver();
     if (differs)
@@ -143,7 +143,7 @@ void Preferences::setVaryInstrument(bool value)
     // that one write holds both.
     if (!chosen) {
         chosen = true;
-        kept.insert(QLatin1String(kInstrumentChosen));
+        kept += QLatin1String(kInstrumentChosen);
         emit instrumentChosenChanged();
     }
     change(vary, value, kVaryInstrument, &Preferences::varyInstrumentChanged);

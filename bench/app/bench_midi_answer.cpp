@@ -81,7 +81,8 @@ int main(int argc, char **argv)
     session.setDocument(&document);
     if (!sound.Init(session, session.midiAnswers()))
         return 1;
-    QObject::connect(&session, SIGNAL(midiAnswer(uint)), &session, SLOT(ProvideMidiAnswer(uint)));
+    QObject::connect(&session, &TrainingSession::midiAnswer, &session,
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     waitFor([&] { return peer.keyboardConnected() && peer.synthConnected(); });
 
     const int kAnswers = 200;

@@ -169,7 +169,8 @@ int main(int argc, char **argv)
     if (!sound.Init(session, session.midiAnswers()))
         return 1;
     choice.attach(&sound);
-    QObject::connect(&session, SIGNAL(midiAnswer(uint)), &session, SLOT(ProvideMidiAnswer(uint)));
+    QObject::connect(&session, &TrainingSession::midiAnswer, &session,
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     waitFor([&] { return synth.synthConnected(); });
 
     // 2. Plugs: a keyboard appears; the line names it; its key press scores.

@@ -35,7 +35,8 @@ bool Application::InitMidi()
         if (choice)
             QMetaObject::invokeMethod(choice.data(), "refresh", Qt::QueuedConnection);
     });
-    connect(trainingSession.get(), SIGNAL(midiAnswer(uint)), trainingSession.get(), SLOT(ProvideMidiAnswer(uint)));
+    connect(trainingSession.get(), &TrainingSession::midiAnswer, trainingSession.get(),
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     // Keyboards and synthesisers plugged in or out at any time are followed.
     deviceWatch->Start();
     return true;

@@ -69,7 +69,8 @@ class SoundSystemTest : public QObject {
         sound->SetOutputChoice(output);
         session = std::make_unique<TrainingSession>(*bank, keys, *sound);
         QVERIFY(sound->Init(*session, session->midiAnswers()));
-        connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
+        connect(session.get(), &TrainingSession::midiAnswer, session.get(),
+            qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     }
 
     void stopSound()

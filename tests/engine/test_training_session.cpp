@@ -138,7 +138,8 @@ private slots:
         session->setDocument(document.get());
         history = std::make_unique<AnswerHistory>(historyDir.filePath(QString("history-%1.sqlite").arg(++historyFiles)));
         session->setHistory(history.get());
-        QObject::connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
+        QObject::connect(session.get(), &TrainingSession::midiAnswer, session.get(),
+            qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     }
 
     void cleanup()
@@ -343,6 +344,7 @@ private slots:
         QCOMPARE(sound->stopCount(), 0);
 
         // A chord: every note-on is emitted, only the first is scored.
+        QSignalSpy scored(session.get(), &TrainingSession::answerScored);
         std::thread([=] {
             for (int i = 0; i < 3; ++i)
                 session->processMidiEvent(
@@ -356,6 +358,15 @@ private slots:
         QCOMPARE(sound->stopCount(), 3);
         QVERIFY(sound->played.size() == 1); // no echo for MIDI keys
         QCOMPARE(session->lastAnswerSource(), TrainingSession::AnswerSource::MidiDevice);
+        // The answer scored is the one made on the input thread, its origin
+        // and its times with it.
+        QCOMPARE(scored.size(), 1);
+        const Answer given = scored.first().at(1).value<Answer>();
+        QCOMPARE(given.note, unsigned(q));
+        QCOMPARE(given.source, Answer::Source::MidiDevice);
+        QCOMPARE(given.originName(), QString("MIDI"));
+        QVERIFY(given.questionAudibleMs >= 0);
+        QVERIFY(given.reactionMs() >= 0);
     }
 
     // Screen and computer keys are scored alike and told apart by source;

@@ -93,9 +93,15 @@ Rectangle {
     function onPerfectPitchAcquired(note) {
     }
 
+    Connections {
+        target: sessionReport
+        onAnswerShown: showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote)
+        onSessionFinished: showSummary(sessionReport.summary)
+    }
+
     // The last answer is stored and the level rule has run: the summary
     // stays until the user starts the next round.
-    function onSessionFinished(result) {
+    function showSummary(result) {
         roundFinished = true
         speakerBand.waiting = false
         // The strip shows the level the next round is at, passed or not.
@@ -105,7 +111,7 @@ Rectangle {
     }
 
     // The notes of the answer just scored, as MIDI numbers.
-    function onAnswerNotes(answerNote, questionNote) {
+    function showAnswerNotes(answerNote, questionNote) {
         feedbackLine.text = answerNote === questionNote
                 ? noteName(questionNote) + " \u2713"
                 : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote)

@@ -93,6 +93,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     connect(storage.get(), &StorageStatus::lineChanged, messenger, &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
     view.rootContext()->setContextProperty("preferences", preferences.get());
+    view.rootContext()->setContextProperty("sessionReport", &trainingSession->report());
     view.rootContext()->setContextProperty("piano", &pianoNumbers);
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });

@@ -205,7 +205,7 @@ void TrainingSession::ProvideMidiAnswer(const Answer &answer)
     pendingTimerAction = AdvanceQuestion;
     showAnswer(scored.questionNote, note, scored.correct);
     callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(scored.questionIndex));
-    callDocument("onAnswerNotes", QVariant(note), QVariant(scored.questionNote));
+    sessionReport.showAnswer(note, scored.questionNote);
     emit answerScored(scored.questionNote, answer, scored.correct);
     if (replayRight) {
         // After the echo of the wrong key, and only while this answer is shown.
@@ -281,7 +281,7 @@ void TrainingSession::finishSession()
     sound.stopPlayback();
     if (finishedSession->perfectPitch)
         callDocument("onPerfectPitchAcquired", QVariant(finishedSession->level));
-    callDocument("onSessionFinished", QVariant(summaryForDocument(*finishedSession)));
+    sessionReport.showSummary(summaryForDocument(*finishedSession));
 }
 
 void TrainingSession::showAnswer(unsigned questionNote, unsigned answerNote, bool correct)

@@ -2,6 +2,7 @@
 
 #include "answer.h"
 #include "session_ports.h"
+#include "session_report.h"
 
 #include <midi/midi_message.h>
 #include <midi/midi_stream_observer.h>
@@ -46,6 +47,8 @@ public:
 
     // The main document's root item, on which the interface callbacks are invoked.
     void setDocument(QObject *root);
+    // The feedback line's notes and the summary, for the document to bind to.
+    SessionReport &report() { return sessionReport; }
     // Where every scored answer is recorded before it is shown; may be null.
     void setHistory(AnswerHistory *answerHistory) { history = answerHistory; }
     int state() const { return sessionState.load(); }
@@ -122,6 +125,7 @@ private:
     KeyMarking &keyboard;
     NoteOutput &sound;
     QPointer<QObject> document;
+    SessionReport sessionReport;
     AnswerHistory *history = nullptr;
     // One pending question at a time: scheduling again restarts the delay.
     QTimer questionTimer;

@@ -52,7 +52,8 @@ struct SoundRecorder : NoteOutput {
 
 } // namespace
 
-// Stands in for the main document: records the four functions the engine calls.
+// Stands in for the main document: records the four functions the engine
+// calls, and what the session report tells.
 class DocumentRecorder : public QObject {
     Q_OBJECT
 public:
@@ -73,11 +74,6 @@ public:
         answers << qMakePair(correct.toBool(), index.toUInt());
         return {};
     }
-    Q_INVOKABLE QVariant onAnswerNotes(const QVariant &answer, const QVariant &question)
-    {
-        answerNotes << qMakePair(answer.toUInt(), question.toUInt());
-        return {};
-    }
     Q_INVOKABLE QVariant onMaturityLevelChanged(const QVariant &level)
     {
         levelChanges << level.toUInt();
@@ -86,11 +82,6 @@ public:
     Q_INVOKABLE QVariant onPerfectPitchAcquired(const QVariant &level)
     {
         perfectPitch << level.toUInt();
-        return {};
-    }
-    Q_INVOKABLE QVariant onSessionFinished(const QVariant &summary)
-    {
-        summaries << summary.toMap();
         return {};
     }
 };
@@ -136,6 +127,13 @@ private slots:
         document = std::make_unique<DocumentRecorder>();
         session = std::make_unique<TrainingSession>(*bank, *keys, *sound);
         session->setDocument(document.get());
+        DocumentRecorder *recorder = document.get();
+        SessionReport *report = &session->report();
+        connect(report, &SessionReport::answerShown, recorder, [recorder, report] {
+            recorder->answerNotes << qMakePair(uint(report->answerNote()), uint(report->questionNote()));
+        });
+        connect(report, &SessionReport::sessionFinished, recorder,
+                [recorder, report] { recorder->summaries << report->summary(); });
         history = std::make_unique<AnswerHistory>(historyDir.filePath(QString("history-%1.sqlite").arg(++historyFiles)));
         session->setHistory(history.get());
         QObject::connect(session.get(), &TrainingSession::midiAnswer, session.get(),

@@ -52,6 +52,6 @@ void Application::setUpPitchTest()
     pitchTestController->setOutputCheck([this] { return !soundSystem || soundSystem->PlaysBuiltIn(); });
     PitchTest::TestController *test = pitchTestController.get();
     connect(training, &TrainingSession::divertedAnswer, test,
-            [test](int note, const QString &source, qint64 arrivalMs) { test->answer(note, source, arrivalMs); });
+            [test](const Answer &answer) { test->answer(int(answer.note), answer.originName(), answer.arrivedMs); });
     view.rootContext()->setContextProperty("pitchTest", test);
 }

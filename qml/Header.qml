@@ -18,11 +18,13 @@ Rectangle {
     property alias helpButton: helpButton
     property alias settingsButton: settingsButton
     property alias statisticsButton: statisticsButton
+    property alias pitchTestButton: pitchTestButton
     property alias hideButton: hideButton
     property alias closeButton: closeButton
 
     signal helpRequested()
     signal statisticsRequested()
+    signal pitchTestRequested()
     signal settingsRequested()
     signal colorHintToggled()
 
@@ -71,13 +73,19 @@ Rectangle {
         visible: !header.helpOpen
         onClicked: header.statisticsRequested()
     }
+    PitchTestButton {
+        id: pitchTestButton
+        anchors { right: statisticsButton.left; rightMargin: 10 }
+        visible: !header.helpOpen
+        onClicked: header.pitchTestRequested()
+    }
 
     Text {
         id: onOffLabel
         objectName: "onOffLabel"
         Accessible.ignored: true
         width: 38; height: 37
-        anchors { right: statisticsButton.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
+        anchors { right: pitchTestButton.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
         text: header.colorHintOn ? "ON" : "OFF"
         color: Theme.lightText

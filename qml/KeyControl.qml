@@ -13,14 +13,14 @@ QtObject {
     // Reading order: the header left to right, the level strip, the centre,
     // the footer.
     function mainChain() {
-        return [header.colorSwitch, header.statisticsButton, header.settingsButton, header.helpButton,
+        return [header.colorSwitch, header.pitchTestButton, header.statisticsButton, header.settingsButton, header.helpButton,
                 header.hideButton, header.closeButton, levelArea.strip, speakerBand.speaker, startButton,
                 footer.deviceBox, footer.outputBox]
     }
 
     // The overlays, the topmost first.
     function overlays() {
-        return [settingsPanel, helpWindow, statisticsLoader.item, leaveLevelDialog, sessionSummary]
+        return [settingsPanel, helpWindow, statisticsLoader.item, leaveLevelDialog, sessionSummary, pitchTestPanel]
                 .filter(function(overlay) { return overlay && overlay.visible })
     }
 

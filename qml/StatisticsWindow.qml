@@ -28,7 +28,12 @@ Rectangle {
         visible = false
         closed()
     }
-    function focusChain() { return periodChoiceItems().concat(sourceChoiceItems(), heatModeItems(), [closeButton]) }
+    function focusChain() {
+        return pageChoice.buttons().concat(showsTests ? [] : periodChoiceItems().concat(sourceChoiceItems(), heatModeItems()),
+                                           [closeButton])
+    }
+    // The training's figures, or the pitch tests' scores.
+    readonly property bool showsTests: pageChoice.current === 1
     function periodChoiceItems() { return period.buttons() }
     function sourceChoiceItems() { return source.buttons() }
     function heatModeItems() { return heatMode.buttons() }
@@ -53,10 +58,18 @@ Rectangle {
         font { pixelSize: 24; bold: true; family: Theme.fontFamily }
     }
     FilterChoice {
+        id: pageChoice
+        objectName: "statisticsPageChoice"
+        name: "Page"
+        anchors { left: title.right; leftMargin: 30; verticalCenter: title.verticalCenter }
+        labels: ["Training", "Pitch tests"]
+    }
+    FilterChoice {
         id: period
         objectName: "periodChoice"
         name: "Period"
-        anchors { left: title.right; leftMargin: 30; verticalCenter: title.verticalCenter }
+        visible: !window.showsTests
+        anchors { left: pageChoice.right; leftMargin: 30; verticalCenter: title.verticalCenter }
         labels: ["All time", "Last 7 days", "This level (" + window.level + ")"]
         onCurrentChanged: window.refresh()
     }
@@ -64,6 +77,7 @@ Rectangle {
         id: source
         objectName: "sourceChoice"
         name: "Answers from"
+        visible: !window.showsTests
         anchors { left: period.right; leftMargin: 20; verticalCenter: title.verticalCenter }
         labels: ["All answers", "MIDI keyboards", "On screen"]
         onCurrentChanged: window.refresh()
@@ -80,7 +94,7 @@ Rectangle {
         id: message
         objectName: "statisticsMessage"
         anchors.centerIn: parent
-        visible: !window.ready || window.model.total === 0
+        visible: !window.showsTests && (!window.ready || window.model.total === 0)
         width: parent.width - 80
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
@@ -101,7 +115,7 @@ Rectangle {
 
     Flickable {
         id: page
-        visible: window.ready && window.model.total > 0
+        visible: !window.showsTests && window.ready && window.model.total > 0
         anchors { left: parent.left; right: parent.right; top: title.bottom; bottom: parent.bottom; margins: 20 }
         contentHeight: content.height
         clip: true
@@ -202,6 +216,12 @@ Rectangle {
                 }
             }
         }
+    }
+
+    PitchTestScores {
+        visible: window.showsTests
+        anchors { left: parent.left; right: parent.right; top: title.bottom; bottom: parent.bottom; margins: 20 }
+        tests: visible && typeof pitchTest !== "undefined" ? pitchTest.finishedTests : []
     }
 
     ScrollBar {

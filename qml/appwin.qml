@@ -36,8 +36,11 @@ Rectangle {
     // Cells of answers stored by a version that did not keep their results.
     readonly property color unknownResultColor: Theme.unknownResult
     readonly property bool statisticsOpen: statisticsLoader.item !== null && statisticsLoader.item.visible
-    readonly property bool overlayOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
-                                        || leaveLevelDialog.visible || sessionSummary.visible
+    readonly property bool dialogOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
+                                       || leaveLevelDialog.visible || sessionSummary.visible
+    // The pitch test covers the middle of the window; its keys stay free.
+    readonly property bool pitchTestOpen: pitchTestPanel.visible
+    readonly property bool overlayOpen: dialogOpen || pitchTestOpen
 
     // Interface options of the settings panel.
     property int afterWrongAnswer: preferences.afterWrongAnswer
@@ -239,7 +242,7 @@ Rectangle {
     Binding {
         target: typeof computerKeys !== "undefined" ? computerKeys : null
         property: "active"
-        value: !root.overlayOpen
+        value: !root.dialogOpen
     }
 
     ListModel { id: cellList }
@@ -253,6 +256,7 @@ Rectangle {
         helpOpen: helpWindow.visible
         onHelpRequested: helpWindow.visible = true
         onStatisticsRequested: root.showStatistics()
+        onPitchTestRequested: root.openPitchTest()
         onSettingsRequested: settingsPanel.open()
         colorHintOn: root.colorHintOn
         onColorHintToggled: root.toggleColorHint()
@@ -339,7 +343,7 @@ Rectangle {
         anchors.fill: parent
         z: 390
         color: Theme.backdrop
-        visible: root.overlayOpen && !helpWindow.visible
+        visible: root.dialogOpen && !helpWindow.visible
         MouseArea { anchors.fill: parent; hoverEnabled: true }
     }
 
@@ -369,6 +373,25 @@ Rectangle {
     Action {
         shortcut: "F2"
         onTriggered: root.showStatistics()
+    }
+    Action {
+        shortcut: "Ctrl+T"
+        onTriggered: root.openPitchTest()
+    }
+
+    // ---- the pitch test, between the header and the keyboard ----
+
+    function openPitchTest() {
+        if (typeof pitchTest !== "undefined" && !dialogOpen)
+            pitchTest.open()
+    }
+
+    PitchTestPanel {
+        id: pitchTestPanel
+        anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: footer.top }
+        z: 380
+        test: typeof pitchTest !== "undefined" ? pitchTest : null
+        onVisibleChanged: keyControl.overlayShown(pitchTestPanel, visible)
     }
     Action {
         shortcut: "F1"

@@ -15,6 +15,7 @@
 #include <statistics_model.h>
 
 #include <computer_keys.h>
+#include <pitchtest/test_controller.h>
 #include <keyboard.h>
 
 #include <QCursor>
@@ -122,6 +123,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
         preferences->setOutputDevice(output);
     });
     view.rootContext()->setContextProperty("deviceChoice", deviceChoice.get());
+
+    setUpPitchTest();
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
 

@@ -24,6 +24,11 @@ class StatisticsModel;
 class StorageStatus;
 class TrainingSession;
 
+namespace PitchTest {
+class TestController;
+class TestSound;
+} // namespace PitchTest
+
 // The process: the Qt application, the main window, the training engine and
 // the MIDI devices.
 class Application : public QApplication, public KeyMarking, public NoteOutput {
@@ -37,6 +42,7 @@ public:
     // The history's and the store's problems, and their retries.
     StorageStatus &storageStatus() { return *storage; }
     TrainingSession &session() { return *trainingSession; }
+    PitchTest::TestController &pitchTest() { return *pitchTestController; }
     QQuickView &window() { return view; }
     // Set when the program cannot run (the note timer did not start).
     const QString &startupFailure() const { return fatalError; }
@@ -83,6 +89,8 @@ public slots:
 
 private:
     bool InitMidi();
+    // The pitch test beside training: its store, its sound, its panel.
+    void setUpPitchTest();
     void setUpWindow();
     void showMainWindow();
     void onWindowStateChanged(Qt::WindowState state);
@@ -97,6 +105,8 @@ private:
     std::unique_ptr<StatisticsModel> statistics;
     std::unique_ptr<ComputerKeys> computerKeys;
     std::unique_ptr<DeviceChoice> deviceChoice;
+    std::unique_ptr<PitchTest::TestSound> pitchTestSound;
+    std::unique_ptr<PitchTest::TestController> pitchTestController;
     std::unique_ptr<QMLMessenger> bridge;
     PianoNumbers pianoNumbers;
     QQuickView view;

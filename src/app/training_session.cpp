@@ -117,6 +117,44 @@ void TrainingSession::StartPlayBack(bool replay)
     callDocument("onCurrentNote", QVariant(noteIndexOf(question)));
 }
 
+void TrainingSession::pause()
+{
+    if (paused)
+        return;
+    paused = true;
+    stateAtPause = sessionState.load();
+    actionAtPause = feedbackTimerId != 0 ? pendingTimerAction : NoAction;
+    questionPendingAtPause = questionTimer.isActive();
+    questionTimer.stop();
+    cancelPendingAdvance();
+    // Idle: a note that ends now, or a late answer, changes nothing.
+    sessionState = Idle;
+    sound.stopPlayback();
+    // The last answer's marks would give the right key away.
+    repaintCleared();
+}
+
+void TrainingSession::resume()
+{
+    if (!paused)
+        return;
+    paused = false;
+    repaintCleared();
+    if (actionAtPause == AdvanceQuestion) {
+        sessionState = Feedback;
+        advanceQuestion();
+    } else if (stateAtPause == Asking || stateAtPause == Asked) {
+        // Asked again, in the same timbre, as if it had not been left.
+        const unsigned replays = replaysOfQuestion;
+        StartPlayBack(true);
+        replaysOfQuestion = replays;
+    } else if (questionPendingAtPause) {
+        questionTimer.start();
+    } else {
+        sessionState = stateAtPause;
+    }
+}
+
 void TrainingSession::ReplayQuestion()
 {
     // A finished session's next question waits for its summary to be read.
@@ -148,12 +186,25 @@ void TrainingSession::answerFromKey(int key, AnswerSource source)
         return;
     const int note = key + kLowestKeyNote;
     const Core::MidiMessage noteOn(0x90, 0, static_cast<std::uint8_t>(note), kOnScreenVelocity);
+    const bool echo = !diverted.load();
     processMidiEventFrom(Core::MidiEvent(noteOn, 0, -1.0), source);
-    sound.playNote(static_cast<unsigned>(note), true);
+    if (echo)
+        sound.playNote(static_cast<unsigned>(note), true);
 }
 
 void TrainingSession::processMidiEventFrom(const Core::MidiEvent &evt, Answer::Source source, const QString &port)
 {
+    if (diverted.load()) {
+        if (evt.GetMessage().IsNoteOn()) {
+            Answer answer;
+            answer.note = evt.GetMessage().GetData1();
+            answer.source = source;
+            answer.port = port;
+            answer.arrivedMs = Core::Timer::NowMs();
+            emit divertedAnswer(answer);
+        }
+        return;
+    }
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;

@@ -59,6 +59,17 @@ public:
     bool replaysAfterWrong() const { return replayAfterWrong; }
     AnswerSource lastAnswerSource() const { return answerSource; }
 
+    // While on, every note-on goes to divertedAnswer (queued to the GUI
+    // thread) and none to training, and clicked keys do not sound; safe
+    // from any thread.
+    void setAnswersDiverted(bool on) { diverted = on; }
+    // Training waits for something else (the pitch test): the question stops
+    // sounding and no timer runs on. resume() takes training up where it
+    // was: a question is asked again, a pause after an answer ends.
+    void pause();
+    void resume();
+    bool isPaused() const { return paused; }
+
     // Called by the note player on its timer thread when a note has ended.
     void onStreamFinished() override;
 
@@ -72,6 +83,8 @@ signals:
     void historyProblemChanged();
     // Every scored answer, with the question's note.
     void answerScored(uint questionNote, const Answer &answer, bool correct);
+    // A note-on taken while answers are diverted, with its origin and arrival.
+    void divertedAnswer(const Answer &answer);
 
 public slots:
     // A replay plays the question again in its own timbre.
@@ -137,6 +150,11 @@ private:
     std::atomic<std::int64_t> questionStartedMs{-1};
     AnswerSource answerSource = AnswerSource::MidiDevice;
     bool replayAfterWrong = false;
+    std::atomic<bool> diverted{false};
+    bool paused = false;
+    int stateAtPause = Idle;
+    int actionAtPause = NoAction;
+    bool questionPendingAtPause = false;
 
     // Read on the MIDI input thread, written on the timer thread.
     std::atomic<int> sessionState{Idle};

@@ -5,11 +5,15 @@
 #include <history_statistics.h>
 
 #include <instance_guard.h>
+#include <pitchtest/report_text.h>
+#include <pitchtest/test_store.h>
+#include <pitchtest/tests_export.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -77,6 +81,8 @@ struct Options {
                                      QStringLiteral("FILE")};
     QCommandLineOption statistics{QStringLiteral("stats"),
                                   QStringLiteral("Print a summary of every answer given so far, and exit.")};
+    QCommandLineOption tests{QStringLiteral("tests"),
+                             QStringLiteral("Print the scores of every finished pitch test, and exit.")};
 };
 
 void addOptions(QCommandLineParser &parser, const Options &options)
@@ -89,6 +95,7 @@ void addOptions(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.version);
     parser.addOption(options.exportHistory);
     parser.addOption(options.statistics);
+    parser.addOption(options.tests);
     for (const char *name : kQtValueOptions)
         addHidden(parser, QString::fromLatin1(name), QStringLiteral("value"));
     for (const char *name : kQtFlagOptions)
@@ -168,6 +175,11 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
         request.action = CommandLineRequest::Action::Statistics;
         return request;
     }
+    if (parser.isSet(options.tests)) {
+        CommandLineRequest request;
+        request.action = CommandLineRequest::Action::Tests;
+        return request;
+    }
     if (parser.isSet(exportHistory)) {
         CommandLineRequest request;
         request.action = CommandLineRequest::Action::ExportHistory;
@@ -220,6 +232,53 @@ int exportHistoryTo(const QString &file)
     return 0;
 }
 
+int printTests()
+{
+    const QString path = AnswerHistory::defaultPath();
+    if (!QFileInfo::exists(path)) {
+        std::fputs(qUtf8Printable(PitchTest::TestsListText({})), stdout);
+        return 0;
+    }
+    PitchTest::TestStore store(path, AnswerHistory::kSchemaVersion);
+    if (!store.usable() && !store.problem().isEmpty()) {
+        std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(store.problem()));
+        return kUsageExitCode;
+    }
+    std::fputs(qUtf8Printable(PitchTest::TestsListText(store.finished())), stdout);
+    // Tests that could not be read are left out and named here.
+    if (!store.problem().isEmpty())
+        std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(store.problem()));
+    return 0;
+}
+
+// The pitch test trials beside an export to a file; nothing for standard
+// output, a FIFO or a device, which take one stream only.
+int exportTestsBeside(const QString &file)
+{
+    const QFileInfo info(file);
+    if (file == QLatin1String("-") || (info.exists() && !info.isFile()) || !QFileInfo::exists(AnswerHistory::defaultPath()))
+        return 0;
+    PitchTest::TestStore store(AnswerHistory::defaultPath(), AnswerHistory::kSchemaVersion);
+    int kept = 0;
+    if (!store.usable() || !store.forEachTrial([&kept](const PitchTest::StoredTrial &) { ++kept; }) || kept == 0)
+        return 0;
+    const QString target = PitchTest::TestsCsvPath(file);
+    const QString refusal = exportTargetRefusal(target, ownFiles());
+    if (!refusal.isEmpty()) {
+        std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(refusal));
+        return kUsageExitCode;
+    }
+    QString error;
+    int written = 0;
+    if (!PitchTest::ExportTestsCsv(store, target, error, &written)) {
+        std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(error));
+        return 1;
+    }
+    std::fprintf(isStandardOutput(target) ? stderr : stdout, "Wrote %d pitch test trial%s to %s\n", written,
+                 written == 1 ? "" : "s", qUtf8Printable(target));
+    return 0;
+}
+
 int printStatistics()
 {
     const AnswerHistory history(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly);
@@ -258,7 +317,13 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         // No display needed: a core application only finds the files.
         QCoreApplication app(argc, argv);
         setApplicationNames();
-        return exportHistoryTo(request.exportFile);
+        const int answers = exportHistoryTo(request.exportFile);
+        return answers != 0 ? answers : exportTestsBeside(request.exportFile);
+    }
+    case CommandLineRequest::Action::Tests: {
+        QCoreApplication app(argc, argv);
+        setApplicationNames();
+        return printTests();
     }
     case CommandLineRequest::Action::Statistics: {
         QCoreApplication app(argc, argv);

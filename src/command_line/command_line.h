@@ -6,7 +6,7 @@
 // What the program is asked to do by its command line. Everything but a
 // plain start runs without a window, and so without a display.
 struct CommandLineRequest {
-    enum class Action { OpenWindow, Help, Print, ExportHistory, Statistics };
+    enum class Action { OpenWindow, Help, Print, ExportHistory, Statistics, Tests };
     Action action = Action::OpenWindow;
     // For Print: the text and where it goes, and the exit status.
     QString text;

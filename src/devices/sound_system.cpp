@@ -282,9 +282,49 @@ void SoundSystem::Play(unsigned note, double seconds)
     }
     stream->Append(Core::MidiMessage(0x90, 0, number, kNoteVelocity), 0, 0.0);
     stream->Append(Core::MidiMessage(0x80, 0, number, kNoteVelocity), 0, seconds);
+    StartStream(stream);
+}
+
+void SoundSystem::StartStream(std::shared_ptr<Core::MidiStream> stream)
+{
     stopPlayback();
     streamDevice->SetStream(stream);
     streamDevice->Start();
+}
+
+void SoundSystem::PlayInTimbre(unsigned note, int program, int velocity, double seconds)
+{
+    if (!streamDevice)
+        return;
+    const auto number = static_cast<std::uint8_t>(note & 0x7F);
+    const auto strength = static_cast<std::uint8_t>(std::clamp(velocity, 1, 127));
+    auto stream = std::make_shared<Core::MidiStream>();
+    // An external synthesiser has no pure tone; it keeps whatever it plays.
+    if (OutputIsBuiltIn() || program != Core::kPureTone) {
+        stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::BankOf(program)), 0, 0.0);
+        const std::uint8_t programChange[] = {0xC0, Core::ProgramNumberOf(program)};
+        stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
+        outputProgram = program;
+    }
+    stream->Append(Core::MidiMessage(0x90, 0, number, strength), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x80, 0, number, strength), 0, seconds);
+    StartStream(stream);
+}
+
+void SoundSystem::PlayNoise(double seconds)
+{
+    if (!streamDevice || !OutputIsBuiltIn())
+        return;
+    constexpr std::uint8_t kNoiseKey = 60;
+    constexpr std::uint8_t kNoiseVelocity = 100;
+    auto stream = std::make_shared<Core::MidiStream>();
+    stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::kPureToneBank), 0, 0.0);
+    const std::uint8_t programChange[] = {0xC0, static_cast<std::uint8_t>(Core::kBrownNoiseProgram)};
+    stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x90, 0, kNoiseKey, kNoiseVelocity), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x80, 0, kNoiseKey, kNoiseVelocity), 0, seconds);
+    outputProgram = -2; // the next note selects its own again
+    StartStream(stream);
 }
 
 void SoundSystem::stopPlayback()

@@ -21,6 +21,7 @@ class MidiDeviceConnector;
 class MidiInDevice;
 class MidiInStreamDeviceAuto;
 class MidiOutDevice;
+class MidiStream;
 } // namespace Core
 
 // The program's MIDI side: the ports, the note player that sounds questions on
@@ -102,7 +103,16 @@ public:
     void replayNote(unsigned note) override;
     void stopPlayback() override;
 
+    // For the pitch test: a note in a given timbre at a given velocity, and
+    // brown noise (the built-in synthesiser's), each for `seconds`. What
+    // plays next selects its timbre again.
+    void PlayInTimbre(unsigned note, int program, int velocity, double seconds);
+    void PlayNoise(double seconds);
+    // Whether notes go to the built-in synthesiser now.
+    bool PlaysBuiltIn() const { return soundController && OutputIsBuiltIn(); }
+
 private:
+    void StartStream(std::shared_ptr<Core::MidiStream> stream);
     void createSoundController(Core::SoundController::BuiltInOutputFactory builtInOutput);
     int DrawQuestionProgram();
     void Play(unsigned note, double seconds);

@@ -40,6 +40,24 @@ const char *const kMigrations[AnswerHistory::kSchemaVersion] = {
     " during_note INTEGER NOT NULL,"
     " replays INTEGER NOT NULL);"
     "CREATE INDEX answers_by_time ON answers(time_utc_ms);",
+    // 2: pitch tests and their scored trials, apart from training's answers.
+    "CREATE TABLE pitch_tests ("
+    " id INTEGER PRIMARY KEY,"
+    " seed INTEGER NOT NULL,"
+    " started_utc_ms INTEGER NOT NULL,"
+    " finished_utc_ms INTEGER,"
+    " discarded INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE pitch_test_trials ("
+    " test_id INTEGER NOT NULL REFERENCES pitch_tests(id),"
+    " trial_index INTEGER NOT NULL,"
+    " note INTEGER NOT NULL,"
+    " timbre TEXT NOT NULL,"
+    " level_db INTEGER NOT NULL,"
+    " answer_note INTEGER NOT NULL,"
+    " reaction_ms INTEGER NOT NULL,"
+    " time_utc_ms INTEGER NOT NULL,"
+    " source TEXT NOT NULL,"
+    " PRIMARY KEY (test_id, trial_index));",
 };
 
 const char *const kColumns = "time_utc_ms, level, question_index, question_note, answer_note, correct, source,"

@@ -36,7 +36,7 @@ struct AnswerRecord {
 // connections of their own.
 class AnswerHistory {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // How long a write waits for another program's lock before the answer
     // is held for a later retry: short, as writes run on the GUI thread.
     static constexpr int kWriteBusyTimeoutMs = 5;

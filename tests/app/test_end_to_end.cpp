@@ -8,6 +8,7 @@
 #include "application.h"
 #include "keep_libraries.h"
 #include "jack_fixture.h"
+#include "keyboard_clicks.h"
 #include "qml_messenger.h"
 #include "sound_system.h"
 #include "question_bank.h"
@@ -15,6 +16,7 @@
 #include "training_session.h"
 
 #include <keyboard.h>
+#include <pitchtest/test_controller.h>
 #include <midi/port_name.h>
 #include <timer.h>
 
@@ -411,6 +413,99 @@ private slots:
         QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, 0));
         QCOMPARE(store().value("GlobalSetting/InputDevice").toString(), QString());
         QTRY_COMPARE(find("mdev")->property("currentText").toString(), QStringLiteral("All MIDI keyboards"));
+    }
+
+    // The pitch test over a question that waits for its answer: training
+    // stops (no answer reaches it, its note is silenced), the test takes the
+    // on-screen keys and the keyboard port, none of them echoes; Escape gives
+    // training back with the same question, asked again, and the store as
+    // it was.
+    void aPitchTestPausesTrainingAndGivesItBackUntouched()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        const unsigned q = question();
+        const unsigned position = bank().currentQuestion;
+        const QVariant right = store().value("GlobalSetting/CorrectStats");
+        const int rows = app.answerHistory().count();
+        PitchTest::TestController &test = app.pitchTest();
+
+        app.window().requestActivate();
+        QTest::keyClick(&app.window(), Qt::Key_T, Qt::ControlModifier);
+        QTRY_COMPARE(test.page(), QString("intro"));
+        QCOMPARE(app.session().state(), int(TrainingSession::Idle));
+        const std::size_t beforeStart = peer.receivedCount();
+        QTest::keyClick(&app.window(), Qt::Key_Return);
+        QCOMPARE(test.page(), QString("practice"));
+
+        const auto tones = [&](std::size_t from) {
+            std::vector<unsigned> notes;
+            const auto messages = peer.received();
+            for (std::size_t i = from; i < messages.size(); ++i) {
+                const Bytes &b = messages[i].bytes;
+                if (b.size() == 3 && (b[0] & 0xF0) == 0x90 && (b[2] == 120 || b[2] == 100 || b[2] == 85))
+                    notes.push_back(b[1]);
+            }
+            return notes;
+        };
+        QTRY_VERIFY(test.listening());
+        const unsigned firstTone = test.run()->CurrentTrial().note;
+        QTRY_COMPARE(tones(beforeStart), std::vector<unsigned> {firstTone});
+        auto *keys = app.window().rootObject()->findChild<Keyboard *>("Keyboard");
+        QVERIFY(keys);
+        const std::size_t beforeClick = peer.receivedCount();
+        QVERIFY(KeyboardClicks::clickKey(*keys, int(firstTone) - 21));
+        QTRY_COMPARE(test.feedback(), QString("Right: ") + PitchTest::NoteName(int(firstTone)));
+        QTest::qWait(300);
+        const auto afterClick = peer.received();
+        for (std::size_t i = beforeClick; i < afterClick.size(); ++i)
+            QVERIFY2(afterClick[i].bytes != (Bytes{0x90, static_cast<std::uint8_t>(firstTone), 0x60}),
+                     "a clicked key sounded during the test");
+        QCOMPARE(tones(beforeClick).size(), std::size_t(0));
+
+        // The next tone after the noise; a MIDI chord answers with its first note.
+        QTRY_VERIFY_WITH_TIMEOUT(test.listening(), 5000);
+        const unsigned secondTone = test.run()->CurrentTrial().note;
+        QVERIFY(!tones(beforeClick).empty());
+        QCOMPARE(tones(beforeClick).back(), secondTone);
+        peer.send({0x90, static_cast<std::uint8_t>(secondTone + 1), 90});
+        peer.send({0x90, static_cast<std::uint8_t>(secondTone + 4), 90});
+        QTRY_VERIFY(!test.feedback().isEmpty());
+        QTest::qWait(200);
+        QCOMPARE(test.feedback(), QString("It was %1; you played %2")
+                                      .arg(PitchTest::NoteName(int(secondTone)), PitchTest::NoteName(int(secondTone + 1))));
+        QCOMPARE(test.run()->PracticeIndex(), 2);
+
+        // Escape: training asks its question again, nothing of it changed.
+        const std::size_t beforeLeave = peer.receivedCount();
+        QTest::keyClick(&app.window(), Qt::Key_Escape);
+        QCOMPARE(test.page(), QString("closed"));
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+        QCOMPARE(question(), q);
+        QCOMPARE(bank().currentQuestion, position);
+        QVERIFY(waitForNoteOn(q, beforeLeave) >= 0);
+        QCOMPARE(store().value("GlobalSetting/CorrectStats"), right);
+        QCOMPARE(app.answerHistory().count(), rows);
+        QVERIFY(answerOnKeyboardPort(q));
+        QCOMPARE(app.answerHistory().count(), rows + 1);
+
+        // A finished test, as another start of the program might have kept
+        // it, shows on the statistics' "Pitch tests" page.
+        {
+            PitchTest::TestStore other(app.answerHistory().path(), AnswerHistory::kSchemaVersion);
+            const PitchTest::TestPlan plan = PitchTest::GeneratePlan(3);
+            const qint64 id = other.begin(plan.seed, 1796731200000);
+            for (int i = 0; i < PitchTest::kScoredTrials; ++i)
+                other.addTrial({id, i, plan.scored[std::size_t(i)], {plan.scored[std::size_t(i)].note, 1200}, 0, "MIDI"});
+            QVERIFY(other.finish(id, 1796731500000));
+        }
+        QTest::keyClick(&app.window(), Qt::Key_F2);
+        QTRY_VERIFY(find("statisticsWindow") && find("statisticsWindow")->property("visible").toBool());
+        clickItem(app.window(), "statisticsPageChoice1");
+        QTRY_COMPARE(find("pitchTestScores")->property("tests").toList().size(), 1);
+        QVERIFY(find("pitchTestChart")->property("visible").toBool());
+        QCOMPARE(find("pitchTestScores")->property("tests").toList()[0].toMap()["pureTonePoints"].toDouble(), 36.0);
+        QTest::keyClick(&app.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!find("statisticsWindow")->property("visible").toBool());
     }
 
     // Port names are text, never markup; a name that is not UTF-8 is shown

@@ -8,6 +8,8 @@
 #include "history_statistics.h"
 #include "small_disk.h"
 
+#include <pitchtest/test_store.h>
+
 #include <QtTest>
 
 #include <algorithm>
@@ -275,6 +277,52 @@ private slots:
 
         QCOMPARE(runWithoutDisplay({"--export-history", "/nonexistent-folder/answers.csv"}, nullptr, &err), 2);
         QVERIFY(err.contains("cannot be written"));
+    }
+
+    // Finished pitch tests printed by --tests, and their trials exported
+    // beside the answers; a test broken off is listed by neither score.
+    void pitchTestsArePrintedAndExportedWithoutADisplay()
+    {
+        const QString path = dataHome.path() + "/Brandmoor/Orvelle/history.sqlite";
+        QByteArray out;
+        QByteArray err;
+        QFile::remove(path);
+        QCOMPARE(runWithoutDisplay({"--tests"}, &out), 0);
+        QCOMPARE(out, QByteArray("No pitch test finished yet.\n"));
+        QDir().mkpath(QFileInfo(path).path());
+        { AnswerHistory history(path); }
+        {
+            PitchTest::TestStore store(path, AnswerHistory::kSchemaVersion);
+            const PitchTest::TestPlan plan = PitchTest::GeneratePlan(11);
+            const qint64 id = store.begin(plan.seed, 1796731200000);
+            for (int i = 0; i < PitchTest::kScoredTrials; ++i) {
+                const PitchTest::Trial &t = plan.scored[std::size_t(i)];
+                QVERIFY(store.addTrial({id, i, t, {t.note + (i % 2), 1500}, 1796731200000 + i * 3000, "=cmd"}));
+            }
+            QVERIFY(store.finish(id, 1796731500000));
+            QVERIFY(store.addTrial({store.begin(12, 1796731600000), 0, PitchTest::GeneratePlan(12).scored[0], {60, 900},
+                                    1796731600000, "screen keyboard"}));
+        }
+        QCOMPARE(runWithoutDisplay({"--tests"}, &out, &err), 0);
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        // Half right, half a semitone sharp: 18 + 18 × 0.75 of 36 each.
+        QVERIFY2(lines[1].contains("31.50") && lines[1].contains("50.0 %") && lines[1].endsWith("reached"),
+                 lines[1].constData());
+
+        const QString csv = dataHome.path() + "/answers.csv";
+        const QString testsCsv = dataHome.path() + "/answers-tests.csv";
+        QCOMPARE(runWithoutDisplay({"--export-history", csv}, &out, &err), 0);
+        QVERIFY2(out.endsWith("Wrote 73 pitch test trials to " + testsCsv.toUtf8() + "\n"), out.constData());
+        QFile trials(testsCsv);
+        QVERIFY(trials.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = trials.readAll().split('\n');
+        QCOMPARE(rows.size(), 75); // header, 73 trials, the last line's end
+        QVERIFY(rows[0].startsWith("test_id,test_finished_utc,trial_index,block,timbre,level_db,question_note"));
+        QVERIFY2(rows[2].contains(",0,0,0.75,1500,") && rows[2].endsWith(",'=cmd\r"), rows[2].constData());
+        QVERIFY2(rows[73].startsWith("2,,0,1,"), rows[73].constData()); // unfinished: no end time
+        for (const QString &file : {path, path + "-wal", path + "-shm"})
+            QFile::remove(file);
     }
 
     void statisticsArePrintedWithoutADisplay()

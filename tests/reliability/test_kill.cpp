@@ -21,12 +21,19 @@
 // and the history must be as they were. Every life after the first starts
 // where a killed one left its instance lock and socket, and must train.
 //
+// A pitch test is taken through the keyboard port: the practice and ten
+// scored notes, a kill, a restart that resumes it at its next note, and the
+// rest to the end. The report the window shows must be the one its kept
+// trials give, and training's store and history must be as they were.
+//
 // Last, the program is sent SIGTERM while a question sounds: it ends as its
 // close button would, with All Sound Off on every channel of the test's
 // port and the store as it was after the last answer.
 
 #include "answer_history.h"
 #include "jack_fixture.h"
+
+#include <pitchtest/test_store.h>
 #include "question_bank.h"
 #include "storage_status.h"
 #include "test_store.h"
@@ -36,6 +43,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -77,7 +86,17 @@ struct ProbeState {
     std::optional<QPoint> startButton; // where it is, while enabled
     int shown = -1;                    // answers the window shows
     int baseline = -1;                 // ... when the life began
+    std::optional<QPoint> pitchTestButton;
+    QByteArray pitchTestPage;
+    QList<QByteArray> pitchTestReport; // the figures, once the report shows
 };
+
+// A pitch test's tone: played at one of its three velocities (questions
+// are played at 96).
+bool isTestToneOn(const Bytes &b)
+{
+    return b.size() == 3 && (b[0] & 0xF0) == 0x90 && (b[2] == 120 || b[2] == 100 || b[2] == 85);
+}
 
 // What a store says about the running session.
 struct StoredSession {
@@ -261,6 +280,12 @@ class KillTest : public QObject {
             if (words.size() == 4 && words[0] == "startButton") {
                 probe.startButton = words[3] == "1" ? std::optional<QPoint>(QPoint(words[1].toInt(), words[2].toInt()))
                                                     : std::nullopt;
+            } else if (words.size() == 3 && words[0] == "pitchTestButton") {
+                probe.pitchTestButton = QPoint(words[1].toInt(), words[2].toInt());
+            } else if (words.size() == 2 && words[0] == "pitchTest") {
+                probe.pitchTestPage = words[1];
+            } else if (words.size() == 6 && words[0] == "pitchTestReport") {
+                probe.pitchTestReport = words.mid(1);
             } else if (words.size() == 2 && words[0] == "answers") {
                 probe.shown = words[1].toInt();
                 if (probe.baseline < 0)
@@ -505,6 +530,172 @@ private slots:
               survived, earlyKills, withoutMidi, acknowledgedTotal, inFlightSaved, sessionsFinished,
               int(inHistory.size()), inFlightInHistoryOnly);
         QVERIFY(acknowledgedTotal > 0);
+    }
+
+    // Clicks like a hand: off the spot, onto it, then the button.
+    static void clickAt(const QPoint &at)
+    {
+        QProcess::execute("xdotool", {"mousemove", "0", "0", "sleep", "0.1", "mousemove", QString::number(at.x()),
+                                      QString::number(at.y()), "sleep", "0.2", "click", "1"});
+    }
+
+    // Opens the pitch test with its header button; true once its first page shows.
+    bool openPitchTest(QProcess &program, ProbeState &probe)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastClick = -10000;
+        while (clock.elapsed() < 60000 && program.state() == QProcess::Running) {
+            readProbe(program, probe);
+            if (probe.pitchTestPage == "intro")
+                return true;
+            if (probe.pitchTestButton && probe.startButton && clock.elapsed() - lastClick > 3000) {
+                clickAt(*probe.pitchTestButton);
+                lastClick = clock.elapsed();
+            }
+            QTest::qWait(20);
+        }
+        return false;
+    }
+
+    std::vector<unsigned> testTonesReached()
+    {
+        std::vector<unsigned> notes;
+        for (const auto &m : peer.received())
+            if (isTestToneOn(m.bytes))
+                notes.push_back(m.bytes[1]);
+        return notes;
+    }
+
+    // Answers the test's tones through the keyboard port as they come, `count`
+    // of them, with respond(note, i); skips the rest between the blocks with
+    // Enter. An answer the server dropped (no next tone for a while, and no
+    // rest) is pressed again: the program ignores a second one that arrives
+    // during the noise. Returns the notes asked.
+    std::vector<unsigned> answerTestTones(QProcess &program, ProbeState &probe, int count,
+                                          const std::function<unsigned(unsigned, int)> &respond)
+    {
+        std::vector<unsigned> asked;
+        unsigned reply = 0;
+        bool restSkipped = false;
+        QElapsedTimer clock, sinceAnswer;
+        clock.start();
+        while (clock.elapsed() < 600000 && program.state() == QProcess::Running) {
+            readProbe(program, probe);
+            const std::vector<unsigned> tones = testTonesReached();
+            if (tones.size() > asked.size()) {
+                if (int(asked.size()) == count)
+                    break; // the tone after the last answer
+                asked.push_back(tones.back());
+                reply = respond(tones.back(), int(asked.size()) - 1);
+                QTest::qWait(50 + below(200));
+                peer.send({0x90, static_cast<std::uint8_t>(reply), 90});
+                sinceAnswer.start();
+            } else if (probe.pitchTestPage == "rest" && !restSkipped) {
+                QProcess::execute("xdotool", {"key", "Return"});
+                restSkipped = true;
+            } else if (int(asked.size()) == count && sinceAnswer.isValid() && sinceAnswer.elapsed() > 500) {
+                break;
+            } else if (sinceAnswer.isValid() && sinceAnswer.elapsed() > 6000 && probe.pitchTestPage != "rest") {
+                peer.send({0x90, static_cast<std::uint8_t>(reply), 90});
+                sinceAnswer.start();
+            }
+            QTest::qWait(10);
+        }
+        return asked;
+    }
+
+    // Scored trials kept for the test under way, read as the next start would.
+    static int keptTrials(const QString &history)
+    {
+        PitchTest::TestStore store(history, AnswerHistory::kSchemaVersion);
+        const auto open = store.unfinished();
+        return open ? int(open->answers.size()) : -1;
+    }
+
+    void aPitchTestKilledMidwayResumesAndItsReportMatchesItsTrials()
+    {
+        QTemporaryDir home;
+        QDir().mkpath(home.path() + "/Brandmoor");
+        const QString storePath = home.path() + "/Brandmoor/Orvelle.conf";
+        const QString historyPath = home.path() + "/data/Brandmoor/Orvelle/history.sqlite";
+        {
+            QFile store(storePath);
+            QVERIFY(store.open(QIODevice::WriteOnly));
+            store.write("[GlobalSetting]\nShowHelpOnStartup=false\n");
+        }
+        // Right, a semitone sharp, an octave low, right: by scored trial.
+        std::map<int, unsigned> replies;
+        const auto scoredReply = [&replies](unsigned note, int scored) {
+            const unsigned reply = scored % 4 == 1 ? note + 1 : scored % 4 == 2 ? note - 12 : note;
+            replies[scored] = reply;
+            return reply;
+        };
+
+        peer.clearReceived();
+        QProcess program;
+        QVERIFY(startProgram(program, home.path()));
+        ProbeState probe;
+        QVERIFY2(openPitchTest(program, probe), "the pitch test did not open");
+        const QByteArray trainingStore = TestStore::fileText(storePath);
+        QProcess::execute("xdotool", {"key", "Return"}); // "Start" is the default
+        const auto first = answerTestTones(program, probe, 4 + 10, [&](unsigned note, int i) {
+            return i < 4 ? note : scoredReply(note, i - 4);
+        });
+        QCOMPARE(int(first.size()), 14);
+        QTRY_COMPARE_WITH_TIMEOUT(keptTrials(historyPath), 10, 10000);
+        killNow(program);
+
+        // The next start offers it again; Enter resumes at the 11th note.
+        peer.clearReceived();
+        QProcess again;
+        QVERIFY(startProgram(again, home.path()));
+        ProbeState probeAgain;
+        QVERIFY2(openPitchTest(again, probeAgain), "the pitch test did not open after the restart");
+        QProcess::execute("xdotool", {"key", "Return"});
+        const auto rest = answerTestTones(again, probeAgain, 62, [&](unsigned note, int i) {
+            return scoredReply(note, 10 + i);
+        });
+        QCOMPARE(int(rest.size()), 62);
+        QTRY_VERIFY_WITH_TIMEOUT((readProbe(again, probeAgain), !probeAgain.pitchTestReport.isEmpty()), 15000);
+        QCOMPARE(probeAgain.pitchTestPage, QByteArray("report"));
+
+        // Kept: one finished test, its 72 trials those of its seed, answered as given.
+        PitchTest::TestStore kept(historyPath, AnswerHistory::kSchemaVersion);
+        const auto finished = kept.finished();
+        QCOMPARE(int(finished.size()), 1);
+        QVERIFY(!kept.unfinished());
+        const PitchTest::TestPlan plan = PitchTest::GeneratePlan(finished[0].seed);
+        QCOMPARE(rest.front(), unsigned(plan.scored[10].note));
+        std::vector<unsigned> heard(first.begin() + 4, first.end());
+        heard.insert(heard.end(), rest.begin(), rest.end());
+        int trials = 0;
+        kept.forEachTrial([&](const PitchTest::StoredTrial &t) {
+            QCOMPARE(unsigned(t.trial.note), heard[std::size_t(t.index)]);
+            QCOMPARE(unsigned(t.answer.answerNote), replies[t.index]);
+            QCOMPARE(t.source, peer.keyboardPortName());
+            ++trials;
+        });
+        QCOMPARE(trials, 72);
+
+        // The report shown is the kept trials' report.
+        const PitchTest::TestReport &report = finished[0].report;
+        const QList<QByteArray> &shown = probeAgain.pitchTestReport;
+        QCOMPARE(shown[0].toDouble(), report.pureTone.points);
+        QCOMPARE(shown[1].toDouble(), report.piano.points);
+        QVERIFY(qAbs(shown[2].toDouble() - report.overall.classPercent) < 1e-3);
+        QVERIFY(qAbs(shown[3].toDouble() - report.overall.keyPercent) < 1e-3);
+        // 3 of 4 answers name the class (semitone credit for the fourth).
+        QCOMPARE(report.overall.rightClass, 54);
+        QCOMPARE(report.overall.points, 54 + 18 * 0.75);
+
+        // Back to training: its store and its history as they were.
+        QProcess::execute("xdotool", {"key", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT((readProbe(again, probeAgain), probeAgain.pitchTestPage), QByteArray("closed"), 5000);
+        again.terminate();
+        QVERIFY(again.waitForFinished(10000));
+        QCOMPARE(TestStore::fileText(storePath), trainingStore);
+        QCOMPARE(AnswerHistory(historyPath, AnswerHistory::Mode::ReadOnly).count(), 0);
     }
 
     void terminatedDuringAQuestionItFallsSilentAndKeepsTheStore()

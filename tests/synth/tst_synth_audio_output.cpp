@@ -8,7 +8,10 @@
 #include "jack_server.h"
 #include "pitch.h"
 
+#include <pitchtest/tone_levels.h>
+#include <pitchtest/trial_order.h>
 #include <synth/midi_device_synth.h>
+#include <theory/instruments.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -134,6 +137,58 @@ void NotesSoundThroughJackAndResetStopsThem()
     SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 50; }, 10000));
 }
 
+// RMS of the first `seconds` of sound after a note starts, past its attack.
+// The start is where the sound first reaches a tenth of its peak, so that
+// notes of any loudness are measured over the same stretch.
+double LevelOfNote(MidiOutSynthDevice &device, SynthTest::JackListener &listener, int note, int velocity)
+{
+    listener.StartRecording(kJackRate);
+    device.Send(MidiMessage(0x90, 0, static_cast<std::uint8_t>(note), static_cast<std::uint8_t>(velocity)));
+    std::vector<float> heard;
+    SynthTest::WaitUntil([&] { return !(heard = listener.Recording()).empty(); }, 10000);
+    device.Reset();
+    // A note still sounding would be measured with the next one.
+    if (heard.empty() || !SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 5; }, 10000))
+        return 0.0;
+    const float peak = SynthTest::Peak(heard, 0, heard.size());
+    std::size_t start = 0;
+    while (start < heard.size() && std::fabs(heard[start]) < 0.1f * peak)
+        ++start;
+    const std::size_t from = start + kJackRate / 20, to = std::min(heard.size(), start + kJackRate * 7 / 20);
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += double(heard[i]) * heard[i];
+    return to > from ? std::sqrt(sum / double(to - from)) : 0.0;
+}
+
+// The pitch test plays its tones at three levels chosen by velocity: each
+// must come out of the server within half a decibel of its level below
+// full velocity, on the piano and on the pure tone, low and high.
+void ToneLevelsFollowTheirVelocities()
+{
+    SYNTH_CHECK(jack && jack->Started());
+    MidiOutSynthDevice device;
+    SYNTH_CHECK(device.IsAudioAvailable());
+    SynthTest::JackListener listener("orvelle-level-listener");
+    SYNTH_CHECK(listener.ConnectFrom("^Orvelle") == 2);
+    SYNTH_CHECK(SynthTest::WaitUntil([&] { return listener.SilentPeriods() > 5; }, 10000));
+
+    for (int program : {Core::kDefaultProgram, Core::kPureTone}) {
+        device.SelectInstrument(0, program);
+        device.Reset(); // full channel volume, as after every stop in the program
+        for (int note : {PitchTest::kLowestNote, PitchTest::kHighestNote}) {
+            const double full = LevelOfNote(device, listener, note, PitchTest::kFullLevelVelocity);
+            SYNTH_CHECK(full > 1e-3); // else nothing was heard, or a note never stopped
+            for (const PitchTest::ToneLevel &level : PitchTest::kToneLevels) {
+                const double decibels = 20.0 * std::log10(LevelOfNote(device, listener, note, level.velocity) / full);
+                std::printf("program %d, note %d, velocity %d: %.2f dB (%d dB asked)\n", program, note,
+                            level.velocity, decibels, level.decibels);
+                SYNTH_CHECK(std::fabs(decibels - level.decibels) <= 0.5);
+            }
+        }
+    }
+}
+
 void SendAndResetFromTwoThreadsWhileJackPlays()
 {
     SYNTH_CHECK(jack && jack->Started());
@@ -187,6 +242,7 @@ int main(int argc, char *argv[])
     SynthTest::RunCase("withoutOutputTheDeviceStaysUsableAndQuiet", WithoutOutputTheDeviceStaysUsableAndQuiet);
     SynthTest::RunCase("openPicksUpAServerStartedLater", OpenPicksUpAServerStartedLater);
     SynthTest::RunCase("notesSoundThroughJackAndResetStopsThem", NotesSoundThroughJackAndResetStopsThem);
+    SynthTest::RunCase("toneLevelsFollowTheirVelocities", ToneLevelsFollowTheirVelocities);
     SynthTest::RunCase("sendAndResetFromTwoThreadsWhileJackPlays", SendAndResetFromTwoThreadsWhileJackPlays);
 
     earlyDevice.reset();

@@ -5,6 +5,7 @@
 #include "pitch.h"
 
 #include <synth/midi_device_synth.h>
+#include <theory/instruments.h>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +63,26 @@ MidiMessage Control(int controller, int value)
     return MidiMessage(0xB0, 0, static_cast<std::uint8_t>(controller), static_cast<std::uint8_t>(value));
 }
 
+double Rms(const std::vector<float> &samples, std::size_t from, std::size_t to)
+{
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += double(samples[i]) * samples[i];
+    return to > from ? std::sqrt(sum / double(to - from)) : 0.0;
+}
+
+// What the generated soundfont's program of the pure-tone bank sounds like
+// at a key: the first `seconds` after its attack.
+std::vector<float> PureToneBankProgram(int program, int key, double seconds)
+{
+    auto device = NewOfflineDevice();
+    device->Send(Control(0, Core::kPureToneBank));
+    device->Send(Bytes({0xC0, static_cast<std::uint8_t>(program)}));
+    device->Send(NoteOn(key));
+    RenderSeconds(*device, 0.1);
+    return RenderSeconds(*device, seconds);
+}
+
 double FundamentalAfterAttack(MidiOutSynthDevice &device)
 {
     RenderSeconds(device, 0.1);
@@ -91,6 +112,7 @@ private slots:
     void gainIsClampedAndScalesTheOutput();
     void missingSoundFontLeavesASilentUsableDevice();
     void unloadableSoundFontIsSkipped();
+    void brownNoiseIsSteadyKeylessAndSixDecibelsBelowANote();
 
 private:
     std::unique_ptr<SynthTest::WarningLog> warnings;
@@ -320,6 +342,40 @@ void SynthDeviceTest::unloadableSoundFontIsSkipped()
     QCOMPARE(device.GetSoundFontPath(), good);
     device.Send(NoteOn(69));
     QVERIFY(Peak(RenderSeconds(device, 0.3), 0, SIZE_MAX) > kAudible);
+}
+
+// The noise that masks the last note: it must not stop after its two-second
+// loop, carry a pitch of its own that a key could move, or sound louder than
+// the notes it sits between.
+void SynthDeviceTest::brownNoiseIsSteadyKeylessAndSixDecibelsBelowANote()
+{
+    const std::vector<float> tone = PureToneBankProgram(0, 69, 1.0);
+    const std::vector<float> noise = PureToneBankProgram(Core::kBrownNoiseProgram, 60, 5.0);
+    const std::vector<float> otherKey = PureToneBankProgram(Core::kBrownNoiseProgram, 84, 5.0);
+
+    const double toneRms = Rms(tone, 0, tone.size());
+    const double noiseRms = Rms(noise, 0, noise.size());
+    const double decibels = 20.0 * std::log10(noiseRms / toneRms);
+    qInfo("noise: %.2f dB beside the sine", decibels);
+    QVERIFY2(decibels > -7.5 && decibels < -4.5, qPrintable(QString::number(decibels)));
+
+    const std::size_t second = static_cast<std::size_t>(MidiOutSynthDevice::kSampleRate);
+    for (std::size_t from = 0; from + second / 2 <= noise.size(); from += second / 2) {
+        const double part = Rms(noise, from, from + second / 2);
+        QVERIFY2(std::fabs(20.0 * std::log10(part / noiseRms)) < 3.0, qPrintable(QString::number(from)));
+    }
+
+    // Brown: the sample-to-sample steps are small beside the level (white
+    // noise would give about 1.4).
+    std::vector<float> steps(noise.size() - 1);
+    for (std::size_t i = 0; i + 1 < noise.size(); ++i)
+        steps[i] = noise[i + 1] - noise[i];
+    QVERIFY(Rms(steps, 0, steps.size()) < 0.2 * noiseRms);
+
+    float difference = 0.0f;
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        difference = std::max(difference, std::fabs(noise[i] - otherKey[i]));
+    QVERIFY2(difference < kSilence, qPrintable(QString::number(difference)));
 }
 
 QTEST_GUILESS_MAIN(SynthDeviceTest)

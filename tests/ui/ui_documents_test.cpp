@@ -722,7 +722,7 @@ void UiDocumentsTest::tabVisitsTheControlsInOrderAndEscapeNeverQuits()
     QSignalSpy quit(view->engine(), &QQmlEngine::quit);
     // Reading order: the header left to right, the strip, the centre, the
     // footer; from no focused control Tab starts at the start button.
-    const QStringList order{"startButton", "mdev", "outdev", "colorSwitch", "statisticsButton", "settingsButton",
+    const QStringList order{"startButton", "mdev", "outdev", "colorSwitch", "pitchTestButton", "statisticsButton", "settingsButton",
                             "helpButton", "hideButton", "closeButton", "levelStrip", "speaker"};
     const auto focused = [this] { return focusedName(); };
     for (const QString &name : order) {

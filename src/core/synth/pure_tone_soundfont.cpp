@@ -2,8 +2,10 @@
 
 #include <theory/instruments.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace Core {
 
@@ -19,12 +21,24 @@ constexpr int kRootKey = 69;
 constexpr int kPadding = 46; // zero samples the format asks for after each sample
 constexpr double kAmplitude = 0.35 * 32767;
 
+// Brown noise: two seconds, looped, at the same sample rate. Its RMS is half
+// the sine's (6 dB below a note played at the same velocity), so it masks the
+// last note's pitch without drowning the next one.
+constexpr int kNoiseSampleCount = 2 * kSampleRate;
+constexpr int kNoiseStart = kSampleCount + kPadding;
+constexpr int kNoiseRootKey = 60;
+constexpr double kNoiseRms = 0.5 * kAmplitude / M_SQRT2;
+// The integrator leaks above about 30 Hz: true brown noise would wander
+// into a subsonic drift that takes level and masks nothing.
+constexpr double kNoiseCornerHertz = 30.0;
+
 // SoundFont generator numbers and values.
 constexpr std::uint16_t kGenAttackVolEnv = 34;
 constexpr std::uint16_t kGenReleaseVolEnv = 38;
 constexpr std::uint16_t kGenInstrument = 41;
 constexpr std::uint16_t kGenSampleId = 53;
 constexpr std::uint16_t kGenSampleModes = 54;
+constexpr std::uint16_t kGenScaleTuning = 56;
 constexpr std::int16_t kLoopContinuously = 1;
 constexpr std::int16_t kAttack10ms = -7973;   // 1200 * log2(0.010) timecents
 constexpr std::int16_t kRelease150ms = -3284; // 1200 * log2(0.150) timecents
@@ -76,13 +90,53 @@ QByteArray InfoList()
     return info.bytes;
 }
 
+// Leaky-integrated white noise from a fixed seed (the file is the same on
+// every start), bent so that its end meets its start: the loop has no seam.
+std::vector<double> BrownNoise()
+{
+    std::uint32_t state = 0x2545F491u;
+    auto white = [&state] {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state / 4294967296.0 - 0.5;
+    };
+    const double leak = std::exp(-2.0 * M_PI * kNoiseCornerHertz / kSampleRate);
+    std::vector<double> noise(kNoiseSampleCount + 1);
+    double level = 0.0;
+    for (double &value : noise)
+        value = level = leak * level + white();
+    const double drift = noise.back() - noise.front();
+    noise.pop_back();
+    double mean = 0.0;
+    for (std::size_t i = 0; i < noise.size(); ++i) {
+        noise[i] -= drift * double(i) / kNoiseSampleCount;
+        mean += noise[i];
+    }
+    mean /= kNoiseSampleCount;
+    double power = 0.0;
+    for (double &value : noise) {
+        value -= mean;
+        power += value * value;
+    }
+    const double scale = kNoiseRms / std::sqrt(power / kNoiseSampleCount);
+    for (double &value : noise)
+        value = std::clamp(value * scale, -32767.0, 32767.0);
+    return noise;
+}
+
 QByteArray SampleList()
 {
     Writer samples;
-    for (int i = 0; i < kSampleCount + kPadding; ++i) {
-        const double value = i < kSampleCount ? kAmplitude * std::sin(2.0 * M_PI * i / kSamplesPerCycle) : 0.0;
+    auto write = [&samples](double value) {
         samples.U16(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value))));
-    }
+    };
+    for (int i = 0; i < kSampleCount + kPadding; ++i)
+        write(i < kSampleCount ? kAmplitude * std::sin(2.0 * M_PI * i / kSamplesPerCycle) : 0.0);
+    for (double value : BrownNoise())
+        write(value);
+    for (int i = 0; i < kPadding; ++i)
+        write(0.0);
     Writer list;
     list.Chunk("smpl", samples.bytes);
     return list.bytes;
@@ -100,39 +154,60 @@ QByteArray PresetDataList()
         phdr.U32(0);
         phdr.U32(0);
     };
+    // One zone per preset, each naming its own instrument.
     preset("Pure tone", 0, kPureToneBank, 0);
-    preset("EOP", 0, 0, 1);
-    pbag.U16(0), pbag.U16(0);
-    pbag.U16(1), pbag.U16(0);
+    preset("Brown noise", kBrownNoiseProgram, kPureToneBank, 1);
+    preset("EOP", 0, 0, 2);
+    for (std::uint16_t i = 0; i <= 2; ++i)
+        pbag.U16(i), pbag.U16(0);
     pmod.bytes.append(QByteArray(10, '\0'));
     pgen.U16(kGenInstrument), pgen.U16(0);
+    pgen.U16(kGenInstrument), pgen.U16(1);
     pgen.U16(0), pgen.U16(0);
 
-    inst.Name("Sine", 20), inst.U16(0);
-    inst.Name("EOI", 20), inst.U16(1);
-    const std::uint16_t generators[][2] = {
+    const std::uint16_t sineGenerators[][2] = {
         {kGenAttackVolEnv, static_cast<std::uint16_t>(kAttack10ms)},
         {kGenReleaseVolEnv, static_cast<std::uint16_t>(kRelease150ms)},
         {kGenSampleModes, static_cast<std::uint16_t>(kLoopContinuously)},
         {kGenSampleId, 0}, // the sample comes last in its zone
     };
-    for (const auto &g : generators)
+    // Every key plays the noise as recorded: no key changes its speed.
+    const std::uint16_t noiseGenerators[][2] = {
+        {kGenAttackVolEnv, static_cast<std::uint16_t>(kAttack10ms)},
+        {kGenReleaseVolEnv, static_cast<std::uint16_t>(kRelease150ms)},
+        {kGenScaleTuning, 0},
+        {kGenSampleModes, static_cast<std::uint16_t>(kLoopContinuously)},
+        {kGenSampleId, 1},
+    };
+    inst.Name("Sine", 20), inst.U16(0);
+    inst.Name("Brown noise", 20), inst.U16(1);
+    inst.Name("EOI", 20), inst.U16(2);
+    for (const auto &g : sineGenerators)
+        igen.U16(g[0]), igen.U16(g[1]);
+    for (const auto &g : noiseGenerators)
         igen.U16(g[0]), igen.U16(g[1]);
     igen.U16(0), igen.U16(0);
+    const auto sineCount = static_cast<std::uint16_t>(std::size(sineGenerators));
+    const auto noiseCount = static_cast<std::uint16_t>(std::size(noiseGenerators));
     ibag.U16(0), ibag.U16(0);
-    ibag.U16(static_cast<std::uint16_t>(std::size(generators))), ibag.U16(0);
+    ibag.U16(sineCount), ibag.U16(0);
+    ibag.U16(sineCount + noiseCount), ibag.U16(0);
     imod.bytes.append(QByteArray(10, '\0'));
 
-    shdr.Name("Sine", 20);
-    shdr.U32(0);
-    shdr.U32(kSampleCount);
-    shdr.U32(0);
-    shdr.U32(kSampleCount);
-    shdr.U32(kSampleRate);
-    shdr.U8(kRootKey);
-    shdr.U8(0);
-    shdr.U16(0);
-    shdr.U16(1); // mono
+    auto sample = [&shdr](const char *name, std::uint32_t start, std::uint32_t count, std::uint8_t rootKey) {
+        shdr.Name(name, 20);
+        shdr.U32(start);
+        shdr.U32(start + count);
+        shdr.U32(start);
+        shdr.U32(start + count);
+        shdr.U32(kSampleRate);
+        shdr.U8(rootKey);
+        shdr.U8(0);
+        shdr.U16(0);
+        shdr.U16(1); // mono
+    };
+    sample("Sine", 0, kSampleCount, kRootKey);
+    sample("Brown noise", kNoiseStart, kNoiseSampleCount, kNoiseRootKey);
     shdr.Name("EOS", 20);
     shdr.bytes.append(QByteArray(26, '\0'));
 

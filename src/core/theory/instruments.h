@@ -18,6 +18,9 @@ constexpr int kPureTone = -1;
 // The bank of the pure tone in the built-in synthesiser: above every General
 // MIDI bank, so program changes on bank 0 never reach it. Its program is 0.
 constexpr int kPureToneBank = 100;
+// Brown noise, in the same bank: played between an answer and the next
+// question so that the last note's pitch cannot guide the next answer.
+constexpr int kBrownNoiseProgram = 1;
 constexpr int kDefaultProgram = 0; // acoustic grand piano
 
 // The timbres worth training with, in the order they are offered.

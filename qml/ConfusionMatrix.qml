@@ -57,7 +57,7 @@ Item {
 
     Text {
         x: matrix.cell; y: -matrix.cell * 0.1
-        text: "answered →"
+        text: qsTr("answered →")
         color: Theme.lightText
         font { pixelSize: 11; family: Theme.fontFamily }
     }

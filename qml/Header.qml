@@ -38,7 +38,7 @@ Rectangle {
         id: closeButton
         objectName: "closeButton"
         iconName: "btn_close"
-        tooltip: "Close"
+        tooltip: qsTr("Close")
         anchors { right: parent.right; rightMargin: Theme.margin }
         onClicked: Qt.quit()
     }
@@ -46,7 +46,7 @@ Rectangle {
         id: hideButton
         objectName: "hideButton"
         iconName: "btn_min"
-        tooltip: "Hide"
+        tooltip: qsTr("Hide")
         anchors { right: closeButton.left; rightMargin: 5 }
         onClicked: appmessenger.hideWindow()
     }
@@ -54,7 +54,7 @@ Rectangle {
         id: helpButton
         objectName: "helpButton"
         iconName: "btn_help"
-        tooltip: "Help"
+        tooltip: qsTr("Help")
         anchors { right: hideButton.left; rightMargin: 5 }
         onClicked: header.helpRequested()
     }
@@ -79,7 +79,7 @@ Rectangle {
         width: 38; height: 37
         anchors { right: statisticsButton.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
-        text: header.colorHintOn ? "ON" : "OFF"
+        text: header.colorHintOn ? qsTr("ON") : qsTr("OFF")
         color: Theme.lightText
         font { bold: true; pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignLeft
@@ -102,7 +102,7 @@ Rectangle {
         width: 81; height: 37
         anchors { right: colorSwitch.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
-        text: "Color hint"
+        text: qsTr("Color hint")
         color: Theme.lightText
         font { pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignRight

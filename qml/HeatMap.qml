@@ -29,8 +29,8 @@ Item {
     }
     function describe(name, entry) {
         if (!entry || entry.asked === 0)
-            return name + ": never asked"
-        return name + ": " + entry.right + " of " + entry.asked + " right (" + Colors.percent(entry.share) + ")"
+            return qsTr("%1: never asked").arg(name)
+        return qsTr("%1: %2 of %3 right (%4)").arg(name).arg(entry.right).arg(entry.asked).arg(Colors.percent(entry.share))
     }
 
     Item {
@@ -123,19 +123,19 @@ Item {
                 Rectangle { width: 12; height: 12; color: Colors.forShare(index / 10) }
             }
         }
-        Text { text: "100 % right"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Text { text: qsTr("100 % right"); color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
         Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             width: 12; height: 12
             color: Colors.forShare(-1)
         }
-        Text { text: "never asked"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Text { text: qsTr("never asked"); color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
     }
 
     Text {
         objectName: "heatMapPointed"
         anchors { top: piano.bottom; topMargin: 20; left: parent.left }
-        text: heatMap.pointed.length > 0 ? heatMap.pointed : "Point at a key to see its answers."
+        text: heatMap.pointed.length > 0 ? heatMap.pointed : qsTr("Point at a key to see its answers.")
         color: Theme.lightText
         font { pixelSize: 13; family: Theme.fontFamily }
     }

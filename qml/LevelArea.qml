@@ -35,7 +35,7 @@ Rectangle {
         id: guessLabel
         width: 89; height: 21
         anchors { left: parent.left; leftMargin: Theme.margin; top: parent.top; topMargin: 5 }
-        text: "Guess the note"
+        text: qsTr("Guess the note")
         color: Theme.bandText
         font { pixelSize: 14; family: Theme.fontFamily }
     }
@@ -71,8 +71,8 @@ Rectangle {
         readonly property real cellWidth: (width - levelArea.pictureWidth(width)) / Theme.levelCount
         onActiveFocusChanged: if (activeFocus) keyLevel = levelArea.level
         Accessible.role: Accessible.Slider
-        Accessible.name: "Level: number of notes"
-        Accessible.description: "Level " + keyLevel + " of " + Theme.levelCount
+        Accessible.name: qsTr("Level: number of notes")
+        Accessible.description: qsTr("Level %1 of %2").arg(keyLevel).arg(Theme.levelCount)
         Accessible.onIncreaseAction: keyLevel = Math.min(Theme.levelCount, keyLevel + 1)
         Accessible.onDecreaseAction: keyLevel = Math.max(1, keyLevel - 1)
         Accessible.onPressAction: levelArea.levelRequested(keyLevel)
@@ -98,7 +98,7 @@ Rectangle {
                 x: index * levelStrip.cellWidth
                 width: levelStrip.cellWidth; height: levelStrip.height
                 Accessible.role: Accessible.Button
-                Accessible.name: "Level " + (index + 1)
+                Accessible.name: qsTr("Level %1").arg(index + 1)
                 Accessible.onPressAction: levelArea.levelRequested(index + 1)
             }
         }
@@ -153,7 +153,7 @@ Rectangle {
         z: 150
         Text {
             anchors.centerIn: parent
-            text: "Click on note"
+            text: qsTr("Click on note")
             color: Theme.tooltipText
             font { pixelSize: 12; family: Theme.fontFamily }
         }

@@ -15,12 +15,12 @@ Column {
     signal labelCKeysChosen(bool on)
 
     SettingsSection {
-        title: "After a wrong answer"
+        title: qsTr("After a wrong answer")
         SettingOption {
             id: goOnOption
             objectName: "goOnOption"
             exclusive: true
-            text: "Go on to the next question at once"
+            text: qsTr("Go on to the next question at once")
             checked: training.afterWrongAnswer === 0
             onActivated: training.afterWrongAnswerChosen(0)
         }
@@ -28,18 +28,18 @@ Column {
             id: replayOption
             objectName: "replayOption"
             exclusive: true
-            text: "Pause 2 s and play the right note once more"
+            text: qsTr("Pause 2 s and play the right note once more")
             checked: training.afterWrongAnswer === 1
             onActivated: training.afterWrongAnswerChosen(1)
         }
     }
 
     SettingsSection {
-        title: "Keyboard"
+        title: qsTr("Keyboard")
         SettingOption {
             id: labelOption
             objectName: "labelCKeysOption"
-            text: "Name the C keys (C1 to C8)"
+            text: qsTr("Name the C keys (C1 to C8)")
             checked: training.labelCKeys
             onActivated: training.labelCKeysChosen(!training.labelCKeys)
         }

@@ -110,7 +110,7 @@ Rectangle {
     function onAnswerNotes(answerNote, questionNote) {
         feedbackLine.text = answerNote === questionNote
                 ? noteName(questionNote) + " \u2713"
-                : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote)
+                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote))
     }
 
     // Scientific pitch notation: middle C (MIDI 60) is C4.

@@ -13,12 +13,15 @@
 #include "training_session.h"
 
 #include <computer_keys.h>
+#include <language_choice.h>
+#include <translations.h>
 #include <keyboard.h>
 
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFont>
 #include <QScreen>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <QIcon>
 #include <QMessageBox>
@@ -58,9 +61,12 @@ QIcon applicationIcon()
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     // The names select the settings store, so they come before the bank.
-    setOrganizationName(tr("Brandmoor"));
-    setOrganizationDomain(tr("brandmoor.example"));
-    setApplicationName(tr("Orvelle"));
+    // Never translated: a name in another language would be another store.
+    setOrganizationName(QStringLiteral("Brandmoor"));
+    setOrganizationDomain(QStringLiteral("brandmoor.example"));
+    setApplicationName(QStringLiteral("Orvelle"));
+    translations = std::make_unique<Translations>(
+        Language::Choose(QString(), Language::FromEnvironment(QProcessEnvironment::systemEnvironment())));
     // The desktop groups the window with its launcher and shows its icon.
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     setWindowIcon(applicationIcon());

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AnswerHistory;
+class Translations;
 class ComputerKeys;
 class DeviceChoice;
 class DeviceWatch;
@@ -85,6 +86,8 @@ private:
     void showMainWindow();
     void onWindowStateChanged(Qt::WindowState state);
 
+    // Before everything that shows a text.
+    std::unique_ptr<Translations> translations;
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<AnswerHistory> history;
     std::unique_ptr<StorageStatus> storage;

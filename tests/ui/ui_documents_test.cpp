@@ -5,6 +5,7 @@
 #include "keep_libraries.h"
 #include "keyboard.h"
 #include "test_messenger.h"
+#include "translations.h"
 
 #include <QColor>
 #include <QCursor>
@@ -102,6 +103,8 @@ private:
     std::unique_ptr<TestMessenger> bridge;
     TestDeviceChoice devices;
     std::unique_ptr<QQuickView> view;
+    // English needs its plural forms ("1 answer").
+    std::unique_ptr<Translations> english;
 };
 
 void UiDocumentsTest::initTestCase()
@@ -109,6 +112,8 @@ void UiDocumentsTest::initTestCase()
     // The day axis is checked across a daylight-saving change.
     qputenv("TZ", "Europe/Berlin");
     tzset();
+    english = std::make_unique<Translations>(QString());
+    QVERIFY(english->loaded());
     qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
     qmlRegisterType<TestMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
     // The display's own pointer rests beyond the windows' reach, so that no

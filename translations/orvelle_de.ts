@@ -5,837 +5,844 @@
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle kann keine Töne spielen und muss beendet werden: %1</translation>
     </message>
     <message>
         <source>%1 (error %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Fehler %2)</translation>
     </message>
 </context>
 <context>
     <name>Arrow</name>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Seite</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Seite</translation>
     </message>
 </context>
 <context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbhilfe</translation>
     </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
     <message>
         <source>answered →</source>
-        <translation type="unfinished"></translation>
+        <translation>geantwortet →</translation>
     </message>
 </context>
 <context>
     <name>Core::Timer</name>
     <message>
         <source>Error starting timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Timer lässt sich nicht starten</translation>
     </message>
 </context>
 <context>
     <name>DeviceBox</name>
     <message>
         <source>MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Keyboards</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang</translation>
     </message>
     <message>
         <source>Sound output</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangausgabe</translation>
     </message>
 </context>
 <context>
     <name>DeviceChoice</name>
     <message>
         <source>(unnamed port)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Anschluss ohne Namen)</translation>
     </message>
     <message>
         <source>All MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle MIDI-Keyboards</translation>
     </message>
     <message>
         <source>Built-in synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingebauter Synthesizer</translation>
     </message>
     <message>
         <source>First MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster MIDI-Ausgang</translation>
     </message>
     <message>
         <source>No MIDI found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein MIDI gefunden</translation>
     </message>
     <message>
         <source>%1 (cannot open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lässt sich nicht öffnen)</translation>
     </message>
     <message>
         <source>%1 (not connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht angeschlossen)</translation>
     </message>
     <message>
         <source>Using the %1 keyboard device</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Keyboard %1 wird verwendet</translation>
     </message>
 </context>
 <context>
     <name>ErrorKindsChart</name>
     <message>
         <source>Wrong answers by kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Antworten nach Art</translation>
     </message>
     <message>
         <source>share of wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der falschen Antworten</translation>
     </message>
 </context>
 <context>
     <name>Header</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>AN</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbhilfe</translation>
     </message>
 </context>
 <context>
     <name>HeatMap</name>
     <message>
         <source>%1: never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie gefragt</translation>
     </message>
     <message>
         <source>%1: %2 of %3 right (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 von %3 richtig (%4)</translation>
     </message>
     <message>
         <source>100 % right</source>
-        <translation type="unfinished"></translation>
+        <translation>100 % richtig</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>nie gefragt</translation>
     </message>
     <message>
         <source>Point at a key to see its answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeige auf eine Taste, um ihre Antworten zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Orvelle is software for developing absolute pitch, also called perfect pitch: the ability to recognise a note by ear alone, without a reference tone. For a musician it is a precious skill, because the sound you hear in your mind leads straight to the right note on your instrument. Absolute pitch is not only a gift you are born with. It can be developed over time with the right method, and Orvelle is built on that method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle ist ein Programm zur Entwicklung des absoluten Gehörs: der Fähigkeit, einen Ton allein nach dem Gehör zu erkennen, ohne Bezugston. Für Musiker ist das eine kostbare Gabe, denn der Klang, den du im Kopf hörst, führt dich direkt zum richtigen Ton auf deinem Instrument. Das absolute Gehör ist nicht nur angeboren. Mit der richtigen Methode lässt es sich mit der Zeit entwickeln, und auf dieser Methode beruht Orvelle.</translation>
     </message>
     <message>
         <source>You begin with a single note, played equally often in all octaves of the piano. Orvelle follows your answers, and when you are ready it adds a second note, then a third, until all 12 notes of the chromatic scale are played across every octave. If you prefer, you can choose yourself how many notes are played by clicking a level above the progress strip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du beginnst mit einem einzigen Ton, der in allen Oktaven des Klaviers gleich oft erklingt. Orvelle verfolgt deine Antworten und nimmt, sobald du so weit bist, einen zweiten Ton hinzu, dann einen dritten, bis alle 12 Töne der chromatischen Tonleiter in jeder Oktave gespielt werden. Wenn du möchtest, kannst du selbst wählen, wie viele Töne gespielt werden: Klicke dazu auf eine Stufe über dem Fortschrittsbalken.</translation>
     </message>
     <message>
         <source>Colour can help you memorise the sound of a tone. When the colour hint is switched on, the window takes on the colour of each note while it is played, so that every note gets a face of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben können helfen, sich den Klang eines Tons einzuprägen. Ist die Farbhilfe eingeschaltet, nimmt das Fenster die Farbe jedes Tons an, solange er klingt, sodass jeder Ton sein eigenes Gesicht bekommt.</translation>
     </message>
     <message>
         <source>To answer, click the right key with the mouse on the keyboard at the bottom of the window. You can also plug a MIDI keyboard into your computer by USB: its keys count exactly like clicks on the keyboard on the screen. Only the exact key counts, octave included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Antworten klickst du mit der Maus auf die richtige Taste der Klaviatur unten im Fenster. Du kannst auch ein MIDI-Keyboard per USB an deinen Computer anschließen: Seine Tasten zählen genau wie Klicks auf die Klaviatur am Bildschirm. Es zählt nur die genaue Taste, samt Oktave.</translation>
     </message>
     <message>
         <source>The way to absolute pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Weg zum absoluten Gehör</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbhilfe</translation>
     </message>
     <message>
         <source>Midi and graphical keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI- und Bildschirmklaviatur</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe schließen</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>Don&apos;t show this anymore at programm startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Programmstart nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>Visit our website</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuche unsere Website</translation>
     </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>Each question is played on one of the ticked instruments, at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Frage erklingt auf einem zufällig gewählten der angekreuzten Instrumente.</translation>
     </message>
     <message>
         <source>The questions are played on this instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fragen erklingen auf diesem Instrument.</translation>
     </message>
     <message>
         <source>Vary the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument wechseln</translation>
     </message>
     <message>
         <source>Reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmton</translation>
     </message>
     <message>
         <source>Lower the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmton tiefer</translation>
     </message>
     <message>
         <source>A4 = %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 = %1 Hz</translation>
     </message>
     <message>
         <source>Raise the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmton höher</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
-        <translation type="unfinished"></translation>
+        <translation>440 Hz ist der Kammerton; 415 Hz ist in der Barockmusik üblich, 442 bis 446 Hz in vielen Orchestern.</translation>
     </message>
 </context>
 <context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 neu beginnen? Deine Antworten aus dieser Runde bleiben im Verlauf erhalten.</translation>
     </message>
     <message>
         <source>Leave level %1? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 verlassen? Deine Antworten aus dieser Runde bleiben im Verlauf erhalten.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleiben</translation>
     </message>
     <message>
         <source>Leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlassen</translation>
     </message>
 </context>
 <context>
     <name>LevelArea</name>
     <message>
         <source>Guess the note</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkenne den Ton</translation>
     </message>
     <message>
         <source>Level: number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe: Anzahl der Töne</translation>
     </message>
     <message>
         <source>Level %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 von %2</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1</translation>
     </message>
     <message>
         <source>Click on note</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf den Ton</translation>
     </message>
 </context>
 <context>
     <name>LevelTiles</name>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>STUFE</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>maj</source>
-        <translation type="unfinished"></translation>
+        <translation>maj</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>maj6</source>
-        <translation type="unfinished"></translation>
+        <translation>maj6</translation>
     </message>
     <message>
         <source>min6</source>
-        <translation type="unfinished"></translation>
+        <translation>min6</translation>
     </message>
     <message>
         <source>maj7</source>
-        <translation type="unfinished"></translation>
+        <translation>maj7</translation>
     </message>
     <message>
         <source>min7</source>
-        <translation type="unfinished"></translation>
+        <translation>min7</translation>
     </message>
     <message>
         <source>dom7</source>
-        <translation type="unfinished"></translation>
+        <translation>dom7</translation>
     </message>
     <message>
         <source>sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>sus2</translation>
     </message>
     <message>
         <source>sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>sus4</translation>
     </message>
     <message>
         <source>6sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus2</translation>
     </message>
     <message>
         <source>6sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus4</translation>
     </message>
     <message>
         <source>7sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus2</translation>
     </message>
     <message>
         <source>7sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus4</translation>
     </message>
     <message>
         <source>aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>aug6</source>
-        <translation type="unfinished"></translation>
+        <translation>aug6</translation>
     </message>
     <message>
         <source>aug7</source>
-        <translation type="unfinished"></translation>
+        <translation>aug7</translation>
     </message>
     <message>
         <source>dim</source>
-        <translation type="unfinished"></translation>
+        <translation>dim</translation>
     </message>
     <message>
         <source>dim7</source>
-        <translation type="unfinished"></translation>
+        <translation>dim7</translation>
     </message>
     <message>
         <source>Perfect Unison</source>
-        <translation type="unfinished"></translation>
+        <translation>Reine Prime</translation>
     </message>
     <message>
         <source>Minor second</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Sekunde</translation>
     </message>
     <message>
         <source>Major second</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Sekunde</translation>
     </message>
     <message>
         <source>Minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Terz</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Terz</translation>
     </message>
     <message>
         <source>Perfect fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Reine Quarte</translation>
     </message>
     <message>
         <source>Tritone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritonus</translation>
     </message>
     <message>
         <source>Perfect fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Reine Quinte</translation>
     </message>
     <message>
         <source>Minor sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Sexte</translation>
     </message>
     <message>
         <source>Major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Sexte</translation>
     </message>
     <message>
         <source>Minor seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Septime</translation>
     </message>
     <message>
         <source>Major seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Septime</translation>
     </message>
     <message>
         <source>Perfect octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Reine Oktave</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur</translation>
     </message>
     <message>
         <source>Natural m</source>
-        <translation type="unfinished"></translation>
+        <translation>Natürliches Moll</translation>
     </message>
     <message>
         <source>Harmonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonisches Moll</translation>
     </message>
     <message>
         <source>Melodic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Melodisches Moll</translation>
     </message>
     <message>
         <source>Pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentatonik</translation>
     </message>
     <message>
         <source>Pentatonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll-Pentatonik</translation>
     </message>
     <message>
         <source>Diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermindert</translation>
     </message>
     <message>
         <source>Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>Blues</translation>
     </message>
     <message>
         <source>Augmented</source>
-        <translation type="unfinished"></translation>
+        <translation>Übermäßig</translation>
     </message>
     <message>
         <source>Whole Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzton</translation>
     </message>
     <message>
         <source>Adagio</source>
-        <translation type="unfinished"></translation>
+        <translation>Adagio</translation>
     </message>
     <message>
         <source>Slow &amp;&amp; stately
  (66-76 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam &amp;&amp; getragen
+ (66-76 bpm)</translation>
     </message>
     <message>
         <source>Allegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Allegro</translation>
     </message>
     <message>
         <source>Fast &amp;&amp; bright
  (120-139 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell &amp;&amp; heiter
+ (120-139 bpm)</translation>
     </message>
     <message>
         <source>Andante</source>
-        <translation type="unfinished"></translation>
+        <translation>Andante</translation>
     </message>
     <message>
         <source>At a Walking Pace
  (76-108 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehend
+ (76-108 bpm)</translation>
     </message>
     <message>
         <source>Largo</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo</translation>
     </message>
     <message>
         <source>Very slow
  (40-60 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr langsam
+ (40-60 bpm)</translation>
     </message>
     <message>
         <source>Moderato</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderato</translation>
     </message>
     <message>
         <source>Moderately
  (101-110 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mäßig bewegt
+ (101-110 bpm)</translation>
     </message>
     <message>
         <source>Presto</source>
-        <translation type="unfinished"></translation>
+        <translation>Presto</translation>
     </message>
     <message>
         <source>Very fast
  (168-200 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr schnell
+ (168-200 bpm)</translation>
     </message>
     <message>
         <source>Vivace</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivace</translation>
     </message>
     <message>
         <source>Lively &amp;&amp; fast
  (130-155 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebhaft &amp;&amp; schnell
+ (130-155 bpm)</translation>
     </message>
 </context>
 <context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeit je Ton (s)</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>Median</translation>
     </message>
 </context>
 <context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 12 noch einmal üben</translation>
     </message>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Runde</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %, %4 % needed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 richtig: %3 %, %4 % nötig</translation>
     </message>
     <message>
         <source>Perfect pitch: all twelve notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolutes Gehör: alle zwölf Töne</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %. Train level 12 again to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 richtig: %3 %. Übe Stufe 12 weiter, um es zu behalten.</translation>
     </message>
     <message>
         <source>%1 next</source>
-        <translation type="unfinished"></translation>
+        <translation>als Nächstes %1</translation>
     </message>
     <message>
         <source>back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zurück zu %1</translation>
     </message>
     <message>
         <source>%1 again</source>
-        <translation type="unfinished"></translation>
+        <translation>noch einmal %1</translation>
     </message>
     <message>
         <source>Level %1 passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 bestanden: %2</translation>
     </message>
     <message>
         <source>Level %1 not passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe %1 nicht bestanden: %2</translation>
     </message>
 </context>
 <context>
     <name>SetAsideHistories</name>
     <message>
         <source>Set aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beiseitegelegt: %1</translation>
     </message>
     <message>
         <source>Recovering…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird wiederhergestellt …</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>SettingsButton</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>SettingsPanel</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>StartButton</name>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Runde</translation>
     </message>
     <message>
         <source>Replay note</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton wiederholen</translation>
     </message>
     <message>
         <source>Continue level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter mit Stufe %1</translation>
     </message>
     <message>
         <source>Begin here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier beginnen</translation>
     </message>
 </context>
 <context>
     <name>StatisticsButton</name>
     <message>
         <source>Statistics (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik (F2)</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
 </context>
 <context>
     <name>StatisticsColors</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>Last 7 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 7 Tage: %1, %2 exakt, %3, %4 Min.</translation>
     </message>
     <message>
         <source>Last 30 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage: %1, %2 exakt, %3, %4 Min.</translation>
     </message>
     <message>
         <source>At level %1: %2, %3 exact, %4, %5 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Stufe %1: %2, %3 exakt, %4, %5 Min.</translation>
     </message>
     <message>
         <source>%1: %2 exact, %3 ignoring the octave. Training days in a row: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 exakt, %3 ohne Rücksicht auf die Oktave. Übungstage in Folge: %4.</translation>
     </message>
     <message>
         <source>All days: %1, %2 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tage: %1, %2 Min.</translation>
     </message>
     <message>
         <source>No answers from MIDI keyboards yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Antworten von MIDI-Keyboards.</translation>
     </message>
     <message>
         <source>No answers on the screen keyboard yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Antworten auf der Bildschirmklaviatur.</translation>
     </message>
     <message>
         <source>No answers in the last 7 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antworten in den letzten 7 Tagen.</translation>
     </message>
     <message>
         <source>No answers at level %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Antworten auf Stufe %1.</translation>
     </message>
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beantworte ein paar Fragen, dann erscheint hier deine Statistik.</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 7 Tage</translation>
     </message>
     <message>
         <source>This level (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Stufe (%1)</translation>
     </message>
     <message>
         <source>Answers from</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten von</translation>
     </message>
     <message>
         <source>All answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Keyboards</translation>
     </message>
     <message>
         <source>On screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reading your answers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten werden gelesen …</translation>
     </message>
     <message>
         <source>Right answers per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten je Frage</translation>
     </message>
     <message>
         <source>Heat map</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatmap</translation>
     </message>
     <message>
         <source>By key</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Taste</translation>
     </message>
     <message>
         <source>By pitch class</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Tonklasse</translation>
     </message>
     <message>
         <source>Mean error, octaves ignored: %1 semitones</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Abweichung ohne Oktaven: %1 Halbtöne</translation>
     </message>
     <message>
         <source>Confusions: question (row) and answer (column)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwechslungen: Frage (Zeile) und Antwort (Spalte)</translation>
     </message>
 </context>
 <context>
     <name>TrainingSettings</name>
     <message>
         <source>After a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer falschen Antwort</translation>
     </message>
     <message>
         <source>Go on to the next question at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort zur nächsten Frage</translation>
     </message>
     <message>
         <source>Pause 2 s and play the right note once more</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s warten und den richtigen Ton noch einmal spielen</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaviatur</translation>
     </message>
     <message>
         <source>Name the C keys (C1 to C8)</source>
-        <translation type="unfinished"></translation>
+        <translation>C-Tasten beschriften (C1 bis C8)</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag für Tag</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>exakt</translation>
     </message>
     <message>
         <source>ignoring octave</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Oktave</translation>
     </message>
     <message>
         <source>median reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktionszeit (Median)</translation>
     </message>
 </context>
 <context>
     <name>appwin</name>
     <message>
         <source>You played %1 — it was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 gespielt – es war %2</translation>
     </message>
 </context>
 </TS>

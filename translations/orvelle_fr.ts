@@ -5,837 +5,844 @@
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle ne peut pas jouer de notes et doit s’arrêter&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (error %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (erreur %2)</translation>
     </message>
 </context>
 <context>
     <name>Arrow</name>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
 </context>
 <context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide couleur</translation>
     </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
     <message>
         <source>answered →</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse →</translation>
     </message>
 </context>
 <context>
     <name>Core::Timer</name>
     <message>
         <source>Error starting timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le minuteur</translation>
     </message>
 </context>
 <context>
     <name>DeviceBox</name>
     <message>
         <source>MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Claviers MIDI</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Sound output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie audio</translation>
     </message>
 </context>
 <context>
     <name>DeviceChoice</name>
     <message>
         <source>(unnamed port)</source>
-        <translation type="unfinished"></translation>
+        <translation>(port sans nom)</translation>
     </message>
     <message>
         <source>All MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les claviers MIDI</translation>
     </message>
     <message>
         <source>Built-in synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthétiseur intégré</translation>
     </message>
     <message>
         <source>First MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>Première sortie MIDI</translation>
     </message>
     <message>
         <source>No MIDI found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun MIDI trouvé</translation>
     </message>
     <message>
         <source>%1 (cannot open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ouverture impossible)</translation>
     </message>
     <message>
         <source>%1 (not connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non branché)</translation>
     </message>
     <message>
         <source>Using the %1 keyboard device</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier MIDI utilisé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorKindsChart</name>
     <message>
         <source>Wrong answers by kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs par type</translation>
     </message>
     <message>
         <source>share of wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>part des erreurs</translation>
     </message>
 </context>
 <context>
     <name>Header</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide couleur</translation>
     </message>
 </context>
 <context>
     <name>HeatMap</name>
     <message>
         <source>%1: never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: jamais demandée</translation>
     </message>
     <message>
         <source>%1: %2 of %3 right (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 sur %3 justes (%4)</translation>
     </message>
     <message>
         <source>100 % right</source>
-        <translation type="unfinished"></translation>
+        <translation>100&#xa0;% juste</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais demandée</translation>
     </message>
     <message>
         <source>Point at a key to see its answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointez une touche pour voir ses réponses.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Orvelle is software for developing absolute pitch, also called perfect pitch: the ability to recognise a note by ear alone, without a reference tone. For a musician it is a precious skill, because the sound you hear in your mind leads straight to the right note on your instrument. Absolute pitch is not only a gift you are born with. It can be developed over time with the right method, and Orvelle is built on that method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle est un logiciel pour développer l’oreille absolue&#xa0;: la faculté de reconnaître une note à l’oreille seule, sans note de référence. Pour un musicien, c’est un atout précieux, car le son que vous entendez intérieurement mène droit à la bonne note sur votre instrument. L’oreille absolue n’est pas seulement un don de naissance. Elle se développe avec le temps grâce à la bonne méthode, et Orvelle repose sur cette méthode.</translation>
     </message>
     <message>
         <source>You begin with a single note, played equally often in all octaves of the piano. Orvelle follows your answers, and when you are ready it adds a second note, then a third, until all 12 notes of the chromatic scale are played across every octave. If you prefer, you can choose yourself how many notes are played by clicking a level above the progress strip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous commencez avec une seule note, jouée aussi souvent dans toutes les octaves du piano. Orvelle suit vos réponses et, quand vous êtes prêt, ajoute une deuxième note, puis une troisième, jusqu’à ce que les 12 notes de la gamme chromatique soient jouées dans toutes les octaves. Si vous préférez, choisissez vous-même le nombre de notes jouées en cliquant sur un niveau au-dessus de la barre de progression.</translation>
     </message>
     <message>
         <source>Colour can help you memorise the sound of a tone. When the colour hint is switched on, the window takes on the colour of each note while it is played, so that every note gets a face of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur peut vous aider à mémoriser le son d’une note. Quand l’aide couleur est activée, la fenêtre prend la couleur de chaque note pendant qu’elle est jouée&#xa0;: chaque note a ainsi son propre visage.</translation>
     </message>
     <message>
         <source>To answer, click the right key with the mouse on the keyboard at the bottom of the window. You can also plug a MIDI keyboard into your computer by USB: its keys count exactly like clicks on the keyboard on the screen. Only the exact key counts, octave included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour répondre, cliquez avec la souris sur la bonne touche du clavier en bas de la fenêtre. Vous pouvez aussi brancher un clavier MIDI en USB sur votre ordinateur&#xa0;: ses touches comptent exactement comme des clics sur le clavier à l’écran. Seule la touche exacte compte, octave comprise.</translation>
     </message>
     <message>
         <source>The way to absolute pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin vers l’oreille absolue</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide couleur</translation>
     </message>
     <message>
         <source>Midi and graphical keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier MIDI et clavier à l’écran</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Close help</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l’aide</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>Don&apos;t show this anymore at programm startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher au démarrage</translation>
     </message>
     <message>
         <source>Visit our website</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez notre site web</translation>
     </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>Each question is played on one of the ticked instruments, at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque question est jouée sur l’un des instruments cochés, au hasard.</translation>
     </message>
     <message>
         <source>The questions are played on this instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les questions sont jouées sur cet instrument.</translation>
     </message>
     <message>
         <source>Vary the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Varier l’instrument</translation>
     </message>
     <message>
         <source>Reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapason</translation>
     </message>
     <message>
         <source>Lower the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser le diapason</translation>
     </message>
     <message>
         <source>A4 = %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>la 3 = %1&#xa0;Hz</translation>
     </message>
     <message>
         <source>Raise the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le diapason</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Hz</translation>
     </message>
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
-        <translation type="unfinished"></translation>
+        <translation>440&#xa0;Hz est le diapason de concert&#xa0;; 415&#xa0;Hz est d’usage en musique baroque, 442 à 446&#xa0;Hz dans beaucoup d’orchestres.</translation>
     </message>
 </context>
 <context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer le niveau %1&#xa0;? Vos réponses de cette série restent dans l’historique.</translation>
     </message>
     <message>
         <source>Leave level %1? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le niveau %1&#xa0;? Vos réponses de cette série restent dans l’historique.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rester</translation>
     </message>
     <message>
         <source>Leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>LevelArea</name>
     <message>
         <source>Guess the note</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvez la note</translation>
     </message>
     <message>
         <source>Level: number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau&#xa0;: nombre de notes</translation>
     </message>
     <message>
         <source>Level %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1 sur %2</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1</translation>
     </message>
     <message>
         <source>Click on note</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur la note</translation>
     </message>
 </context>
 <context>
     <name>LevelTiles</name>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>NIVEAU</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>maj</source>
-        <translation type="unfinished"></translation>
+        <translation>maj</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>maj6</source>
-        <translation type="unfinished"></translation>
+        <translation>maj6</translation>
     </message>
     <message>
         <source>min6</source>
-        <translation type="unfinished"></translation>
+        <translation>min6</translation>
     </message>
     <message>
         <source>maj7</source>
-        <translation type="unfinished"></translation>
+        <translation>maj7</translation>
     </message>
     <message>
         <source>min7</source>
-        <translation type="unfinished"></translation>
+        <translation>min7</translation>
     </message>
     <message>
         <source>dom7</source>
-        <translation type="unfinished"></translation>
+        <translation>dom7</translation>
     </message>
     <message>
         <source>sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>sus2</translation>
     </message>
     <message>
         <source>sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>sus4</translation>
     </message>
     <message>
         <source>6sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus2</translation>
     </message>
     <message>
         <source>6sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus4</translation>
     </message>
     <message>
         <source>7sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus2</translation>
     </message>
     <message>
         <source>7sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus4</translation>
     </message>
     <message>
         <source>aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>aug6</source>
-        <translation type="unfinished"></translation>
+        <translation>aug6</translation>
     </message>
     <message>
         <source>aug7</source>
-        <translation type="unfinished"></translation>
+        <translation>aug7</translation>
     </message>
     <message>
         <source>dim</source>
-        <translation type="unfinished"></translation>
+        <translation>dim</translation>
     </message>
     <message>
         <source>dim7</source>
-        <translation type="unfinished"></translation>
+        <translation>dim7</translation>
     </message>
     <message>
         <source>Perfect Unison</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisson</translation>
     </message>
     <message>
         <source>Minor second</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde mineure</translation>
     </message>
     <message>
         <source>Major second</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde majeure</translation>
     </message>
     <message>
         <source>Minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierce mineure</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierce majeure</translation>
     </message>
     <message>
         <source>Perfect fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarte juste</translation>
     </message>
     <message>
         <source>Tritone</source>
-        <translation type="unfinished"></translation>
+        <translation>Triton</translation>
     </message>
     <message>
         <source>Perfect fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte juste</translation>
     </message>
     <message>
         <source>Minor sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sixte mineure</translation>
     </message>
     <message>
         <source>Major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sixte majeure</translation>
     </message>
     <message>
         <source>Minor seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>Septième mineure</translation>
     </message>
     <message>
         <source>Major seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>Septième majeure</translation>
     </message>
     <message>
         <source>Perfect octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Octave juste</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>Majeur</translation>
     </message>
     <message>
         <source>Natural m</source>
-        <translation type="unfinished"></translation>
+        <translation>Mineur naturel</translation>
     </message>
     <message>
         <source>Harmonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Mineur harmonique</translation>
     </message>
     <message>
         <source>Melodic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Mineur mélodique</translation>
     </message>
     <message>
         <source>Pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentatonique</translation>
     </message>
     <message>
         <source>Pentatonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentatonique mineure</translation>
     </message>
     <message>
         <source>Diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuée</translation>
     </message>
     <message>
         <source>Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>Blues</translation>
     </message>
     <message>
         <source>Augmented</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmentée</translation>
     </message>
     <message>
         <source>Whole Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Par tons</translation>
     </message>
     <message>
         <source>Adagio</source>
-        <translation type="unfinished"></translation>
+        <translation>Adagio</translation>
     </message>
     <message>
         <source>Slow &amp;&amp; stately
  (66-76 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lent &amp;&amp; majestueux
+ (66-76 bpm)</translation>
     </message>
     <message>
         <source>Allegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Allegro</translation>
     </message>
     <message>
         <source>Fast &amp;&amp; bright
  (120-139 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide &amp;&amp; joyeux
+ (120-139 bpm)</translation>
     </message>
     <message>
         <source>Andante</source>
-        <translation type="unfinished"></translation>
+        <translation>Andante</translation>
     </message>
     <message>
         <source>At a Walking Pace
  (76-108 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allant
+ (76-108 bpm)</translation>
     </message>
     <message>
         <source>Largo</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo</translation>
     </message>
     <message>
         <source>Very slow
  (40-60 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Très lent
+ (40-60 bpm)</translation>
     </message>
     <message>
         <source>Moderato</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderato</translation>
     </message>
     <message>
         <source>Moderately
  (101-110 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modéré
+ (101-110 bpm)</translation>
     </message>
     <message>
         <source>Presto</source>
-        <translation type="unfinished"></translation>
+        <translation>Presto</translation>
     </message>
     <message>
         <source>Very fast
  (168-200 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Très rapide
+ (168-200 bpm)</translation>
     </message>
     <message>
         <source>Vivace</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivace</translation>
     </message>
     <message>
         <source>Lively &amp;&amp; fast
  (130-155 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vif &amp;&amp; rapide
+ (130-155 bpm)</translation>
     </message>
 </context>
 <context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réaction par note (s)</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>médiane</translation>
     </message>
 </context>
 <context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire le niveau 12</translation>
     </message>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>Série suivante</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %, %4 % needed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 justes&#xa0;: %3&#xa0;%, %4&#xa0;% requis</translation>
     </message>
     <message>
         <source>Perfect pitch: all twelve notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oreille absolue&#xa0;: les douze notes</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %. Train level 12 again to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 justes&#xa0;: %3&#xa0;%. Refaites le niveau 12 pour la garder.</translation>
     </message>
     <message>
         <source>%1 next</source>
-        <translation type="unfinished"></translation>
+        <translation>ensuite&#xa0;: %1</translation>
     </message>
     <message>
         <source>back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>retour à&#xa0;%1</translation>
     </message>
     <message>
         <source>%1 again</source>
-        <translation type="unfinished"></translation>
+        <translation>encore&#xa0;: %1</translation>
     </message>
     <message>
         <source>Level %1 passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1 réussi&#xa0;: %2</translation>
     </message>
     <message>
         <source>Level %1 not passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1 non réussi&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>SetAsideHistories</name>
     <message>
         <source>Set aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis de côté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Recovering…</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération…</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer</translation>
     </message>
 </context>
 <context>
     <name>SettingsButton</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
 </context>
 <context>
     <name>SettingsPanel</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>StartButton</name>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>Série suivante</translation>
     </message>
     <message>
         <source>Replay note</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer la note</translation>
     </message>
     <message>
         <source>Continue level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer le niveau %1</translation>
     </message>
     <message>
         <source>Begin here</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer</translation>
     </message>
 </context>
 <context>
     <name>StatisticsButton</name>
     <message>
         <source>Statistics (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques (F2)</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
 </context>
 <context>
     <name>StatisticsColors</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse</numerusform>
+            <numerusform>%n réponses</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Last 7 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>7 derniers jours&#xa0;: %1, %2 exactes, %3, %4&#xa0;min</translation>
     </message>
     <message>
         <source>Last 30 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours&#xa0;: %1, %2 exactes, %3, %4&#xa0;min</translation>
     </message>
     <message>
         <source>At level %1: %2, %3 exact, %4, %5 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au niveau %1&#xa0;: %2, %3 exactes, %4, %5&#xa0;min</translation>
     </message>
     <message>
         <source>%1: %2 exact, %3 ignoring the octave. Training days in a row: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 exactes, %3 sans compter l’octave. Jours d’entraînement d’affilée&#xa0;: %4.</translation>
     </message>
     <message>
         <source>All days: %1, %2 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours&#xa0;: %1, %2&#xa0;min</translation>
     </message>
     <message>
         <source>No answers from MIDI keyboards yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse depuis un clavier MIDI.</translation>
     </message>
     <message>
         <source>No answers on the screen keyboard yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse sur le clavier à l’écran.</translation>
     </message>
     <message>
         <source>No answers in the last 7 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse ces 7 derniers jours.</translation>
     </message>
     <message>
         <source>No answers at level %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse au niveau %1.</translation>
     </message>
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répondez à quelques questions et vos statistiques apparaîtront ici.</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le début</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>7 derniers jours</translation>
     </message>
     <message>
         <source>This level (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce niveau (%1)</translation>
     </message>
     <message>
         <source>Answers from</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses depuis</translation>
     </message>
     <message>
         <source>All answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Claviers MIDI</translation>
     </message>
     <message>
         <source>On screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reading your answers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de vos réponses…</translation>
     </message>
     <message>
         <source>Right answers per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses par question</translation>
     </message>
     <message>
         <source>Heat map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>By key</source>
-        <translation type="unfinished"></translation>
+        <translation>Par touche</translation>
     </message>
     <message>
         <source>By pitch class</source>
-        <translation type="unfinished"></translation>
+        <translation>Par nom de note</translation>
     </message>
     <message>
         <source>Mean error, octaves ignored: %1 semitones</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart moyen, sans les octaves&#xa0;: %1 demi-tons</translation>
     </message>
     <message>
         <source>Confusions: question (row) and answer (column)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confusions&#xa0;: question (ligne) et réponse (colonne)</translation>
     </message>
 </context>
 <context>
     <name>TrainingSettings</name>
     <message>
         <source>After a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Après une mauvaise réponse</translation>
     </message>
     <message>
         <source>Go on to the next question at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer tout de suite à la question suivante</translation>
     </message>
     <message>
         <source>Pause 2 s and play the right note once more</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendre 2&#xa0;s et rejouer la bonne note</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>Name the C keys (C1 to C8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer les do (do 0 à do 7)</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour après jour</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>exactes</translation>
     </message>
     <message>
         <source>ignoring octave</source>
-        <translation type="unfinished"></translation>
+        <translation>sans l’octave</translation>
     </message>
     <message>
         <source>median reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>réaction médiane</translation>
     </message>
 </context>
 <context>
     <name>appwin</name>
     <message>
         <source>You played %1 — it was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez joué %1 — c’était %2</translation>
     </message>
 </context>
 </TS>

@@ -5,837 +5,844 @@
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle no puede tocar notas y tiene que cerrarse: %1</translation>
     </message>
     <message>
         <source>%1 (error %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (error %2)</translation>
     </message>
 </context>
 <context>
     <name>Arrow</name>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
 </context>
 <context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de color</translation>
     </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
     <message>
         <source>answered →</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta →</translation>
     </message>
 </context>
 <context>
     <name>Core::Timer</name>
     <message>
         <source>Error starting timer</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el temporizador</translation>
     </message>
 </context>
 <context>
     <name>DeviceBox</name>
     <message>
         <source>MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclados MIDI</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Sound output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de sonido</translation>
     </message>
 </context>
 <context>
     <name>DeviceChoice</name>
     <message>
         <source>(unnamed port)</source>
-        <translation type="unfinished"></translation>
+        <translation>(puerto sin nombre)</translation>
     </message>
     <message>
         <source>All MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los teclados MIDI</translation>
     </message>
     <message>
         <source>Built-in synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintetizador integrado</translation>
     </message>
     <message>
         <source>First MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera salida MIDI</translation>
     </message>
     <message>
         <source>No MIDI found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró MIDI</translation>
     </message>
     <message>
         <source>%1 (cannot open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no se puede abrir)</translation>
     </message>
     <message>
         <source>%1 (not connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no conectado)</translation>
     </message>
     <message>
         <source>Using the %1 keyboard device</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado MIDI en uso: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorKindsChart</name>
     <message>
         <source>Wrong answers by kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores por tipo</translation>
     </message>
     <message>
         <source>share of wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>porcentaje de errores</translation>
     </message>
 </context>
 <context>
     <name>Header</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de color</translation>
     </message>
 </context>
 <context>
     <name>HeatMap</name>
     <message>
         <source>%1: never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nunca preguntada</translation>
     </message>
     <message>
         <source>%1: %2 of %3 right (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 de %3 acertadas (%4)</translation>
     </message>
     <message>
         <source>100 % right</source>
-        <translation type="unfinished"></translation>
+        <translation>100 % acertadas</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca preguntada</translation>
     </message>
     <message>
         <source>Point at a key to see its answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Señala una tecla para ver sus respuestas.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Orvelle is software for developing absolute pitch, also called perfect pitch: the ability to recognise a note by ear alone, without a reference tone. For a musician it is a precious skill, because the sound you hear in your mind leads straight to the right note on your instrument. Absolute pitch is not only a gift you are born with. It can be developed over time with the right method, and Orvelle is built on that method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle es un programa para desarrollar el oído absoluto: la capacidad de reconocer una nota solo de oído, sin nota de referencia. Para un músico es una habilidad valiosa, porque el sonido que oyes en tu mente te lleva directamente a la nota correcta en tu instrumento. El oído absoluto no es solo un don de nacimiento. Se puede desarrollar con el tiempo siguiendo el método adecuado, y Orvelle se basa en ese método.</translation>
     </message>
     <message>
         <source>You begin with a single note, played equally often in all octaves of the piano. Orvelle follows your answers, and when you are ready it adds a second note, then a third, until all 12 notes of the chromatic scale are played across every octave. If you prefer, you can choose yourself how many notes are played by clicking a level above the progress strip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiezas con una sola nota, que suena igual de a menudo en todas las octavas del piano. Orvelle sigue tus respuestas y, cuando estás preparado, añade una segunda nota, luego una tercera, hasta que suenan las 12 notas de la escala cromática en todas las octavas. Si lo prefieres, puedes elegir tú mismo cuántas notas suenan haciendo clic en un nivel encima de la barra de progreso.</translation>
     </message>
     <message>
         <source>Colour can help you memorise the sound of a tone. When the colour hint is switched on, the window takes on the colour of each note while it is played, so that every note gets a face of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color puede ayudarte a memorizar el sonido de una nota. Con la ayuda de color activada, la ventana toma el color de cada nota mientras suena, de modo que cada nota tiene su propia cara.</translation>
     </message>
     <message>
         <source>To answer, click the right key with the mouse on the keyboard at the bottom of the window. You can also plug a MIDI keyboard into your computer by USB: its keys count exactly like clicks on the keyboard on the screen. Only the exact key counts, octave included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para responder, haz clic con el ratón en la tecla correcta del teclado de la parte inferior de la ventana. También puedes conectar un teclado MIDI al ordenador por USB: sus teclas cuentan igual que los clics en el teclado de la pantalla. Solo cuenta la tecla exacta, octava incluida.</translation>
     </message>
     <message>
         <source>The way to absolute pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>El camino al oído absoluto</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de color</translation>
     </message>
     <message>
         <source>Midi and graphical keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado MIDI y teclado en pantalla</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ayuda</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
     <message>
         <source>Don&apos;t show this anymore at programm startup</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar al iniciar</translation>
     </message>
     <message>
         <source>Visit our website</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita nuestra web</translation>
     </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumento</translation>
     </message>
     <message>
         <source>Each question is played on one of the ticked instruments, at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada pregunta suena en uno de los instrumentos marcados, al azar.</translation>
     </message>
     <message>
         <source>The questions are played on this instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las preguntas suenan en este instrumento.</translation>
     </message>
     <message>
         <source>Vary the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Variar el instrumento</translation>
     </message>
     <message>
         <source>Reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Diapasón</translation>
     </message>
     <message>
         <source>Lower the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar el diapasón</translation>
     </message>
     <message>
         <source>A4 = %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>La4 = %1 Hz</translation>
     </message>
     <message>
         <source>Raise the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir el diapasón</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
-        <translation type="unfinished"></translation>
+        <translation>440 Hz es el diapasón normal; 415 Hz es habitual en la música barroca, y de 442 a 446 Hz en muchas orquestas.</translation>
     </message>
 </context>
 <context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Empezar de nuevo el nivel %1? Tus respuestas de esta ronda se guardan en el historial.</translation>
     </message>
     <message>
         <source>Leave level %1? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir del nivel %1? Tus respuestas de esta ronda se guardan en el historial.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir</translation>
     </message>
     <message>
         <source>Leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>LevelArea</name>
     <message>
         <source>Guess the note</source>
-        <translation type="unfinished"></translation>
+        <translation>Adivina la nota</translation>
     </message>
     <message>
         <source>Level: number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel: número de notas</translation>
     </message>
     <message>
         <source>Level %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1 de %2</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1</translation>
     </message>
     <message>
         <source>Click on note</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en la nota</translation>
     </message>
 </context>
 <context>
     <name>LevelTiles</name>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>NIVEL</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>maj</source>
-        <translation type="unfinished"></translation>
+        <translation>maj</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>maj6</source>
-        <translation type="unfinished"></translation>
+        <translation>maj6</translation>
     </message>
     <message>
         <source>min6</source>
-        <translation type="unfinished"></translation>
+        <translation>min6</translation>
     </message>
     <message>
         <source>maj7</source>
-        <translation type="unfinished"></translation>
+        <translation>maj7</translation>
     </message>
     <message>
         <source>min7</source>
-        <translation type="unfinished"></translation>
+        <translation>min7</translation>
     </message>
     <message>
         <source>dom7</source>
-        <translation type="unfinished"></translation>
+        <translation>dom7</translation>
     </message>
     <message>
         <source>sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>sus2</translation>
     </message>
     <message>
         <source>sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>sus4</translation>
     </message>
     <message>
         <source>6sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus2</translation>
     </message>
     <message>
         <source>6sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus4</translation>
     </message>
     <message>
         <source>7sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus2</translation>
     </message>
     <message>
         <source>7sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus4</translation>
     </message>
     <message>
         <source>aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>aug6</source>
-        <translation type="unfinished"></translation>
+        <translation>aug6</translation>
     </message>
     <message>
         <source>aug7</source>
-        <translation type="unfinished"></translation>
+        <translation>aug7</translation>
     </message>
     <message>
         <source>dim</source>
-        <translation type="unfinished"></translation>
+        <translation>dim</translation>
     </message>
     <message>
         <source>dim7</source>
-        <translation type="unfinished"></translation>
+        <translation>dim7</translation>
     </message>
     <message>
         <source>Perfect Unison</source>
-        <translation type="unfinished"></translation>
+        <translation>Unísono</translation>
     </message>
     <message>
         <source>Minor second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda menor</translation>
     </message>
     <message>
         <source>Major second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda mayor</translation>
     </message>
     <message>
         <source>Minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera menor</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera mayor</translation>
     </message>
     <message>
         <source>Perfect fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarta justa</translation>
     </message>
     <message>
         <source>Tritone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tritono</translation>
     </message>
     <message>
         <source>Perfect fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta justa</translation>
     </message>
     <message>
         <source>Minor sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta menor</translation>
     </message>
     <message>
         <source>Major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta mayor</translation>
     </message>
     <message>
         <source>Minor seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>Séptima menor</translation>
     </message>
     <message>
         <source>Major seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>Séptima mayor</translation>
     </message>
     <message>
         <source>Perfect octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Octava justa</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayor</translation>
     </message>
     <message>
         <source>Natural m</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor natural</translation>
     </message>
     <message>
         <source>Harmonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor armónica</translation>
     </message>
     <message>
         <source>Melodic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor melódica</translation>
     </message>
     <message>
         <source>Pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentatónica</translation>
     </message>
     <message>
         <source>Pentatonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentatónica menor</translation>
     </message>
     <message>
         <source>Diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>Disminuida</translation>
     </message>
     <message>
         <source>Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>Blues</translation>
     </message>
     <message>
         <source>Augmented</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentada</translation>
     </message>
     <message>
         <source>Whole Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonos enteros</translation>
     </message>
     <message>
         <source>Adagio</source>
-        <translation type="unfinished"></translation>
+        <translation>Adagio</translation>
     </message>
     <message>
         <source>Slow &amp;&amp; stately
  (66-76 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lento &amp;&amp; majestuoso
+ (66-76 ppm)</translation>
     </message>
     <message>
         <source>Allegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Allegro</translation>
     </message>
     <message>
         <source>Fast &amp;&amp; bright
  (120-139 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido &amp;&amp; alegre
+ (120-139 ppm)</translation>
     </message>
     <message>
         <source>Andante</source>
-        <translation type="unfinished"></translation>
+        <translation>Andante</translation>
     </message>
     <message>
         <source>At a Walking Pace
  (76-108 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Al paso
+ (76-108 ppm)</translation>
     </message>
     <message>
         <source>Largo</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo</translation>
     </message>
     <message>
         <source>Very slow
  (40-60 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Muy lento
+ (40-60 ppm)</translation>
     </message>
     <message>
         <source>Moderato</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderato</translation>
     </message>
     <message>
         <source>Moderately
  (101-110 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderado
+ (101-110 ppm)</translation>
     </message>
     <message>
         <source>Presto</source>
-        <translation type="unfinished"></translation>
+        <translation>Presto</translation>
     </message>
     <message>
         <source>Very fast
  (168-200 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Muy rápido
+ (168-200 ppm)</translation>
     </message>
     <message>
         <source>Vivace</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivace</translation>
     </message>
     <message>
         <source>Lively &amp;&amp; fast
  (130-155 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivo &amp;&amp; rápido
+ (130-155 ppm)</translation>
     </message>
 </context>
 <context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de reacción por nota (s)</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>mediana</translation>
     </message>
 </context>
 <context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir el nivel 12</translation>
     </message>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente ronda</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %, %4 % needed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 acertadas: %3 %, se necesita un %4 %</translation>
     </message>
     <message>
         <source>Perfect pitch: all twelve notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oído absoluto: las doce notas</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %. Train level 12 again to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 acertadas: %3 %. Repite el nivel 12 para mantenerlo.</translation>
     </message>
     <message>
         <source>%1 next</source>
-        <translation type="unfinished"></translation>
+        <translation>ahora %1</translation>
     </message>
     <message>
         <source>back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelta a %1</translation>
     </message>
     <message>
         <source>%1 again</source>
-        <translation type="unfinished"></translation>
+        <translation>otra vez %1</translation>
     </message>
     <message>
         <source>Level %1 passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1 superado: %2</translation>
     </message>
     <message>
         <source>Level %1 not passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel %1 no superado: %2</translation>
     </message>
 </context>
 <context>
     <name>SetAsideHistories</name>
     <message>
         <source>Set aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apartado: %1</translation>
     </message>
     <message>
         <source>Recovering…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperando…</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
 </context>
 <context>
     <name>SettingsButton</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 <context>
     <name>SettingsPanel</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>StartButton</name>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente ronda</translation>
     </message>
     <message>
         <source>Replay note</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir nota</translation>
     </message>
     <message>
         <source>Continue level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir con el nivel %1</translation>
     </message>
     <message>
         <source>Begin here</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
 </context>
 <context>
     <name>StatisticsButton</name>
     <message>
         <source>Statistics (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas (F2)</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
 </context>
 <context>
     <name>StatisticsColors</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta</numerusform>
+            <numerusform>%n respuestas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
         </translation>
     </message>
     <message>
         <source>Last 7 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 7 días: %1, %2 exactas, %3, %4 min</translation>
     </message>
     <message>
         <source>Last 30 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 días: %1, %2 exactas, %3, %4 min</translation>
     </message>
     <message>
         <source>At level %1: %2, %3 exact, %4, %5 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el nivel %1: %2, %3 exactas, %4, %5 min</translation>
     </message>
     <message>
         <source>%1: %2 exact, %3 ignoring the octave. Training days in a row: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 exactas, %3 sin contar la octava. Días seguidos de práctica: %4.</translation>
     </message>
     <message>
         <source>All days: %1, %2 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días: %1, %2 min</translation>
     </message>
     <message>
         <source>No answers from MIDI keyboards yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay respuestas desde teclados MIDI.</translation>
     </message>
     <message>
         <source>No answers on the screen keyboard yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay respuestas en el teclado de la pantalla.</translation>
     </message>
     <message>
         <source>No answers in the last 7 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay respuestas en los últimos 7 días.</translation>
     </message>
     <message>
         <source>No answers at level %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay respuestas en el nivel %1.</translation>
     </message>
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responde a unas cuantas preguntas y aquí aparecerán tus estadísticas.</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el principio</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 7 días</translation>
     </message>
     <message>
         <source>This level (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nivel (%1)</translation>
     </message>
     <message>
         <source>Answers from</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas desde</translation>
     </message>
     <message>
         <source>All answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclados MIDI</translation>
     </message>
     <message>
         <source>On screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Reading your answers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo tus respuestas…</translation>
     </message>
     <message>
         <source>Right answers per question</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos por pregunta</translation>
     </message>
     <message>
         <source>Heat map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de calor</translation>
     </message>
     <message>
         <source>By key</source>
-        <translation type="unfinished"></translation>
+        <translation>Por tecla</translation>
     </message>
     <message>
         <source>By pitch class</source>
-        <translation type="unfinished"></translation>
+        <translation>Por nota</translation>
     </message>
     <message>
         <source>Mean error, octaves ignored: %1 semitones</source>
-        <translation type="unfinished"></translation>
+        <translation>Error medio, sin contar octavas: %1 semitonos</translation>
     </message>
     <message>
         <source>Confusions: question (row) and answer (column)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confusiones: pregunta (fila) y respuesta (columna)</translation>
     </message>
 </context>
 <context>
     <name>TrainingSettings</name>
     <message>
         <source>After a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras una respuesta errónea</translation>
     </message>
     <message>
         <source>Go on to the next question at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar enseguida a la siguiente pregunta</translation>
     </message>
     <message>
         <source>Pause 2 s and play the right note once more</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperar 2 s y tocar otra vez la nota correcta</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Name the C keys (C1 to C8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotular los Do (Do1 a Do8)</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día a día</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>exactas</translation>
     </message>
     <message>
         <source>ignoring octave</source>
-        <translation type="unfinished"></translation>
+        <translation>sin octava</translation>
     </message>
     <message>
         <source>median reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>reacción mediana</translation>
     </message>
 </context>
 <context>
     <name>appwin</name>
     <message>
         <source>You played %1 — it was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocaste %1; era %2</translation>
     </message>
 </context>
 </TS>

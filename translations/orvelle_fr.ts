@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>Heat map</source>
-        <translation>Carte</translation>
+        <translation>Carte thermique</translation>
     </message>
     <message>
         <source>By key</source>

@@ -842,7 +842,7 @@
     <name>appwin</name>
     <message>
         <source>You played %1 — it was %2</source>
-        <translation>Tocaste %1; era %2</translation>
+        <translation>Tocaste %1 — era %2</translation>
     </message>
 </context>
 </TS>

@@ -5,835 +5,842 @@
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle は音を鳴らせないため終了します: %1</translation>
     </message>
     <message>
         <source>%1 (error %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (エラー %2)</translation>
     </message>
 </context>
 <context>
     <name>Arrow</name>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>前のページ</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>次のページ</translation>
     </message>
 </context>
 <context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーヒント</translation>
     </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
     <message>
         <source>answered →</source>
-        <translation type="unfinished"></translation>
+        <translation>回答 →</translation>
     </message>
 </context>
 <context>
     <name>Core::Timer</name>
     <message>
         <source>Error starting timer</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマーを開始できません</translation>
     </message>
 </context>
 <context>
     <name>DeviceBox</name>
     <message>
         <source>MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI キーボード</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>音源</translation>
     </message>
     <message>
         <source>Sound output</source>
-        <translation type="unfinished"></translation>
+        <translation>音声出力</translation>
     </message>
 </context>
 <context>
     <name>DeviceChoice</name>
     <message>
         <source>(unnamed port)</source>
-        <translation type="unfinished"></translation>
+        <translation>(名前のないポート)</translation>
     </message>
     <message>
         <source>All MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての MIDI キーボード</translation>
     </message>
     <message>
         <source>Built-in synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>内蔵シンセサイザー</translation>
     </message>
     <message>
         <source>First MIDI output</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の MIDI 出力</translation>
     </message>
     <message>
         <source>No MIDI found</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI が見つかりません</translation>
     </message>
     <message>
         <source>%1 (cannot open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (開けません)</translation>
     </message>
     <message>
         <source>%1 (not connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (未接続)</translation>
     </message>
     <message>
         <source>Using the %1 keyboard device</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中の MIDI キーボード: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorKindsChart</name>
     <message>
         <source>Wrong answers by kind</source>
-        <translation type="unfinished"></translation>
+        <translation>誤答の種類</translation>
     </message>
     <message>
         <source>share of wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>誤答に占める割合</translation>
     </message>
 </context>
 <context>
     <name>Header</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>隠す</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーヒント</translation>
     </message>
 </context>
 <context>
     <name>HeatMap</name>
     <message>
         <source>%1: never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 未出題</translation>
     </message>
     <message>
         <source>%1: %2 of %3 right (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %3 問中 %2 問正解 (%4)</translation>
     </message>
     <message>
         <source>100 % right</source>
-        <translation type="unfinished"></translation>
+        <translation>100% 正解</translation>
     </message>
     <message>
         <source>never asked</source>
-        <translation type="unfinished"></translation>
+        <translation>未出題</translation>
     </message>
     <message>
         <source>Point at a key to see its answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵盤を指すと、その回答が表示されます。</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Orvelle is software for developing absolute pitch, also called perfect pitch: the ability to recognise a note by ear alone, without a reference tone. For a musician it is a precious skill, because the sound you hear in your mind leads straight to the right note on your instrument. Absolute pitch is not only a gift you are born with. It can be developed over time with the right method, and Orvelle is built on that method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvelle は絶対音感を身につけるためのソフトウェアです。絶対音感とは、基準音なしに耳だけで音の高さを言い当てる能力のことです。頭の中で鳴る音がそのまま楽器の正しい音につながるため、音楽家にとって貴重な力です。絶対音感は生まれつきの才能だけではありません。正しい方法で時間をかければ身につけることができ、Orvelle はその方法にもとづいています。</translation>
     </message>
     <message>
         <source>You begin with a single note, played equally often in all octaves of the piano. Orvelle follows your answers, and when you are ready it adds a second note, then a third, until all 12 notes of the chromatic scale are played across every octave. If you prefer, you can choose yourself how many notes are played by clicking a level above the progress strip.</source>
-        <translation type="unfinished"></translation>
+        <translation>最初は 1 つの音だけを、ピアノのすべてのオクターブで同じ回数ずつ鳴らします。Orvelle はあなたの回答を見守り、準備ができたら 2 つ目の音、3 つ目の音と増やしていき、最後には半音階の 12 音すべてをあらゆるオクターブで鳴らします。進捗バーの上のレベルをクリックして、出題する音の数を自分で選ぶこともできます。</translation>
     </message>
     <message>
         <source>Colour can help you memorise the sound of a tone. When the colour hint is switched on, the window takes on the colour of each note while it is played, so that every note gets a face of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>色は音の響きを覚える助けになります。カラーヒントをオンにすると、音が鳴っている間ウィンドウがその音の色に変わり、一つひとつの音が自分だけの顔を持つようになります。</translation>
     </message>
     <message>
         <source>To answer, click the right key with the mouse on the keyboard at the bottom of the window. You can also plug a MIDI keyboard into your computer by USB: its keys count exactly like clicks on the keyboard on the screen. Only the exact key counts, octave included.</source>
-        <translation type="unfinished"></translation>
+        <translation>回答するには、ウィンドウ下部の鍵盤で正しい鍵をマウスでクリックします。MIDI キーボードを USB でコンピューターにつなぐこともできます。その鍵盤は画面上の鍵盤のクリックとまったく同じに扱われます。オクターブも含めて、正確な鍵だけが正解です。</translation>
     </message>
     <message>
         <source>The way to absolute pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>絶対音感への道</translation>
     </message>
     <message>
         <source>Color hint</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーヒント</translation>
     </message>
     <message>
         <source>Midi and graphical keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI キーボードと画面の鍵盤</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Close help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを閉じる</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ページ</translation>
     </message>
     <message>
         <source>Don&apos;t show this anymore at programm startup</source>
-        <translation type="unfinished"></translation>
+        <translation>次回から起動時に表示しない</translation>
     </message>
     <message>
         <source>Visit our website</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェブサイトへ</translation>
     </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>楽器</translation>
     </message>
     <message>
         <source>Each question is played on one of the ticked instruments, at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックした楽器の中から、問題ごとにランダムに選んで鳴らします。</translation>
     </message>
     <message>
         <source>The questions are played on this instrument.</source>
-        <translation type="unfinished"></translation>
+        <translation>この楽器で出題します。</translation>
     </message>
     <message>
         <source>Vary the instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>楽器を変える</translation>
     </message>
     <message>
         <source>Reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>基準ピッチ</translation>
     </message>
     <message>
         <source>Lower the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>基準ピッチを下げる</translation>
     </message>
     <message>
         <source>A4 = %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 = %1 Hz</translation>
     </message>
     <message>
         <source>Raise the reference pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>基準ピッチを上げる</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
-        <translation type="unfinished"></translation>
+        <translation>440 Hz が標準ピッチです。バロック音楽では 415 Hz、多くのオーケストラでは 442〜446 Hz が使われます。</translation>
     </message>
 </context>
 <context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 をやり直しますか？ このラウンドの回答は履歴に残ります。</translation>
     </message>
     <message>
         <source>Leave level %1? Your answers in this round are kept in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 を離れますか？ このラウンドの回答は履歴に残ります。</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>続ける</translation>
     </message>
     <message>
         <source>Leave</source>
-        <translation type="unfinished"></translation>
+        <translation>離れる</translation>
     </message>
 </context>
 <context>
     <name>LevelArea</name>
     <message>
         <source>Guess the note</source>
-        <translation type="unfinished"></translation>
+        <translation>音を当てよう</translation>
     </message>
     <message>
         <source>Level: number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル: 音の数</translation>
     </message>
     <message>
         <source>Level %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 / %2</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1</translation>
     </message>
     <message>
         <source>Click on note</source>
-        <translation type="unfinished"></translation>
+        <translation>音をクリック</translation>
     </message>
 </context>
 <context>
     <name>LevelTiles</name>
     <message>
         <source>LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>maj</source>
-        <translation type="unfinished"></translation>
+        <translation>maj</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>maj6</source>
-        <translation type="unfinished"></translation>
+        <translation>maj6</translation>
     </message>
     <message>
         <source>min6</source>
-        <translation type="unfinished"></translation>
+        <translation>min6</translation>
     </message>
     <message>
         <source>maj7</source>
-        <translation type="unfinished"></translation>
+        <translation>maj7</translation>
     </message>
     <message>
         <source>min7</source>
-        <translation type="unfinished"></translation>
+        <translation>min7</translation>
     </message>
     <message>
         <source>dom7</source>
-        <translation type="unfinished"></translation>
+        <translation>dom7</translation>
     </message>
     <message>
         <source>sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>sus2</translation>
     </message>
     <message>
         <source>sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>sus4</translation>
     </message>
     <message>
         <source>6sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus2</translation>
     </message>
     <message>
         <source>6sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>6sus4</translation>
     </message>
     <message>
         <source>7sus2</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus2</translation>
     </message>
     <message>
         <source>7sus4</source>
-        <translation type="unfinished"></translation>
+        <translation>7sus4</translation>
     </message>
     <message>
         <source>aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>aug6</source>
-        <translation type="unfinished"></translation>
+        <translation>aug6</translation>
     </message>
     <message>
         <source>aug7</source>
-        <translation type="unfinished"></translation>
+        <translation>aug7</translation>
     </message>
     <message>
         <source>dim</source>
-        <translation type="unfinished"></translation>
+        <translation>dim</translation>
     </message>
     <message>
         <source>dim7</source>
-        <translation type="unfinished"></translation>
+        <translation>dim7</translation>
     </message>
     <message>
         <source>Perfect Unison</source>
-        <translation type="unfinished"></translation>
+        <translation>完全1度</translation>
     </message>
     <message>
         <source>Minor second</source>
-        <translation type="unfinished"></translation>
+        <translation>短2度</translation>
     </message>
     <message>
         <source>Major second</source>
-        <translation type="unfinished"></translation>
+        <translation>長2度</translation>
     </message>
     <message>
         <source>Minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>短3度</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>長3度</translation>
     </message>
     <message>
         <source>Perfect fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>完全4度</translation>
     </message>
     <message>
         <source>Tritone</source>
-        <translation type="unfinished"></translation>
+        <translation>三全音</translation>
     </message>
     <message>
         <source>Perfect fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>完全5度</translation>
     </message>
     <message>
         <source>Minor sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>短6度</translation>
     </message>
     <message>
         <source>Major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>長6度</translation>
     </message>
     <message>
         <source>Minor seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>短7度</translation>
     </message>
     <message>
         <source>Major seventh</source>
-        <translation type="unfinished"></translation>
+        <translation>長7度</translation>
     </message>
     <message>
         <source>Perfect octave</source>
-        <translation type="unfinished"></translation>
+        <translation>完全8度</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>長音階</translation>
     </message>
     <message>
         <source>Natural m</source>
-        <translation type="unfinished"></translation>
+        <translation>自然短音階</translation>
     </message>
     <message>
         <source>Harmonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>和声的短音階</translation>
     </message>
     <message>
         <source>Melodic m</source>
-        <translation type="unfinished"></translation>
+        <translation>旋律的短音階</translation>
     </message>
     <message>
         <source>Pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>ペンタトニック</translation>
     </message>
     <message>
         <source>Pentatonic m</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナー・ペンタトニック</translation>
     </message>
     <message>
         <source>Diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>ディミニッシュ</translation>
     </message>
     <message>
         <source>Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルース</translation>
     </message>
     <message>
         <source>Augmented</source>
-        <translation type="unfinished"></translation>
+        <translation>オーギュメント</translation>
     </message>
     <message>
         <source>Whole Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>全音音階</translation>
     </message>
     <message>
         <source>Adagio</source>
-        <translation type="unfinished"></translation>
+        <translation>Adagio</translation>
     </message>
     <message>
         <source>Slow &amp;&amp; stately
  (66-76 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>ゆっくりと荘重に
+ (66-76 bpm)</translation>
     </message>
     <message>
         <source>Allegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Allegro</translation>
     </message>
     <message>
         <source>Fast &amp;&amp; bright
  (120-139 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>速く明るく
+ (120-139 bpm)</translation>
     </message>
     <message>
         <source>Andante</source>
-        <translation type="unfinished"></translation>
+        <translation>Andante</translation>
     </message>
     <message>
         <source>At a Walking Pace
  (76-108 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>歩く速さで
+ (76-108 bpm)</translation>
     </message>
     <message>
         <source>Largo</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo</translation>
     </message>
     <message>
         <source>Very slow
  (40-60 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>非常にゆっくり
+ (40-60 bpm)</translation>
     </message>
     <message>
         <source>Moderato</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderato</translation>
     </message>
     <message>
         <source>Moderately
  (101-110 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>中くらいの速さで
+ (101-110 bpm)</translation>
     </message>
     <message>
         <source>Presto</source>
-        <translation type="unfinished"></translation>
+        <translation>Presto</translation>
     </message>
     <message>
         <source>Very fast
  (168-200 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>非常に速く
+ (168-200 bpm)</translation>
     </message>
     <message>
         <source>Vivace</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivace</translation>
     </message>
     <message>
         <source>Lively &amp;&amp; fast
  (130-155 bpm)</source>
-        <translation type="unfinished"></translation>
+        <translation>生き生きと速く
+ (130-155 bpm)</translation>
     </message>
 </context>
 <context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>音ごとの反応時間 (秒)</translation>
     </message>
     <message>
         <source>median</source>
-        <translation type="unfinished"></translation>
+        <translation>中央値</translation>
     </message>
 </context>
 <context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度レベル 12</translation>
     </message>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>次のラウンド</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %, %4 % needed</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 問中 %1 問正解: %3%（合格ライン %4%）</translation>
     </message>
     <message>
         <source>Perfect pitch: all twelve notes</source>
-        <translation type="unfinished"></translation>
+        <translation>絶対音感: 12 音すべて</translation>
     </message>
     <message>
         <source>%1 of %2 right: %3 %. Train level 12 again to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 問中 %1 問正解: %3%。維持するにはレベル 12 を続けましょう。</translation>
     </message>
     <message>
         <source>%1 next</source>
-        <translation type="unfinished"></translation>
+        <translation>次は %1</translation>
     </message>
     <message>
         <source>back to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に戻ります</translation>
     </message>
     <message>
         <source>%1 again</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度 %1</translation>
     </message>
     <message>
         <source>Level %1 passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 合格: %2</translation>
     </message>
     <message>
         <source>Level %1 not passed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 不合格: %2</translation>
     </message>
 </context>
 <context>
     <name>SetAsideHistories</name>
     <message>
         <source>Set aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>退避済み: %1</translation>
     </message>
     <message>
         <source>Recovering…</source>
-        <translation type="unfinished"></translation>
+        <translation>復元中…</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
 </context>
 <context>
     <name>SettingsButton</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>SettingsPanel</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>StartButton</name>
     <message>
         <source>Next round</source>
-        <translation type="unfinished"></translation>
+        <translation>次のラウンド</translation>
     </message>
     <message>
         <source>Replay note</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度聴く</translation>
     </message>
     <message>
         <source>Continue level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 を続ける</translation>
     </message>
     <message>
         <source>Begin here</source>
-        <translation type="unfinished"></translation>
+        <translation>はじめる</translation>
     </message>
 </context>
 <context>
     <name>StatisticsButton</name>
     <message>
         <source>Statistics (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>統計 (F2)</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計</translation>
     </message>
 </context>
 <context>
     <name>StatisticsColors</name>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 回答</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 日</numerusform>
         </translation>
     </message>
     <message>
         <source>Last 7 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 7 日: %1、正確 %2、%3、%4 分</translation>
     </message>
     <message>
         <source>Last 30 days: %1, %2 exact, %3, %4 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 30 日: %1、正確 %2、%3、%4 分</translation>
     </message>
     <message>
         <source>At level %1: %2, %3 exact, %4, %5 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1: %2、正確 %3、%4、%5 分</translation>
     </message>
     <message>
         <source>%1: %2 exact, %3 ignoring the octave. Training days in a row: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 正確 %2、オクターブを問わず %3。連続練習日数: %4。</translation>
     </message>
     <message>
         <source>All days: %1, %2 min.</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間: %1、%2 分</translation>
     </message>
     <message>
         <source>No answers from MIDI keyboards yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI キーボードからの回答はまだありません。</translation>
     </message>
     <message>
         <source>No answers on the screen keyboard yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の鍵盤での回答はまだありません。</translation>
     </message>
     <message>
         <source>No answers in the last 7 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 7 日間の回答はありません。</translation>
     </message>
     <message>
         <source>No answers at level %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル %1 の回答はまだありません。</translation>
     </message>
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>いくつか問題に答えると、ここに統計が表示されます。</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>期間</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 7 日</translation>
     </message>
     <message>
         <source>This level (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>このレベル (%1)</translation>
     </message>
     <message>
         <source>Answers from</source>
-        <translation type="unfinished"></translation>
+        <translation>回答の入力</translation>
     </message>
     <message>
         <source>All answers</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>MIDI keyboards</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI キーボード</translation>
     </message>
     <message>
         <source>On screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Reading your answers…</source>
-        <translation type="unfinished"></translation>
+        <translation>回答を読み込んでいます…</translation>
     </message>
     <message>
         <source>Right answers per question</source>
-        <translation type="unfinished"></translation>
+        <translation>問題ごとの正答率</translation>
     </message>
     <message>
         <source>Heat map</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒートマップ</translation>
     </message>
     <message>
         <source>By key</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵盤ごと</translation>
     </message>
     <message>
         <source>By pitch class</source>
-        <translation type="unfinished"></translation>
+        <translation>音名ごと</translation>
     </message>
     <message>
         <source>Mean error, octaves ignored: %1 semitones</source>
-        <translation type="unfinished"></translation>
+        <translation>平均のずれ (オクターブを除く): %1 半音</translation>
     </message>
     <message>
         <source>Confusions: question (row) and answer (column)</source>
-        <translation type="unfinished"></translation>
+        <translation>取り違え: 出題 (行) と回答 (列)</translation>
     </message>
 </context>
 <context>
     <name>TrainingSettings</name>
     <message>
         <source>After a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>間違えたとき</translation>
     </message>
     <message>
         <source>Go on to the next question at once</source>
-        <translation type="unfinished"></translation>
+        <translation>すぐに次の問題へ</translation>
     </message>
     <message>
         <source>Pause 2 s and play the right note once more</source>
-        <translation type="unfinished"></translation>
+        <translation>2 秒おいて正しい音をもう一度鳴らす</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵盤</translation>
     </message>
     <message>
         <source>Name the C keys (C1 to C8)</source>
-        <translation type="unfinished"></translation>
+        <translation>C の鍵に音名を表示 (C1〜C8)</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Day by day</source>
-        <translation type="unfinished"></translation>
+        <translation>日ごとの推移</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>正確</translation>
     </message>
     <message>
         <source>ignoring octave</source>
-        <translation type="unfinished"></translation>
+        <translation>オクターブ問わず</translation>
     </message>
     <message>
         <source>median reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>反応時間の中央値</translation>
     </message>
 </context>
 <context>
     <name>appwin</name>
     <message>
         <source>You played %1 — it was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を弾きました — 正解は %2</translation>
     </message>
 </context>
 </TS>

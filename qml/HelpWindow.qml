@@ -285,8 +285,9 @@ Rectangle {
     Rectangle {
         id: closeTextButton
         objectName: "helpCloseTextButton"
-        width: 60; height: 30
-        x: 855; y: 530
+        // Wide enough for the label in every language; the right edge stays.
+        width: Math.max(60, closeLabel.implicitWidth + 20); height: 30
+        x: 915 - width; y: 530
         radius: 6
         Accessible.role: Accessible.Button
         Accessible.name: qsTr("Close")
@@ -302,6 +303,7 @@ Rectangle {
         color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
         border { color: Theme.brightText; width: 1 }
         Text {
+            id: closeLabel
             anchors.centerIn: parent
             text: qsTr("Close")
             color: Theme.brightText

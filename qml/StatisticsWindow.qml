@@ -64,7 +64,16 @@ Rectangle {
         id: source
         objectName: "sourceChoice"
         name: qsTr("Answers from")
-        anchors { left: period.right; leftMargin: 20; verticalCenter: title.verticalCenter }
+        // Beside the period where both fit before the close button, else
+        // under it: some languages need the room.
+        readonly property bool besidePeriod: period.x + period.width + 20 + width + 20 <= closeButton.x
+        anchors {
+            left: besidePeriod ? period.right : period.left
+            leftMargin: besidePeriod ? 20 : 0
+            verticalCenter: besidePeriod ? title.verticalCenter : undefined
+            top: besidePeriod ? undefined : period.bottom
+            topMargin: 6
+        }
         labels: [qsTr("All answers"), qsTr("MIDI keyboards"), qsTr("On screen")]
         onCurrentChanged: window.refresh()
     }
@@ -102,7 +111,10 @@ Rectangle {
     Flickable {
         id: page
         visible: window.ready && window.model.total > 0
-        anchors { left: parent.left; right: parent.right; top: title.bottom; bottom: parent.bottom; margins: 20 }
+        anchors {
+            left: parent.left; right: parent.right; bottom: parent.bottom; margins: 20
+            top: source.besidePeriod ? title.bottom : source.bottom
+        }
         contentHeight: content.height
         clip: true
         boundsBehavior: Flickable.StopAtBounds

@@ -6,6 +6,7 @@
 #include "keyboard.h"
 #include "test_messenger.h"
 #include "translations.h"
+#include "language_choice.h"
 
 #include <QColor>
 #include <QCursor>
@@ -78,7 +79,7 @@ private slots:
     void keysUsersExpect();
     void theSpeakerIsTheStartButtonToo();
     void theSummaryCoversTheWindowAndEnterGoesOn();
-    void panelsFitEveryScreen_data() { screens(); }
+    void panelsFitEveryScreen_data();
     void panelsFitEveryScreen();
     void everyTextReadsOnEveryHintColour_data() { screens(); }
     void everyTextReadsOnEveryHintColour();
@@ -1063,13 +1064,65 @@ static QQuickItem *clipper(QQuickItem *item)
 
 static void checkContrast(const QList<QQuickItem *> &texts, const QImage &picture, const QString &where);
 
+static QString rectText(const QRectF &r)
+{
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// What a text shows stays inside its own item, unless it elides, and the item
+// inside the one it sits in. Empty when all fit; else the first that does not.
+static QString textOutOfItsBox(const QList<QQuickItem *> &texts)
+{
+    for (QQuickItem *t : texts) {
+        const QString shown = t->property("text").toString();
+        const bool elides = t->property("elide").toInt() != 0;
+        if (!elides && (t->property("contentWidth").toReal() > t->width() + 1 ||
+                        t->property("contentHeight").toReal() > t->height() + 1))
+            return shown + " is larger than its item";
+        QQuickItem *holder = t->parentItem();
+        if (holder && holder->width() > 0 && holder->height() > 0 && !holder->clip() &&
+            !sceneBox(holder).adjusted(-1, -1, 1, 1).contains(sceneBox(t)))
+            return QString("%1 leaves %2 (%3): %4 in %5")
+                .arg(shown, QString::fromLatin1(holder->metaObject()->className()), holder->objectName(),
+                     rectText(sceneBox(t)), rectText(sceneBox(holder)));
+    }
+    return QString();
+}
+
+void UiDocumentsTest::panelsFitEveryScreen_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("language");
+    for (QSize size : {QSize(1024, 600), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1440)})
+        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size << QString();
+    // Every language on the smallest screen, and texts 40 % longer than
+    // English, as a language to come may need.
+    for (const QString &language : Language::Translated() + QStringList{Language::Pseudo()})
+        QTest::newRow(qPrintable("1024x600 " + language)) << QSize(1024, 600) << language;
+}
+
 void UiDocumentsTest::panelsFitEveryScreen()
 {
     QFETCH(QSize, size);
+    QFETCH(QString, language);
+    std::unique_ptr<Translations> translated;
+    if (!language.isEmpty()) {
+        translated = std::make_unique<Translations>(language);
+        QVERIFY(translated->loaded());
+    }
     load(false);
     view->resize(size);
     QTRY_COMPARE(root()->property("width").toInt(), size.width());
     const QRectF window(QPointF(0, 0), QSizeF(size));
+    {
+        // The main window's own texts, the longest feedback line among them.
+        callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));
+        QList<QQuickItem *> texts;
+        collectTexts(view->contentItem(), texts);
+        QTRY_VERIFY2(textOutOfItsBox(texts).isEmpty(), qPrintable(textOutOfItsBox(texts)));
+        for (QQuickItem *t : texts)
+            QVERIFY2(window.contains(sceneBox(t)), qPrintable(t->property("text").toString()));
+    }
     const qreal headerBottom = sceneBox(item("header")).bottom();
     clickLevelStripAt(400);
     answerOne(true);
@@ -1106,6 +1159,8 @@ void UiDocumentsTest::panelsFitEveryScreen()
             QVERIFY2(bounds.adjusted(-1, -1, 1, 1).contains(textBox),
                      qPrintable(panel.first + ": " + t->property("text").toString()));
         }
+        // Layouts settle a frame after a text wraps anew.
+        QTRY_VERIFY2(textOutOfItsBox(texts).isEmpty(), qPrintable(panel.first + ": " + textOutOfItsBox(texts)));
         QTest::qWait(30);
         checkContrast(texts, view->grabWindow(), QString::fromLatin1(panel.first));
         if (QTest::currentTestFailed())

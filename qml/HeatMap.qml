@@ -14,11 +14,16 @@ Item {
     implicitHeight: 110 + 18 + 24
 
     readonly property var blackClasses: [1, 3, 6, 8, 10]
-    readonly property var noteNames: ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
+    // The learner's note names where the program gives them.
+    readonly property var noteNames: typeof noteNamer !== "undefined" ? noteNamer.pitchClasses
+                                                                      : ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
     readonly property real whiteWidth: width / 52
 
     function isBlack(key) { return blackClasses.indexOf((key + 21) % 12) >= 0 }
-    function nameOf(key) { var n = key + 21; return noteNames[n % 12] + (Math.floor(n / 12) - 1) }
+    function nameOf(key) { return noteName(key + 21) }
+    function noteName(n) {
+        return typeof noteNamer !== "undefined" ? noteNamer.note(n) : noteNames[n % 12] + (Math.floor(n / 12) - 1)
+    }
     // White keys to the left of a key.
     function whitesBefore(key) {
         var count = 0
@@ -104,7 +109,7 @@ Item {
             readonly property int key: 3 + 12 * index
             x: heatMap.whitesBefore(key) * heatMap.whiteWidth + (heatMap.whiteWidth - width) / 2
             y: piano.height + 2
-            text: "C" + (index + 1)
+            text: heatMap.noteName(12 * (index + 2))  // C1 upwards
             color: Theme.lightText
             font { pixelSize: 11; family: Theme.fontFamily }
         }

@@ -13,7 +13,8 @@
 #include "training_session.h"
 
 #include <computer_keys.h>
-#include <language_choice.h>
+#include <learners_language.h>
+#include <note_namer.h>
 #include <translations.h>
 #include <keyboard.h>
 
@@ -21,7 +22,6 @@
 #include <QDesktopServices>
 #include <QFont>
 #include <QScreen>
-#include <QProcessEnvironment>
 #include <QTimer>
 #include <QIcon>
 #include <QMessageBox>
@@ -65,8 +65,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Brandmoor"));
     setOrganizationDomain(QStringLiteral("brandmoor.example"));
     setApplicationName(QStringLiteral("Orvelle"));
-    translations = std::make_unique<Translations>(
-        Language::Choose(QString(), Language::FromEnvironment(QProcessEnvironment::systemEnvironment())));
+    translations = std::make_unique<Translations>(SetUpLearnersLanguage());
     // The desktop groups the window with its launcher and shows its icon.
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     setWindowIcon(applicationIcon());
@@ -89,6 +88,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     messenger->app = this;
     connect(storage.get(), &StorageStatus::lineChanged, messenger, &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
+    noteNamer = std::make_unique<NoteNamer>();
+    view.rootContext()->setContextProperty("noteNamer", noteNamer.get());
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());

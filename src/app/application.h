@@ -10,6 +10,7 @@
 
 class AnswerHistory;
 class Translations;
+class NoteNamer;
 class ComputerKeys;
 class DeviceChoice;
 class DeviceWatch;
@@ -88,6 +89,7 @@ private:
 
     // Before everything that shows a text.
     std::unique_ptr<Translations> translations;
+    std::unique_ptr<NoteNamer> noteNamer;
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<AnswerHistory> history;
     std::unique_ptr<StorageStatus> storage;

@@ -5,6 +5,8 @@
 #include "history_statistics.h"
 
 #include <instance_guard.h>
+#include <learners_language.h>
+#include <translations.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -113,7 +115,7 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
         while (name.startsWith(QLatin1Char('-')))
             name.remove(0, 1);
         if (argument.startsWith(QLatin1Char('-')) && name.section(QLatin1Char('='), 0, 0) == unknown.first())
-            return QStringLiteral("Unknown option '%1'.").arg(argument.section(QLatin1Char('='), 0, 0));
+            return QCoreApplication::translate("CommandLine", "Unknown option '%1'.").arg(argument.section(QLatin1Char('='), 0, 0));
     }
     return parser.errorText();
 }
@@ -136,7 +138,7 @@ QString missingDisplay(const QStringList &arguments)
     }
     if (!needsDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return QString();
-    return QStringLiteral("Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)");
+    return QCoreApplication::translate("CommandLine", "Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)");
 }
 
 CommandLineRequest parseCommandLine(const QStringList &arguments)
@@ -149,7 +151,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     addOptions(parser, options);
 
     if (!parser.parse(arguments))
-        return print(QStringLiteral("orvelle: %1\nTry 'orvelle --help'.\n").arg(parseError(parser, arguments)),
+        return print(QCoreApplication::translate("CommandLine", "orvelle: %1\nTry 'orvelle --help'.\n").arg(parseError(parser, arguments)),
                      kUsageExitCode, true);
     if (parser.isSet(help)) {
         CommandLineRequest request;
@@ -159,7 +161,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     if (parser.isSet(version))
         return print(QStringLiteral("Orvelle %1\n").arg(QStringLiteral(ORVELLE_VERSION)));
     if (!parser.positionalArguments().isEmpty()) {
-        return print(QStringLiteral("orvelle: unexpected argument '%1'\nTry 'orvelle --help'.\n")
+        return print(QCoreApplication::translate("CommandLine", "orvelle: unexpected argument '%1'\nTry 'orvelle --help'.\n")
                          .arg(parser.positionalArguments().first()),
                      kUsageExitCode, true);
     }
@@ -215,8 +217,10 @@ int exportHistoryTo(const QString &file)
     }
     // When standard output carries the rows, the note goes to stderr.
     const bool toStandardOutput = file == QLatin1String("-");
-    std::fprintf(toStandardOutput || isStandardOutput(file) ? stderr : stdout, "Wrote %d answer%s to %s\n", written,
-                 written == 1 ? "" : "s", toStandardOutput ? "standard output" : qUtf8Printable(file));
+    const QString note = toStandardOutput
+                             ? QCoreApplication::translate("CommandLine", "Wrote %n answers to standard output", "", written)
+                             : QCoreApplication::translate("CommandLine", "Wrote %n answers to %1", "", written).arg(file);
+    std::fprintf(toStandardOutput || isStandardOutput(file) ? stderr : stdout, "%s\n", qUtf8Printable(note));
     return 0;
 }
 
@@ -225,7 +229,9 @@ int printStatistics()
     const AnswerHistory history(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly);
     std::vector<AnswerRecord> answers;
     if (!history.problem().isEmpty() || !history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); })) {
-        std::fprintf(stderr, "orvelle: the answer history %s cannot be read\n", qUtf8Printable(history.path()));
+        std::fprintf(stderr, "orvelle: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("CommandLine", "the answer history %1 cannot be read")
+                                        .arg(history.path())));
         return kUsageExitCode;
     }
     std::fputs(qUtf8Printable(statisticsReport(computeStatistics(answers, StatisticsFilter()))), stdout);
@@ -258,11 +264,13 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         // No display needed: a core application only finds the files.
         QCoreApplication app(argc, argv);
         setApplicationNames();
+        const Translations translations(SetUpLearnersLanguage());
         return exportHistoryTo(request.exportFile);
     }
     case CommandLineRequest::Action::Statistics: {
         QCoreApplication app(argc, argv);
         setApplicationNames();
+        const Translations translations(SetUpLearnersLanguage());
         return printStatistics();
     }
     case CommandLineRequest::Action::OpenWindow:

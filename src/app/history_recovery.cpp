@@ -1,5 +1,7 @@
 #include "history_recovery.h"
 
+#include <QCoreApplication>
+
 #include "answer_history.h"
 
 #include <QFileInfo>
@@ -42,7 +44,7 @@ void HistoryRecovery::recover(const QString &fileName)
             [this, result] {
                 running = false;
                 if (!result.problem.isEmpty())
-                    outcome = QStringLiteral("Not recovered: %1.").arg(result.problem);
+                    outcome = QCoreApplication::translate("HistoryRecovery", "Not recovered: %1.").arg(result.problem);
                 else if (result.skipped > 0)
                     outcome = QStringLiteral("%1 answers recovered; %2 could not be read.")
                                   .arg(result.rows)

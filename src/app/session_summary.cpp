@@ -1,6 +1,6 @@
 #include "session_summary.h"
 
-#include <theory/theory_tables.h>
+#include <theory/note_naming.h>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -25,7 +25,7 @@ QString levelNotesText(unsigned level)
 {
     QStringList names;
     for (unsigned i = 0; i < level && i < noteOrder.size(); ++i)
-        names << Theory::NoteNames()[noteOrder[i] % 12].sharp;
+        names << Theory::PitchClassName(noteOrder[i] % 12, Theory::CurrentNoteNaming());
     if (names.size() < 2)
         return names.join(QString());
     const QString last = names.takeLast();

@@ -1,5 +1,7 @@
 #include "keyboard.h"
 
+#include <theory/note_naming.h>
+
 #include <QCoreApplication>
 #include <QHoverEvent>
 #include <QImage>
@@ -176,11 +178,10 @@ QRectF Keyboard::keyRect(int key) const
 
 QString Keyboard::keyName(int key)
 {
-    static const char *const names[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
     if (!isKeyIndex(key))
         return QString();
-    const int note = key + 21;  // MIDI note; middle C (60) is C4
-    return QString::fromLatin1(names[note % 12]) + QString::number(note / 12 - 1);
+    // In the learner's note names; "#" reads aloud better than the sign.
+    return Theory::NoteName(key + 21, Theory::CurrentNoteNaming(), Theory::Accidentals::Ascii);
 }
 
 namespace {

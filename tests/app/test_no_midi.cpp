@@ -316,6 +316,45 @@ private slots:
                  Keyboard::keyName(int(asked) - 21).replace('#', QChar(0x266f)) + QString::fromUtf8(" \u2713"));
     }
 
+    // The learner's language from the desktop: its texts and its note names
+    // in the feedback line. Run once more under LANGUAGE=de and LANGUAGE=fr.
+    void theFeedbackLineSpeaksTheLearnersLanguage()
+    {
+        const QByteArray language = qgetenv("LANGUAGE");
+        // B4 for the German H, middle C for the French do 3.
+        const unsigned answer = language == "fr" ? 60 : 71;
+        const QString answered = language == "de" ? QStringLiteral("H4")
+                                 : language == "fr" ? QStringLiteral("do 3")
+                                                    : QStringLiteral("B4");
+        if (app.session().state() == int(TrainingSession::Idle)) {
+            // Run on its own: begin as a learner would.
+            view().requestActivate();
+            QVERIFY(QTest::qWaitForWindowActive(&view()));
+            QTest::keyClick(&view(), Qt::Key_Tab);
+            QTest::keyClick(&view(), Qt::Key_Space);
+        }
+        waitForQuestion();
+        const unsigned asked = question();
+        QObject *root = app.window().rootObject();
+        typeAnswer(answer, {Qt::Key_Z, Qt::Key_X, Qt::Key_A, Qt::Key_W, Qt::Key_S, Qt::Key_E, Qt::Key_D, Qt::Key_F,
+                            Qt::Key_T, Qt::Key_G, Qt::Key_Y, Qt::Key_H, Qt::Key_U, Qt::Key_J});
+        QCOMPARE(app.session().state(), int(TrainingSession::Feedback));
+        const QString line = root->findChild<QObject *>("feedbackText")->property("text").toString();
+        if (asked == answer) {
+            QCOMPARE(line, answered + QString::fromUtf8(" \u2713"));
+        } else {
+            const QString expected = language == "de"   ? QString::fromUtf8("Du hast %1 gespielt \u2013 es war ")
+                                     : language == "fr" ? QString::fromUtf8("Vous avez jou\u00e9 %1 \u2014 c\u2019\u00e9tait ")
+                                                        : QString::fromUtf8("You played %1 \u2014 it was ");
+            QVERIFY2(line.startsWith(expected.arg(answered)), qPrintable(line));
+        }
+        const QString replay = root->findChild<QObject *>("startButton")->property("text").toString();
+        QCOMPARE(replay, language == "de"   ? QStringLiteral("Ton wiederholen")
+                         : language == "fr" ? QStringLiteral("Rejouer la note")
+                                            : QStringLiteral("Replay note"));
+        waitForQuestion();
+    }
+
     // After the answers just given (the history read once at the first
     // opening, then only the rows added since): the window's figures are a
     // full reading's for every filter, and the days in a row are the same

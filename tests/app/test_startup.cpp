@@ -7,6 +7,7 @@
 #include "generated_history.h"
 #include "history_statistics.h"
 #include "small_disk.h"
+#include "translations.h"
 
 #include <QtTest>
 
@@ -20,6 +21,9 @@ class StartupTest : public QObject {
 
     QTemporaryDir configHome;
     QTemporaryDir dataHome;
+    // The report compared with the program's is made in English, as the
+    // program speaks to this test.
+    Translations english{QString()};
 
     // Runs the program's command line with no display at all.
     int runWithoutDisplay(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr)
@@ -28,6 +32,7 @@ class StartupTest : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
+        env.insert("LANGUAGE", "en");
         env.remove("QT_QPA_PLATFORM");
         env.insert("XDG_CONFIG_HOME", configHome.path());
         env.insert("XDG_DATA_HOME", dataHome.path());

@@ -7,6 +7,7 @@
 #include "test_messenger.h"
 #include "translations.h"
 #include "language_choice.h"
+#include "note_namer.h"
 
 #include <QColor>
 #include <QCursor>
@@ -106,6 +107,7 @@ private:
     std::unique_ptr<QQuickView> view;
     // English needs its plural forms ("1 answer").
     std::unique_ptr<Translations> english;
+    NoteNamer noteNamer;
 };
 
 void UiDocumentsTest::initTestCase()
@@ -141,6 +143,7 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     view = std::make_unique<QQuickView>();
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->rootContext()->setContextProperty("appmessenger", bridge.get());
+    view->rootContext()->setContextProperty("noteNamer", &noteNamer);
     view->resize(kFullStripWindowWidth, 1200);
     view->setSource(QUrl("qrc:/appwin.qml"));
     QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <atomic>
+
 namespace Theory {
 namespace {
 
@@ -62,6 +64,24 @@ QString languageOf(const QString &locale)
         .section(QLatin1Char('-'), 0, 0).toLower();
 }
 
+constexpr int packed(const NoteNaming &n)
+{
+    return static_cast<int>(n.letters) | static_cast<int>(n.spelling) << 4 | static_cast<int>(n.octaves) << 8;
+}
+
+// The current naming packed into one number, so that a reader on another
+// thread never sees half of a change.
+std::atomic<int> currentNaming{packed(NoteNaming())};
+
+NoteNaming unpacked(int bits)
+{
+    NoteNaming n;
+    n.letters = static_cast<NoteLetters>(bits & 0xf);
+    n.spelling = static_cast<SolfegeSpelling>(bits >> 4 & 0xf);
+    n.octaves = static_cast<OctaveNumbering>(bits >> 8 & 0xf);
+    return n;
+}
+
 const char *const kLetterKeys[] = {"letters", "german", "fixed-do"};
 const char *const kOctaveKeys[] = {"c4", "do3"};
 
@@ -92,6 +112,16 @@ QString NoteName(int midiNote, const NoteNaming &naming, Accidentals signs)
     if (naming.letters == NoteLetters::FixedDo)
         name = name.toLower();
     return name + QLatin1Char(' ') + QString::number(scientificOctave - 1);
+}
+
+NoteNaming CurrentNoteNaming()
+{
+    return unpacked(currentNaming.load(std::memory_order_relaxed));
+}
+
+void SetCurrentNoteNaming(const NoteNaming &naming)
+{
+    currentNaming.store(packed(naming), std::memory_order_relaxed);
 }
 
 NoteNaming DefaultNoteNaming(const QString &language)

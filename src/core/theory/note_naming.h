@@ -59,4 +59,9 @@ QString NoteNamingKey(const NoteNaming &naming);
 // and stands in for an empty or unreadable choice.
 NoteNaming NoteNamingFromKey(const QString &key, const QString &language);
 
+// The naming the learner reads everywhere a note is named. Set at start and
+// when the learner changes it; safe to read from any thread.
+NoteNaming CurrentNoteNaming();
+void SetCurrentNoteNaming(const NoteNaming &naming);
+
 } // namespace Theory

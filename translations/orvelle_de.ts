@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnswerHistory</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>Der Antwortverlauf %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: the disk is full. Your answers are kept and will be written when space is free.</source>
+        <translation>Der Verlauf kann nicht geschrieben werden: Der Datenträger ist voll. Deine Antworten bleiben erhalten und werden geschrieben, sobald wieder Platz ist.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: its file or folder is read-only. Your answers are kept and will be written when it can be.</source>
+        <translation>Der Verlauf kann nicht geschrieben werden: Seine Datei oder sein Ordner ist schreibgeschützt. Deine Antworten bleiben erhalten und werden geschrieben, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: another program is using it. Your answers are kept and will be written when it is free.</source>
+        <translation>Der Verlauf kann nicht geschrieben werden: Ein anderes Programm verwendet ihn. Deine Antworten bleiben erhalten und werden geschrieben, sobald er frei ist.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written just now. Your answers are kept and will be written when it can be.</source>
+        <translation>Der Verlauf kann gerade nicht geschrieben werden. Deine Antworten bleiben erhalten und werden geschrieben, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>The answer history was written by a newer version of Orvelle; it is left as it is, and this version trains without recording answers.</source>
+        <translation>Der Antwortverlauf stammt von einer neueren Version von Orvelle; er bleibt unverändert, und diese Version übt, ohne Antworten aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be started; training goes on without recording answers.</source>
+        <translation>Der Antwortverlauf %1 lässt sich nicht anlegen; das Üben geht weiter, ohne Antworten aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be set aside; it is kept as it is, and training goes on without recording answers.</source>
+        <translation>Der Antwortverlauf %1 ist beschädigt und lässt sich nicht beiseitelegen; er bleibt unverändert, und das Üben geht weiter, ohne Antworten aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged and set aside as %1, but %2 cannot be moved; training goes on without recording answers.</source>
+        <translation>Der Antwortverlauf war beschädigt und wurde als %1 beiseitegelegt, aber %2 lässt sich nicht verschieben; das Üben geht weiter, ohne Antworten aufzuzeichnen.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
+        <translation>Der Antwortverlauf war beschädigt; er wurde als %1 beiseitegelegt und ein neuer begonnen. Im Statistikfenster lassen sich seine Antworten wiederherstellen.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
@@ -28,6 +71,51 @@
     <message>
         <source>Color hint</source>
         <translation>Farbhilfe</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)</source>
+        <translation>Orvelle braucht eine grafische Oberfläche (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>orvelle: %1
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: %1
+Siehe „orvelle --help“.
+</translation>
+    </message>
+    <message>
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: unerwartetes Argument „%1“
+Siehe „orvelle --help“.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation>
+            <numerusform>%n Antwort in die Standardausgabe geschrieben</numerusform>
+            <numerusform>%n Antworten in die Standardausgabe geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation>
+            <numerusform>%n Antwort nach %1 geschrieben</numerusform>
+            <numerusform>%n Antworten nach %1 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the answer history %1 cannot be read</source>
+        <translation>der Antwortverlauf %1 lässt sich nicht lesen</translation>
     </message>
 </context>
 <context>
@@ -212,6 +300,36 @@
     <message>
         <source>Visit our website</source>
         <translation>Besuche unsere Website</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>Der Antwortverlauf %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <translation>%1 ist eine von Orvelles eigenen Dateien; der Export überschreibt sie nicht</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message>
+        <source>Not recovered: %1.</source>
+        <translation>Nicht wiederhergestellt: %1.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +662,25 @@
     </message>
 </context>
 <context>
+    <name>QuestionBank</name>
+    <message>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Die Einstellungsdatei %1 verweist auf keine Einstellungsdatei von Orvelle; sie bleibt unberührt, und das Üben geht weiter, ohne den Stand zu speichern.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei; sie bleibt unberührt, und das Üben geht weiter, ohne den Stand zu speichern.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Die Einstellungsdatei %1 lässt sich nicht lesen; sie bleibt unberührt, und das Üben geht weiter, ohne den Stand zu speichern.</translation>
+    </message>
+    <message>
+        <source>The training state cannot be written to %1. It is kept and will be written as soon as it can be.</source>
+        <translation>Der Übungsstand kann nicht nach %1 geschrieben werden. Er bleibt erhalten und wird geschrieben, sobald es geht.</translation>
+    </message>
+</context>
+<context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
@@ -723,6 +860,120 @@
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Beantworte ein paar Fragen, dann erscheint hier deine Statistik.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>The answer history cannot be read just now; training goes on.</source>
+        <translation>Der Antwortverlauf lässt sich gerade nicht lesen; das Üben geht weiter.</translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>Oktave</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>6 semitones (tritone)</source>
+        <translation>6 Halbtöne (Tritonus)</translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation>
+            <numerusform>+%n Halbton</numerusform>
+            <numerusform>+%n Halbtöne</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation>
+            <numerusform>-%n Halbton</numerusform>
+            <numerusform>-%n Halbtöne</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>gefragt</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+    <message>
+        <source>ignoring the octave</source>
+        <translation>ohne Oktave</translation>
+    </message>
+    <message>
+        <source>median reaction</source>
+        <translation>Reaktionszeit (Median)</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Falsche Antworten: %1</translation>
+    </message>
+    <message>
+        <source>right note, other octave</source>
+        <translation>richtiger Ton, andere Oktave</translation>
+    </message>
+    <message>
+        <source>mean error, octaves ignored: %1 semitones</source>
+        <translation>mittlere Abweichung ohne Oktaven: %1 Halbtöne</translation>
+    </message>
+    <message>
+        <source>No answers yet: answer a few questions and your statistics appear here.</source>
+        <translation>Noch keine Antworten: Beantworte ein paar Fragen, dann erscheint hier deine Statistik.</translation>
+    </message>
+    <message>
+        <source>%1: %2 exact, %3 ignoring the octave</source>
+        <translation>%1: %2 exakt, %3 ohne Rücksicht auf die Oktave</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5</source>
+        <translation>Letzte 7 Tage: %1 an %2, %3 exakt, %4 ohne Oktave, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 exakt</translation>
+    </message>
+    <message>
+        <source>%1 ignoring the octave</source>
+        <translation>%1 ohne Oktave</translation>
+    </message>
+    <message>
+        <source>Training days in a row: %1</source>
+        <translation>Übungstage in Folge: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnswerHistory</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>No se puede leer el historial de respuestas %1</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: the disk is full. Your answers are kept and will be written when space is free.</source>
+        <translation>No se puede escribir el historial: el disco está lleno. Tus respuestas se conservan y se escribirán cuando haya espacio.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: its file or folder is read-only. Your answers are kept and will be written when it can be.</source>
+        <translation>No se puede escribir el historial: su archivo o carpeta es de solo lectura. Tus respuestas se conservan y se escribirán en cuanto se pueda.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: another program is using it. Your answers are kept and will be written when it is free.</source>
+        <translation>No se puede escribir el historial: otro programa lo está usando. Tus respuestas se conservan y se escribirán cuando quede libre.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written just now. Your answers are kept and will be written when it can be.</source>
+        <translation>Ahora mismo no se puede escribir el historial. Tus respuestas se conservan y se escribirán en cuanto se pueda.</translation>
+    </message>
+    <message>
+        <source>The answer history was written by a newer version of Orvelle; it is left as it is, and this version trains without recording answers.</source>
+        <translation>El historial de respuestas es de una versión más reciente de Orvelle; se deja como está y esta versión practica sin guardar respuestas.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be started; training goes on without recording answers.</source>
+        <translation>No se puede crear el historial de respuestas %1; la práctica sigue sin guardar respuestas.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be set aside; it is kept as it is, and training goes on without recording answers.</source>
+        <translation>El historial de respuestas %1 está dañado y no se puede apartar; se deja como está y la práctica sigue sin guardar respuestas.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged and set aside as %1, but %2 cannot be moved; training goes on without recording answers.</source>
+        <translation>El historial de respuestas estaba dañado y se apartó como %1, pero %2 no se puede mover; la práctica sigue sin guardar respuestas.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
+        <translation>El historial de respuestas estaba dañado; se apartó como %1 y se empezó uno nuevo. Desde la ventana de estadísticas se pueden recuperar sus respuestas.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
@@ -28,6 +71,51 @@
     <message>
         <source>Color hint</source>
         <translation>Ayuda de color</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)</source>
+        <translation>Orvelle necesita una pantalla gráfica (DISPLAY o WAYLAND_DISPLAY no está definida)</translation>
+    </message>
+    <message>
+        <source>orvelle: %1
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: %1
+Prueba «orvelle --help».
+</translation>
+    </message>
+    <message>
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: argumento inesperado «%1»
+Prueba «orvelle --help».
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation>
+            <numerusform>Se escribió %n respuesta en la salida estándar</numerusform>
+            <numerusform>Se escribieron %n respuestas en la salida estándar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation>
+            <numerusform>Se escribió %n respuesta en %1</numerusform>
+            <numerusform>Se escribieron %n respuestas en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the answer history %1 cannot be read</source>
+        <translation>no se puede leer el historial de respuestas %1</translation>
     </message>
 </context>
 <context>
@@ -212,6 +300,36 @@
     <message>
         <source>Visit our website</source>
         <translation>Visita nuestra web</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>No se puede leer el historial de respuestas %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <translation>%1 es uno de los archivos de Orvelle; la exportación no lo sobrescribe</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>Standard output</source>
+        <translation>Salida estándar</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message>
+        <source>Not recovered: %1.</source>
+        <translation>No recuperado: %1.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +662,25 @@
     </message>
 </context>
 <context>
+    <name>QuestionBank</name>
+    <message>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <translation>El archivo de ajustes %1 es un enlace que no lleva a ningún archivo de ajustes de Orvelle; no se toca y la práctica sigue sin guardar su estado.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left alone, and training goes on without keeping its state.</source>
+        <translation>El archivo de ajustes %1 no es un archivo normal; no se toca y la práctica sigue sin guardar su estado.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read; it is left alone, and training goes on without keeping its state.</source>
+        <translation>No se puede leer el archivo de ajustes %1; no se toca y la práctica sigue sin guardar su estado.</translation>
+    </message>
+    <message>
+        <source>The training state cannot be written to %1. It is kept and will be written as soon as it can be.</source>
+        <translation>No se puede escribir el estado de la práctica en %1. Se conserva y se escribirá en cuanto se pueda.</translation>
+    </message>
+</context>
+<context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
@@ -723,6 +860,120 @@
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Responde a unas cuantas preguntas y aquí aparecerán tus estadísticas.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>The answer history cannot be read just now; training goes on.</source>
+        <translation>Ahora mismo no se puede leer el historial de respuestas; la práctica sigue.</translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>octava</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n respuesta</numerusform>
+            <numerusform>%n respuestas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>6 semitones (tritone)</source>
+        <translation>6 semitonos (tritono)</translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation>
+            <numerusform>+%n semitono</numerusform>
+            <numerusform>+%n semitonos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation>
+            <numerusform>-%n semitono</numerusform>
+            <numerusform>-%n semitonos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>preguntadas</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exactas</translation>
+    </message>
+    <message>
+        <source>ignoring the octave</source>
+        <translation>sin contar la octava</translation>
+    </message>
+    <message>
+        <source>median reaction</source>
+        <translation>reacción mediana</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Respuestas erróneas: %1</translation>
+    </message>
+    <message>
+        <source>right note, other octave</source>
+        <translation>nota correcta, otra octava</translation>
+    </message>
+    <message>
+        <source>mean error, octaves ignored: %1 semitones</source>
+        <translation>error medio, sin contar octavas: %1 semitonos</translation>
+    </message>
+    <message>
+        <source>No answers yet: answer a few questions and your statistics appear here.</source>
+        <translation>Todavía no hay respuestas: responde a unas cuantas preguntas y aquí aparecerán tus estadísticas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 exact, %3 ignoring the octave</source>
+        <translation>%1: %2 exactas, %3 sin contar la octava</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5</source>
+        <translation>Últimos 7 días: %1 en %2, %3 exactas, %4 sin contar la octava, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 exactas</translation>
+    </message>
+    <message>
+        <source>%1 ignoring the octave</source>
+        <translation>%1 sin contar la octava</translation>
+    </message>
+    <message>
+        <source>Training days in a row: %1</source>
+        <translation>Días seguidos de práctica: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnswerHistory</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>L’historique des réponses %1 est illisible</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: the disk is full. Your answers are kept and will be written when space is free.</source>
+        <translation>Impossible d’écrire l’historique&#xa0;: le disque est plein. Vos réponses sont conservées et seront écrites dès qu’il y aura de la place.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: its file or folder is read-only. Your answers are kept and will be written when it can be.</source>
+        <translation>Impossible d’écrire l’historique&#xa0;: son fichier ou son dossier est en lecture seule. Vos réponses sont conservées et seront écrites dès que possible.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: another program is using it. Your answers are kept and will be written when it is free.</source>
+        <translation>Impossible d’écrire l’historique&#xa0;: un autre programme l’utilise. Vos réponses sont conservées et seront écrites dès qu’il sera libre.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written just now. Your answers are kept and will be written when it can be.</source>
+        <translation>Impossible d’écrire l’historique pour le moment. Vos réponses sont conservées et seront écrites dès que possible.</translation>
+    </message>
+    <message>
+        <source>The answer history was written by a newer version of Orvelle; it is left as it is, and this version trains without recording answers.</source>
+        <translation>L’historique des réponses vient d’une version plus récente d’Orvelle&#xa0;; il reste tel quel, et cette version entraîne sans enregistrer les réponses.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be started; training goes on without recording answers.</source>
+        <translation>Impossible de créer l’historique des réponses %1&#xa0;; l’entraînement continue sans enregistrer les réponses.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be set aside; it is kept as it is, and training goes on without recording answers.</source>
+        <translation>L’historique des réponses %1 est endommagé et ne peut pas être mis de côté&#xa0;; il reste tel quel, et l’entraînement continue sans enregistrer les réponses.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged and set aside as %1, but %2 cannot be moved; training goes on without recording answers.</source>
+        <translation>L’historique des réponses était endommagé et a été mis de côté sous %1, mais %2 ne peut pas être déplacé&#xa0;; l’entraînement continue sans enregistrer les réponses.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
+        <translation>L’historique des réponses était endommagé&#xa0;; il a été mis de côté sous %1 et un nouveau a été commencé. La fenêtre des statistiques peut en récupérer les réponses.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
@@ -28,6 +71,51 @@
     <message>
         <source>Color hint</source>
         <translation>Aide couleur</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)</source>
+        <translation>Orvelle a besoin d’un affichage graphique (DISPLAY ou WAYLAND_DISPLAY n’est pas défini)</translation>
+    </message>
+    <message>
+        <source>orvelle: %1
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle&#xa0;: %1
+Essayez «&#xa0;orvelle --help&#xa0;».
+</translation>
+    </message>
+    <message>
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle&#xa0;: argument inattendu «&#xa0;%1&#xa0;»
+Essayez «&#xa0;orvelle --help&#xa0;».
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation>
+            <numerusform>%n réponse écrite sur la sortie standard</numerusform>
+            <numerusform>%n réponses écrites sur la sortie standard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation>
+            <numerusform>%n réponse écrite dans %1</numerusform>
+            <numerusform>%n réponses écrites dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the answer history %1 cannot be read</source>
+        <translation>l’historique des réponses %1 est illisible</translation>
     </message>
 </context>
 <context>
@@ -212,6 +300,36 @@
     <message>
         <source>Visit our website</source>
         <translation>Visitez notre site web</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>L’historique des réponses %1 est illisible</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <translation>%1 est l’un des fichiers d’Orvelle&#xa0;; l’export ne l’écrase pas</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Standard output</source>
+        <translation>Sortie standard</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message>
+        <source>Not recovered: %1.</source>
+        <translation>Non récupéré&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +662,25 @@
     </message>
 </context>
 <context>
+    <name>QuestionBank</name>
+    <message>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Le fichier de réglages %1 est un lien qui ne mène à aucun fichier de réglages d’Orvelle&#xa0;; il n’est pas touché, et l’entraînement continue sans garder sa progression.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire&#xa0;; il n’est pas touché, et l’entraînement continue sans garder sa progression.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Le fichier de réglages %1 est illisible&#xa0;; il n’est pas touché, et l’entraînement continue sans garder sa progression.</translation>
+    </message>
+    <message>
+        <source>The training state cannot be written to %1. It is kept and will be written as soon as it can be.</source>
+        <translation>Impossible d’écrire la progression dans %1. Elle est conservée et sera écrite dès que possible.</translation>
+    </message>
+</context>
+<context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
@@ -723,6 +860,120 @@
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Répondez à quelques questions et vos statistiques apparaîtront ici.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>The answer history cannot be read just now; training goes on.</source>
+        <translation>L’historique des réponses est illisible pour le moment&#xa0;; l’entraînement continue.</translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>octave</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n réponse</numerusform>
+            <numerusform>%n réponses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1&#xa0;min</translation>
+    </message>
+    <message>
+        <source>6 semitones (tritone)</source>
+        <translation>6 demi-tons (triton)</translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation>
+            <numerusform>+%n demi-ton</numerusform>
+            <numerusform>+%n demi-tons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation>
+            <numerusform>-%n demi-ton</numerusform>
+            <numerusform>-%n demi-tons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>posées</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exactes</translation>
+    </message>
+    <message>
+        <source>ignoring the octave</source>
+        <translation>sans l’octave</translation>
+    </message>
+    <message>
+        <source>median reaction</source>
+        <translation>réaction médiane</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Mauvaises réponses&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>right note, other octave</source>
+        <translation>bonne note, autre octave</translation>
+    </message>
+    <message>
+        <source>mean error, octaves ignored: %1 semitones</source>
+        <translation>écart moyen, sans les octaves&#xa0;: %1 demi-tons</translation>
+    </message>
+    <message>
+        <source>No answers yet: answer a few questions and your statistics appear here.</source>
+        <translation>Pas encore de réponse&#xa0;: répondez à quelques questions et vos statistiques apparaîtront ici.</translation>
+    </message>
+    <message>
+        <source>%1: %2 exact, %3 ignoring the octave</source>
+        <translation>%1&#xa0;: %2 exactes, %3 sans compter l’octave</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5</source>
+        <translation>7 derniers jours&#xa0;: %1 sur %2, %3 exactes, %4 sans l’octave, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 exactes</translation>
+    </message>
+    <message>
+        <source>%1 ignoring the octave</source>
+        <translation>%1 sans l’octave</translation>
+    </message>
+    <message>
+        <source>Training days in a row: %1</source>
+        <translation>Jours d’entraînement d’affilée&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AnswerHistory</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>Impossibile leggere la cronologia delle risposte %1</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: the disk is full. Your answers are kept and will be written when space is free.</source>
+        <translation>Impossibile scrivere la cronologia: il disco è pieno. Le tue risposte sono conservate e verranno scritte appena ci sarà spazio.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: its file or folder is read-only. Your answers are kept and will be written when it can be.</source>
+        <translation>Impossibile scrivere la cronologia: il file o la cartella è in sola lettura. Le tue risposte sono conservate e verranno scritte appena possibile.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: another program is using it. Your answers are kept and will be written when it is free.</source>
+        <translation>Impossibile scrivere la cronologia: un altro programma la sta usando. Le tue risposte sono conservate e verranno scritte appena sarà libera.</translation>
+    </message>
+    <message>
+        <source>The history cannot be written just now. Your answers are kept and will be written when it can be.</source>
+        <translation>Al momento non si può scrivere la cronologia. Le tue risposte sono conservate e verranno scritte appena possibile.</translation>
+    </message>
+    <message>
+        <source>The answer history was written by a newer version of Orvelle; it is left as it is, and this version trains without recording answers.</source>
+        <translation>La cronologia delle risposte viene da una versione più recente di Orvelle; resta com&apos;è, e questa versione fa esercitare senza registrare le risposte.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be started; training goes on without recording answers.</source>
+        <translation>Impossibile creare la cronologia delle risposte %1; l&apos;esercizio continua senza registrare le risposte.</translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be set aside; it is kept as it is, and training goes on without recording answers.</source>
+        <translation>La cronologia delle risposte %1 è danneggiata e non si può mettere da parte; resta com&apos;è, e l&apos;esercizio continua senza registrare le risposte.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged and set aside as %1, but %2 cannot be moved; training goes on without recording answers.</source>
+        <translation>La cronologia delle risposte era danneggiata ed è stata messa da parte come %1, ma %2 non si può spostare; l&apos;esercizio continua senza registrare le risposte.</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
+        <translation>La cronologia delle risposte era danneggiata; è stata messa da parte come %1 e ne è stata iniziata una nuova. Dalla finestra delle statistiche puoi recuperarne le risposte.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
@@ -28,6 +71,51 @@
     <message>
         <source>Color hint</source>
         <translation>Aiuto colore</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)</source>
+        <translation>Orvelle ha bisogno di uno schermo grafico (DISPLAY o WAYLAND_DISPLAY non è impostata)</translation>
+    </message>
+    <message>
+        <source>orvelle: %1
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: %1
+Prova «orvelle --help».
+</translation>
+    </message>
+    <message>
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: argomento inatteso «%1»
+Prova «orvelle --help».
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation>
+            <numerusform>%n risposta scritta sullo standard output</numerusform>
+            <numerusform>%n risposte scritte sullo standard output</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation>
+            <numerusform>%n risposta scritta in %1</numerusform>
+            <numerusform>%n risposte scritte in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the answer history %1 cannot be read</source>
+        <translation>impossibile leggere la cronologia delle risposte %1</translation>
     </message>
 </context>
 <context>
@@ -212,6 +300,36 @@
     <message>
         <source>Visit our website</source>
         <translation>Visita il nostro sito</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>Impossibile leggere la cronologia delle risposte %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <translation>%1 è uno dei file di Orvelle; l&apos;esportazione non lo sovrascrive</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+    <message>
+        <source>Standard output</source>
+        <translation>Standard output</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message>
+        <source>Not recovered: %1.</source>
+        <translation>Non recuperato: %1.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +662,25 @@
     </message>
 </context>
 <context>
+    <name>QuestionBank</name>
+    <message>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Il file delle impostazioni %1 è un collegamento che non porta a nessun file di impostazioni di Orvelle; non viene toccato, e l&apos;esercizio continua senza salvare i progressi.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Il file delle impostazioni %1 non è un file normale; non viene toccato, e l&apos;esercizio continua senza salvare i progressi.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read; it is left alone, and training goes on without keeping its state.</source>
+        <translation>Impossibile leggere il file delle impostazioni %1; non viene toccato, e l&apos;esercizio continua senza salvare i progressi.</translation>
+    </message>
+    <message>
+        <source>The training state cannot be written to %1. It is kept and will be written as soon as it can be.</source>
+        <translation>Impossibile scrivere i progressi in %1. Sono conservati e verranno scritti appena possibile.</translation>
+    </message>
+</context>
+<context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
@@ -723,6 +860,120 @@
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Rispondi a qualche domanda e qui compariranno le tue statistiche.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>The answer history cannot be read just now; training goes on.</source>
+        <translation>Al momento non si può leggere la cronologia delle risposte; l&apos;esercizio continua.</translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>ottava</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n risposta</numerusform>
+            <numerusform>%n risposte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>6 semitones (tritone)</source>
+        <translation>6 semitoni (tritono)</translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation>
+            <numerusform>+%n semitono</numerusform>
+            <numerusform>+%n semitoni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation>
+            <numerusform>-%n semitono</numerusform>
+            <numerusform>-%n semitoni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>chieste</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>esatte</translation>
+    </message>
+    <message>
+        <source>ignoring the octave</source>
+        <translation>senza l&apos;ottava</translation>
+    </message>
+    <message>
+        <source>median reaction</source>
+        <translation>reazione mediana</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>Risposte sbagliate: %1</translation>
+    </message>
+    <message>
+        <source>right note, other octave</source>
+        <translation>nota giusta, altra ottava</translation>
+    </message>
+    <message>
+        <source>mean error, octaves ignored: %1 semitones</source>
+        <translation>errore medio, ottave escluse: %1 semitoni</translation>
+    </message>
+    <message>
+        <source>No answers yet: answer a few questions and your statistics appear here.</source>
+        <translation>Ancora nessuna risposta: rispondi a qualche domanda e qui compariranno le tue statistiche.</translation>
+    </message>
+    <message>
+        <source>%1: %2 exact, %3 ignoring the octave</source>
+        <translation>%1: %2 esatte, %3 senza contare l&apos;ottava</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5</source>
+        <translation>Ultimi 7 giorni: %1 in %2, %3 esatte, %4 senza contare l&apos;ottava, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>%1 esatte</translation>
+    </message>
+    <message>
+        <source>%1 ignoring the octave</source>
+        <translation>%1 senza l&apos;ottava</translation>
+    </message>
+    <message>
+        <source>Training days in a row: %1</source>
+        <translation>Giorni di esercizio di fila: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AnswerHistory</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>回答履歴 %1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: the disk is full. Your answers are kept and will be written when space is free.</source>
+        <translation>履歴を書き込めません: ディスクがいっぱいです。回答は保持され、空きができたら書き込まれます。</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: its file or folder is read-only. Your answers are kept and will be written when it can be.</source>
+        <translation>履歴を書き込めません: ファイルまたはフォルダーが読み取り専用です。回答は保持され、書き込めるようになったら書き込まれます。</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: another program is using it. Your answers are kept and will be written when it is free.</source>
+        <translation>履歴を書き込めません: 別のプログラムが使用中です。回答は保持され、使用が終わったら書き込まれます。</translation>
+    </message>
+    <message>
+        <source>The history cannot be written just now. Your answers are kept and will be written when it can be.</source>
+        <translation>いまは履歴を書き込めません。回答は保持され、書き込めるようになったら書き込まれます。</translation>
+    </message>
+    <message>
+        <source>The answer history was written by a newer version of Orvelle; it is left as it is, and this version trains without recording answers.</source>
+        <translation>回答履歴は新しいバージョンの Orvelle で作成されています。履歴はそのまま残し、このバージョンでは回答を記録せずに練習します。</translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be started; training goes on without recording answers.</source>
+        <translation>回答履歴 %1 を作成できません。回答を記録せずに練習を続けます。</translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be set aside; it is kept as it is, and training goes on without recording answers.</source>
+        <translation>回答履歴 %1 は壊れていて退避できません。そのまま残し、回答を記録せずに練習を続けます。</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged and set aside as %1, but %2 cannot be moved; training goes on without recording answers.</source>
+        <translation>回答履歴が壊れていたため %1 として退避しましたが、%2 を移動できません。回答を記録せずに練習を続けます。</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
+        <translation>回答履歴が壊れていたため %1 として退避し、新しい履歴を始めました。統計ウィンドウからその回答を復元できます。</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
@@ -28,6 +71,49 @@
     <message>
         <source>Color hint</source>
         <translation>カラーヒント</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション「%1」です。</translation>
+    </message>
+    <message>
+        <source>Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)</source>
+        <translation>Orvelle にはグラフィカルな画面が必要です (DISPLAY も WAYLAND_DISPLAY も設定されていません)</translation>
+    </message>
+    <message>
+        <source>orvelle: %1
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: %1
+「orvelle --help」を参照してください。
+</translation>
+    </message>
+    <message>
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle: 予期しない引数「%1」
+「orvelle --help」を参照してください。
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation>
+            <numerusform>%n 件の回答を標準出力に書き出しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation>
+            <numerusform>%n 件の回答を %1 に書き出しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the answer history %1 cannot be read</source>
+        <translation>回答履歴 %1 を読み込めません</translation>
     </message>
 </context>
 <context>
@@ -212,6 +298,36 @@
     <message>
         <source>Visit our website</source>
         <translation>ウェブサイトへ</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>回答履歴 %1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <translation>%1 は Orvelle 自身のファイルです。書き出しで上書きはしません</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Standard output</source>
+        <translation>標準出力</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message>
+        <source>Not recovered: %1.</source>
+        <translation>復元できませんでした: %1。</translation>
     </message>
 </context>
 <context>
@@ -544,6 +660,25 @@
     </message>
 </context>
 <context>
+    <name>QuestionBank</name>
+    <message>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <translation>設定ファイル %1 は Orvelle の設定ファイルを指していないリンクです。手を付けずに残し、進み具合を保存せずに練習を続けます。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left alone, and training goes on without keeping its state.</source>
+        <translation>設定ファイル %1 は通常のファイルではありません。手を付けずに残し、進み具合を保存せずに練習を続けます。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read; it is left alone, and training goes on without keeping its state.</source>
+        <translation>設定ファイル %1 を読み込めません。手を付けずに残し、進み具合を保存せずに練習を続けます。</translation>
+    </message>
+    <message>
+        <source>The training state cannot be written to %1. It is kept and will be written as soon as it can be.</source>
+        <translation>練習の進み具合を %1 に書き込めません。保持しておき、書き込めるようになりしだい書き込みます。</translation>
+    </message>
+</context>
+<context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
@@ -721,6 +856,116 @@
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>いくつか問題に答えると、ここに統計が表示されます。</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>The answer history cannot be read just now; training goes on.</source>
+        <translation>いまは回答履歴を読み込めません。練習は続けられます。</translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>オクターブ</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n 回答</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>6 semitones (tritone)</source>
+        <translation>6 半音 (三全音)</translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation>
+            <numerusform>+%n 半音</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation>
+            <numerusform>-%n 半音</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>出題</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>正確</translation>
+    </message>
+    <message>
+        <source>ignoring the octave</source>
+        <translation>オクターブ問わず</translation>
+    </message>
+    <message>
+        <source>median reaction</source>
+        <translation>反応時間の中央値</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>誤答: %1</translation>
+    </message>
+    <message>
+        <source>right note, other octave</source>
+        <translation>音名は正しくオクターブ違い</translation>
+    </message>
+    <message>
+        <source>mean error, octaves ignored: %1 semitones</source>
+        <translation>平均のずれ (オクターブを除く): %1 半音</translation>
+    </message>
+    <message>
+        <source>No answers yet: answer a few questions and your statistics appear here.</source>
+        <translation>まだ回答がありません。いくつか問題に答えると、ここに統計が表示されます。</translation>
+    </message>
+    <message>
+        <source>%1: %2 exact, %3 ignoring the octave</source>
+        <translation>%1: 正確 %2、オクターブを問わず %3</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5</source>
+        <translation>過去 7 日: %2 で %1、正確 %3、オクターブを問わず %4、%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>正確 %1</translation>
+    </message>
+    <message>
+        <source>%1 ignoring the octave</source>
+        <translation>オクターブ問わず %1</translation>
+    </message>
+    <message>
+        <source>Training days in a row: %1</source>
+        <translation>連続練習日数: %1</translation>
     </message>
 </context>
 <context>

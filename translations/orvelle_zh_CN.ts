@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AnswerHistory</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>无法读取回答记录 %1</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: the disk is full. Your answers are kept and will be written when space is free.</source>
+        <translation>无法写入记录：磁盘已满。你的回答已保留，有空间后会写入。</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: its file or folder is read-only. Your answers are kept and will be written when it can be.</source>
+        <translation>无法写入记录：文件或文件夹为只读。你的回答已保留，可以写入时会写入。</translation>
+    </message>
+    <message>
+        <source>The history cannot be written: another program is using it. Your answers are kept and will be written when it is free.</source>
+        <translation>无法写入记录：另一个程序正在使用它。你的回答已保留，空闲后会写入。</translation>
+    </message>
+    <message>
+        <source>The history cannot be written just now. Your answers are kept and will be written when it can be.</source>
+        <translation>暂时无法写入记录。你的回答已保留，可以写入时会写入。</translation>
+    </message>
+    <message>
+        <source>The answer history was written by a newer version of Orvelle; it is left as it is, and this version trains without recording answers.</source>
+        <translation>回答记录来自更新版本的 Orvelle；它将保持原样，本版本练习时不记录回答。</translation>
+    </message>
+    <message>
+        <source>The answer history %1 cannot be started; training goes on without recording answers.</source>
+        <translation>无法创建回答记录 %1；练习继续，但不记录回答。</translation>
+    </message>
+    <message>
+        <source>The answer history %1 is damaged and cannot be set aside; it is kept as it is, and training goes on without recording answers.</source>
+        <translation>回答记录 %1 已损坏且无法移到一旁；它将保持原样，练习继续，但不记录回答。</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged and set aside as %1, but %2 cannot be moved; training goes on without recording answers.</source>
+        <translation>回答记录已损坏，已移到一旁存为 %1，但无法移动 %2；练习继续，但不记录回答。</translation>
+    </message>
+    <message>
+        <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
+        <translation>回答记录已损坏；已移到一旁存为 %1，并开始了新的记录。可在统计窗口中恢复其中的回答。</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Orvelle cannot play notes and has to stop: %1</source>
@@ -28,6 +71,49 @@
     <message>
         <source>Color hint</source>
         <translation>颜色提示</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)</source>
+        <translation>Orvelle 需要图形显示（未设置 DISPLAY 或 WAYLAND_DISPLAY）</translation>
+    </message>
+    <message>
+        <source>orvelle: %1
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle：%1
+请尝试“orvelle --help”。
+</translation>
+    </message>
+    <message>
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
+</source>
+        <translation>orvelle：意外的参数“%1”
+请尝试“orvelle --help”。
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation>
+            <numerusform>已将 %n 个回答写入标准输出</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation>
+            <numerusform>已将 %n 个回答写入 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the answer history %1 cannot be read</source>
+        <translation>无法读取回答记录 %1</translation>
     </message>
 </context>
 <context>
@@ -212,6 +298,36 @@
     <message>
         <source>Visit our website</source>
         <translation>访问我们的网站</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExport</name>
+    <message>
+        <source>The answer history %1 cannot be read</source>
+        <translation>无法读取回答记录 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <translation>%1 是 Orvelle 自己的文件；导出不会覆盖它</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
+        <source>Standard output</source>
+        <translation>标准输出</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message>
+        <source>Not recovered: %1.</source>
+        <translation>未恢复：%1。</translation>
     </message>
 </context>
 <context>
@@ -544,6 +660,25 @@
     </message>
 </context>
 <context>
+    <name>QuestionBank</name>
+    <message>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <translation>设置文件 %1 是一个不指向任何 Orvelle 设置文件的链接；它不会被改动，练习继续，但不保存进度。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left alone, and training goes on without keeping its state.</source>
+        <translation>设置文件 %1 不是普通文件；它不会被改动，练习继续，但不保存进度。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read; it is left alone, and training goes on without keeping its state.</source>
+        <translation>无法读取设置文件 %1；它不会被改动，练习继续，但不保存进度。</translation>
+    </message>
+    <message>
+        <source>The training state cannot be written to %1. It is kept and will be written as soon as it can be.</source>
+        <translation>无法将练习进度写入 %1。进度已保留，一旦可以就会写入。</translation>
+    </message>
+</context>
+<context>
     <name>ReactionChart</name>
     <message>
         <source>Reaction time per note (s)</source>
@@ -721,6 +856,116 @@
     <message>
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>回答几道题后，你的统计会显示在这里。</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>The answer history cannot be read just now; training goes on.</source>
+        <translation>暂时无法读取回答记录；练习继续。</translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>八度</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation>
+            <numerusform>%n 个回答</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>6 semitones (tritone)</source>
+        <translation>6 个半音（三全音）</translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation>
+            <numerusform>+%n 个半音</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation>
+            <numerusform>-%n 个半音</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>出题</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>完全正确</translation>
+    </message>
+    <message>
+        <source>ignoring the octave</source>
+        <translation>不计八度</translation>
+    </message>
+    <message>
+        <source>median reaction</source>
+        <translation>反应时间中位数</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>Wrong answers: %1</source>
+        <translation>错误回答：%1</translation>
+    </message>
+    <message>
+        <source>right note, other octave</source>
+        <translation>音名正确，八度不对</translation>
+    </message>
+    <message>
+        <source>mean error, octaves ignored: %1 semitones</source>
+        <translation>平均偏差（不计八度）：%1 个半音</translation>
+    </message>
+    <message>
+        <source>No answers yet: answer a few questions and your statistics appear here.</source>
+        <translation>还没有回答：回答几道题后，你的统计会显示在这里。</translation>
+    </message>
+    <message>
+        <source>%1: %2 exact, %3 ignoring the octave</source>
+        <translation>%1：完全正确 %2，不计八度 %3</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5</source>
+        <translation>最近 7 天：%2 内 %1，完全正确 %3，不计八度 %4，%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 exact</source>
+        <translation>完全正确 %1</translation>
+    </message>
+    <message>
+        <source>%1 ignoring the octave</source>
+        <translation>不计八度 %1</translation>
+    </message>
+    <message>
+        <source>Training days in a row: %1</source>
+        <translation>连续练习天数：%1</translation>
     </message>
 </context>
 <context>

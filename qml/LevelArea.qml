@@ -108,6 +108,29 @@ Rectangle {
             keyLevel: levelStrip.activeFocus ? levelStrip.keyLevel : 0
         }
 
+        // The goal's words beside the trophy, in the learner's language, over
+        // the picture's own.
+        Rectangle {
+            objectName: "trophyWords"
+            readonly property real unit: levelStrip.width / Theme.levelImageWidth
+            x: (Theme.levelImageWidth - Theme.levelPictureWidth + 90) * unit
+            y: 14 * unit
+            width: 164 * unit
+            height: 76 * unit
+            color: "#fff6dc"
+            Text {
+                anchors.fill: parent
+                text: qsTr("PERFECT PITCH")
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.Fit
+                minimumPixelSize: 6
+                color: "#8a6310"
+                font { bold: true; pixelSize: Math.max(6, 23 * parent.unit); family: Theme.fontFamily }
+            }
+        }
+
         MouseArea {
             id: levelStripArea
             objectName: "levelStripArea"

@@ -31,8 +31,9 @@ packages=(
   libx11-dev
   # fuzz targets (make test): clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
-  # the window's one font family, and the artwork generator's (tools/artwork)
-  fonts-dejavu-core
+  # the window's one font family, and the artwork generator's (tools/artwork);
+  # glyphs for the Japanese and Chinese texts
+  fonts-dejavu-core fonts-wqy-microhei
   # packaging/icons/render.sh: the application icon's PNGs from its SVG
   librsvg2-bin
   # installing and packing: checks of the desktop entry and the AppStream

@@ -416,6 +416,10 @@ Siehe „orvelle --help“.
         <source>Click on note</source>
         <translation>Klicke auf den Ton</translation>
     </message>
+    <message>
+        <source>PERFECT PITCH</source>
+        <translation>ABSOLUTES GEHÖR</translation>
+    </message>
 </context>
 <context>
     <name>LevelTiles</name>

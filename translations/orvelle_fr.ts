@@ -416,6 +416,10 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <source>Click on note</source>
         <translation>Cliquez sur la note</translation>
     </message>
+    <message>
+        <source>PERFECT PITCH</source>
+        <translation>OREILLE ABSOLUE</translation>
+    </message>
 </context>
 <context>
     <name>LevelTiles</name>

@@ -416,6 +416,10 @@ Prueba «orvelle --help».
         <source>Click on note</source>
         <translation>Haz clic en la nota</translation>
     </message>
+    <message>
+        <source>PERFECT PITCH</source>
+        <translation>OÍDO ABSOLUTO</translation>
+    </message>
 </context>
 <context>
     <name>LevelTiles</name>

@@ -416,6 +416,10 @@ Prova «orvelle --help».
         <source>Click on note</source>
         <translation>Fai clic sulla nota</translation>
     </message>
+    <message>
+        <source>PERFECT PITCH</source>
+        <translation>ORECCHIO ASSOLUTO</translation>
+    </message>
 </context>
 <context>
     <name>LevelTiles</name>

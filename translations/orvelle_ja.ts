@@ -414,6 +414,10 @@ Try &apos;orvelle --help&apos;.
         <source>Click on note</source>
         <translation>音をクリック</translation>
     </message>
+    <message>
+        <source>PERFECT PITCH</source>
+        <translation>絶対音感</translation>
+    </message>
 </context>
 <context>
     <name>LevelTiles</name>

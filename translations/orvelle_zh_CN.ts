@@ -414,6 +414,10 @@ Try &apos;orvelle --help&apos;.
         <source>Click on note</source>
         <translation>点击音符</translation>
     </message>
+    <message>
+        <source>PERFECT PITCH</source>
+        <translation>绝对音感</translation>
+    </message>
 </context>
 <context>
     <name>LevelTiles</name>

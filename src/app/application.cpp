@@ -65,7 +65,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Brandmoor"));
     setOrganizationDomain(QStringLiteral("brandmoor.example"));
     setApplicationName(QStringLiteral("Orvelle"));
-    translations = std::make_unique<Translations>(SetUpLearnersLanguage());
+    const LearnersLanguage learner = SetUpLearnersLanguage();
+    noteNamesLanguage = learner.noteNamesLanguage;
+    translations = std::make_unique<Translations>(learner.translation);
     // The desktop groups the window with its launcher and shows its icon.
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     setWindowIcon(applicationIcon());
@@ -191,6 +193,11 @@ void Application::applySetting(const QString &key, const QVariant &value)
 {
     if (key == QLatin1String(kAfterWrongAnswerKey))
         trainingSession->setReplayAfterWrong(value.toInt() == 1);
+    if (key == QLatin1String(kNoteNamesSetting)) {
+        noteNamer->setNaming(Theory::NoteNamingFromKey(value.toString(), noteNamesLanguage));
+        if (keyboard)
+            keyboard->update();  // the C keys' labels
+    }
 }
 
 void Application::startSound()

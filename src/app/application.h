@@ -90,6 +90,7 @@ private:
     // Before everything that shows a text.
     std::unique_ptr<Translations> translations;
     std::unique_ptr<NoteNamer> noteNamer;
+    QString noteNamesLanguage;
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<AnswerHistory> history;
     std::unique_ptr<StorageStatus> storage;

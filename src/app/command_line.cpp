@@ -264,13 +264,13 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         // No display needed: a core application only finds the files.
         QCoreApplication app(argc, argv);
         setApplicationNames();
-        const Translations translations(SetUpLearnersLanguage());
+        const Translations translations(SetUpLearnersLanguage().translation);
         return exportHistoryTo(request.exportFile);
     }
     case CommandLineRequest::Action::Statistics: {
         QCoreApplication app(argc, argv);
         setApplicationNames();
-        const Translations translations(SetUpLearnersLanguage());
+        const Translations translations(SetUpLearnersLanguage().translation);
         return printStatistics();
     }
     case CommandLineRequest::Action::OpenWindow:

@@ -35,11 +35,11 @@ QString storedChoice(const char *key)
 
 } // namespace
 
-QString SetUpLearnersLanguage()
+LearnersLanguage SetUpLearnersLanguage()
 {
     const QString chosen = storedChoice(kLanguageSetting);
     const QStringList desktop = Language::FromEnvironment(QProcessEnvironment::systemEnvironment());
-    Theory::SetCurrentNoteNaming(
-        Theory::NoteNamingFromKey(storedChoice(kNoteNamesSetting), Language::ForNoteNames(chosen, desktop)));
-    return Language::Choose(chosen, desktop);
+    LearnersLanguage learner{Language::Choose(chosen, desktop), Language::ForNoteNames(chosen, desktop)};
+    Theory::SetCurrentNoteNaming(Theory::NoteNamingFromKey(storedChoice(kNoteNamesSetting), learner.noteNamesLanguage));
+    return learner;
 }

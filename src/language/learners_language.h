@@ -8,7 +8,11 @@
 // load (empty: English). Needs the application's names set; reads the store
 // only where it is a regular file, so that a FIFO in its place never holds
 // the start up.
-QString SetUpLearnersLanguage();
+struct LearnersLanguage {
+    QString translation;        // for Translations; empty: English
+    QString noteNamesLanguage;  // whose musicians' names are the default
+};
+LearnersLanguage SetUpLearnersLanguage();
 
 // The store's keys of the two choices.
 extern const char *const kLanguageSetting;

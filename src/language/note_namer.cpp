@@ -14,6 +14,14 @@ QStringList NoteNamer::pitchClasses() const
     return names;
 }
 
+QString NoteNamer::keyFor(int letters, int octaves)
+{
+    Theory::NoteNaming naming;
+    naming.letters = static_cast<Theory::NoteLetters>(qBound(0, letters, 2));
+    naming.octaves = static_cast<Theory::OctaveNumbering>(qBound(0, octaves, 1));
+    return Theory::NoteNamingKey(naming);
+}
+
 void NoteNamer::setNaming(const Theory::NoteNaming &naming)
 {
     if (naming == Theory::CurrentNoteNaming())

@@ -11,6 +11,10 @@
 class NoteNamer : public QObject {
     Q_OBJECT
     Q_PROPERTY(QStringList pitchClasses READ pitchClasses NOTIFY namingChanged)
+    // The naming in use: letters 0 C D E … B, 1 with H, 2 fixed do; octaves
+    // 0 middle C = C4, 1 middle C = do 3.
+    Q_PROPERTY(int letters READ letters NOTIFY namingChanged)
+    Q_PROPERTY(int octaves READ octaves NOTIFY namingChanged)
 
 public:
     using QObject::QObject;
@@ -19,6 +23,10 @@ public:
     Q_INVOKABLE QString note(int midiNote) const;
     // The twelve pitch classes from C up.
     QStringList pitchClasses() const;
+    int letters() const { return static_cast<int>(Theory::CurrentNoteNaming().letters); }
+    int octaves() const { return static_cast<int>(Theory::CurrentNoteNaming().octaves); }
+    // The stored form of a choice of letters and octaves.
+    Q_INVOKABLE static QString keyFor(int letters, int octaves);
 
     // Names every note of the program from now on.
     void setNaming(const Theory::NoteNaming &naming);

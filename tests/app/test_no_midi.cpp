@@ -355,6 +355,24 @@ private slots:
         waitForQuestion();
     }
 
+    // A naming chosen in the settings holds at once: the keys' names, the
+    // feedback line's and the store's.
+    void noteNamesChosenInTheSettingsHoldAtOnce()
+    {
+        QObject *root = app.window().rootObject();
+        QObject *german = root->findChild<QObject *>("germanNamesOption");
+        QObject *english = root->findChild<QObject *>("englishNamesOption");
+        QVERIFY(german && english);
+        QVERIFY(QMetaObject::invokeMethod(german, "activated"));
+        QCOMPARE(Keyboard::keyName(71 - 21), QStringLiteral("H4"));
+        QCOMPARE(Keyboard::keyName(70 - 21), QStringLiteral("B4"));
+        QVERIFY(german->property("checked").toBool());
+        QCOMPARE(QSettings(TestStore::storePath(), QSettings::IniFormat).value("GlobalSetting/NoteNames").toString(),
+                 QStringLiteral("german/c4"));
+        QVERIFY(QMetaObject::invokeMethod(english, "activated"));
+        QCOMPARE(Keyboard::keyName(71 - 21), QStringLiteral("B4"));
+    }
+
     // After the answers just given (the history read once at the first
     // opening, then only the rows added since): the window's figures are a
     // full reading's for every filter, and the days in a row are the same

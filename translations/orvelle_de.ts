@@ -376,6 +376,45 @@ Siehe „orvelle --help“.
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Wie das System</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>Die Sprache wechselt beim nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Notennamen</translation>
+    </message>
+    <message>
+        <source>C D E … B</source>
+        <translation>C D E … B</translation>
+    </message>
+    <message>
+        <source>C D E … H (B for B♭)</source>
+        <translation>C D E … H (B für B♭)</translation>
+    </message>
+    <message>
+        <source>Do Ré Mi … Si</source>
+        <translation>Do Re Mi … Si</translation>
+    </message>
+    <message>
+        <source>middle C = C4</source>
+        <translation>mittleres C = C4</translation>
+    </message>
+    <message>
+        <source>middle C = do 3</source>
+        <translation>mittleres C = do 3</translation>
+    </message>
+</context>
+<context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>

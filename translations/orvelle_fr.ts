@@ -376,6 +376,45 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Celle du système</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>La langue change au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Noms des notes</translation>
+    </message>
+    <message>
+        <source>C D E … B</source>
+        <translation>C D E … B</translation>
+    </message>
+    <message>
+        <source>C D E … H (B for B♭)</source>
+        <translation>C D E … H (B pour si♭)</translation>
+    </message>
+    <message>
+        <source>Do Ré Mi … Si</source>
+        <translation>Do Ré Mi … Si</translation>
+    </message>
+    <message>
+        <source>middle C = C4</source>
+        <translation>do central = C4</translation>
+    </message>
+    <message>
+        <source>middle C = do 3</source>
+        <translation>do central = do 3</translation>
+    </message>
+</context>
+<context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>

@@ -376,6 +376,45 @@ Prueba «orvelle --help».
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>El del sistema</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>El idioma cambia en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Nombres de las notas</translation>
+    </message>
+    <message>
+        <source>C D E … B</source>
+        <translation>C D E … B</translation>
+    </message>
+    <message>
+        <source>C D E … H (B for B♭)</source>
+        <translation>C D E … H (B por si♭)</translation>
+    </message>
+    <message>
+        <source>Do Ré Mi … Si</source>
+        <translation>Do Re Mi … Si</translation>
+    </message>
+    <message>
+        <source>middle C = C4</source>
+        <translation>do central = C4</translation>
+    </message>
+    <message>
+        <source>middle C = do 3</source>
+        <translation>do central = do 3</translation>
+    </message>
+</context>
+<context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>

@@ -376,6 +376,45 @@ Prova «orvelle --help».
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Quella del sistema</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>La lingua cambia al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Nomi delle note</translation>
+    </message>
+    <message>
+        <source>C D E … B</source>
+        <translation>C D E … B</translation>
+    </message>
+    <message>
+        <source>C D E … H (B for B♭)</source>
+        <translation>C D E … H (B per si♭)</translation>
+    </message>
+    <message>
+        <source>Do Ré Mi … Si</source>
+        <translation>Do Re Mi … Si</translation>
+    </message>
+    <message>
+        <source>middle C = C4</source>
+        <translation>do centrale = C4</translation>
+    </message>
+    <message>
+        <source>middle C = do 3</source>
+        <translation>do centrale = do 3</translation>
+    </message>
+</context>
+<context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>

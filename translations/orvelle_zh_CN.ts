@@ -374,6 +374,45 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>LanguageSettings</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>语言将在下次启动时更改。</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>音名</translation>
+    </message>
+    <message>
+        <source>C D E … B</source>
+        <translation>C D E … B</translation>
+    </message>
+    <message>
+        <source>C D E … H (B for B♭)</source>
+        <translation>C D E … H（B 表示 B♭）</translation>
+    </message>
+    <message>
+        <source>Do Ré Mi … Si</source>
+        <translation>Do Re Mi … Si（固定唱名）</translation>
+    </message>
+    <message>
+        <source>middle C = C4</source>
+        <translation>中央 C = C4</translation>
+    </message>
+    <message>
+        <source>middle C = do 3</source>
+        <translation>中央 C = do 3</translation>
+    </message>
+</context>
+<context>
     <name>LeaveLevelDialog</name>
     <message>
         <source>Start level %1 again? Your answers in this round are kept in the history.</source>

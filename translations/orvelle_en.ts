@@ -19,6 +19,23 @@
     </message>
 </context>
 <context>
+    <name>HistoryRecovery</name>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>%n answer recovered; %1 could not be read.</numerusform>
+            <numerusform>%n answers recovered; %1 could not be read.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>%n answer recovered.</numerusform>
+            <numerusform>%n answers recovered.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StatisticsColors</name>
     <message numerus="yes">
         <source>%n answers</source>

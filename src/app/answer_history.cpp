@@ -613,7 +613,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
     const ScopedConnection source(aside, QStringLiteral("QSQLITE_OPEN_READONLY"));
     const ScopedConnection target(historyPath, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kRecoverBusyTimeoutMs));
     if (!source.isOpen() || !target.isOpen()) {
-        result.problem = QStringLiteral("%1 cannot be opened").arg(QFileInfo(source.isOpen() ? historyPath : aside).fileName());
+        result.problem = QCoreApplication::translate("AnswerHistory", "%1 cannot be opened").arg(QFileInfo(source.isOpen() ? historyPath : aside).fileName());
         return result;
     }
     // A file shorter than its header says is refused outright unless the
@@ -635,7 +635,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
     if (ids.isEmpty()) {
         QSqlQuery any(source.db());
         if (!any.exec(QStringLiteral("SELECT count(*) FROM answers"))) {
-            result.problem = QStringLiteral("%1 cannot be read at all").arg(QFileInfo(aside).fileName());
+            result.problem = QCoreApplication::translate("AnswerHistory", "%1 cannot be read at all").arg(QFileInfo(aside).fileName());
             return result;
         }
     }
@@ -650,14 +650,14 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
             continue;
         }
         if (inSlice == 0 && !out.transaction()) {
-            result.problem = QStringLiteral("the history cannot be written: %1").arg(out.lastError().text());
+            result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
             return result;
         }
         QSqlQuery insert(out);
         insert.prepare(insertStatement());
         bindRecord(insert, readRecord(row, 0));
         if (!insert.exec()) {
-            result.problem = QStringLiteral("the history cannot be written: %1").arg(insert.lastError().text());
+            result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(insert.lastError().text());
             out.rollback();
             result.rows -= inSlice;
             return result;
@@ -666,7 +666,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
         if (++inSlice == kRecoverSlice) {
             inSlice = 0;
             if (!out.commit()) {
-                result.problem = QStringLiteral("the history cannot be written: %1").arg(out.lastError().text());
+                result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
                 out.rollback();
                 result.rows -= kRecoverSlice;
                 return result;
@@ -674,7 +674,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
         }
     }
     if (inSlice > 0 && !out.commit()) {
-        result.problem = QStringLiteral("the history cannot be written: %1").arg(out.lastError().text());
+        result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
         out.rollback();
         result.rows -= inSlice;
         return result;

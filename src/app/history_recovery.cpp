@@ -46,11 +46,11 @@ void HistoryRecovery::recover(const QString &fileName)
                 if (!result.problem.isEmpty())
                     outcome = QCoreApplication::translate("HistoryRecovery", "Not recovered: %1.").arg(result.problem);
                 else if (result.skipped > 0)
-                    outcome = QStringLiteral("%1 answers recovered; %2 could not be read.")
-                                  .arg(result.rows)
+                    outcome = QCoreApplication::translate("HistoryRecovery", "%n answers recovered; %1 could not be read.",
+                                                          "", result.rows)
                                   .arg(result.skipped);
                 else
-                    outcome = QStringLiteral("%1 answers recovered.").arg(result.rows);
+                    outcome = QCoreApplication::translate("HistoryRecovery", "%n answers recovered.", "", result.rows);
                 fileNames = AnswerHistory::setAsideFiles(path);
                 emit changed();
                 if (result.rows > 0)

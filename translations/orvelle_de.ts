@@ -43,6 +43,18 @@
         <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
         <translation>Der Antwortverlauf war beschädigt; er wurde als %1 beiseitegelegt und ein neuer begonnen. Im Statistikfenster lassen sich seine Antworten wiederherstellen.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read at all</source>
+        <translation>%1 lässt sich überhaupt nicht lesen</translation>
+    </message>
+    <message>
+        <source>the history cannot be written: %1</source>
+        <translation>der Verlauf kann nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -123,6 +135,33 @@ Siehe „orvelle --help“.
     <message>
         <source>answered →</source>
         <translation>geantwortet →</translation>
+    </message>
+</context>
+<context>
+    <name>Core::MidiOutSynthDevice</name>
+    <message>
+        <source>the synthesizer could not be started; notes will be silent</source>
+        <translation>der Synthesizer ließ sich nicht starten; die Töne bleiben stumm</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found (looked for %1); notes will be silent</source>
+        <translation>keine General-MIDI-SoundFont gefunden (gesucht: %1); die Töne bleiben stumm</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>audio output is unavailable (no sound server or sound card); notes will be silent</source>
+        <translation>keine Audioausgabe verfügbar (kein Soundserver und keine Soundkarte); die Töne bleiben stumm</translation>
+    </message>
+    <message>
+        <source>rendering offline with %1</source>
+        <translation>Wiedergabe ohne Ausgabe mit %1</translation>
+    </message>
+    <message>
+        <source>playing %1 through %2</source>
+        <translation>spielt %1 über %2</translation>
     </message>
 </context>
 <context>
@@ -331,6 +370,20 @@ Siehe „orvelle --help“.
         <source>Not recovered: %1.</source>
         <translation>Nicht wiederhergestellt: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>%n Antwort wiederhergestellt; %1 ließen sich nicht lesen.</numerusform>
+            <numerusform>%n Antworten wiederhergestellt; %1 ließen sich nicht lesen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>%n Antwort wiederhergestellt.</numerusform>
+            <numerusform>%n Antworten wiederhergestellt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
@@ -373,6 +426,61 @@ Siehe „orvelle --help“.
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz ist der Kammerton; 415 Hz ist in der Barockmusik üblich, 442 bis 446 Hz in vielen Orchestern.</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>Piano</source>
+        <translation>Klavier</translation>
+    </message>
+    <message>
+        <source>Electric piano</source>
+        <translation>E-Piano</translation>
+    </message>
+    <message>
+        <source>Harpsichord</source>
+        <translation>Cembalo</translation>
+    </message>
+    <message>
+        <source>Organ</source>
+        <translation>Orgel</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitarre</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violine</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flöte</translation>
+    </message>
+    <message>
+        <source>Clarinet</source>
+        <translation>Klarinette</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompete</translation>
+    </message>
+    <message>
+        <source>Choir</source>
+        <translation>Chor</translation>
+    </message>
+    <message>
+        <source>Vibraphone</source>
+        <translation>Vibraphon</translation>
+    </message>
+    <message>
+        <source>Marimba</source>
+        <translation>Marimba</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Sinuston</translation>
     </message>
 </context>
 <context>

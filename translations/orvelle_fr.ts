@@ -43,6 +43,18 @@
         <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
         <translation>L’historique des réponses était endommagé&#xa0;; il a été mis de côté sous %1 et un nouveau a été commencé. La fenêtre des statistiques peut en récupérer les réponses.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>Impossible d’ouvrir %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read at all</source>
+        <translation>%1 est totalement illisible</translation>
+    </message>
+    <message>
+        <source>the history cannot be written: %1</source>
+        <translation>impossible d’écrire l’historique&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -123,6 +135,33 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>answered →</source>
         <translation>réponse →</translation>
+    </message>
+</context>
+<context>
+    <name>Core::MidiOutSynthDevice</name>
+    <message>
+        <source>the synthesizer could not be started; notes will be silent</source>
+        <translation>le synthétiseur n’a pas pu démarrer&#xa0;; les notes resteront muettes</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found (looked for %1); notes will be silent</source>
+        <translation>aucune SoundFont General MIDI trouvée (cherché&#xa0;: %1)&#xa0;; les notes resteront muettes</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>audio output is unavailable (no sound server or sound card); notes will be silent</source>
+        <translation>aucune sortie audio (ni serveur de son ni carte son)&#xa0;; les notes resteront muettes</translation>
+    </message>
+    <message>
+        <source>rendering offline with %1</source>
+        <translation>rendu hors ligne avec %1</translation>
+    </message>
+    <message>
+        <source>playing %1 through %2</source>
+        <translation>joue %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -331,6 +370,20 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <source>Not recovered: %1.</source>
         <translation>Non récupéré&#xa0;: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>%n réponse récupérée&#xa0;; %1 illisibles.</numerusform>
+            <numerusform>%n réponses récupérées&#xa0;; %1 illisibles.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>%n réponse récupérée.</numerusform>
+            <numerusform>%n réponses récupérées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
@@ -373,6 +426,61 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440&#xa0;Hz est le diapason de concert&#xa0;; 415&#xa0;Hz est d’usage en musique baroque, 442 à 446&#xa0;Hz dans beaucoup d’orchestres.</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Electric piano</source>
+        <translation>Piano électrique</translation>
+    </message>
+    <message>
+        <source>Harpsichord</source>
+        <translation>Clavecin</translation>
+    </message>
+    <message>
+        <source>Organ</source>
+        <translation>Orgue</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Guitare</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violon</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flûte</translation>
+    </message>
+    <message>
+        <source>Clarinet</source>
+        <translation>Clarinette</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompette</translation>
+    </message>
+    <message>
+        <source>Choir</source>
+        <translation>Chœur</translation>
+    </message>
+    <message>
+        <source>Vibraphone</source>
+        <translation>Vibraphone</translation>
+    </message>
+    <message>
+        <source>Marimba</source>
+        <translation>Marimba</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Son pur</translation>
     </message>
 </context>
 <context>

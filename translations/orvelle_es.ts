@@ -43,6 +43,18 @@
         <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
         <translation>El historial de respuestas estaba dañado; se apartó como %1 y se empezó uno nuevo. Desde la ventana de estadísticas se pueden recuperar sus respuestas.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>No se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read at all</source>
+        <translation>No se puede leer nada de %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be written: %1</source>
+        <translation>no se puede escribir el historial: %1</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -123,6 +135,33 @@ Prueba «orvelle --help».
     <message>
         <source>answered →</source>
         <translation>respuesta →</translation>
+    </message>
+</context>
+<context>
+    <name>Core::MidiOutSynthDevice</name>
+    <message>
+        <source>the synthesizer could not be started; notes will be silent</source>
+        <translation>no se pudo iniciar el sintetizador; las notas no sonarán</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found (looked for %1); notes will be silent</source>
+        <translation>no se encontró ninguna SoundFont General MIDI (se buscó: %1); las notas no sonarán</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>audio output is unavailable (no sound server or sound card); notes will be silent</source>
+        <translation>no hay salida de audio (ni servidor de sonido ni tarjeta de sonido); las notas no sonarán</translation>
+    </message>
+    <message>
+        <source>rendering offline with %1</source>
+        <translation>generando sin salida con %1</translation>
+    </message>
+    <message>
+        <source>playing %1 through %2</source>
+        <translation>tocando %1 por %2</translation>
     </message>
 </context>
 <context>
@@ -331,6 +370,20 @@ Prueba «orvelle --help».
         <source>Not recovered: %1.</source>
         <translation>No recuperado: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>Se recuperó %n respuesta; %1 no se pudieron leer.</numerusform>
+            <numerusform>Se recuperaron %n respuestas; %1 no se pudieron leer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>Se recuperó %n respuesta.</numerusform>
+            <numerusform>Se recuperaron %n respuestas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
@@ -373,6 +426,61 @@ Prueba «orvelle --help».
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz es el diapasón normal; 415 Hz es habitual en la música barroca, y de 442 a 446 Hz en muchas orquestas.</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Electric piano</source>
+        <translation>Piano eléctrico</translation>
+    </message>
+    <message>
+        <source>Harpsichord</source>
+        <translation>Clave</translation>
+    </message>
+    <message>
+        <source>Organ</source>
+        <translation>Órgano</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Guitarra</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violín</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flauta</translation>
+    </message>
+    <message>
+        <source>Clarinet</source>
+        <translation>Clarinete</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Trompeta</translation>
+    </message>
+    <message>
+        <source>Choir</source>
+        <translation>Coro</translation>
+    </message>
+    <message>
+        <source>Vibraphone</source>
+        <translation>Vibráfono</translation>
+    </message>
+    <message>
+        <source>Marimba</source>
+        <translation>Marimba</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Tono puro</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,18 @@
         <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
         <translation>La cronologia delle risposte era danneggiata; è stata messa da parte come %1 e ne è stata iniziata una nuova. Dalla finestra delle statistiche puoi recuperarne le risposte.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>Impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read at all</source>
+        <translation>%1 è del tutto illeggibile</translation>
+    </message>
+    <message>
+        <source>the history cannot be written: %1</source>
+        <translation>impossibile scrivere la cronologia: %1</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -123,6 +135,33 @@ Prova «orvelle --help».
     <message>
         <source>answered →</source>
         <translation>risposta →</translation>
+    </message>
+</context>
+<context>
+    <name>Core::MidiOutSynthDevice</name>
+    <message>
+        <source>the synthesizer could not be started; notes will be silent</source>
+        <translation>impossibile avviare il sintetizzatore; le note resteranno mute</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found (looked for %1); notes will be silent</source>
+        <translation>nessuna SoundFont General MIDI trovata (cercato: %1); le note resteranno mute</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niente</translation>
+    </message>
+    <message>
+        <source>audio output is unavailable (no sound server or sound card); notes will be silent</source>
+        <translation>nessuna uscita audio (né server audio né scheda audio); le note resteranno mute</translation>
+    </message>
+    <message>
+        <source>rendering offline with %1</source>
+        <translation>resa senza uscita con %1</translation>
+    </message>
+    <message>
+        <source>playing %1 through %2</source>
+        <translation>suona %1 tramite %2</translation>
     </message>
 </context>
 <context>
@@ -331,6 +370,20 @@ Prova «orvelle --help».
         <source>Not recovered: %1.</source>
         <translation>Non recuperato: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>%n risposta recuperata; %1 illeggibili.</numerusform>
+            <numerusform>%n risposte recuperate; %1 illeggibili.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>%n risposta recuperata.</numerusform>
+            <numerusform>%n risposte recuperate.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
@@ -373,6 +426,61 @@ Prova «orvelle --help».
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz è il La da concerto; 415 Hz è consueto nella musica barocca, da 442 a 446 Hz in molte orchestre.</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>Piano</source>
+        <translation>Pianoforte</translation>
+    </message>
+    <message>
+        <source>Electric piano</source>
+        <translation>Piano elettrico</translation>
+    </message>
+    <message>
+        <source>Harpsichord</source>
+        <translation>Clavicembalo</translation>
+    </message>
+    <message>
+        <source>Organ</source>
+        <translation>Organo</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Chitarra</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>Violino</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>Flauto</translation>
+    </message>
+    <message>
+        <source>Clarinet</source>
+        <translation>Clarinetto</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>Tromba</translation>
+    </message>
+    <message>
+        <source>Choir</source>
+        <translation>Coro</translation>
+    </message>
+    <message>
+        <source>Vibraphone</source>
+        <translation>Vibrafono</translation>
+    </message>
+    <message>
+        <source>Marimba</source>
+        <translation>Marimba</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Tono puro</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,18 @@
         <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
         <translation>回答履歴が壊れていたため %1 として退避し、新しい履歴を始めました。統計ウィンドウからその回答を復元できます。</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read at all</source>
+        <translation>%1 はまったく読み込めません</translation>
+    </message>
+    <message>
+        <source>the history cannot be written: %1</source>
+        <translation>履歴を書き込めません: %1</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -121,6 +133,33 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>answered →</source>
         <translation>回答 →</translation>
+    </message>
+</context>
+<context>
+    <name>Core::MidiOutSynthDevice</name>
+    <message>
+        <source>the synthesizer could not be started; notes will be silent</source>
+        <translation>シンセサイザーを起動できませんでした。音は鳴りません</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found (looked for %1); notes will be silent</source>
+        <translation>General MIDI のサウンドフォントが見つかりません (探した場所: %1)。音は鳴りません</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>audio output is unavailable (no sound server or sound card); notes will be silent</source>
+        <translation>音声出力がありません (サウンドサーバーもサウンドカードもありません)。音は鳴りません</translation>
+    </message>
+    <message>
+        <source>rendering offline with %1</source>
+        <translation>%1 でオフライン生成中</translation>
+    </message>
+    <message>
+        <source>playing %1 through %2</source>
+        <translation>%1 を %2 で再生中</translation>
     </message>
 </context>
 <context>
@@ -329,6 +368,18 @@ Try &apos;orvelle --help&apos;.
         <source>Not recovered: %1.</source>
         <translation>復元できませんでした: %1。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>%n 件の回答を復元しました。%1 件は読み込めませんでした。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>%n 件の回答を復元しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
@@ -371,6 +422,61 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz が標準ピッチです。バロック音楽では 415 Hz、多くのオーケストラでは 442〜446 Hz が使われます。</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>Piano</source>
+        <translation>ピアノ</translation>
+    </message>
+    <message>
+        <source>Electric piano</source>
+        <translation>エレクトリック・ピアノ</translation>
+    </message>
+    <message>
+        <source>Harpsichord</source>
+        <translation>チェンバロ</translation>
+    </message>
+    <message>
+        <source>Organ</source>
+        <translation>オルガン</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>ギター</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>バイオリン</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>フルート</translation>
+    </message>
+    <message>
+        <source>Clarinet</source>
+        <translation>クラリネット</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>トランペット</translation>
+    </message>
+    <message>
+        <source>Choir</source>
+        <translation>合唱</translation>
+    </message>
+    <message>
+        <source>Vibraphone</source>
+        <translation>ビブラフォン</translation>
+    </message>
+    <message>
+        <source>Marimba</source>
+        <translation>マリンバ</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>純音</translation>
     </message>
 </context>
 <context>

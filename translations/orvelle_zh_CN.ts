@@ -43,6 +43,18 @@
         <source>The answer history was damaged; it was set aside as %1 and a new one started. The statistics window can recover its answers.</source>
         <translation>回答记录已损坏；已移到一旁存为 %1，并开始了新的记录。可在统计窗口中恢复其中的回答。</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read at all</source>
+        <translation>%1 完全无法读取</translation>
+    </message>
+    <message>
+        <source>the history cannot be written: %1</source>
+        <translation>无法写入记录：%1</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -121,6 +133,33 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>answered →</source>
         <translation>回答 →</translation>
+    </message>
+</context>
+<context>
+    <name>Core::MidiOutSynthDevice</name>
+    <message>
+        <source>the synthesizer could not be started; notes will be silent</source>
+        <translation>无法启动合成器；将不会发出声音</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found (looked for %1); notes will be silent</source>
+        <translation>未找到 General MIDI 音色库（查找了：%1）；将不会发出声音</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>audio output is unavailable (no sound server or sound card); notes will be silent</source>
+        <translation>没有可用的音频输出（没有声音服务器或声卡）；将不会发出声音</translation>
+    </message>
+    <message>
+        <source>rendering offline with %1</source>
+        <translation>使用 %1 离线渲染</translation>
+    </message>
+    <message>
+        <source>playing %1 through %2</source>
+        <translation>通过 %2 播放 %1</translation>
     </message>
 </context>
 <context>
@@ -329,6 +368,18 @@ Try &apos;orvelle --help&apos;.
         <source>Not recovered: %1.</source>
         <translation>未恢复：%1。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation>
+            <numerusform>已恢复 %n 个回答；%1 个无法读取。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation>
+            <numerusform>已恢复 %n 个回答。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSettings</name>
@@ -371,6 +422,61 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz 是国际标准音高；巴洛克音乐常用 415 Hz，许多乐团使用 442 至 446 Hz。</translation>
+    </message>
+</context>
+<context>
+    <name>Instruments</name>
+    <message>
+        <source>Piano</source>
+        <translation>钢琴</translation>
+    </message>
+    <message>
+        <source>Electric piano</source>
+        <translation>电钢琴</translation>
+    </message>
+    <message>
+        <source>Harpsichord</source>
+        <translation>羽管键琴</translation>
+    </message>
+    <message>
+        <source>Organ</source>
+        <translation>管风琴</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>吉他</translation>
+    </message>
+    <message>
+        <source>Violin</source>
+        <translation>小提琴</translation>
+    </message>
+    <message>
+        <source>Flute</source>
+        <translation>长笛</translation>
+    </message>
+    <message>
+        <source>Clarinet</source>
+        <translation>单簧管</translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation>小号</translation>
+    </message>
+    <message>
+        <source>Choir</source>
+        <translation>合唱</translation>
+    </message>
+    <message>
+        <source>Vibraphone</source>
+        <translation>颤音琴</translation>
+    </message>
+    <message>
+        <source>Marimba</source>
+        <translation>马林巴</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>纯音</translation>
     </message>
 </context>
 <context>

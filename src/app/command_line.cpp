@@ -122,6 +122,16 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
 
 } // namespace
 
+QString missingDisplayInLearnersLanguage(const QStringList &arguments, int &argc, char **argv)
+{
+    if (missingDisplay(arguments).isEmpty())
+        return QString();
+    QCoreApplication app(argc, argv);
+    setApplicationNames();
+    const Translations translations(SetUpLearnersLanguage().translation);
+    return missingDisplay(arguments);
+}
+
 QString missingDisplay(const QStringList &arguments)
 {
     QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
@@ -257,9 +267,20 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return 0;
     }
-    case CommandLineRequest::Action::Print:
-        std::fputs(qUtf8Printable(request.text), request.toStandardError ? stderr : stdout);
+    case CommandLineRequest::Action::Print: {
+        if (!request.toStandardError) {
+            std::fputs(qUtf8Printable(request.text), stdout);
+            return request.exitCode;
+        }
+        // An error speaks the learner's language: read again now that the
+        // translation is loaded, which it cannot be before an application.
+        const QStringList arguments = argumentsOf(argc, argv);
+        QCoreApplication app(argc, argv);
+        setApplicationNames();
+        const Translations translations(SetUpLearnersLanguage().translation);
+        std::fputs(qUtf8Printable(parseCommandLine(arguments).text), stderr);
         return request.exitCode;
+    }
     case CommandLineRequest::Action::ExportHistory: {
         // No display needed: a core application only finds the files.
         QCoreApplication app(argc, argv);

@@ -26,13 +26,14 @@ class StartupTest : public QObject {
     Translations english{QString()};
 
     // Runs the program's command line with no display at all.
-    int runWithoutDisplay(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    int runWithoutDisplay(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr,
+                          const QString &language = QStringLiteral("en"))
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
-        env.insert("LANGUAGE", "en");
+        env.insert("LANGUAGE", language);
         env.remove("QT_QPA_PLATFORM");
         env.insert("XDG_CONFIG_HOME", configHome.path());
         env.insert("XDG_DATA_HOME", dataHome.path());
@@ -257,6 +258,14 @@ private slots:
         QCOMPARE(runWithoutDisplay({}, &out, &err), 1);
         QCOMPARE(err, QByteArray("Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)\n"));
         QVERIFY(out.isEmpty());
+        // Errors in the learner's language, --help in English.
+        QCOMPARE(runWithoutDisplay({"--no-such-option"}, nullptr, &err, "de"), 2);
+        QVERIFY2(err.startsWith(QString::fromUtf8("orvelle: Unbekannte Option \u201e--no-such-option\u201c.").toUtf8()),
+                 err.constData());
+        QCOMPARE(runWithoutDisplay({}, &out, &err, "fr"), 1);
+        QVERIFY2(err.startsWith("Orvelle a besoin d"), err.constData());
+        QCOMPARE(runWithoutDisplay({"--help"}, &out, nullptr, "de"), 0);
+        QVERIFY2(out.contains("Show this help and exit."), out.constData());
 
         // The history as the program kept it, exported by the program.
         {

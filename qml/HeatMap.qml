@@ -21,8 +21,11 @@ Item {
 
     function isBlack(key) { return blackClasses.indexOf((key + 21) % 12) >= 0 }
     function nameOf(key) { return noteName(key + 21) }
+    // Reads noteNames first, so that a binding that names a note follows a
+    // change of naming.
     function noteName(n) {
-        return typeof noteNamer !== "undefined" ? noteNamer.note(n) : noteNames[n % 12] + (Math.floor(n / 12) - 1)
+        var names = noteNames
+        return typeof noteNamer !== "undefined" ? noteNamer.note(n) : names[n % 12] + (Math.floor(n / 12) - 1)
     }
     // White keys to the left of a key.
     function whitesBefore(key) {

@@ -11,6 +11,10 @@ Column {
     readonly property var focusItems: [goOnOption, replayOption, labelOption]
     property int afterWrongAnswer: 0
     property bool labelCKeys: true
+    // The lowest and highest C in the learner's note names; reading the
+    // names' list makes them follow a change of naming.
+    readonly property var outerCs: typeof noteNamer !== "undefined" && noteNamer.pitchClasses.length > 0
+                                   ? [noteNamer.note(24), noteNamer.note(108)] : ["C1", "C8"]
     signal afterWrongAnswerChosen(int choice)
     signal labelCKeysChosen(bool on)
 
@@ -39,7 +43,7 @@ Column {
         SettingOption {
             id: labelOption
             objectName: "labelCKeysOption"
-            text: qsTr("Name the C keys (C1 to C8)")
+            text: qsTr("Name the C keys (%1 to %2)").arg(training.outerCs[0]).arg(training.outerCs[1])
             checked: training.labelCKeys
             onActivated: training.labelCKeysChosen(!training.labelCKeys)
         }

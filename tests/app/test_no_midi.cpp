@@ -397,8 +397,14 @@ private slots:
         QVERIFY(german->property("checked").toBool());
         QCOMPARE(QSettings(TestStore::storePath(), QSettings::IniFormat).value("GlobalSetting/NoteNames").toString(),
                  QStringLiteral("german/c4"));
+        // The settings' own texts that name notes follow too.
+        QObject *solfege = root->findChild<QObject *>("solfegeNamesOption");
+        QVERIFY(solfege && QMetaObject::invokeMethod(solfege, "activated"));
+        QVERIFY(root->findChild<QObject *>("referencePitch")->property("text").toString().startsWith("La4 = "));
+        QVERIFY(root->findChild<QObject *>("labelCKeysOption")->property("text").toString().contains("Do1"));
         QVERIFY(QMetaObject::invokeMethod(english, "activated"));
         QCOMPARE(Keyboard::keyName(71 - 21), QStringLiteral("B4"));
+        QVERIFY(root->findChild<QObject *>("referencePitch")->property("text").toString().startsWith("A4 = "));
     }
 
     // After the answers just given (the history read once at the first

@@ -412,10 +412,6 @@ Siehe „orvelle --help“.
         <translation>Stimmton tiefer</translation>
     </message>
     <message>
-        <source>A4 = %1 Hz</source>
-        <translation>A4 = %1 Hz</translation>
-    </message>
-    <message>
         <source>Raise the reference pitch</source>
         <translation>Stimmton höher</translation>
     </message>
@@ -426,6 +422,10 @@ Siehe „orvelle --help“.
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz ist der Kammerton; 415 Hz ist in der Barockmusik üblich, 442 bis 446 Hz in vielen Orchestern.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 Hz</source>
+        <translation>%1 = %2 Hz</translation>
     </message>
 </context>
 <context>
@@ -1217,8 +1217,8 @@ Siehe „orvelle --help“.
         <translation>Klaviatur</translation>
     </message>
     <message>
-        <source>Name the C keys (C1 to C8)</source>
-        <translation>C-Tasten beschriften (C1 bis C8)</translation>
+        <source>Name the C keys (%1 to %2)</source>
+        <translation>C-Tasten beschriften (%1 bis %2)</translation>
     </message>
 </context>
 <context>

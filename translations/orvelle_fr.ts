@@ -412,10 +412,6 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <translation>Baisser le diapason</translation>
     </message>
     <message>
-        <source>A4 = %1 Hz</source>
-        <translation>la 3 = %1&#xa0;Hz</translation>
-    </message>
-    <message>
         <source>Raise the reference pitch</source>
         <translation>Monter le diapason</translation>
     </message>
@@ -426,6 +422,10 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440&#xa0;Hz est le diapason de concert&#xa0;; 415&#xa0;Hz est d’usage en musique baroque, 442 à 446&#xa0;Hz dans beaucoup d’orchestres.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 Hz</source>
+        <translation>%1 = %2&#xa0;Hz</translation>
     </message>
 </context>
 <context>
@@ -1217,8 +1217,8 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <translation>Clavier</translation>
     </message>
     <message>
-        <source>Name the C keys (C1 to C8)</source>
-        <translation>Nommer les do (do 0 à do 7)</translation>
+        <source>Name the C keys (%1 to %2)</source>
+        <translation>Nommer les do (%1 à %2)</translation>
     </message>
 </context>
 <context>

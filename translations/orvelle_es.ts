@@ -412,10 +412,6 @@ Prueba «orvelle --help».
         <translation>Bajar el diapasón</translation>
     </message>
     <message>
-        <source>A4 = %1 Hz</source>
-        <translation>La4 = %1 Hz</translation>
-    </message>
-    <message>
         <source>Raise the reference pitch</source>
         <translation>Subir el diapasón</translation>
     </message>
@@ -426,6 +422,10 @@ Prueba «orvelle --help».
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz es el diapasón normal; 415 Hz es habitual en la música barroca, y de 442 a 446 Hz en muchas orquestas.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 Hz</source>
+        <translation>%1 = %2 Hz</translation>
     </message>
 </context>
 <context>
@@ -1217,8 +1217,8 @@ Prueba «orvelle --help».
         <translation>Teclado</translation>
     </message>
     <message>
-        <source>Name the C keys (C1 to C8)</source>
-        <translation>Rotular los Do (Do1 a Do8)</translation>
+        <source>Name the C keys (%1 to %2)</source>
+        <translation>Rotular los Do (%1 a %2)</translation>
     </message>
 </context>
 <context>

@@ -412,10 +412,6 @@ Prova «orvelle --help».
         <translation>Abbassa il diapason</translation>
     </message>
     <message>
-        <source>A4 = %1 Hz</source>
-        <translation>La4 = %1 Hz</translation>
-    </message>
-    <message>
         <source>Raise the reference pitch</source>
         <translation>Alza il diapason</translation>
     </message>
@@ -426,6 +422,10 @@ Prova «orvelle --help».
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz è il La da concerto; 415 Hz è consueto nella musica barocca, da 442 a 446 Hz in molte orchestre.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 Hz</source>
+        <translation>%1 = %2 Hz</translation>
     </message>
 </context>
 <context>
@@ -1217,8 +1217,8 @@ Prova «orvelle --help».
         <translation>Tastiera</translation>
     </message>
     <message>
-        <source>Name the C keys (C1 to C8)</source>
-        <translation>Nomi sui Do (Do1–Do8)</translation>
+        <source>Name the C keys (%1 to %2)</source>
+        <translation>Nomi sui Do (%1–%2)</translation>
     </message>
 </context>
 <context>

@@ -408,10 +408,6 @@ Try &apos;orvelle --help&apos;.
         <translation>基準ピッチを下げる</translation>
     </message>
     <message>
-        <source>A4 = %1 Hz</source>
-        <translation>A4 = %1 Hz</translation>
-    </message>
-    <message>
         <source>Raise the reference pitch</source>
         <translation>基準ピッチを上げる</translation>
     </message>
@@ -422,6 +418,10 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz が標準ピッチです。バロック音楽では 415 Hz、多くのオーケストラでは 442〜446 Hz が使われます。</translation>
+    </message>
+    <message>
+        <source>%1 = %2 Hz</source>
+        <translation>%1 = %2 Hz</translation>
     </message>
 </context>
 <context>
@@ -1207,8 +1207,8 @@ Try &apos;orvelle --help&apos;.
         <translation>鍵盤</translation>
     </message>
     <message>
-        <source>Name the C keys (C1 to C8)</source>
-        <translation>C の鍵に音名を表示 (C1〜C8)</translation>
+        <source>Name the C keys (%1 to %2)</source>
+        <translation>C の鍵に音名を表示 (%1〜%2)</translation>
     </message>
 </context>
 <context>

@@ -408,10 +408,6 @@ Try &apos;orvelle --help&apos;.
         <translation>降低标准音高</translation>
     </message>
     <message>
-        <source>A4 = %1 Hz</source>
-        <translation>A4 = %1 Hz</translation>
-    </message>
-    <message>
         <source>Raise the reference pitch</source>
         <translation>升高标准音高</translation>
     </message>
@@ -422,6 +418,10 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>440 Hz is concert pitch; 415 Hz is usual for baroque music, 442 to 446 Hz for many orchestras.</source>
         <translation>440 Hz 是国际标准音高；巴洛克音乐常用 415 Hz，许多乐团使用 442 至 446 Hz。</translation>
+    </message>
+    <message>
+        <source>%1 = %2 Hz</source>
+        <translation>%1 = %2 Hz</translation>
     </message>
 </context>
 <context>
@@ -1207,8 +1207,8 @@ Try &apos;orvelle --help&apos;.
         <translation>键盘</translation>
     </message>
     <message>
-        <source>Name the C keys (C1 to C8)</source>
-        <translation>标出 C 键（C1 至 C8）</translation>
+        <source>Name the C keys (%1 to %2)</source>
+        <translation>标出 C 键（%1 至 %2）</translation>
     </message>
 </context>
 <context>

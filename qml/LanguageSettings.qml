@@ -3,7 +3,7 @@ import "."
 
 // The language of the window (taken up at the next start) and the names the
 // notes are called by (at once): the letters or syllables, and the octaves'
-// numbers.
+// numbers. Kept in preferences.
 Column {
     id: section
     objectName: "languageSettings"
@@ -15,16 +15,11 @@ Column {
             items.push(languages.itemAt(i))
         return items.concat([englishNames, germanNames, solfegeNames, scientificOctaves, frenchOctaves])
     }
-    readonly property bool ready: typeof appmessenger !== "undefined" && typeof noteNamer !== "undefined"
-    property string language: ready ? String(appmessenger.setting("Language", "")) : ""
+    readonly property bool ready: typeof preferences !== "undefined" && typeof noteNamer !== "undefined"
+    readonly property string language: ready ? preferences.language : ""
 
-    function chooseLanguage(code) {
-        language = code
-        appmessenger.storeSetting("Language", code)
-    }
-    function chooseNames(letters, octaves) {
-        appmessenger.storeSetting("NoteNames", noteNamer.keyFor(letters, octaves))
-    }
+    function chooseLanguage(code) { preferences.language = code }
+    function chooseNames(letters, octaves) { preferences.noteNames = noteNamer.keyFor(letters, octaves) }
 
     SettingsSection {
         title: qsTr("Language")

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>AnswerHistory</name>
@@ -88,7 +87,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unknown option &apos;%1&apos;.</source>
+        <source>Unknown option '%1'.</source>
         <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
@@ -97,15 +96,15 @@
     </message>
     <message>
         <source>orvelle: %1
-Try &apos;orvelle --help&apos;.
+Try 'orvelle --help'.
 </source>
         <translation>orvelle: %1
 Siehe „orvelle --help“.
 </translation>
     </message>
     <message>
-        <source>orvelle: unexpected argument &apos;%1&apos;
-Try &apos;orvelle --help&apos;.
+        <source>orvelle: unexpected argument '%1'
+Try 'orvelle --help'.
 </source>
         <translation>orvelle: unerwartetes Argument „%1“
 Siehe „orvelle --help“.
@@ -113,17 +112,11 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>Wrote %n answers to standard output</source>
-        <translation>
-            <numerusform>%n Antwort in die Standardausgabe geschrieben</numerusform>
-            <numerusform>%n Antworten in die Standardausgabe geschrieben</numerusform>
-        </translation>
+        <translation><numerusform>%n Antwort in die Standardausgabe geschrieben</numerusform><numerusform>%n Antworten in die Standardausgabe geschrieben</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n answers to %1</source>
-        <translation>
-            <numerusform>%n Antwort nach %1 geschrieben</numerusform>
-            <numerusform>%n Antworten nach %1 geschrieben</numerusform>
-        </translation>
+        <translation><numerusform>%n Antwort nach %1 geschrieben</numerusform><numerusform>%n Antworten nach %1 geschrieben</numerusform></translation>
     </message>
     <message>
         <source>the answer history %1 cannot be read</source>
@@ -333,7 +326,7 @@ Siehe „orvelle --help“.
         <translation>Seite %1</translation>
     </message>
     <message>
-        <source>Don&apos;t show this anymore at programm startup</source>
+        <source>Don't show this anymore at programm startup</source>
         <translation>Beim Programmstart nicht mehr anzeigen</translation>
     </message>
     <message>
@@ -352,7 +345,7 @@ Siehe „orvelle --help“.
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
+        <source>%1 is one of Orvelle's own files; the export does not write over it</source>
         <translation>%1 ist eine von Orvelles eigenen Dateien; der Export überschreibt sie nicht</translation>
     </message>
     <message>
@@ -372,17 +365,11 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n answers recovered; %1 could not be read.</source>
-        <translation>
-            <numerusform>%n Antwort wiederhergestellt; %1 ließen sich nicht lesen.</numerusform>
-            <numerusform>%n Antworten wiederhergestellt; %1 ließen sich nicht lesen.</numerusform>
-        </translation>
+        <translation><numerusform>%n Antwort wiederhergestellt; %1 ließen sich nicht lesen.</numerusform><numerusform>%n Antworten wiederhergestellt; %1 ließen sich nicht lesen.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n answers recovered.</source>
-        <translation>
-            <numerusform>%n Antwort wiederhergestellt.</numerusform>
-            <numerusform>%n Antworten wiederhergestellt.</numerusform>
-        </translation>
+        <translation><numerusform>%n Antwort wiederhergestellt.</numerusform><numerusform>%n Antworten wiederhergestellt.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -815,7 +802,7 @@ Siehe „orvelle --help“.
 <context>
     <name>QuestionBank</name>
     <message>
-        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
+        <source>The settings file %1 is a link to no settings file of Orvelle's; it is left alone, and training goes on without keeping its state.</source>
         <translation>Die Einstellungsdatei %1 verweist auf keine Einstellungsdatei von Orvelle; sie bleibt unberührt, und das Üben geht weiter, ohne den Stand zu speichern.</translation>
     </message>
     <message>
@@ -960,17 +947,11 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation>
-            <numerusform>%n Antwort</numerusform>
-            <numerusform>%n Antworten</numerusform>
-        </translation>
+        <translation><numerusform>%n Antwort</numerusform><numerusform>%n Antworten</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation>
-            <numerusform>%n Tag</numerusform>
-            <numerusform>%n Tage</numerusform>
-        </translation>
+        <translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation>
     </message>
     <message>
         <source>Last 7 days: %1, %2 exact, %3, %4 min.</source>
@@ -1032,10 +1013,7 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation>
-            <numerusform>%n Antwort</numerusform>
-            <numerusform>%n Antworten</numerusform>
-        </translation>
+        <translation><numerusform>%n Antwort</numerusform><numerusform>%n Antworten</numerusform></translation>
     </message>
     <message>
         <source>%1 min</source>
@@ -1047,17 +1025,11 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>+%n semitones</source>
-        <translation>
-            <numerusform>+%n Halbton</numerusform>
-            <numerusform>+%n Halbtöne</numerusform>
-        </translation>
+        <translation><numerusform>+%n Halbton</numerusform><numerusform>+%n Halbtöne</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>-%n semitones</source>
-        <translation>
-            <numerusform>-%n Halbton</numerusform>
-            <numerusform>-%n Halbtöne</numerusform>
-        </translation>
+        <translation><numerusform>-%n Halbton</numerusform><numerusform>-%n Halbtöne</numerusform></translation>
     </message>
     <message>
         <source>Note</source>
@@ -1109,10 +1081,7 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation>
-            <numerusform>%n Tag</numerusform>
-            <numerusform>%n Tage</numerusform>
-        </translation>
+        <translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation>
     </message>
     <message>
         <source>%1 exact</source>

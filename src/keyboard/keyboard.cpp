@@ -1,6 +1,7 @@
 #include "keyboard.h"
 
 #include <theory/note_naming.h>
+#include <theory/piano.h>
 
 #include <QCoreApplication>
 #include <QHoverEvent>
@@ -181,7 +182,7 @@ QString Keyboard::keyName(int key)
     if (!isKeyIndex(key))
         return QString();
     // In the learner's note names; "#" reads aloud better than the sign.
-    return Theory::NoteName(key + 21, Theory::CurrentNoteNaming(), Theory::Accidentals::Ascii);
+    return Theory::NoteName(Piano::noteOfKey(key), Theory::CurrentNoteNaming(), Theory::Accidentals::Ascii);
 }
 
 namespace {

@@ -10,6 +10,10 @@
 #include "language_choice.h"
 #include "note_namer.h"
 
+#include <preferences.h>
+#include <session_report.h>
+#include <theory/piano_numbers.h>
+
 #include <QColor>
 #include <QCursor>
 #include <QQmlContext>
@@ -105,6 +109,9 @@ private:
 
     std::unique_ptr<TestMessenger> bridge;
     TestDeviceChoice devices;
+    PianoNumbers piano;
+    SessionReport report;
+    std::unique_ptr<Preferences> options;
     std::unique_ptr<QQuickView> view;
     // English needs its plural forms ("1 answer").
     std::unique_ptr<Translations> english;
@@ -130,6 +137,8 @@ void UiDocumentsTest::initTestCase()
 void UiDocumentsTest::init()
 {
     bridge = std::make_unique<TestMessenger>();
+    // The real options object, with no store behind it.
+    options = std::make_unique<Preferences>();
 }
 
 void UiDocumentsTest::cleanup()
@@ -144,6 +153,9 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     view = std::make_unique<QQuickView>();
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->rootContext()->setContextProperty("appmessenger", bridge.get());
+    view->rootContext()->setContextProperty("piano", &piano);
+    view->rootContext()->setContextProperty("preferences", options.get());
+    view->rootContext()->setContextProperty("sessionReport", &report);
     view->rootContext()->setContextProperty("noteNamer", &noteNamer);
     view->resize(kFullStripWindowWidth, 1200);
     view->setSource(QUrl("qrc:/appwin.qml"));
@@ -830,7 +842,7 @@ void UiDocumentsTest::nothingOverlapsOnAnyScreen()
     load(false);
     view->resize(size);
     QTRY_COMPARE(root()->property("width").toInt(), size.width());
-    callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));  // the longest feedback line
+    report.showAnswer(62, 60);  // the longest feedback line
     const QStringList parts{"header", "levelArea", "speaker", "feedbackLine", "startButton", "footer"};
     QList<QRectF> boxes;
     for (const QString &name : parts) {
@@ -856,21 +868,21 @@ void UiDocumentsTest::theFeedbackLineNamesBothNotes()
 {
     load(false);
     QVERIFY(!item("feedbackLine")->isVisible());
-    callRoot("onAnswerNotes", QVariant(uint(50)), QVariant(uint(48)));
+    report.showAnswer(50, 48);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played D3 \u2014 it was C3"));
     QVERIFY(item("feedbackLine")->isVisible());
     // It stays through the next question, until the next answer.
     callRoot("onCurrentNote", QVariant(uint(0)));
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played D3 \u2014 it was C3"));
-    callRoot("onAnswerNotes", QVariant(uint(61)), QVariant(uint(61)));
+    report.showAnswer(61, 61);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("C\u266f4 \u2713"));
-    callRoot("onAnswerNotes", QVariant(uint(21)), QVariant(uint(108)));
+    report.showAnswer(21, 108);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played A0 \u2014 it was C8"));
 }
 
 void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
 {
-    bridge->settings["LabelCKeys"] = QStringLiteral("false");  // as the store gives it back
+    options->setLabelCKeys(false);
     load(false);
     view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
@@ -883,7 +895,7 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QVERIFY(!item("startButton")->isEnabled());
 
     click(item("replayOption"));
-    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=1"));
+    QCOMPARE(options->afterWrongAnswer(), 1);
     QVERIFY(item("replayOption")->property("checked").toBool());
     QVERIFY(!item("goOnOption")->property("checked").toBool());
 
@@ -891,25 +903,25 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QCOMPARE(view->activeFocusItem(), item("goOnOption"));
     QTest::keyClick(view.get(), Qt::Key_Space);
-    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=0"));
+    QCOMPARE(options->afterWrongAnswer(), 0);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QTest::keyClick(view.get(), Qt::Key_Return);
-    QCOMPARE(bridge->calls.last(), QString("LabelCKeys=true"));
+    QCOMPARE(options->labelCKeys(), true);
     QCOMPARE(keyboard->property("labelCKeys").toBool(), true);
 
     // The language waits for the next start; note names are stored as the
     // letters and the octaves' numbers together.
     QVERIFY(item("languageOptionSystem")->property("checked").toBool());
     click(item("languageOptionfr"));
-    QCOMPARE(bridge->calls.last(), QString("Language=fr"));
+    QCOMPARE(options->language(), QString("fr"));
     QVERIFY(item("languageOptionfr")->property("checked").toBool());
     QVERIFY(!item("languageOptionSystem")->property("checked").toBool());
     QVERIFY(item("englishNamesOption")->property("checked").toBool());
     click(item("germanNamesOption"));
-    QCOMPARE(bridge->calls.last(), QString("NoteNames=german/c4"));
+    QCOMPARE(options->noteNames(), QString("german/c4"));
     click(item("frenchOctavesOption"));
-    QCOMPARE(bridge->calls.last(), QString("NoteNames=letters/do3"));
+    QCOMPARE(options->noteNames(), QString("letters/do3"));
 
     QTest::keyClick(view.get(), Qt::Key_Escape);
     QVERIFY(!panel->isVisible());
@@ -962,7 +974,7 @@ void UiDocumentsTest::levelByKeyboardAsksExactlyWhenTheMouseDoes()
 
         // A finished round is already stored: nothing to ask.
         answerOne(false);
-        callRoot("onSessionFinished", QVariantMap{{"headline", "Level 3 not passed"}, {"detail", ""}, {"nextLevel", 3}});
+        report.showSummary(QVariantMap{{"headline", "Level 3 not passed"}, {"detail", ""}, {"nextLevel", 3}});
         QTest::keyClick(view.get(), Qt::Key_Escape);
         choose(1);
         QVERIFY2(!dialog->isVisible(), path);
@@ -1018,9 +1030,9 @@ void UiDocumentsTest::theSummaryCoversTheWindowAndEnterGoesOn()
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
     clickLevelStripAt(90);
     answerOne(true);
-    callRoot("onAnswerNotes", QVariant(uint(60)), QVariant(uint(60)));
+    report.showAnswer(60, 60);
     QVERIFY(item("feedbackLine")->isVisible());
-    callRoot("onSessionFinished", QVariantMap{{"headline", "Level 1 passed: C and D next"}, {"detail", "7 of 7 right"},
+    report.showSummary(QVariantMap{{"headline", "Level 1 passed: C and D next"}, {"detail", "7 of 7 right"},
                                               {"nextLevel", 2}, {"passed", true}});
     auto *summary = item("sessionSummary");
     QVERIFY(summary->isVisible());
@@ -1047,7 +1059,7 @@ void UiDocumentsTest::theSummaryCoversTheWindowAndEnterGoesOn()
     QVERIFY(!item("feedbackLine")->isVisible());
 
     // A level chosen on the strip clears it as well.
-    callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));
+    report.showAnswer(62, 60);
     callRoot("onMaturityLevelChanged", QVariant(uint(2)));
     QVERIFY(!item("feedbackLine")->isVisible());
 }
@@ -1081,7 +1093,7 @@ void UiDocumentsTest::panelsFitEveryScreen()
     const QRectF window(QPointF(0, 0), QSizeF(size));
     {
         // The main window's own texts, the longest feedback line among them.
-        callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));
+        report.showAnswer(62, 60);
         QList<QQuickItem *> texts;
         collectTexts(view->contentItem(), texts);
         QTRY_VERIFY2(textOutOfItsBox(texts).isEmpty(), qPrintable(textOutOfItsBox(texts)));
@@ -1101,7 +1113,7 @@ void UiDocumentsTest::panelsFitEveryScreen()
          }},
         {"leaveLevelDialog", [&] { clickLevelStripAt(90); }},
         {"sessionSummary", [&] {
-             callRoot("onSessionFinished", QVariantMap{{"headline", "Level 3 not passed: C, D and E again"},
+             report.showSummary(QVariantMap{{"headline", "Level 3 not passed: C, D and E again"},
                                                        {"detail", "1 of 21 right: 4 %, 80 % needed"}, {"nextLevel", 3}});
          }},
     };
@@ -1211,7 +1223,7 @@ void UiDocumentsTest::everyTextReadsOnEveryHintColour()
     QTRY_COMPARE(root()->property("width").toInt(), size.width());
     clickLevelStripAt(400);
     answerOne(true);
-    callRoot("onAnswerNotes", QVariant(uint(61)), QVariant(uint(70)));  // "You played C♯4 — it was A♯4"
+    report.showAnswer(61, 70);  // "You played C♯4 — it was A♯4"
     hoverAt(QPoint(size.width() / 2, size.height() - 2));  // no hover tooltip over the strip
     QTRY_VERIFY(!item("levelTooltip")->isVisible());
     QVariantList colours = root()->property("hintColors").toList();

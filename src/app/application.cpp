@@ -65,9 +65,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Brandmoor"));
     setOrganizationDomain(QStringLiteral("brandmoor.example"));
     setApplicationName(QStringLiteral("Orvelle"));
-    const LearnersLanguage learner = SetUpLearnersLanguage();
-    noteNamesLanguage = learner.noteNamesLanguage;
-    translations = std::make_unique<Translations>(learner.translation);
+    // The desktop's language until the learner's own choice is read with
+    // the store, so that what the store's reading reports is translated too.
+    translations = std::make_unique<Translations>(SetUpLearnersLanguage(QString(), QString()).translation);
     // The desktop groups the window with its launcher and shows its icon.
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     setWindowIcon(applicationIcon());
@@ -78,6 +78,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The user's other options live in the same store and are written with it.
     preferences = std::make_unique<Preferences>();
     keepOptionsInStore(*preferences, *bank);
+    const LearnersLanguage learner = SetUpLearnersLanguage(preferences->language(), preferences->noteNames());
+    noteNamesLanguage = learner.noteNamesLanguage;
+    if (learner.translation != translations->language()) {
+        translations.reset();  // its translators leave first
+        translations = std::make_unique<Translations>(learner.translation);
+    }
     history = std::make_unique<AnswerHistory>();
     storage = std::make_unique<StorageStatus>(*bank, *history);
     // An answer the program ended on between the history and the store.

@@ -128,7 +128,7 @@ QString missingDisplayInLearnersLanguage(const QStringList &arguments, int &argc
         return QString();
     QCoreApplication app(argc, argv);
     setApplicationNames();
-    const Translations translations(SetUpLearnersLanguage().translation);
+    const Translations translations(SetUpLearnersLanguageFromStore().translation);
     return missingDisplay(arguments);
 }
 
@@ -277,7 +277,7 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         const QStringList arguments = argumentsOf(argc, argv);
         QCoreApplication app(argc, argv);
         setApplicationNames();
-        const Translations translations(SetUpLearnersLanguage().translation);
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
         std::fputs(qUtf8Printable(parseCommandLine(arguments).text), stderr);
         return request.exitCode;
     }
@@ -285,13 +285,13 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         // No display needed: a core application only finds the files.
         QCoreApplication app(argc, argv);
         setApplicationNames();
-        const Translations translations(SetUpLearnersLanguage().translation);
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
         return exportHistoryTo(request.exportFile);
     }
     case CommandLineRequest::Action::Statistics: {
         QCoreApplication app(argc, argv);
         setApplicationNames();
-        const Translations translations(SetUpLearnersLanguage().translation);
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
         return printStatistics();
     }
     case CommandLineRequest::Action::OpenWindow:

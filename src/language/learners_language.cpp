@@ -35,11 +35,15 @@ QString storedChoice(const char *key)
 
 } // namespace
 
-LearnersLanguage SetUpLearnersLanguage()
+LearnersLanguage SetUpLearnersLanguage(const QString &languageChoice, const QString &noteNamesChoice)
 {
-    const QString chosen = storedChoice(kLanguageSetting);
     const QStringList desktop = Language::FromEnvironment(QProcessEnvironment::systemEnvironment());
-    LearnersLanguage learner{Language::Choose(chosen, desktop), Language::ForNoteNames(chosen, desktop)};
-    Theory::SetCurrentNoteNaming(Theory::NoteNamingFromKey(storedChoice(kNoteNamesSetting), learner.noteNamesLanguage));
+    LearnersLanguage learner{Language::Choose(languageChoice, desktop), Language::ForNoteNames(languageChoice, desktop)};
+    Theory::SetCurrentNoteNaming(Theory::NoteNamingFromKey(noteNamesChoice, learner.noteNamesLanguage));
     return learner;
+}
+
+LearnersLanguage SetUpLearnersLanguageFromStore()
+{
+    return SetUpLearnersLanguage(storedChoice(kLanguageSetting), storedChoice(kNoteNamesSetting));
 }

@@ -2,17 +2,20 @@
 
 #include <QString>
 
-// The learner's language and note names at start: their choices in the
-// settings store ("Language", "NoteNames"), else the desktop's locale.
-// Sets the note naming for the whole program and gives the translation to
-// load (empty: English). Needs the application's names set; reads the store
-// only where it is a regular file, so that a FIFO in its place never holds
-// the start up.
+// The learner's language and note names: their choices ("Language",
+// "NoteNames" of the options), else the desktop's locale. Sets the note
+// naming for the whole program and gives the translation to load (empty:
+// English).
 struct LearnersLanguage {
     QString translation;        // for Translations; empty: English
     QString noteNamesLanguage;  // whose musicians' names are the default
 };
-LearnersLanguage SetUpLearnersLanguage();
+LearnersLanguage SetUpLearnersLanguage(const QString &languageChoice, const QString &noteNamesChoice);
+// The same with the choices read from the settings store, for the command
+// line, which has no question bank to read them: read only, and only where
+// the store is a regular file, so that a FIFO in its place never holds it up.
+// Needs the application's names set.
+LearnersLanguage SetUpLearnersLanguageFromStore();
 
 // The store's keys of the two choices.
 extern const char *const kLanguageSetting;

@@ -23,6 +23,8 @@ Translations::Translations(const QString &language) : m_language(language)
     // Qt asks the translator installed last first: the language itself goes
     // last, English plurals stand behind it.
     m_plurals = installed(QStringLiteral("orvelle_en"), kResourceFolder);
+    if (language.isEmpty() || language == Language::Pseudo())
+        QLocale::setDefault(QLocale::system());  // numbers as the desktop writes them
     if (language.isEmpty()) {
         m_loaded = m_plurals != nullptr;
         return;

@@ -306,6 +306,15 @@ private slots:
         QCOMPARE(QString::fromUtf8(out), statisticsReport(computeStatistics(kept, StatisticsFilter())));
         QVERIFY(out.contains(QByteArray::number(int(kept.size())) + " answers: "));
         QVERIFY(out.contains("right note, other octave"));
+
+        // The learner's choices in the store win over the desktop's language:
+        // French words, with German note names.
+        writeStore("[GlobalSetting]\nLanguage=fr\nNoteNames=german/c4\n");
+        QCOMPARE(runWithoutDisplay({"--stats"}, &out, nullptr, "de"), 0);
+        QVERIFY2(out.contains(QString::fromUtf8("bonne note, autre octave").toUtf8()), out.constData());
+        QVERIFY2(out.contains("\nH "), out.constData());
+        QVERIFY2(!out.contains(QString::fromUtf8("A\u266f").toUtf8()), out.constData());
+        QFile::remove(storePath());
     }
 
     // The export goes to standard output, into a FIFO or over a regular

@@ -10,7 +10,7 @@ Image {
 
     width: 25; height: 41
     Accessible.role: Accessible.Button
-    Accessible.name: side === "left" ? "Previous page" : "Next page"
+    Accessible.name: side === "left" ? qsTr("Previous page") : qsTr("Next page")
     Accessible.onPressAction: turn()
     Keys.onPressed: {
         if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {

@@ -12,7 +12,7 @@ Item {
     signal toggled()
 
     Accessible.role: Accessible.CheckBox
-    Accessible.name: "Color hint"
+    Accessible.name: qsTr("Color hint")
     Accessible.checkable: true
     Accessible.checked: value === 1
     Accessible.onPressAction: toggled()

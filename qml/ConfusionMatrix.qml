@@ -10,7 +10,8 @@ Item {
     id: matrix
     objectName: "confusionMatrix"
     property var rows: []   // 12 lists of 12 counts
-    readonly property var noteNames: ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
+    readonly property var noteNames: typeof noteNamer !== "undefined" ? noteNamer.pitchClasses
+                                                                      : ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
     readonly property real cell: Math.min(width, height) / 13.5
     implicitHeight: 13.5 * 26
 
@@ -57,7 +58,7 @@ Item {
 
     Text {
         x: matrix.cell; y: -matrix.cell * 0.1
-        text: "answered →"
+        text: qsTr("answered →")
         color: Theme.lightText
         font { pixelSize: 11; family: Theme.fontFamily }
     }

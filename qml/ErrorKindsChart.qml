@@ -8,7 +8,7 @@ ChartView {
     id: chart
     objectName: "errorKindsChart"
     property var errors: ({})
-    title: "Wrong answers by kind"
+    title: qsTr("Wrong answers by kind")
     theme: ChartView.ChartThemeDark
     backgroundColor: Theme.dark
     antialiasing: true
@@ -29,7 +29,7 @@ ChartView {
             labelsFont { pixelSize: 11; family: Theme.fontFamily }
         }
         BarSet {
-            label: "share of wrong answers"
+            label: qsTr("share of wrong answers")
             color: "#e0765a"
             values: chart.kinds.map(function (k) { return k.share < 0 ? 0 : Math.round(k.share * 1000) / 10 })
         }

@@ -40,7 +40,7 @@ Rectangle {
         id: closeButton
         objectName: "closeButton"
         iconName: "btn_close"
-        tooltip: "Close"
+        tooltip: qsTr("Close")
         anchors { right: parent.right; rightMargin: Theme.margin }
         onClicked: Qt.quit()
     }
@@ -48,7 +48,7 @@ Rectangle {
         id: hideButton
         objectName: "hideButton"
         iconName: "btn_min"
-        tooltip: "Hide"
+        tooltip: qsTr("Hide")
         anchors { right: closeButton.left; rightMargin: 5 }
         onClicked: appmessenger.hideWindow()
     }
@@ -56,7 +56,7 @@ Rectangle {
         id: helpButton
         objectName: "helpButton"
         iconName: "btn_help"
-        tooltip: "Help"
+        tooltip: qsTr("Help")
         anchors { right: hideButton.left; rightMargin: 5 }
         onClicked: header.helpRequested()
     }
@@ -87,7 +87,7 @@ Rectangle {
         width: 38; height: 37
         anchors { right: pitchTestButton.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
-        text: header.colorHintOn ? "ON" : "OFF"
+        text: header.colorHintOn ? qsTr("ON") : qsTr("OFF")
         color: Theme.lightText
         font { bold: true; pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignLeft
@@ -110,7 +110,7 @@ Rectangle {
         width: 81; height: 37
         anchors { right: colorSwitch.left; rightMargin: 15; verticalCenter: parent.verticalCenter }
         visible: !header.helpOpen
-        text: "Color hint"
+        text: qsTr("Color hint")
         color: Theme.lightText
         font { pixelSize: 14; family: Theme.fontFamily }
         horizontalAlignment: Text.AlignRight

@@ -14,11 +14,19 @@ Item {
     implicitHeight: 110 + 18 + 24
 
     readonly property var blackClasses: [1, 3, 6, 8, 10]
-    readonly property var noteNames: ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
+    // The learner's note names where the program gives them.
+    readonly property var noteNames: typeof noteNamer !== "undefined" ? noteNamer.pitchClasses
+                                                                      : ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
     readonly property real whiteWidth: width / 52
 
     function isBlack(key) { return blackClasses.indexOf((key + piano.lowestNote) % 12) >= 0 }
-    function nameOf(key) { var n = key + piano.lowestNote; return noteNames[n % 12] + (Math.floor(n / 12) - 1) }
+    function nameOf(key) { return noteName(key + piano.lowestNote) }
+    // Reads noteNames first, so that a binding that names a note follows a
+    // change of naming.
+    function noteName(n) {
+        var names = noteNames
+        return typeof noteNamer !== "undefined" ? noteNamer.note(n) : names[n % 12] + (Math.floor(n / 12) - 1)
+    }
     // White keys to the left of a key.
     function whitesBefore(key) {
         var count = 0
@@ -29,8 +37,8 @@ Item {
     }
     function describe(name, entry) {
         if (!entry || entry.asked === 0)
-            return name + ": never asked"
-        return name + ": " + entry.right + " of " + entry.asked + " right (" + Colors.percent(entry.share) + ")"
+            return qsTr("%1: never asked").arg(name)
+        return qsTr("%1: %2 of %3 right (%4)").arg(name).arg(entry.right).arg(entry.asked).arg(Colors.percent(entry.share))
     }
 
     Item {
@@ -104,7 +112,7 @@ Item {
             readonly property int key: 3 + 12 * index
             x: heatMap.whitesBefore(key) * heatMap.whiteWidth + (heatMap.whiteWidth - width) / 2
             y: keyRow.height + 2
-            text: "C" + (index + 1)
+            text: heatMap.noteName(12 * (index + 2))  // C1 upwards
             color: Theme.lightText
             font { pixelSize: 11; family: Theme.fontFamily }
         }
@@ -123,19 +131,19 @@ Item {
                 Rectangle { width: 12; height: 12; color: Colors.forShare(index / 10) }
             }
         }
-        Text { text: "100 % right"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Text { text: qsTr("100 % right"); color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
         Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             width: 12; height: 12
             color: Colors.forShare(-1)
         }
-        Text { text: "never asked"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
+        Text { text: qsTr("never asked"); color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
     }
 
     Text {
         objectName: "heatMapPointed"
         anchors { top: keyRow.bottom; topMargin: 20; left: parent.left }
-        text: heatMap.pointed.length > 0 ? heatMap.pointed : "Point at a key to see its answers."
+        text: heatMap.pointed.length > 0 ? heatMap.pointed : qsTr("Point at a key to see its answers.")
         color: Theme.lightText
         font { pixelSize: 13; family: Theme.fontFamily }
     }

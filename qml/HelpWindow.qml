@@ -18,17 +18,19 @@ Rectangle {
     property int globalhbordermargin: 15
     property int currentScreen: 0
 
-    property string textContent1: "Orvelle is software for developing absolute pitch, also called perfect pitch: the ability to recognise a note by ear alone, without a reference tone. For a musician it is a precious skill, because the sound you hear in your mind leads straight to the right note on your instrument. Absolute pitch is not only a gift you are born with. It can be developed over time with the right method, and Orvelle is built on that method."
-    property string textContent2: "You begin with a single note, played equally often in all octaves of the piano. Orvelle follows your answers, and when you are ready it adds a second note, then a third, until all 12 notes of the chromatic scale are played across every octave. If you prefer, you can choose yourself how many notes are played by clicking a level above the progress strip."
-    property string textContent3: "Colour can help you memorise the sound of a tone. When the colour hint is switched on, the window takes on the colour of each note while it is played, so that every note gets a face of its own."
-    property string textContent4: "To answer, click the right key with the mouse on the keyboard at the bottom of the window. You can also plug a MIDI keyboard into your computer by USB: its keys count exactly like clicks on the keyboard on the screen. Only the exact key counts, octave included."
+    property string textContent1: qsTr("Orvelle is software for developing absolute pitch, also called perfect pitch: the ability to recognise a note by ear alone, without a reference tone. For a musician it is a precious skill, because the sound you hear in your mind leads straight to the right note on your instrument. Absolute pitch is not only a gift you are born with. It can be developed over time with the right method, and Orvelle is built on that method.")
+    property string textContent2: qsTr("You begin with a single note, played equally often in all octaves of the piano. Orvelle follows your answers, and when you are ready it adds a second note, then a third, until all 12 notes of the chromatic scale are played across every octave. If you prefer, you can choose yourself how many notes are played by clicking a level above the progress strip.")
+    property string textContent3: qsTr("Colour can help you memorise the sound of a tone. When the colour hint is switched on, the window takes on the colour of each note while it is played, so that every note gets a face of its own.")
+    property string textContent4: qsTr("To answer, click the right key with the mouse on the keyboard at the bottom of the window. You can also plug a MIDI keyboard into your computer by USB: its keys count exactly like clicks on the keyboard on the screen. Only the exact key counts, octave included.")
 
-    property var stateMapperObj: JSON.parse('{"screens": ['
-        + '{"picture": "qrc:/res/wizard_pic_about.png", "heading": "Orvelle", "text": "' + textContent1 + '"},'
-        + '{"picture": "qrc:/res/wizard_pic_pitch.png", "heading": "The way to absolute pitch", "text": "' + textContent2 + '"},'
-        + '{"picture": "qrc:/res/wizard_pic_colorhint.png", "heading": "Color hint", "text": "' + textContent3 + '"},'
-        + '{"picture": "qrc:/res/wizard_pic_midi.png", "heading": "Midi and graphical keyboard", "text": "' + textContent4 + '"}'
-        + ']}')
+    // The pages as plain objects rather than JSON text, so that a translated
+    // text may hold quotes.
+    property var stateMapperObj: ({ "screens": [
+        { "picture": "qrc:/res/wizard_pic_about.png", "heading": "Orvelle", "text": textContent1 },
+        { "picture": "qrc:/res/wizard_pic_pitch.png", "heading": qsTr("The way to absolute pitch"), "text": textContent2 },
+        { "picture": "qrc:/res/wizard_pic_colorhint.png", "heading": qsTr("Color hint"), "text": textContent3 },
+        { "picture": "qrc:/res/wizard_pic_midi.png", "heading": qsTr("Midi and graphical keyboard"), "text": textContent4 }
+    ] })
 
     readonly property int pageCount: stateMapperObj.screens.length
 
@@ -79,7 +81,7 @@ Rectangle {
     }
 
     Accessible.role: Accessible.Dialog
-    Accessible.name: "Help"
+    Accessible.name: qsTr("Help")
 
     function setPointingCursor(on) {
         appmessenger.changeCursor(on ? Qt.PointingHandCursor : Qt.ArrowCursor)
@@ -95,9 +97,9 @@ Rectangle {
         objectName: "helpCloseButton"
         width: 37; height: 37
         anchors { top: parent.top; right: parent.right; margins: help.globalhbordermargin }
-        tooltip: "Close"
+        tooltip: qsTr("Close")
         activeFocusOnTab: false
-        Accessible.name: "Close help"
+        Accessible.name: qsTr("Close help")
         Keys.onReturnPressed: clicked()
         Keys.onEnterPressed: clicked()
         FocusRing {}
@@ -185,7 +187,7 @@ Rectangle {
                 color: Theme.brightText
                 opacity: 0.3
                 Accessible.role: Accessible.Button
-                Accessible.name: "Page " + (index + 1)
+                Accessible.name: qsTr("Page %1").arg(index + 1)
                 Accessible.onPressAction: help.showScreen(index)
                 Keys.onPressed: {
                     if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
@@ -233,7 +235,7 @@ Rectangle {
         objectName: "dontShowText"
         width: 291; height: 15
         x: 38; y: 537
-        text: "Don't show this anymore at programm startup"
+        text: qsTr("Don't show this anymore at programm startup")
         color: Theme.brightText
         font { pixelSize: 14; family: Theme.fontFamily }
         MouseArea {
@@ -251,7 +253,7 @@ Rectangle {
         width: 139; height: 15
         y: 537
         anchors { right: closeTextButton.left; rightMargin: 35 }
-        text: "Visit our website"
+        text: qsTr("Visit our website")
         // Shown only when the build names a web site.
         Component.onCompleted: visible = typeof appmessenger.websiteAddress === "string"
                                          && appmessenger.websiteAddress !== ""
@@ -283,11 +285,12 @@ Rectangle {
     Rectangle {
         id: closeTextButton
         objectName: "helpCloseTextButton"
-        width: 60; height: 30
-        x: 855; y: 530
+        // Wide enough for the label in every language; the right edge stays.
+        width: Math.max(60, closeLabel.implicitWidth + 20); height: 30
+        x: 915 - width; y: 530
         radius: 6
         Accessible.role: Accessible.Button
-        Accessible.name: "Close"
+        Accessible.name: qsTr("Close")
         Accessible.onPressAction: help.close()
         Keys.onPressed: {
             if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
@@ -300,8 +303,9 @@ Rectangle {
         color: closeArea.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
         border { color: Theme.brightText; width: 1 }
         Text {
+            id: closeLabel
             anchors.centerIn: parent
-            text: "Close"
+            text: qsTr("Close")
             color: Theme.brightText
             font { pixelSize: 14; family: Theme.fontFamily }
         }

@@ -119,7 +119,10 @@ Column {
                 width: 120
                 horizontalAlignment: Text.AlignHCenter
                 anchors.verticalCenter: parent.verticalCenter
-                text: qsTr("A4 = %1 Hz").arg(Math.round(section.referencePitch))
+                // The A above middle C, in the learner's note names.
+                text: qsTr("%1 = %2 Hz").arg(typeof noteNamer !== "undefined" && noteNamer.pitchClasses.length > 0
+                                                 ? noteNamer.note(69) : "A4")
+                                        .arg(Math.round(section.referencePitch))
                 color: Theme.brightText
                 font { family: Theme.fontFamily; pixelSize: Theme.largeSize }
             }

@@ -43,9 +43,9 @@ Rectangle {
         wrapMode: Text.WordWrap
         color: Theme.brightText
         font { pixelSize: 17; family: Theme.fontFamily }
-        text: (dialog.requestedLevel === dialog.currentLevel ? "Start level " + dialog.currentLevel + " again?"
-                                                             : "Leave level " + dialog.currentLevel + "?")
-              + " Your answers in this round are kept in the history."
+        text: dialog.requestedLevel === dialog.currentLevel
+              ? qsTr("Start level %1 again? Your answers in this round are kept in the history.").arg(dialog.currentLevel)
+              : qsTr("Leave level %1? Your answers in this round are kept in the history.").arg(dialog.currentLevel)
     }
 
     Row {
@@ -55,13 +55,13 @@ Rectangle {
             id: stayButton
             objectName: "stayButton"
             primary: true
-            label: "Stay"
+            label: qsTr("Stay")
             onActivated: dialog.stay()
         }
         DialogButton {
             id: leaveButton
             objectName: "leaveButton"
-            label: "Leave"
+            label: qsTr("Leave")
             onActivated: {
                 dialog.visible = false
                 dialog.leave(dialog.requestedLevel)

@@ -35,7 +35,7 @@ Rectangle {
         id: guessLabel
         width: 89; height: 21
         anchors { left: parent.left; leftMargin: Theme.margin; top: parent.top; topMargin: 5 }
-        text: "Guess the note"
+        text: qsTr("Guess the note")
         color: Theme.bandText
         font { pixelSize: 14; family: Theme.fontFamily }
     }
@@ -71,8 +71,8 @@ Rectangle {
         readonly property real cellWidth: (width - levelArea.pictureWidth(width)) / Theme.levelCount
         onActiveFocusChanged: if (activeFocus) keyLevel = levelArea.level
         Accessible.role: Accessible.Slider
-        Accessible.name: "Level: number of notes"
-        Accessible.description: "Level " + keyLevel + " of " + Theme.levelCount
+        Accessible.name: qsTr("Level: number of notes")
+        Accessible.description: qsTr("Level %1 of %2").arg(keyLevel).arg(Theme.levelCount)
         Accessible.onIncreaseAction: keyLevel = Math.min(Theme.levelCount, keyLevel + 1)
         Accessible.onDecreaseAction: keyLevel = Math.max(1, keyLevel - 1)
         Accessible.onPressAction: levelArea.levelRequested(keyLevel)
@@ -98,7 +98,7 @@ Rectangle {
                 x: index * levelStrip.cellWidth
                 width: levelStrip.cellWidth; height: levelStrip.height
                 Accessible.role: Accessible.Button
-                Accessible.name: "Level " + (index + 1)
+                Accessible.name: qsTr("Level %1").arg(index + 1)
                 Accessible.onPressAction: levelArea.levelRequested(index + 1)
             }
         }
@@ -106,6 +106,29 @@ Rectangle {
             anchors.fill: parent
             level: levelArea.level
             keyLevel: levelStrip.activeFocus ? levelStrip.keyLevel : 0
+        }
+
+        // The goal's words beside the trophy, in the learner's language, over
+        // the picture's own.
+        Rectangle {
+            objectName: "trophyWords"
+            readonly property real unit: levelStrip.width / Theme.levelImageWidth
+            x: (Theme.levelImageWidth - Theme.levelPictureWidth + 90) * unit
+            y: 14 * unit
+            width: 164 * unit
+            height: 76 * unit
+            color: "#fff6dc"
+            Text {
+                anchors.fill: parent
+                text: qsTr("PERFECT PITCH")
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.Fit
+                minimumPixelSize: 6
+                color: "#8a6310"
+                font { bold: true; pixelSize: Math.max(6, 23 * parent.unit); family: Theme.fontFamily }
+            }
         }
 
         MouseArea {
@@ -153,7 +176,7 @@ Rectangle {
         z: 150
         Text {
             anchors.centerIn: parent
-            text: "Click on note"
+            text: qsTr("Click on note")
             color: Theme.tooltipText
             font { pixelSize: 12; family: Theme.fontFamily }
         }

@@ -30,7 +30,7 @@ Item {
             Text {
                 objectName: "levelTileWord"
                 anchors { horizontalCenter: parent.horizontalCenter; top: parent.top; topMargin: parent.height * 0.08 }
-                text: "LEVEL"
+                text: qsTr("LEVEL")
                 color: parent.ink
                 font { family: Theme.fontFamily; bold: true; pixelSize: Math.max(8, parent.height * 0.2) }
             }

@@ -8,7 +8,7 @@ ChartView {
     id: chart
     objectName: "reactionChart"
     property var pitchClasses: []
-    title: "Reaction time per note (s)"
+    title: qsTr("Reaction time per note (s)")
     theme: ChartView.ChartThemeDark
     backgroundColor: Theme.dark
     antialiasing: true
@@ -32,7 +32,7 @@ ChartView {
             labelsFont { pixelSize: 11; family: Theme.fontFamily }
         }
         BarSet {
-            label: "median"
+            label: qsTr("median")
             color: "#6fb7e8"
             values: chart.pitchClasses.map(function (p) { return chart.seconds(p.medianMs) })
         }

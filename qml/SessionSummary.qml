@@ -64,7 +64,7 @@ Rectangle {
         objectName: "nextRoundButton"
         anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 24 }
         primary: true
-        label: summary.perfectPitch ? "Train level 12 again" : "Next round"
+        label: summary.perfectPitch ? qsTr("Train level 12 again") : qsTr("Next round")
         onActivated: summary.accept()
     }
 

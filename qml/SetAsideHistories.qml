@@ -37,14 +37,14 @@ Rectangle {
                 spacing: 12
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "Set aside: " + modelData
+                    text: qsTr("Set aside: %1").arg(modelData)
                     textFormat: Text.PlainText
                     color: Theme.brightText
                     font { pixelSize: 13; family: Theme.fontFamily }
                 }
                 DialogButton {
                     objectName: "recoverButton"
-                    label: offer.recovery && offer.recovery.busy ? "Recovering…" : "Recover"
+                    label: offer.recovery && offer.recovery.busy ? qsTr("Recovering…") : qsTr("Recover")
                     onActivated: if (offer.recovery && !offer.recovery.busy) offer.recovery.recover(modelData)
                 }
             }

@@ -10,8 +10,8 @@ ToolButton {
     width: 37; height: 37
     anchors.verticalCenter: parent.verticalCenter
     activeFocusOnTab: false
-    tooltip: "Settings"
-    Accessible.name: "Settings"
+    tooltip: qsTr("Settings")
+    Accessible.name: qsTr("Settings")
 
     style: ButtonStyle {
         background: Item { implicitWidth: 37; implicitHeight: 37 }

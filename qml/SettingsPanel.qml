@@ -14,7 +14,7 @@ Rectangle {
     visible: false
 
     Accessible.role: Accessible.Dialog
-    Accessible.name: "Settings"
+    Accessible.name: qsTr("Settings")
 
     // Height the panel may take; the sections scroll inside it.
     property real availableHeight: 800
@@ -57,7 +57,7 @@ Rectangle {
 
         Text {
             id: settingsTitle
-            text: "Settings"
+            text: qsTr("Settings")
             color: Theme.brightText
             font { pixelSize: 24; bold: true; family: Theme.fontFamily }
         }
@@ -93,6 +93,7 @@ Rectangle {
                     onLabelCKeysChosen: panel.labelCKeysChosen(on)
                 }
                 InstrumentSettings {}
+                LanguageSettings {}
             }
         }
 
@@ -101,7 +102,7 @@ Rectangle {
             id: closeButton
             objectName: "settingsCloseButton"
             anchors.right: parent.right
-            label: "Close"
+            label: qsTr("Close")
             onActivated: panel.close()
         }
     }

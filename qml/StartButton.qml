@@ -17,9 +17,9 @@ Button {
     signal replayRequested()
     width: Math.max(129, implicitLabelWidth + 24); height: 40
     readonly property real implicitLabelWidth: labelMetrics.implicitWidth
-    text: roundFinished ? "Next round"
-          : sessionstarted ? "Replay note"
-          : resumeLevel > 0 ? "Continue level " + resumeLevel : "Begin here"
+    text: roundFinished ? qsTr("Next round")
+          : sessionstarted ? qsTr("Replay note")
+          : resumeLevel > 0 ? qsTr("Continue level %1").arg(resumeLevel) : qsTr("Begin here")
     activeFocusOnTab: false
     // Resting while a question sounds it is drawn flat and dark, not faded:
     // a faded button shows the hint colour through and its label gets lost.

@@ -10,8 +10,8 @@ ToolButton {
     width: 37; height: 37
     anchors.verticalCenter: parent.verticalCenter
     activeFocusOnTab: false
-    tooltip: "Statistics (F2)"
-    Accessible.name: "Statistics"
+    tooltip: qsTr("Statistics (F2)")
+    Accessible.name: qsTr("Statistics")
 
     style: ButtonStyle {
         background: Item { implicitWidth: 37; implicitHeight: 37 }

@@ -13,41 +13,47 @@ function forShare(share) {
 }
 
 function percent(share) {
-    return share < 0 ? "–" : Math.round(share * 100) + " %"
+    return share < 0 ? "–" : qsTr("%1 %").arg(Math.round(share * 100))
 }
 
-// "1 answer", "2 answers": a count with the word that goes with it.
-function count(n, one, many) {
-    return n + " " + (n === 1 ? one : many)
+// A number with one decimal, in the reader's way of writing it.
+function decimal(x) {
+    return Number(x).toLocaleString(Qt.locale(), "f", 1)
 }
 
 // A period's figures as one line: answers, exact share, days and minutes.
-function periodLine(name, p) {
-    return name + ": " + count(p.asked, "answer", "answers") + ", " + percent(p.share) + " exact, "
-            + count(p.days, "day", "days") + ", " + p.minutes + " min."
+function periodLine(period, p) {
+    var answers = qsTr("%n answers", "", p.asked)
+    var days = qsTr("%n days", "", p.days)
+    if (period === "last7")
+        return qsTr("Last 7 days: %1, %2 exact, %3, %4 min.").arg(answers).arg(percent(p.share)).arg(days).arg(p.minutes)
+    if (period === "last30")
+        return qsTr("Last 30 days: %1, %2 exact, %3, %4 min.").arg(answers).arg(percent(p.share)).arg(days).arg(p.minutes)
+    return qsTr("At level %1: %2, %3 exact, %4, %5 min.").arg(period).arg(answers).arg(percent(p.share)).arg(days)
+            .arg(p.minutes)
 }
 
 // The overview under the title, for the period chosen (0 all time, 1 the
 // last 7 days, 2 one level).
 function overview(o, period, level) {
-    var head = count(o.asked, "answer", "answers") + ": " + percent(o.share) + " exact, "
-            + percent(o.chromaShare) + " ignoring the octave. Training days in a row: " + o.streakDays + "."
-    var line = period === 1 ? periodLine("Last 7 days", o.last7Days)
-             : period === 2 ? periodLine("At level " + level, o.allDays)
-             : periodLine("Last 7 days", o.last7Days) + "   " + periodLine("Last 30 days", o.last30Days)
-               + "   All days: " + count(o.allDays.days, "day", "days") + ", " + o.allDays.minutes + " min."
+    var head = qsTr("%1: %2 exact, %3 ignoring the octave. Training days in a row: %4.")
+            .arg(qsTr("%n answers", "", o.asked)).arg(percent(o.share)).arg(percent(o.chromaShare)).arg(o.streakDays)
+    var line = period === 1 ? periodLine("last7", o.last7Days)
+             : period === 2 ? periodLine(level, o.allDays)
+             : periodLine("last7", o.last7Days) + "   " + periodLine("last30", o.last30Days) + "   "
+               + qsTr("All days: %1, %2 min.").arg(qsTr("%n days", "", o.allDays.days)).arg(o.allDays.minutes)
     return head + "\n" + line
 }
 
 // What an empty page says: why there is nothing under this filter.
 function emptyText(period, source, level) {
     if (source === 1)
-        return "No answers from MIDI keyboards yet."
+        return qsTr("No answers from MIDI keyboards yet.")
     if (source === 2)
-        return "No answers on the screen keyboard yet."
+        return qsTr("No answers on the screen keyboard yet.")
     if (period === 1)
-        return "No answers in the last 7 days."
+        return qsTr("No answers in the last 7 days.")
     if (period === 2)
-        return "No answers at level " + level + " yet."
-    return "Answer a few questions and your statistics appear here."
+        return qsTr("No answers at level %1 yet.").arg(level)
+    return qsTr("Answer a few questions and your statistics appear here.")
 }

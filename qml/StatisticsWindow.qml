@@ -48,12 +48,12 @@ Rectangle {
     // Clicks beside the controls stay in the window.
     MouseArea { anchors.fill: parent }
     Accessible.role: Accessible.Dialog
-    Accessible.name: "Statistics"
+    Accessible.name: qsTr("Statistics")
 
     Text {
         id: title
         anchors { left: parent.left; top: parent.top; margins: 20 }
-        text: "Statistics"
+        text: qsTr("Statistics")
         color: Theme.brightText
         font { pixelSize: 24; bold: true; family: Theme.fontFamily }
     }
@@ -67,26 +67,35 @@ Rectangle {
     FilterChoice {
         id: period
         objectName: "periodChoice"
-        name: "Period"
+        name: qsTr("Period")
         visible: !window.showsTests
         anchors { left: pageChoice.right; leftMargin: 30; verticalCenter: title.verticalCenter }
-        labels: ["All time", "Last 7 days", "This level (" + window.level + ")"]
+        labels: [qsTr("All time"), qsTr("Last 7 days"), qsTr("This level (%1)").arg(window.level)]
         onCurrentChanged: window.refresh()
     }
     FilterChoice {
         id: source
         objectName: "sourceChoice"
-        name: "Answers from"
+        name: qsTr("Answers from")
         visible: !window.showsTests
-        anchors { left: period.right; leftMargin: 20; verticalCenter: title.verticalCenter }
-        labels: ["All answers", "MIDI keyboards", "On screen"]
+        // Beside the period where both fit before the close button, else
+        // under it: some languages need the room.
+        readonly property bool besidePeriod: period.x + period.width + 20 + width + 20 <= closeButton.x
+        anchors {
+            left: besidePeriod ? period.right : period.left
+            leftMargin: besidePeriod ? 20 : 0
+            verticalCenter: besidePeriod ? title.verticalCenter : undefined
+            top: besidePeriod ? undefined : period.bottom
+            topMargin: 6
+        }
+        labels: [qsTr("All answers"), qsTr("MIDI keyboards"), qsTr("On screen")]
         onCurrentChanged: window.refresh()
     }
     DialogButton {
         id: closeButton
         objectName: "statisticsCloseButton"
         anchors { right: parent.right; top: parent.top; margins: 16 }
-        label: "Close"
+        label: qsTr("Close")
         onActivated: window.close()
     }
 
@@ -102,7 +111,7 @@ Rectangle {
         font { pixelSize: 18; family: Theme.fontFamily }
         text: window.model === null ? "" :
               window.model.problem.length > 0 ? window.model.problem :
-              window.model.loading ? "Reading your answers…" :
+              window.model.loading ? qsTr("Reading your answers…") :
               Colors.emptyText(period.current, source.current, window.level)
     }
 
@@ -116,7 +125,10 @@ Rectangle {
     Flickable {
         id: page
         visible: !window.showsTests && window.ready && window.model.total > 0
-        anchors { left: parent.left; right: parent.right; top: title.bottom; bottom: parent.bottom; margins: 20 }
+        anchors {
+            left: parent.left; right: parent.right; bottom: parent.bottom; margins: 20
+            top: source.besidePeriod ? title.bottom : source.bottom
+        }
         contentHeight: content.height
         clip: true
         boundsBehavior: Flickable.StopAtBounds
@@ -140,7 +152,7 @@ Rectangle {
             Row {
                 spacing: 16
                 Text {
-                    text: "Right answers per question"
+                    text: qsTr("Right answers per question")
                     color: Theme.lightText
                     font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     anchors.verticalCenter: parent.verticalCenter
@@ -148,8 +160,8 @@ Rectangle {
                 FilterChoice {
                     id: heatMode
                     objectName: "heatMapMode"
-                    name: "Heat map"
-                    labels: ["By key", "By pitch class"]
+                    name: qsTr("Heat map")
+                    labels: [qsTr("By key"), qsTr("By pitch class")]
                 }
             }
             HeatMap {
@@ -182,8 +194,8 @@ Rectangle {
                     }
                     Text {
                         objectName: "meanError"
-                        text: window.ready ? "Mean error, octaves ignored: "
-                                             + window.model.errors.meanAbsoluteSemitones.toFixed(1) + " semitones" : ""
+                        text: window.ready ? qsTr("Mean error, octaves ignored: %1 semitones")
+                                             .arg(Colors.decimal(window.model.errors.meanAbsoluteSemitones)) : ""
                         color: Theme.lightText
                         font { pixelSize: 13; family: Theme.fontFamily }
                     }
@@ -194,7 +206,7 @@ Rectangle {
                     Text {
                         width: parent.width
                         wrapMode: Text.WordWrap
-                        text: "Confusions: question (row) and answer (column)"
+                        text: qsTr("Confusions: question (row) and answer (column)")
                         color: Theme.lightText
                         font { pixelSize: 14; family: Theme.fontFamily; bold: true }
                     }

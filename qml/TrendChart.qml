@@ -14,7 +14,7 @@ ChartView {
     readonly property alias dayAxis: dayAxis
     readonly property alias secondsAxis: secondsAxis
     readonly property alias exactSeries: exact
-    title: "Day by day"
+    title: qsTr("Day by day")
     theme: ChartView.ChartThemeDark
     backgroundColor: Theme.dark
     antialiasing: true
@@ -110,7 +110,7 @@ ChartView {
         labelFormat: "%.0f s"
         labelsFont { pixelSize: Theme.smallSize; family: Theme.fontFamily }
     }
-    LineSeries { id: exact; objectName: "exactSeries"; name: "exact"; axisX: dayAxis; axisY: shareAxis; color: "#7ed36f"; width: 2; pointsVisible: true }
-    LineSeries { id: chroma; name: "ignoring octave"; axisX: dayAxis; axisY: shareAxis; color: "#f2c94c"; width: 2; pointsVisible: true }
-    LineSeries { id: reaction; objectName: "reactionSeries"; name: "median reaction"; axisX: dayAxis; axisYRight: secondsAxis; color: "#6fb7e8"; width: 2; pointsVisible: true }
+    LineSeries { id: exact; objectName: "exactSeries"; name: qsTr("exact"); axisX: dayAxis; axisY: shareAxis; color: "#7ed36f"; width: 2; pointsVisible: true }
+    LineSeries { id: chroma; name: qsTr("ignoring octave"); axisX: dayAxis; axisY: shareAxis; color: "#f2c94c"; width: 2; pointsVisible: true }
+    LineSeries { id: reaction; objectName: "reactionSeries"; name: qsTr("median reaction"); axisX: dayAxis; axisYRight: secondsAxis; color: "#6fb7e8"; width: 2; pointsVisible: true }
 }

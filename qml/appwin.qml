@@ -117,11 +117,14 @@ Rectangle {
     function showAnswerNotes(answerNote, questionNote) {
         feedbackLine.text = answerNote === questionNote
                 ? noteName(questionNote) + " \u2713"
-                : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote)
+                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote))
     }
 
-    // Scientific pitch notation: middle C (MIDI 60) is C4.
+    // In the learner's note names; scientific pitch notation (middle C is
+    // C4) where the program gives none.
     function noteName(midiNote) {
+        if (typeof noteNamer !== "undefined")
+            return noteNamer.note(midiNote)
         var names = ["C", "C\u266f", "D", "D\u266f", "E", "F", "F\u266f", "G", "G\u266f", "A", "A\u266f", "B"]
         return names[midiNote % 12] + (Math.floor(midiNote / 12) - 1)
     }

@@ -18,6 +18,9 @@ packages=(
   # of the history (SQLite's own interface)
   libqt5charts5-dev libsqlite3-dev
   timgm6mb-soundfont
+  # translations: lupdate and lrelease with their CMake files, Qt's own
+  # translations, Python for the translations' checks and pseudo-language
+  qttools5-dev qttools5-dev-tools qttranslations5-l10n python3
   # tests: a display with a window manager, a JACK server, screenshots
   xvfb xauth openbox jackd2 x11-apps imagemagick
   # screenshots of the running program: clicking and window geometry
@@ -28,8 +31,9 @@ packages=(
   libx11-dev
   # fuzz targets (make test): clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
-  # the window's one font family, and the artwork generator's (tools/artwork)
-  fonts-dejavu-core
+  # the window's one font family, and the artwork generator's (tools/artwork);
+  # glyphs for the Japanese and Chinese texts
+  fonts-dejavu-core fonts-wqy-microhei
   # packaging/icons/render.sh: the application icon's PNGs from its SVG
   librsvg2-bin
   # installing and packing: checks of the desktop entry and the AppStream

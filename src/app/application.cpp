@@ -16,6 +16,9 @@
 
 #include <computer_keys.h>
 #include <pitchtest/test_controller.h>
+#include <learners_language.h>
+#include <note_namer.h>
+#include <translations.h>
 #include <keyboard.h>
 
 #include <QCursor>
@@ -59,9 +62,13 @@ QIcon applicationIcon()
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     // The names select the settings store, so they come before the bank.
-    setOrganizationName(tr("Brandmoor"));
-    setOrganizationDomain(tr("brandmoor.example"));
-    setApplicationName(tr("Orvelle"));
+    // Never translated: a name in another language would be another store.
+    setOrganizationName(QStringLiteral("Brandmoor"));
+    setOrganizationDomain(QStringLiteral("brandmoor.example"));
+    setApplicationName(QStringLiteral("Orvelle"));
+    // The desktop's language until the learner's own choice is read with
+    // the store, so that what the store's reading reports is translated too.
+    translations = std::make_unique<Translations>(SetUpLearnersLanguage(QString(), QString()).translation);
     // The desktop groups the window with its launcher and shows its icon.
     setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     setWindowIcon(applicationIcon());
@@ -72,6 +79,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // The user's other options live in the same store and are written with it.
     preferences = std::make_unique<Preferences>();
     keepOptionsInStore(*preferences, *bank);
+    const LearnersLanguage learner = SetUpLearnersLanguage(preferences->language(), preferences->noteNames());
+    noteNamesLanguage = learner.noteNamesLanguage;
+    if (learner.translation != translations->language()) {
+        translations.reset();  // its translators leave first
+        translations = std::make_unique<Translations>(learner.translation);
+    }
     history = std::make_unique<AnswerHistory>();
     storage = std::make_unique<StorageStatus>(*bank, *history);
     // An answer the program ended on between the history and the store.
@@ -96,6 +109,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     view.rootContext()->setContextProperty("preferences", preferences.get());
     view.rootContext()->setContextProperty("sessionReport", &trainingSession->report());
     view.rootContext()->setContextProperty("piano", &pianoNumbers);
+    noteNamer = std::make_unique<NoteNamer>();
+    view.rootContext()->setContextProperty("noteNamer", noteNamer.get());
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
@@ -116,6 +131,13 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     followReplayChoice();
     connect(preferences.get(), &Preferences::afterWrongAnswerChanged, this, followReplayChoice);
     connect(preferences.get(), &Preferences::soundChanged, this, &Application::applySoundOptions);
+    // A new naming holds at once: the documents follow the namer, the C
+    // keys' labels are painted again.
+    connect(preferences.get(), &Preferences::noteNamesChanged, this, [this] {
+        noteNamer->setNaming(Theory::NoteNamingFromKey(preferences->noteNames(), noteNamesLanguage));
+        if (keyboard)
+            keyboard->update();
+    });
     deviceChoice = std::make_unique<DeviceChoice>(bank->inputDevice, preferences->outputDevice());
     connect(deviceChoice.get(), &DeviceChoice::chosen, this, [this](const QString &input, const QString &output) {
         bank->inputDevice = input;

@@ -11,6 +11,8 @@
 #include <memory>
 
 class AnswerHistory;
+class Translations;
+class NoteNamer;
 class ComputerKeys;
 class DeviceChoice;
 class DeviceWatch;
@@ -95,6 +97,10 @@ private:
     void showMainWindow();
     void onWindowStateChanged(Qt::WindowState state);
 
+    // Before everything that shows a text.
+    std::unique_ptr<Translations> translations;
+    std::unique_ptr<NoteNamer> noteNamer;
+    QString noteNamesLanguage;
     std::unique_ptr<QuestionBank> bank;
     std::unique_ptr<Preferences> preferences;
     std::unique_ptr<AnswerHistory> history;

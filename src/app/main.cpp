@@ -18,7 +18,7 @@ int main(int argc, char **argv)
     const CommandLineRequest request = parseCommandLine(arguments);
     if (request.action != CommandLineRequest::Action::OpenWindow)
         return runWithoutWindow(request, argc, argv);
-    const QString noDisplay = missingDisplay(arguments);
+    const QString noDisplay = missingDisplayInLearnersLanguage(arguments, argc, argv);
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(noDisplay));
         return 1;

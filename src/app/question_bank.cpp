@@ -112,7 +112,7 @@ QuestionBank::QuestionBank()
     if (exists && S_ISLNK(info.st_mode)) {
         const QString target = QFileInfo(storePath).canonicalFilePath();
         if (target.isEmpty() || !isRegularFile(target) || isHistoryFile(target)) {
-            refusal = QStringLiteral("The settings file %1 is a link to no settings file of Orvelle's; it is left "
+            refusal = QCoreApplication::translate("QuestionBank", "The settings file %1 is a link to no settings file of Orvelle's; it is left "
                                      "alone, and training goes on without keeping its state.")
                           .arg(storePath);
         } else {
@@ -120,7 +120,7 @@ QuestionBank::QuestionBank()
             nativeStore = false;
         }
     } else if (exists && !S_ISREG(info.st_mode)) {
-        refusal = QStringLiteral("The settings file %1 is not a regular file; it is left alone, and training goes on "
+        refusal = QCoreApplication::translate("QuestionBank", "The settings file %1 is not a regular file; it is left alone, and training goes on "
                                  "without keeping its state.")
                       .arg(storePath);
     }
@@ -288,7 +288,7 @@ void QuestionBank::load()
     const QFileInfo file(storePath);
     if (file.exists() && !file.isReadable()) {
         settings.reset();
-        report(QStringLiteral("The settings file %1 cannot be read; it is left alone, and training goes on without "
+        report(QCoreApplication::translate("QuestionBank", "The settings file %1 cannot be read; it is left alone, and training goes on without "
                               "keeping its state.")
                    .arg(storePath));
         rebuildQuestions();
@@ -509,7 +509,7 @@ void QuestionBank::save()
     // file is written now rather than by the store's deferred write-back.
     settings->sync();
     if (settings->status() != QSettings::NoError)
-        report(QStringLiteral("The training state cannot be written to %1. It is kept and will be written as soon "
+        report(QCoreApplication::translate("QuestionBank", "The training state cannot be written to %1. It is kept and will be written as soon "
                               "as it can be.")
                    .arg(settings->fileName()));
     else

@@ -1,6 +1,6 @@
 #include "session_summary.h"
 
-#include <theory/theory_tables.h>
+#include <theory/note_naming.h>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,10 +9,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SessionSummary", text);
-}
+// The summary's texts, translated under one name wherever they are built.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SessionSummary)
+};
 
 unsigned neededPercent()
 {
@@ -25,31 +25,31 @@ QString levelNotesText(unsigned level)
 {
     QStringList names;
     for (unsigned i = 0; i < level && i < noteOrder.size(); ++i)
-        names << Theory::NoteNames()[noteOrder[i] % 12].sharp;
+        names << Theory::PitchClassName(noteOrder[i] % 12, Theory::CurrentNoteNaming());
     if (names.size() < 2)
         return names.join(QString());
     const QString last = names.takeLast();
-    return tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+    return Texts::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 SessionSummary summarize(const SessionOutcome &o)
 {
     SessionSummary s;
     s.percent = o.total > 0 ? o.correct * 100 / o.total : 0;
-    const QString score = tr("%1 of %2 right: %3 %, %4 % needed")
+    const QString score = Texts::tr("%1 of %2 right: %3 %, %4 % needed")
                               .arg(o.correct)
                               .arg(o.total)
                               .arg(s.percent)
                               .arg(neededPercent());
     if (o.perfectPitch) {
-        s.headline = tr("Perfect pitch: all twelve notes");
-        s.detail = tr("%1 of %2 right: %3 %. Train level 12 again to keep it.").arg(o.correct).arg(o.total).arg(s.percent);
+        s.headline = Texts::tr("Perfect pitch: all twelve notes");
+        s.detail = Texts::tr("%1 of %2 right: %3 %. Train level 12 again to keep it.").arg(o.correct).arg(o.total).arg(s.percent);
     } else {
         // One shape for every verdict: the level, passed or not, and what comes next.
-        const QString next = o.passed ? tr("%1 next").arg(levelNotesText(o.nextLevel))
-                             : o.nextLevel < o.level ? tr("back to %1").arg(levelNotesText(o.nextLevel))
-                                                     : tr("%1 again").arg(levelNotesText(o.level));
-        s.headline = (o.passed ? tr("Level %1 passed: %2") : tr("Level %1 not passed: %2")).arg(o.level).arg(next);
+        const QString next = o.passed ? Texts::tr("%1 next").arg(levelNotesText(o.nextLevel))
+                             : o.nextLevel < o.level ? Texts::tr("back to %1").arg(levelNotesText(o.nextLevel))
+                                                     : Texts::tr("%1 again").arg(levelNotesText(o.level));
+        s.headline = (o.passed ? Texts::tr("Level %1 passed: %2") : Texts::tr("Level %1 not passed: %2")).arg(o.level).arg(next);
         s.detail = score;
     }
     return s;

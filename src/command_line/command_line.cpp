@@ -8,6 +8,8 @@
 #include <pitchtest/report_text.h>
 #include <pitchtest/test_store.h>
 #include <pitchtest/tests_export.h>
+#include <learners_language.h>
+#include <translations.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -120,12 +122,22 @@ QString parseError(const QCommandLineParser &parser, const QStringList &argument
         while (name.startsWith(QLatin1Char('-')))
             name.remove(0, 1);
         if (argument.startsWith(QLatin1Char('-')) && name.section(QLatin1Char('='), 0, 0) == unknown.first())
-            return QStringLiteral("Unknown option '%1'.").arg(argument.section(QLatin1Char('='), 0, 0));
+            return QCoreApplication::translate("CommandLine", "Unknown option '%1'.").arg(argument.section(QLatin1Char('='), 0, 0));
     }
     return parser.errorText();
 }
 
 } // namespace
+
+QString missingDisplayInLearnersLanguage(const QStringList &arguments, int &argc, char **argv)
+{
+    if (missingDisplay(arguments).isEmpty())
+        return QString();
+    QCoreApplication app(argc, argv);
+    setApplicationNames();
+    const Translations translations(SetUpLearnersLanguageFromStore().translation);
+    return missingDisplay(arguments);
+}
 
 QString missingDisplay(const QStringList &arguments)
 {
@@ -143,7 +155,7 @@ QString missingDisplay(const QStringList &arguments)
     }
     if (!needsDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return QString();
-    return QStringLiteral("Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)");
+    return QCoreApplication::translate("CommandLine", "Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)");
 }
 
 CommandLineRequest parseCommandLine(const QStringList &arguments)
@@ -156,7 +168,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     addOptions(parser, options);
 
     if (!parser.parse(arguments))
-        return print(QStringLiteral("orvelle: %1\nTry 'orvelle --help'.\n").arg(parseError(parser, arguments)),
+        return print(QCoreApplication::translate("CommandLine", "orvelle: %1\nTry 'orvelle --help'.\n").arg(parseError(parser, arguments)),
                      kUsageExitCode, true);
     if (parser.isSet(help)) {
         CommandLineRequest request;
@@ -166,7 +178,7 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     if (parser.isSet(version))
         return print(QStringLiteral("Orvelle %1\n").arg(QStringLiteral(ORVELLE_VERSION)));
     if (!parser.positionalArguments().isEmpty()) {
-        return print(QStringLiteral("orvelle: unexpected argument '%1'\nTry 'orvelle --help'.\n")
+        return print(QCoreApplication::translate("CommandLine", "orvelle: unexpected argument '%1'\nTry 'orvelle --help'.\n")
                          .arg(parser.positionalArguments().first()),
                      kUsageExitCode, true);
     }
@@ -227,8 +239,10 @@ int exportHistoryTo(const QString &file)
     }
     // When standard output carries the rows, the note goes to stderr.
     const bool toStandardOutput = file == QLatin1String("-");
-    std::fprintf(toStandardOutput || isStandardOutput(file) ? stderr : stdout, "Wrote %d answer%s to %s\n", written,
-                 written == 1 ? "" : "s", toStandardOutput ? "standard output" : qUtf8Printable(file));
+    const QString note = toStandardOutput
+                             ? QCoreApplication::translate("CommandLine", "Wrote %n answers to standard output", "", written)
+                             : QCoreApplication::translate("CommandLine", "Wrote %n answers to %1", "", written).arg(file);
+    std::fprintf(toStandardOutput || isStandardOutput(file) ? stderr : stdout, "%s\n", qUtf8Printable(note));
     return 0;
 }
 
@@ -284,7 +298,9 @@ int printStatistics()
     const AnswerHistory history(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly);
     std::vector<AnswerRecord> answers;
     if (!history.problem().isEmpty() || !history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); })) {
-        std::fprintf(stderr, "orvelle: the answer history %s cannot be read\n", qUtf8Printable(history.path()));
+        std::fprintf(stderr, "orvelle: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("CommandLine", "the answer history %1 cannot be read")
+                                        .arg(history.path())));
         return kUsageExitCode;
     }
     std::fputs(qUtf8Printable(statisticsReport(computeStatistics(answers, StatisticsFilter()))), stdout);
@@ -310,24 +326,38 @@ int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv)
         std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return 0;
     }
-    case CommandLineRequest::Action::Print:
-        std::fputs(qUtf8Printable(request.text), request.toStandardError ? stderr : stdout);
+    case CommandLineRequest::Action::Print: {
+        if (!request.toStandardError) {
+            std::fputs(qUtf8Printable(request.text), stdout);
+            return request.exitCode;
+        }
+        // An error speaks the learner's language: read again now that the
+        // translation is loaded, which it cannot be before an application.
+        const QStringList arguments = argumentsOf(argc, argv);
+        QCoreApplication app(argc, argv);
+        setApplicationNames();
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
+        std::fputs(qUtf8Printable(parseCommandLine(arguments).text), stderr);
         return request.exitCode;
+    }
     case CommandLineRequest::Action::ExportHistory: {
         // No display needed: a core application only finds the files.
         QCoreApplication app(argc, argv);
         setApplicationNames();
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
         const int answers = exportHistoryTo(request.exportFile);
         return answers != 0 ? answers : exportTestsBeside(request.exportFile);
     }
     case CommandLineRequest::Action::Tests: {
         QCoreApplication app(argc, argv);
         setApplicationNames();
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
         return printTests();
     }
     case CommandLineRequest::Action::Statistics: {
         QCoreApplication app(argc, argv);
         setApplicationNames();
+        const Translations translations(SetUpLearnersLanguageFromStore().translation);
         return printStatistics();
     }
     case CommandLineRequest::Action::OpenWindow:

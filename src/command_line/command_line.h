@@ -25,6 +25,9 @@ QStringList argumentsOf(int argc, char **argv);
 // The line to print when a window is asked for but there is no display to
 // show it on (and no platform that needs none); empty when all is well.
 QString missingDisplay(const QStringList &arguments);
+// The same, in the learner's language; starts and ends an application of its
+// own to load it, so call it before any other exists.
+QString missingDisplayInLearnersLanguage(const QStringList &arguments, int &argc, char **argv);
 
 // Runs a request that needs no window; returns the exit status.
 int runWithoutWindow(const CommandLineRequest &request, int &argc, char **argv);

@@ -203,7 +203,7 @@ AnswerHistory::AnswerHistory(const QString &path, Mode openMode) : filePath(path
 {
     if (mode == Mode::ReadOnly) {
         if (QFileInfo::exists(filePath) && open(false) != Failure::None)
-            report(QStringLiteral("The answer history %1 cannot be read").arg(filePath));
+            report(QCoreApplication::translate("AnswerHistory", "The answer history %1 cannot be read").arg(filePath));
         return;
     }
     // No whole-file check here: it would make the start wait on a long
@@ -254,19 +254,19 @@ void AnswerHistory::holdFor(Failure failure)
     holding = true;
     switch (failure) {
     case Failure::Full:
-        report(QStringLiteral("The history cannot be written: the disk is full. Your answers are kept and will be "
+        report(QCoreApplication::translate("AnswerHistory", "The history cannot be written: the disk is full. Your answers are kept and will be "
                               "written when space is free."));
         break;
     case Failure::ReadOnly:
-        report(QStringLiteral("The history cannot be written: its file or folder is read-only. Your answers are "
+        report(QCoreApplication::translate("AnswerHistory", "The history cannot be written: its file or folder is read-only. Your answers are "
                               "kept and will be written when it can be."));
         break;
     case Failure::Busy:
-        report(QStringLiteral("The history cannot be written: another program is using it. Your answers are kept "
+        report(QCoreApplication::translate("AnswerHistory", "The history cannot be written: another program is using it. Your answers are kept "
                               "and will be written when it is free."));
         break;
     default:
-        report(QStringLiteral("The history cannot be written just now. Your answers are kept and will be written "
+        report(QCoreApplication::translate("AnswerHistory", "The history cannot be written just now. Your answers are kept and will be written "
                               "when it can be."));
         break;
     }
@@ -369,7 +369,7 @@ bool AnswerHistory::reopen()
         if (prepared == Failure::None)
             return true;
         if (prepared == Failure::Newer) {
-            stopRecording(QStringLiteral("The answer history was written by a newer version of Orvelle; it is left as "
+            stopRecording(QCoreApplication::translate("AnswerHistory", "The answer history was written by a newer version of Orvelle; it is left as "
                                          "it is, and this version trains without recording answers."));
             return false;
         }
@@ -381,7 +381,7 @@ bool AnswerHistory::reopen()
         if (!setAside())
             return false;
     }
-    stopRecording(QStringLiteral("The answer history %1 cannot be started; training goes on without recording answers.")
+    stopRecording(QCoreApplication::translate("AnswerHistory", "The answer history %1 cannot be started; training goes on without recording answers.")
                       .arg(filePath));
     return false;
 }
@@ -462,7 +462,7 @@ bool AnswerHistory::setAside()
     // Renamed, never deleted: if it cannot be moved, it stays as it is and
     // nothing is recorded rather than written over it.
     if (!QFile::rename(filePath, aside)) {
-        stopRecording(QStringLiteral("The answer history %1 is damaged and cannot be set aside; it is kept as it is, "
+        stopRecording(QCoreApplication::translate("AnswerHistory", "The answer history %1 is damaged and cannot be set aside; it is kept as it is, "
                                      "and training goes on without recording answers.")
                           .arg(filePath));
         return false;
@@ -471,7 +471,7 @@ bool AnswerHistory::setAside()
     for (const char *suffix : {"-wal", "-shm"}) {
         const QString part = filePath + QLatin1String(suffix);
         if (QFileInfo::exists(part) && !QFile::rename(part, aside + QLatin1String(suffix))) {
-            stopRecording(QStringLiteral("The answer history was damaged and set aside as %1, but %2 cannot be moved; "
+            stopRecording(QCoreApplication::translate("AnswerHistory", "The answer history was damaged and set aside as %1, but %2 cannot be moved; "
                                          "training goes on without recording answers.")
                               .arg(QFileInfo(aside).fileName(), part));
             return false;
@@ -479,7 +479,7 @@ bool AnswerHistory::setAside()
     }
     fileIdentity = 0;
     holding = false;
-    report(QStringLiteral("The answer history was damaged; it was set aside as %1 and a new one started. The "
+    report(QCoreApplication::translate("AnswerHistory", "The answer history was damaged; it was set aside as %1 and a new one started. The "
                           "statistics window can recover its answers.")
                .arg(QFileInfo(aside).fileName()));
     return true;
@@ -631,7 +631,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
     const ScopedConnection source(aside, QStringLiteral("QSQLITE_OPEN_READONLY"));
     const ScopedConnection target(historyPath, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kRecoverBusyTimeoutMs));
     if (!source.isOpen() || !target.isOpen()) {
-        result.problem = QStringLiteral("%1 cannot be opened").arg(QFileInfo(source.isOpen() ? historyPath : aside).fileName());
+        result.problem = QCoreApplication::translate("AnswerHistory", "%1 cannot be opened").arg(QFileInfo(source.isOpen() ? historyPath : aside).fileName());
         return result;
     }
     // A file shorter than its header says is refused outright unless the
@@ -653,7 +653,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
     if (ids.isEmpty()) {
         QSqlQuery any(source.db());
         if (!any.exec(QStringLiteral("SELECT count(*) FROM answers"))) {
-            result.problem = QStringLiteral("%1 cannot be read at all").arg(QFileInfo(aside).fileName());
+            result.problem = QCoreApplication::translate("AnswerHistory", "%1 cannot be read at all").arg(QFileInfo(aside).fileName());
             return result;
         }
     }
@@ -668,14 +668,14 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
             continue;
         }
         if (inSlice == 0 && !out.transaction()) {
-            result.problem = QStringLiteral("the history cannot be written: %1").arg(out.lastError().text());
+            result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
             return result;
         }
         QSqlQuery insert(out);
         insert.prepare(insertStatement());
         bindRecord(insert, readRecord(row, 0));
         if (!insert.exec()) {
-            result.problem = QStringLiteral("the history cannot be written: %1").arg(insert.lastError().text());
+            result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(insert.lastError().text());
             out.rollback();
             result.rows -= inSlice;
             return result;
@@ -684,7 +684,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
         if (++inSlice == kRecoverSlice) {
             inSlice = 0;
             if (!out.commit()) {
-                result.problem = QStringLiteral("the history cannot be written: %1").arg(out.lastError().text());
+                result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
                 out.rollback();
                 result.rows -= kRecoverSlice;
                 return result;
@@ -692,7 +692,7 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
         }
     }
     if (inSlice > 0 && !out.commit()) {
-        result.problem = QStringLiteral("the history cannot be written: %1").arg(out.lastError().text());
+        result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
         out.rollback();
         result.rows -= inSlice;
         return result;

@@ -1,6 +1,10 @@
 #include "history_export.h"
 
+#include <QCoreApplication>
+
 #include "answer_history.h"
+
+#include <theory/note_naming.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -51,11 +55,11 @@ bool inFamilyOf(const QString &reached, const QString &own)
     return target.absolutePath() == file.absolutePath() && target.fileName().startsWith(file.fileName());
 }
 
-// Scientific pitch notation in plain ASCII, middle C (60) being C4.
+// The note as the learner names it, sharps in plain ASCII for the programs
+// that read the file; the number column beside it stays the same everywhere.
 QString csvNoteName(unsigned note)
 {
-    static const char *const names[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-    return QString::fromLatin1(names[note % 12]) + QString::number(static_cast<int>(note / 12) - 1);
+    return Theory::NoteName(static_cast<int>(note), Theory::CurrentNoteNaming(), Theory::Accidentals::Ascii);
 }
 
 // RFC 4180: a field with a comma, a quote or a line break goes in quotes,
@@ -106,11 +110,11 @@ bool writeCsv(const AnswerHistory &history, QIODevice &out, const QString &name,
     });
     text.flush();
     if (!read) {
-        error = QStringLiteral("The answer history %1 cannot be read").arg(history.path());
+        error = QCoreApplication::translate("HistoryExport", "The answer history %1 cannot be read").arg(history.path());
         return false;
     }
     if (text.status() != QTextStream::Ok) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(name, out.errorString());
+        error = QCoreApplication::translate("HistoryExport", "%1 cannot be written: %2").arg(name, out.errorString());
         return false;
     }
     return true;
@@ -122,7 +126,7 @@ bool exportStraightInto(const AnswerHistory &history, QFile &out, const QString 
 {
     const bool ok = writeCsv(history, out, name, error, rows);
     if (ok && !out.flush()) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(name, out.errorString());
+        error = QCoreApplication::translate("HistoryExport", "%1 cannot be written: %2").arg(name, out.errorString());
         return false;
     }
     return ok;
@@ -137,7 +141,8 @@ QString exportTargetRefusal(const QString &target, const QStringList &ownFiles)
     const QString reached = reachedPath(target);
     for (const QString &own : ownFiles) {
         if (inFamilyOf(reached, own) || sameInode(target, own))
-            return QStringLiteral("%1 is one of Orvelle's own files; the export does not write over it").arg(target);
+            return QCoreApplication::translate("HistoryExport", "%1 is one of Orvelle's own files; the export does not write over it")
+                .arg(target);
     }
     return QString();
 }
@@ -154,16 +159,16 @@ bool exportHistoryCsv(const AnswerHistory &history, const QString &target, QStri
     if (target == QLatin1String("-")) {
         QFile out;
         if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-            error = QStringLiteral("Standard output cannot be written: %1").arg(out.errorString());
+            error = QCoreApplication::translate("HistoryExport", "Standard output cannot be written: %1").arg(out.errorString());
             return false;
         }
-        return exportStraightInto(history, out, QStringLiteral("Standard output"), error, count);
+        return exportStraightInto(history, out, QCoreApplication::translate("HistoryExport", "Standard output"), error, count);
     }
     const QFileInfo info(target);
     if (info.exists() && !info.isFile() && !info.isDir()) {
         QFile out(target);
         if (!out.open(QIODevice::WriteOnly)) {
-            error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+            error = QCoreApplication::translate("HistoryExport", "%1 cannot be written: %2").arg(target, out.errorString());
             return false;
         }
         return exportStraightInto(history, out, target, error, count);
@@ -172,7 +177,7 @@ bool exportHistoryCsv(const AnswerHistory &history, const QString &target, QStri
     // written, the link stays.
     QSaveFile out(reachedPath(target));
     if (!out.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+        error = QCoreApplication::translate("HistoryExport", "%1 cannot be written: %2").arg(target, out.errorString());
         return false;
     }
     if (!writeCsv(history, out, target, error, count)) {
@@ -180,7 +185,7 @@ bool exportHistoryCsv(const AnswerHistory &history, const QString &target, QStri
         return false;
     }
     if (!out.commit()) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+        error = QCoreApplication::translate("HistoryExport", "%1 cannot be written: %2").arg(target, out.errorString());
         return false;
     }
     return true;

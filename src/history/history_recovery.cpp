@@ -1,5 +1,7 @@
 #include "history_recovery.h"
 
+#include <QCoreApplication>
+
 #include "answer_history.h"
 
 #include <QFileInfo>
@@ -42,13 +44,13 @@ void HistoryRecovery::recover(const QString &fileName)
             [this, result] {
                 running = false;
                 if (!result.problem.isEmpty())
-                    outcome = QStringLiteral("Not recovered: %1.").arg(result.problem);
+                    outcome = QCoreApplication::translate("HistoryRecovery", "Not recovered: %1.").arg(result.problem);
                 else if (result.skipped > 0)
-                    outcome = QStringLiteral("%1 answers recovered; %2 could not be read.")
-                                  .arg(result.rows)
+                    outcome = QCoreApplication::translate("HistoryRecovery", "%n answers recovered; %1 could not be read.",
+                                                          "", result.rows)
                                   .arg(result.skipped);
                 else
-                    outcome = QStringLiteral("%1 answers recovered.").arg(result.rows);
+                    outcome = QCoreApplication::translate("HistoryRecovery", "%n answers recovered.", "", result.rows);
                 fileNames = AnswerHistory::setAsideFiles(path);
                 emit changed();
                 if (result.rows > 0)

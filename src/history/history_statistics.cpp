@@ -1,6 +1,9 @@
 #include "history_statistics.h"
 
-#include <theory/theory_tables.h>
+#include <theory/note_naming.h>
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <QTextStream>
 
@@ -200,24 +203,104 @@ HistoryStatistics finishStatistics(StatisticsTally &tally, const std::set<QDate>
 
 namespace {
 
+// The report's texts, translated under one name.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsReport)
+};
+
 QString percentOf(int part, int whole)
 {
-    return whole > 0 ? QString::number(std::lround(100.0 * part / whole)) + QStringLiteral(" %") : QStringLiteral("-");
+    return whole > 0 ? Texts::tr("%1 %").arg(std::lround(100.0 * part / whole)) : QStringLiteral("-");
 }
 
 QString answersCount(int n)
 {
-    return QString::number(n) + (n == 1 ? QStringLiteral(" answer") : QStringLiteral(" answers"));
+    return Texts::tr("%n answers", "", n);
 }
 
 QString minutes(qint64 ms)
 {
-    return QString::number(std::lround(double(ms) / 60000.0)) + QStringLiteral(" min");
+    return Texts::tr("%1 min").arg(std::lround(double(ms) / 60000.0));
 }
 
 QString pitchClassName(std::size_t pc)
 {
-    return Theory::NoteNames()[pc].sharp;
+    return Theory::PitchClassName(static_cast<int>(pc), Theory::CurrentNoteNaming());
+}
+
+QString distanceLabel(int d)
+{
+    if (d == ErrorKinds::kLargest)
+        return Texts::tr("6 semitones (tritone)");
+    return d > 0 ? Texts::tr("+%n semitones", "", d) : Texts::tr("-%n semitones", "", -d);
+}
+
+int widest(const QStringList &texts)
+{
+    int width = 0;
+    for (const QString &t : texts)
+        width = std::max(width, static_cast<int>(t.size()));
+    return width;
+}
+
+// The table of pitch classes: each column as wide as its heading or its
+// widest figure, whichever the language makes longer.
+void pitchClassTable(QTextStream &out, const HistoryStatistics &s)
+{
+    const QStringList headings{Texts::tr("Note"), Texts::tr("asked"), Texts::tr("exact"),
+                               Texts::tr("ignoring the octave"), Texts::tr("median reaction")};
+    QList<QStringList> rows;
+    for (std::size_t pc = 0; pc < 12; ++pc) {
+        const PitchClassStatistics &p = s.byPitchClass[pc];
+        if (p.asked == 0)
+            continue;
+        const QString reaction = p.medianReactionMs >= 0 ? Texts::tr("%1 ms").arg(std::lround(p.medianReactionMs))
+                                                         : QStringLiteral("-");
+        rows << QStringList{pitchClassName(pc), QString::number(p.asked), percentOf(p.right, p.asked),
+                            percentOf(p.rightIgnoringOctave, p.asked), reaction};
+    }
+    QList<int> widths;
+    for (int c = 0; c < headings.size(); ++c) {
+        QStringList column{headings[c]};
+        for (const QStringList &row : rows)
+            column << row[c];
+        widths << (c == 0 ? widest(column) : std::max(3 + int(headings[c].size()), 2 + widest(column)));
+    }
+    const auto line = [&](const QStringList &cells) {
+        out << cells[0].leftJustified(widths[0]);
+        for (int c = 1; c < cells.size(); ++c)
+            out << cells[c].rightJustified(widths[c]);
+        out << "\n";
+    };
+    // The headings sit over the figures' right edges.
+    out << headings[0].leftJustified(widths[0]);
+    for (int c = 1; c < headings.size(); ++c)
+        out << headings[c].rightJustified(widths[c]);
+    out << "\n";
+    for (const QStringList &row : rows)
+        line(row);
+}
+
+void wrongAnswers(QTextStream &out, const HistoryStatistics &s)
+{
+    out << "\n" << Texts::tr("Wrong answers: %1").arg(s.errors.wrong) << "\n";
+    if (s.errors.wrong == 0)
+        return;
+    QList<QPair<QString, QString>> kinds{{Texts::tr("right note, other octave"),
+                                          percentOf(s.errors.octave, s.errors.wrong)}};
+    for (int d = -5; d <= ErrorKinds::kLargest; ++d)
+        if (d != 0)
+            kinds << qMakePair(distanceLabel(d), percentOf(s.errors.atDistance(d), s.errors.wrong));
+    QStringList labels;
+    for (const auto &k : kinds)
+        labels << k.first;
+    const int width = widest(labels) + 3;
+    for (const auto &k : kinds)
+        out << "  " << k.first.leftJustified(width) << k.second.rightJustified(6) << "\n";
+    out << "  "
+        << Texts::tr("mean error, octaves ignored: %1 semitones")
+               .arg(QLocale().toString(s.errors.meanAbsoluteSemitones, 'f', 1))
+        << "\n";
 }
 
 } // namespace
@@ -227,55 +310,32 @@ QString statisticsReport(const HistoryStatistics &s)
     QString text;
     QTextStream out(&text);
     if (s.all.asked == 0) {
-        out << "No answers yet: answer a few questions and your statistics appear here.\n";
+        out << Texts::tr("No answers yet: answer a few questions and your statistics appear here.") << "\n";
         return text;
     }
     // The words of the statistics window.
-    out << answersCount(s.all.asked) << ": " << percentOf(s.all.right, s.all.asked) << " exact, "
-        << percentOf(s.all.rightIgnoringOctave, s.all.asked) << " ignoring the octave\n\n";
+    out << Texts::tr("%1: %2 exact, %3 ignoring the octave")
+               .arg(answersCount(s.all.asked), percentOf(s.all.right, s.all.asked),
+                    percentOf(s.all.rightIgnoringOctave, s.all.asked))
+        << "\n\n";
+    pitchClassTable(out, s);
+    wrongAnswers(out, s);
 
-    out << qSetFieldWidth(0) << "Note   asked   exact   ignoring the octave   median reaction\n";
-    for (std::size_t pc = 0; pc < 12; ++pc) {
-        const PitchClassStatistics &p = s.byPitchClass[pc];
-        if (p.asked == 0)
-            continue;
-        const QString reaction =
-            p.medianReactionMs >= 0 ? QString::number(std::lround(p.medianReactionMs)) + QStringLiteral(" ms") : "-";
-        out << pitchClassName(pc).leftJustified(4) << QString::number(p.asked).rightJustified(8)
-            << percentOf(p.right, p.asked).rightJustified(8) << percentOf(p.rightIgnoringOctave, p.asked).rightJustified(22)
-            << reaction.rightJustified(18) << "\n";
-    }
-
-    out << "\nWrong answers: " << s.errors.wrong << "\n";
-    if (s.errors.wrong > 0) {
-        out << "  right note, other octave   " << percentOf(s.errors.octave, s.errors.wrong).rightJustified(6) << "\n";
-        for (int d = -5; d <= ErrorKinds::kLargest; ++d) {
-            if (d == 0)
-                continue;
-            const QString label = d == ErrorKinds::kLargest ? QStringLiteral("6 semitones (tritone)")
-                                                            : QStringLiteral("%1%2 semitone%3")
-                                                                  .arg(d > 0 ? "+" : "")
-                                                                  .arg(d)
-                                                                  .arg(std::abs(d) == 1 ? "" : "s");
-            out << "  " << label.leftJustified(27) << percentOf(s.errors.atDistance(d), s.errors.wrong).rightJustified(6)
-                << "\n";
-        }
-        out << "  mean error, octaves ignored: " << QString::number(s.errors.meanAbsoluteSemitones, 'f', 1)
-            << " semitones\n";
-    }
-
-    out << "\nLast 7 days: " << answersCount(s.last7Days.asked) << " on " << s.last7Days.days
-        << (s.last7Days.days == 1 ? " day, " : " days, ") << percentOf(s.last7Days.right, s.last7Days.asked) << " exact, "
-        << percentOf(s.last7Days.rightIgnoringOctave, s.last7Days.asked) << " ignoring the octave, "
-        << minutes(s.last7Days.trainedMs) << "\n";
+    out << "\n"
+        << Texts::tr("Last 7 days: %1 on %2, %3 exact, %4 ignoring the octave, %5")
+               .arg(answersCount(s.last7Days.asked), Texts::tr("%n days", "", s.last7Days.days),
+                    percentOf(s.last7Days.right, s.last7Days.asked),
+                    percentOf(s.last7Days.rightIgnoringOctave, s.last7Days.asked), minutes(s.last7Days.trainedMs))
+        << "\n";
     for (const DayStatistics &day : s.days) {
         if (day.date <= s.today.addDays(-7))
             continue;
-        out << "  " << day.date.toString(Qt::ISODate) << QString::number(day.asked).rightJustified(7) << " answers"
-            << percentOf(day.right, day.asked).rightJustified(7) << " exact"
-            << percentOf(day.rightIgnoringOctave, day.asked).rightJustified(7) << " ignoring the octave"
+        // One row per day, its cells in columns.
+        out << "  " << day.date.toString(Qt::ISODate) << answersCount(day.asked).rightJustified(15)
+            << Texts::tr("%1 exact").arg(percentOf(day.right, day.asked).rightJustified(7))
+            << Texts::tr("%1 ignoring the octave").arg(percentOf(day.rightIgnoringOctave, day.asked).rightJustified(7))
             << minutes(day.trainedMs).rightJustified(9) << "\n";
     }
-    out << "Training days in a row: " << s.streakDays << "\n";
+    out << Texts::tr("Training days in a row: %1").arg(s.streakDays) << "\n";
     return text;
 }

@@ -1,6 +1,8 @@
 #include "statistics_model.h"
 
-#include <theory/theory_tables.h>
+#include <QCoreApplication>
+
+#include <theory/note_naming.h>
 
 #include <QPointer>
 
@@ -122,7 +124,7 @@ StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const Q
 {
     Result result;
     if (!kept.update(file, stop)) {
-        result.problem = QStringLiteral("The answer history cannot be read just now; training goes on.");
+        result.problem = QCoreApplication::translate("StatisticsModel", "The answer history cannot be read just now; training goes on.");
         return result;
     }
     // A reading ahead of time also works out what later figures reuse (the
@@ -172,7 +174,7 @@ QVariantList StatisticsModel::pitchClasses() const
     for (std::size_t pc = 0; pc < figures.byPitchClass.size(); ++pc) {
         const PitchClassStatistics &p = figures.byPitchClass[pc];
         QVariantMap m = counts(p);
-        m.insert(QStringLiteral("name"), Theory::NoteNames()[pc].sharp);
+        m.insert(QStringLiteral("name"), Theory::PitchClassName(static_cast<int>(pc), Theory::CurrentNoteNaming()));
         m.insert(QStringLiteral("medianMs"), p.medianReactionMs);
         m.insert(QStringLiteral("p90Ms"), p.p90ReactionMs);
         list << m;
@@ -196,7 +198,7 @@ QVariantMap StatisticsModel::errors() const
 {
     const ErrorKinds &e = figures.errors;
     QVariantList kinds;
-    kinds << QVariantMap{{QStringLiteral("label"), QStringLiteral("octave")},
+    kinds << QVariantMap{{QStringLiteral("label"), tr("octave")},
                          {QStringLiteral("share"), share(e.octave, e.wrong)}};
     for (int d = -5; d <= ErrorKinds::kLargest; ++d) {
         if (d == 0)

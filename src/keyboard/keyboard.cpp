@@ -1,5 +1,6 @@
 #include "keyboard.h"
 
+#include <theory/note_naming.h>
 #include <theory/piano.h>
 
 #include <QCoreApplication>
@@ -178,11 +179,10 @@ QRectF Keyboard::keyRect(int key) const
 
 QString Keyboard::keyName(int key)
 {
-    static const char *const names[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
     if (!isKeyIndex(key))
         return QString();
-    const int note = Piano::noteOfKey(key); // middle C (60) is C4
-    return QString::fromLatin1(names[note % 12]) + QString::number(note / 12 - 1);
+    // In the learner's note names; "#" reads aloud better than the sign.
+    return Theory::NoteName(Piano::noteOfKey(key), Theory::CurrentNoteNaming(), Theory::Accidentals::Ascii);
 }
 
 namespace {

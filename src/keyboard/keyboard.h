@@ -45,7 +45,8 @@ public:
 
     // Where key `key` lies, in item pixels (empty for no key).
     Q_INVOKABLE QRectF keyRect(int key) const;
-    // Scientific name of key `key`: "A0" ... "C4" ... "C8", sharps as "C#4".
+    // Name of key `key` in the learner's note names, sharps as "#": "A0" ...
+    // "C4" ... "C8", "C#4" in English; "la -1", "do 3", "do# 3" in French.
     Q_INVOKABLE static QString keyName(int key);
 
     // Colours the keys of the first list green and those of the second red

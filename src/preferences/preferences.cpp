@@ -16,6 +16,10 @@ const char *const kVaryInstrument = "VaryInstrument";
 const char *const kVariedInstruments = "VariedInstruments";
 const char *const kReferencePitch = "ReferencePitch";
 const char *const kOutputDevice = "OutputDevice";
+// Read again before the window opens (learners_language.cpp), under the
+// same keys.
+const char *const kLanguage = "Language";
+const char *const kNoteNames = "NoteNames";
 
 bool isReferencePitch(double hertz)
 {
@@ -62,7 +66,8 @@ Preferences::Preferences(QObject *parent) : QObject(parent) {}
 const QStringList &Preferences::storedKeys()
 {
     static const QStringList keys {kAfterWrongAnswer, kLabelCKeys,     kInstrumentChosen, kVaryInstrument,
-                                   kVariedInstruments, kReferencePitch, kOutputDevice};
+                                   kVariedInstruments, kReferencePitch, kOutputDevice, kLanguage,
+                                   kNoteNames};
     return keys;
 }
 
@@ -85,6 +90,8 @@ void Preferences::read(QSettings *store)
     const double storedPitch = store->value(kReferencePitch, Piano::kDefaultReferencePitch).toDouble();
     pitch = isReferencePitch(storedPitch) ? storedPitch : Piano::kDefaultReferencePitch;
     output = store->value(kOutputDevice, QString()).toString();
+    lang = store->value(kLanguage, QString()).toString();
+    names = store->value(kNoteNames, QString()).toString();
     store->endGroup();
 }
 
@@ -102,6 +109,8 @@ void Preferences::writeTo(QSettings &store) const
     write(kVariedInstruments, joined(varied));
     write(kReferencePitch, pitch);
     write(kOutputDevice, output);
+    write(kLanguage, lang);
+    write(kNoteNames, names);
     store.endGroup();
 }
 
@@ -183,4 +192,14 @@ void Preferences::setReferencePitch(double hertz)
 void Preferences::setOutputDevice(const QString &portName)
 {
     change(output, portName, kOutputDevice, &Preferences::outputDeviceChanged);
+}
+
+void Preferences::setLanguage(const QString &locale)
+{
+    change(lang, locale, kLanguage, &Preferences::languageChanged);
+}
+
+void Preferences::setNoteNames(const QString &key)
+{
+    change(names, key, kNoteNames, &Preferences::noteNamesChanged);
 }

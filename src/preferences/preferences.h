@@ -38,6 +38,12 @@ class Preferences : public QObject {
     Q_PROPERTY(double referencePitch READ referencePitch WRITE setReferencePitch NOTIFY referencePitchChanged)
     // The chosen output port's name; empty: the built-in synthesiser.
     Q_PROPERTY(QString outputDevice READ outputDevice WRITE setOutputDevice NOTIFY outputDeviceChanged)
+    // The window's language, taken up at the next start: a translation's
+    // locale name ("de", "zh_CN"), "en", or empty for the desktop's.
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    // The note names: empty for the language's own, else letters and octaves
+    // as Theory::NoteNamingKey writes them ("german/c4").
+    Q_PROPERTY(QString noteNames READ noteNames WRITE setNoteNames NOTIFY noteNamesChanged)
 public:
     explicit Preferences(QObject *parent = nullptr);
 
@@ -71,6 +77,10 @@ public:
     void setReferencePitch(double hertz);
     const QString &outputDevice() const { return output; }
     void setOutputDevice(const QString &portName);
+    const QString &language() const { return lang; }
+    void setLanguage(const QString &locale);
+    const QString &noteNames() const { return names; }
+    void setNoteNames(const QString &key);
 
 signals:
     void afterWrongAnswerChanged();
@@ -80,6 +90,8 @@ signals:
     void variedInstrumentsChanged();
     void referencePitchChanged();
     void outputDeviceChanged();
+    void languageChanged();
+    void noteNamesChanged();
     // Any of the sound options (timbre, variation, pitch) changed.
     void soundChanged();
 
@@ -95,6 +107,8 @@ private:
     std::vector<int> varied;
     double pitch = Piano::kDefaultReferencePitch;
     QString output;
+    QString lang;
+    QString names;
 
     // Keys the store held when read or that were changed since; only these
     // are written, so that a store keeps the keys it had.

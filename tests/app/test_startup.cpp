@@ -7,6 +7,7 @@
 #include "generated_history.h"
 #include "history_statistics.h"
 #include "small_disk.h"
+#include "translations.h"
 
 #include <pitchtest/test_store.h>
 
@@ -22,14 +23,19 @@ class StartupTest : public QObject {
 
     QTemporaryDir configHome;
     QTemporaryDir dataHome;
+    // The report compared with the program's is made in English, as the
+    // program speaks to this test.
+    Translations english{QString()};
 
     // Runs the program's command line with no display at all.
-    int runWithoutDisplay(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    int runWithoutDisplay(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr,
+                          const QString &language = QStringLiteral("en"))
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
+        env.insert("LANGUAGE", language);
         env.remove("QT_QPA_PLATFORM");
         env.insert("XDG_CONFIG_HOME", configHome.path());
         env.insert("XDG_DATA_HOME", dataHome.path());
@@ -254,6 +260,14 @@ private slots:
         QCOMPARE(runWithoutDisplay({}, &out, &err), 1);
         QCOMPARE(err, QByteArray("Orvelle needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set)\n"));
         QVERIFY(out.isEmpty());
+        // Errors in the learner's language, --help in English.
+        QCOMPARE(runWithoutDisplay({"--no-such-option"}, nullptr, &err, "de"), 2);
+        QVERIFY2(err.startsWith(QString::fromUtf8("orvelle: Unbekannte Option \u201e--no-such-option\u201c.").toUtf8()),
+                 err.constData());
+        QCOMPARE(runWithoutDisplay({}, &out, &err, "fr"), 1);
+        QVERIFY2(err.startsWith("Orvelle a besoin d"), err.constData());
+        QCOMPARE(runWithoutDisplay({"--help"}, &out, nullptr, "de"), 0);
+        QVERIFY2(out.contains("Show this help and exit."), out.constData());
 
         // The history as the program kept it, exported by the program.
         {
@@ -340,6 +354,15 @@ private slots:
         QCOMPARE(QString::fromUtf8(out), statisticsReport(computeStatistics(kept, StatisticsFilter())));
         QVERIFY(out.contains(QByteArray::number(int(kept.size())) + " answers: "));
         QVERIFY(out.contains("right note, other octave"));
+
+        // The learner's choices in the store win over the desktop's language:
+        // French words, with German note names.
+        writeStore("[GlobalSetting]\nLanguage=fr\nNoteNames=german/c4\n");
+        QCOMPARE(runWithoutDisplay({"--stats"}, &out, nullptr, "de"), 0);
+        QVERIFY2(out.contains(QString::fromUtf8("bonne note, autre octave").toUtf8()), out.constData());
+        QVERIFY2(out.contains("\nH "), out.constData());
+        QVERIFY2(!out.contains(QString::fromUtf8("A\u266f").toUtf8()), out.constData());
+        QFile::remove(storePath());
     }
 
     // The export goes to standard output, into a FIFO or over a regular

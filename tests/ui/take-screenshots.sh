@@ -105,3 +105,17 @@ xdotool mousemove $((X + 10)) $((Y + HEIGHT / 2))
 sleep 0.5
 shot settings
 stop_program
+
+# 3. The main window in each language, at the pictures' plain size only: a
+# German desktop names B "H", a French one middle C "do 3".
+if [ -z "$suffix" ]; then
+  for language in ${ORVELLE_SHOTS_LANGUAGES:-de fr es it ja zh_CN}; do
+    LANGUAGE=$language start_program
+    xdotool key r
+    sleep 3.5
+    xdotool key s  # D4 while level 1 asks a C: the feedback line names both
+    sleep 0.3
+    shot "main-window-$language"
+    stop_program
+  done
+fi

@@ -44,10 +44,10 @@ int TuningProgram(int program)
 // anywhere on the keyboard, which leaves room for louder velocities.
 constexpr double kSynthGainAtFullScale = 2.0;
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("Core::MidiOutSynthDevice", text);
-}
+// The device's texts, translated under its name.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Core::MidiOutSynthDevice)
+};
 
 // Bytes a channel message needs, status included.
 int ChannelMessageLength(int type)
@@ -264,13 +264,13 @@ double MidiOutSynthDevice::GetReferencePitch() const
 QString MidiOutSynthDevice::ProblemText(const QStringList &candidates) const
 {
     if (!synth)
-        return Tr("the synthesizer could not be started; notes will be silent");
+        return Texts::tr("the synthesizer could not be started; notes will be silent");
     if (!HasSoundFont()) {
-        return Tr("no General MIDI soundfont found (looked for %1); notes will be silent")
-            .arg(candidates.isEmpty() ? Tr("nothing") : candidates.join(QStringLiteral(", ")));
+        return Texts::tr("no General MIDI soundfont found (looked for %1); notes will be silent")
+            .arg(candidates.isEmpty() ? Texts::tr("nothing") : candidates.join(QStringLiteral(", ")));
     }
     if (output == Output::Audio && !audio.driver)
-        return Tr("audio output is unavailable (no sound server or sound card); notes will be silent");
+        return Texts::tr("audio output is unavailable (no sound server or sound card); notes will be silent");
     return QString();
 }
 
@@ -429,8 +429,8 @@ QString MidiOutSynthDevice::GetStatusText() const
         return problem;
     const QString soundFont = QFileInfo(soundFontPath).fileName();
     if (output == Output::Offline)
-        return Tr("rendering offline with %1").arg(soundFont);
-    return Tr("playing %1 through %2").arg(soundFont, audio.name);
+        return Texts::tr("rendering offline with %1").arg(soundFont);
+    return Texts::tr("playing %1 through %2").arg(soundFont, audio.name);
 }
 
 } // namespace Core

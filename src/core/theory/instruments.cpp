@@ -1,26 +1,29 @@
 #include "instruments.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace Core {
 
 const std::vector<Instrument> &TrainingInstruments()
 {
-    // General MIDI program numbers, counted from 0.
+    // General MIDI program numbers, counted from 0; the names are translated
+    // where they are shown.
     static const std::vector<Instrument> instruments {
-        {0, "Piano"},
-        {4, "Electric piano"},
-        {6, "Harpsichord"},
-        {19, "Organ"},
-        {24, "Guitar"},
-        {40, "Violin"},
-        {73, "Flute"},
-        {71, "Clarinet"},
-        {56, "Trumpet"},
-        {52, "Choir"},
-        {11, "Vibraphone"},
-        {12, "Marimba"},
-        {kPureTone, "Pure tone"},
+        {0, QT_TRANSLATE_NOOP("Instruments", "Piano")},
+        {4, QT_TRANSLATE_NOOP("Instruments", "Electric piano")},
+        {6, QT_TRANSLATE_NOOP("Instruments", "Harpsichord")},
+        {19, QT_TRANSLATE_NOOP("Instruments", "Organ")},
+        {24, QT_TRANSLATE_NOOP("Instruments", "Guitar")},
+        {40, QT_TRANSLATE_NOOP("Instruments", "Violin")},
+        {73, QT_TRANSLATE_NOOP("Instruments", "Flute")},
+        {71, QT_TRANSLATE_NOOP("Instruments", "Clarinet")},
+        {56, QT_TRANSLATE_NOOP("Instruments", "Trumpet")},
+        {52, QT_TRANSLATE_NOOP("Instruments", "Choir")},
+        {11, QT_TRANSLATE_NOOP("Instruments", "Vibraphone")},
+        {12, QT_TRANSLATE_NOOP("Instruments", "Marimba")},
+        {kPureTone, QT_TRANSLATE_NOOP("Instruments", "Pure tone")},
     };
     return instruments;
 }

@@ -1,0 +1,55 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en">
+<context>
+    <name>CommandLine</name>
+    <message numerus="yes">
+        <source>Wrote %n answers to standard output</source>
+        <translation><numerusform>Wrote %n answer to standard output</numerusform><numerusform>Wrote %n answers to standard output</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n answers to %1</source>
+        <translation><numerusform>Wrote %n answer to %1</numerusform><numerusform>Wrote %n answers to %1</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRecovery</name>
+    <message numerus="yes">
+        <source>%n answers recovered; %1 could not be read.</source>
+        <translation><numerusform>%n answer recovered; %1 could not be read.</numerusform><numerusform>%n answers recovered; %1 could not be read.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers recovered.</source>
+        <translation><numerusform>%n answer recovered.</numerusform><numerusform>%n answers recovered.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsColors</name>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation><numerusform>%n answer</numerusform><numerusform>%n answers</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation><numerusform>%n day</numerusform><numerusform>%n days</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsReport</name>
+    <message numerus="yes">
+        <source>%n answers</source>
+        <translation><numerusform>%n answer</numerusform><numerusform>%n answers</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>+%n semitones</source>
+        <translation><numerusform>+%n semitone</numerusform><numerusform>+%n semitones</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>-%n semitones</source>
+        <translation><numerusform>-%n semitone</numerusform><numerusform>-%n semitones</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation><numerusform>%n day</numerusform><numerusform>%n days</numerusform></translation>
+    </message>
+</context>
+</TS>

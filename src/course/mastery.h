@@ -1,0 +1,41 @@
+#pragma once
+
+#include "pitch_classes.h"
+
+#include <array>
+#include <cstdint>
+
+namespace Course {
+
+enum class ClassState { Locked, Learning, Secure, Mastered };
+
+const char *StateName(ClassState state); // "locked", "learning", ...
+
+// A class's last 40 answers: whether each named the class, and whether it
+// did so within kMasteredWithinMs.
+class AnswerWindow {
+public:
+    static constexpr int kSize = 40;
+    static constexpr int kSecureAnswers = 20;
+    static constexpr int kSecureRight = 16;   // 80 % of 20
+    static constexpr int kMasteredRight = 36; // 90 % of 40
+    static constexpr long long kMasteredWithinMs = 2000;
+
+    void Add(bool right, bool rightWithin2s, bool octaveExact);
+    int Count() const { return count; }
+    // Right answers among the last n (n <= kSize).
+    int RightOfLast(int n) const;
+    int RightWithin2sOfLast(int n) const;
+    // Among the answers of the last 40 that named the class, the share that
+    // named its octave too; -1 with none.
+    double OctaveExactShare() const;
+    // Learning, Secure or Mastered by the last 20 and 40 answers.
+    ClassState State() const;
+
+private:
+    std::array<std::uint8_t, kSize> flags {}; // bit 0 right, bit 1 within 2 s, bit 2 octave exact
+    int next = 0;
+    int count = 0;
+};
+
+} // namespace Course

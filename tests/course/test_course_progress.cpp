@@ -1,0 +1,221 @@
+// How the adaptive course follows a learner: the response deadline, the
+// classes' states and unlocking, rounds and their summary, and rebuilding
+// all of it from a history, bad histories included.
+
+#include <course/adaptive_course.h>
+
+#include <QtTest>
+
+#include <vector>
+
+using namespace Course;
+
+namespace {
+
+CourseAnswer Given(int asked, int answered, long long reactionMs, bool adaptive = true)
+{
+    return CourseAnswer {asked, answered, reactionMs, adaptive};
+}
+
+// Answers `count` questions the course draws: right for the classes in
+// `knownClasses` (bit per note index), the class above otherwise.
+void Answer(AdaptiveCourse &course, int count, unsigned knownClasses, long long reactionMs = 900)
+{
+    for (int i = 0; i < count; ++i) {
+        const CourseQuestion q = course.Next();
+        const bool right = knownClasses & (1u << q.noteIndex);
+        course.Record(Given(q.note, right ? q.note : q.note + 1, reactionMs));
+    }
+}
+
+void CompareCourses(const AdaptiveCourse &a, const AdaptiveCourse &b)
+{
+    QCOMPARE(a.UnlockedCount(), b.UnlockedCount());
+    QVERIFY(a.States() == b.States());
+    QCOMPARE(a.DeadlineSeconds(), b.DeadlineSeconds());
+    QVERIFY(a.Shares() == b.Shares());
+    QCOMPARE(a.RoundPosition(), b.RoundPosition());
+}
+
+} // namespace
+
+class CourseProgressTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // 3.0 s at first; a block of 20 at >= 90 % fast and right takes 10 %
+    // off (down to 1.3 s), a block below 70 % adds 10 % (up to 3.0 s), a
+    // block between leaves it. A late or untimed answer is never fast.
+    void deadlineFollowsBlocksOfTwenty()
+    {
+        ResponseDeadline deadline;
+        QCOMPARE(deadline.Seconds(), 3.0);
+        QVERIFY(deadline.IsFast(3000) && !deadline.IsFast(3001) && !deadline.IsFast(-1));
+        for (int i = 0; i < 19; ++i)
+            QVERIFY(!deadline.Record(true));
+        QVERIFY(deadline.Record(true));
+        QCOMPARE(deadline.Seconds(), 2.7);
+        for (int i = 0; i < 20 * 30; ++i)
+            deadline.Record(true);
+        QCOMPARE(deadline.Seconds(), 1.3);
+        for (int i = 0; i < 20; ++i) // 15 of 20: between the two marks
+            deadline.Record(i % 4 != 0);
+        QCOMPARE(deadline.Seconds(), 1.3);
+        for (int i = 0; i < 20; ++i) // 13 of 20
+            deadline.Record(i < 13);
+        QVERIFY(std::fabs(deadline.Seconds() - 1.43) < 1e-9);
+        for (int i = 0; i < 20 * 30; ++i)
+            deadline.Record(false);
+        QCOMPARE(deadline.Seconds(), 3.0);
+    }
+
+    // Secure at 16 right of the last 20; mastered at 36 of the last 40
+    // right within 2 s; the next class unlocks once all are secure, and a
+    // learner past level 2 starts with that level's classes.
+    void classesBecomeSecureThenMasteredAndUnlockTheNext()
+    {
+        AdaptiveCourse course;
+        QCOMPARE(course.UnlockedCount(), 2);
+        QVERIFY(course.State(0) == ClassState::Learning && course.State(2) == ClassState::Locked);
+        const int c4 = NoteOf(0, 3), d4 = NoteOf(1, 3);
+        for (int i = 0; i < 20; ++i)
+            course.Record(Given(c4, i < 4 ? c4 + 2 : c4, 2500));
+        QVERIFY(course.State(0) == ClassState::Secure);
+        QCOMPARE(course.UnlockedCount(), 2); // D is still learning
+        int unlockedBy = -1;
+        for (int i = 0; i < 20 && unlockedBy < 0; ++i)
+            unlockedBy = course.Record(Given(d4, d4, 2500)).unlocked;
+        QCOMPARE(unlockedBy, 2);
+        QVERIFY(course.State(2) == ClassState::Learning);
+        // Right but slow is not mastery; right within 2 s is.
+        for (int i = 0; i < 40; ++i)
+            course.Record(Given(c4, c4, 2100));
+        QVERIFY(course.State(0) == ClassState::Secure);
+        for (int i = 0; i < 40; ++i)
+            course.Record(Given(c4, c4 + 12, 1500)); // the class, in another octave
+        QVERIFY(course.State(0) == ClassState::Mastered);
+        const ClassReport report = course.Report(0);
+        QCOMPARE(report.accuracy, 1.0);
+        QCOMPARE(report.octaveExactShare, 0.0);
+        QCOMPARE(AdaptiveCourse(5).UnlockedCount(), 5);
+        QCOMPARE(AdaptiveCourse(1).UnlockedCount(), 2);
+        QCOMPARE(AdaptiveCourse(40).UnlockedCount(), 12);
+    }
+
+    // A round is 40 answers of this course: one summary, with the classes
+    // that moved, the deadline, what unlocks next and the two most
+    // confused pairs. Answers of the twelve-level course fill no round.
+    void roundsOfFortyEndWithASummary()
+    {
+        AdaptiveCourse course(3, 2);
+        const int f3 = NoteOf(3, 2);
+        for (int i = 0; i < 60; ++i)
+            course.Record(Given(f3, f3, 800, false));
+        QCOMPARE(course.RoundPosition(), 0);
+        QVERIFY(!course.TakeRoundSummary());
+
+        const int c = NoteOf(0, 3), d = NoteOf(1, 3), e = NoteOf(2, 3);
+        std::vector<CourseAnswer> round;
+        for (int i = 0; i < 5; ++i)
+            round.push_back(Given(e, d, 900)); // E heard as D, 5 times
+        for (int i = 0; i < 3; ++i)
+            round.push_back(Given(c, d, 900)); // C as D, 3 times
+        round.push_back(Given(d, c, 900));     // D as C, once
+        for (int i = 0; i < 6; ++i)
+            round.push_back(Given(d, d, 900));
+        while (round.size() < 40)
+            round.push_back(Given(c, c, 900)); // 25 times: C is secure
+        bool ended = false;
+        for (const auto &answer : round)
+            ended = course.Record(answer).roundEnded;
+        QVERIFY(ended);
+        const auto summary = course.TakeRoundSummary();
+        QVERIFY(summary);
+        QVERIFY(!course.TakeRoundSummary());
+        QCOMPARE(summary->round, 1);
+        QCOMPARE(summary->right, 31);
+        QVERIFY(summary->before[0] == ClassState::Learning && summary->after[0] == ClassState::Secure);
+        QCOMPARE(summary->nextUnlock, 3);
+        QCOMPARE(summary->notYetSecure, std::vector<int>({1, 2}));
+        QCOMPARE(summary->confusions.size(), std::size_t(2));
+        QCOMPARE(summary->confusions[0].asked, 2);
+        QCOMPARE(summary->confusions[0].heardAs, 1);
+        QCOMPARE(summary->confusions[0].times, 5);
+        QCOMPARE(summary->confusions[1].asked, 0);
+        QCOMPARE(summary->confusions[1].times, 3);
+        QCOMPARE(summary->deadlineSeconds, course.DeadlineSeconds());
+    }
+
+    // Fed the same answers, a new course is where the old one was, and with
+    // the generator's stored state it asks the same next questions.
+    void historyRebuildsTheCourseAndTheStoredStateTheQuestions()
+    {
+        AdaptiveCourse first(2, 1234);
+        std::vector<CourseAnswer> history;
+        for (int i = 0; i < 700; ++i) {
+            const CourseQuestion q = first.Next();
+            const bool right = i % 20 != 7;
+            history.push_back(Given(q.note, right ? q.note : q.note - 2, 600 + (i * 37) % 2000, i > 50));
+            first.Record(history.back());
+        }
+        QVERIFY(first.UnlockedCount() >= 3);
+        QVERIFY(first.DeadlineSeconds() < 3.0);
+
+        AdaptiveCourse again(2, 999);
+        for (const auto &answer : history)
+            again.Record(answer);
+        CompareCourses(first, again);
+        QVERIFY(again.Random().SetStateText(first.Random().StateText()));
+        for (int i = 0; i < 50; ++i) {
+            const CourseQuestion a = first.Next(), b = again.Next();
+            QCOMPARE(b.note, a.note);
+            QCOMPARE(b.reask, a.reask);
+            first.Record(Given(a.note, a.note + (i % 4 ? 0 : 2), 700));
+            again.Record(Given(b.note, b.note + (i % 4 ? 0 : 2), 700));
+        }
+        QVERIFY(!again.Random().SetStateText(QStringLiteral("not a state")));
+    }
+
+    // No history, a damaged one, or one of the twelve-level course only:
+    // the course starts from what it can read and always asks a question
+    // of an unlocked class within the questions' range.
+    void badHistoriesNeverStopTheQuestions()
+    {
+        AdaptiveCourse empty;
+        QCOMPARE(empty.Shares()[0], 0.5);
+        QCOMPARE(empty.Shares()[1], 0.5);
+
+        AdaptiveCourse damaged(3, 6);
+        const std::vector<CourseAnswer> junk = {
+            Given(-5, 60, 100), Given(300, 60, 100), Given(60, -1, 100), Given(60, 500, -7),
+            Given(127, 0, 1LL << 50), Given(0, 127, 0), CourseAnswer {}};
+        for (const auto &answer : junk)
+            damaged.Record(answer);
+        QCOMPARE(damaged.AnswerCount(), 4LL); // the ones naming a note as their question
+
+        AdaptiveCourse levelsOnly(2, 6);
+        for (int i = 0; i < 500; ++i) {
+            const int note = NoteOf(i % 5, i % 7);
+            levelsOnly.Record(Given(note, i % 5 == 4 ? note + 1 : note, 1200, false));
+        }
+        QCOMPARE(levelsOnly.DeadlineSeconds(), 3.0);
+        QCOMPARE(levelsOnly.AdaptiveAnswerCount(), 0LL);
+        QVERIFY(levelsOnly.UnlockedCount() >= 4); // C, D, E, F were secure in it
+        QVERIFY(levelsOnly.Shares()[3] > 0.0);
+
+        for (AdaptiveCourse *course : {&empty, &damaged, &levelsOnly}) {
+            for (int i = 0; i < 200; ++i) {
+                const CourseQuestion q = course->Next();
+                QVERIFY(q.noteIndex >= 0 && q.noteIndex < course->UnlockedCount());
+                QVERIFY(q.note >= kLowestQuestionNote && q.note <= kHighestQuestionNote);
+                QCOMPARE(ClassOfNote(q.note), q.noteIndex);
+                course->Record(Given(q.note, i % 3 ? q.note : q.note + 1, 1000));
+            }
+        }
+        Answer(empty, 10, 0); // a learner who knows nothing still gets questions
+        QCOMPARE(empty.UnlockedCount(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(CourseProgressTest)
+#include "test_course_progress.moc"

@@ -317,13 +317,11 @@ int AdaptiveCourse::DrawOctave(int noteIndex, int avoidOctave)
     return 0;
 }
 
-std::uint16_t AdaptiveCourse::NormalDrawMask(bool lookAhead, bool includePending) const
+std::uint16_t AdaptiveCourse::NormalDrawMask(bool lookAhead) const
 {
     const int next = lookAhead && blockRelativePitch ? ClassSlottedAt(answered + 1) : -1;
     std::uint16_t mask = 0;
     for (int c = 0; c < unlocked; ++c) {
-        if (!includePending && reasks[c].pending)
-            continue;
         if (!ClassMayFollow(c))
             continue;
         if (next >= 0 && ClassDistance(next, c) == 1)
@@ -366,14 +364,12 @@ CourseQuestion AdaptiveCourse::Next()
         return {NoteOf(due, octave), due, true};
     }
 
-    // Classes owed a re-ask wait for it; when the order rules leave nothing
-    // else (few classes, many misses) one is asked early, still clear of
-    // the re-ask due after this question.
-    std::uint16_t allowed = NormalDrawMask(true, false);
+    // A class owed a re-ask is drawn as often as any other meanwhile (its
+    // answer moves the re-ask on): holding it back would starve the class
+    // that needs the most questions.
+    std::uint16_t allowed = NormalDrawMask(true);
     if (!allowed)
-        allowed = NormalDrawMask(true, true);
-    if (!allowed)
-        allowed = NormalDrawMask(false, true);
+        allowed = NormalDrawMask(false);
     if (!allowed) // only without a previous question's rules could this be empty
         allowed = static_cast<std::uint16_t>((1u << unlocked) - 1);
     const int noteIndex = DrawClass(allowed);

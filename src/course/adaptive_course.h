@@ -130,7 +130,7 @@ private:
     bool ClassMayFollow(int noteIndex) const;
     int DrawOctave(int noteIndex, int avoidOctave);
     int DrawClass(std::uint16_t allowed);
-    std::uint16_t NormalDrawMask(bool lookAhead, bool includePending) const;
+    std::uint16_t NormalDrawMask(bool lookAhead) const;
     void CheckUnlock(RecordedAnswer &result);
     void CloseRound(RecordedAnswer &result);
 

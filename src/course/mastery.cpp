@@ -21,40 +21,50 @@ const char *StateName(ClassState state)
 
 void AnswerWindow::Add(bool right, bool rightWithin2s, bool octaveExact)
 {
-    flags[next] = static_cast<std::uint8_t>((right ? 1 : 0) | (right && rightWithin2s ? 2 : 0)
-                                            | (right && octaveExact ? 4 : 0));
+    const std::uint8_t added = static_cast<std::uint8_t>((right ? 1 : 0) | (right && rightWithin2s ? 2 : 0)
+                                                         | (right && octaveExact ? 4 : 0));
+    if (count >= kSecureAnswers)
+        rightOf20 -= FlagsAgo(kSecureAnswers) & 1;
+    if (count >= kSize) {
+        const std::uint8_t leaving = FlagsAgo(kSize);
+        rightOf40 -= leaving & 1;
+        within2sOf40 -= (leaving >> 1) & 1;
+        octaveExactOf40 -= (leaving >> 2) & 1;
+    }
+    flags[next] = added;
     next = (next + 1) % kSize;
     count = std::min(count + 1, kSize);
+    rightOf20 += added & 1;
+    rightOf40 += added & 1;
+    within2sOf40 += (added >> 1) & 1;
+    octaveExactOf40 += (added >> 2) & 1;
 }
-
-namespace {
-template <typename Test>
-int CountLast(const std::array<std::uint8_t, AnswerWindow::kSize> &flags, int next, int count, int n, Test test)
-{
-    int found = 0;
-    for (int i = 1; i <= std::min(n, count); ++i)
-        if (test(flags[(next - i + AnswerWindow::kSize) % AnswerWindow::kSize]))
-            ++found;
-    return found;
-}
-} // namespace
 
 int AnswerWindow::RightOfLast(int n) const
 {
-    return CountLast(flags, next, count, n, [](std::uint8_t f) { return f & 1; });
+    if (n == kSecureAnswers)
+        return rightOf20;
+    if (n >= kSize)
+        return rightOf40;
+    int found = 0;
+    for (int i = 1; i <= std::min(n, count); ++i)
+        found += FlagsAgo(i) & 1;
+    return found;
 }
 
 int AnswerWindow::RightWithin2sOfLast(int n) const
 {
-    return CountLast(flags, next, count, n, [](std::uint8_t f) { return f & 2; });
+    if (n >= kSize)
+        return within2sOf40;
+    int found = 0;
+    for (int i = 1; i <= std::min(n, count); ++i)
+        found += (FlagsAgo(i) >> 1) & 1;
+    return found;
 }
 
 double AnswerWindow::OctaveExactShare() const
 {
-    const int right = RightOfLast(kSize);
-    if (right == 0)
-        return -1.0;
-    return double(CountLast(flags, next, count, kSize, [](std::uint8_t f) { return f & 4; })) / right;
+    return rightOf40 > 0 ? double(octaveExactOf40) / rightOf40 : -1.0;
 }
 
 ClassState AnswerWindow::State() const

@@ -33,9 +33,16 @@ public:
     ClassState State() const;
 
 private:
+    std::uint8_t FlagsAgo(int n) const { return flags[(next - n + kSize) % kSize]; }
+
     std::array<std::uint8_t, kSize> flags {}; // bit 0 right, bit 1 within 2 s, bit 2 octave exact
     int next = 0;
     int count = 0;
+    // Kept as answers come and go, so that a state costs nothing to read.
+    int rightOf20 = 0;
+    int rightOf40 = 0;
+    int within2sOf40 = 0;
+    int octaveExactOf40 = 0;
 };
 
 } // namespace Course

@@ -151,8 +151,8 @@ private slots:
     }
 
     // Every re-ask comes 4-8 other questions after the class's last answer
-    // (its miss, or its first right re-ask), in another octave; a class is
-    // re-asked until answered right twice.
+    // (its miss, its first right re-ask, or a draw of it meanwhile), in
+    // another octave; a class is re-asked until answered right twice.
     void missesComeBackFourToEightQuestionsLaterInAnotherOctave_data()
     {
         QTest::addColumn<bool>("block");
@@ -169,15 +169,12 @@ private slots:
         course.SetBlockRelativePitch(block);
         CourseRandom learner(3);
         std::map<int, int> lastIndex, lastNote, rightsSinceMiss;
-        int reasks = 0, early = 0;
+        int reasks = 0;
         for (int i = 0; i < 5000; ++i) {
             const CourseQuestion q = course.Next();
             const int c = q.noteIndex;
             const bool owed = rightsSinceMiss.count(c) && rightsSinceMiss[c] < 2;
             QVERIFY(owed || !q.reask);
-            // With few classes the order rules can leave nothing else to ask.
-            if (owed && !q.reask)
-                ++early;
             if (q.reask) {
                 ++reasks;
                 const int gap = i - lastIndex[c] - 1;
@@ -194,9 +191,6 @@ private slots:
             lastNote[c] = q.note;
         }
         QVERIFY(reasks > 500);
-        // With many classes something else is nearly always there to ask.
-        if (classes == 12)
-            QVERIFY2(early < 50, qPrintable(QString::number(early)));
     }
 
     // Generated sequences keep the order rules with 2, 3 and 12 classes,

@@ -3,6 +3,7 @@
 // all of it from a history, bad histories included.
 
 #include <course/adaptive_course.h>
+#include <course/course_timeline.h>
 
 #include <QtTest>
 
@@ -144,6 +145,36 @@ private slots:
         QCOMPARE(summary->confusions[1].asked, 0);
         QCOMPARE(summary->confusions[1].times, 3);
         QCOMPARE(summary->deadlineSeconds, course.DeadlineSeconds());
+    }
+
+    // The statistics' view: each class's moves with the time of the answer
+    // that made them, the first time it was secure and mastered, and the
+    // deadline's moves.
+    void timelineDatesStatesAndDeadline()
+    {
+        CourseTimelineBuilder builder;
+        const int c4 = NoteOf(0, 3), d4 = NoteOf(1, 3);
+        std::int64_t time = 1000;
+        for (int i = 0; i < 40; ++i) {
+            builder.Add(Given(c4, c4, 1500), time += 10);
+            builder.Add(Given(d4, i < 30 ? d4 + 1 : d4, 1500), time += 10);
+        }
+        builder.Add(Given(-3, 60, 1500), time += 10); // names no question: nothing moves
+        const CourseTimeline &t = builder.Timeline();
+        // C: secure at its 20th answer (the 39th overall), mastered at its 40th.
+        QCOMPARE(t.firstSecure[0], std::int64_t(1000 + 39 * 10));
+        QCOMPARE(t.firstMastered[0], std::int64_t(1000 + 79 * 10));
+        QCOMPARE(t.firstSecure[1], std::int64_t(0));
+        QCOMPARE(t.firstMastered[2], std::int64_t(0));
+        QCOMPARE(t.changes.front().noteIndex, 0);
+        QVERIFY(t.changes.front().state == ClassState::Secure);
+        // The deadline starts at 3.0 s and moves once: after the fourth
+        // block of 20, the first all fast and right.
+        QCOMPARE(t.deadline.size(), std::size_t(2));
+        QCOMPARE(t.deadline.front().timeUtcMs, std::int64_t(1010));
+        QCOMPARE(t.deadline.front().seconds, 3.0);
+        QCOMPARE(t.deadline.back().timeUtcMs, std::int64_t(1000 + 80 * 10));
+        QCOMPARE(t.deadline.back().seconds, 2.7);
     }
 
     // Fed the same answers, a new course is where the old one was, and with

@@ -3,6 +3,7 @@
 // all of it from a history, bad histories included.
 
 #include <course/adaptive_course.h>
+#include <course/adaptive_trainer.h>
 #include <course/course_timeline.h>
 
 #include <QtTest>
@@ -205,6 +206,48 @@ private slots:
             again.Record(Given(b.note, b.note + (i % 4 ? 0 : 2), 700));
         }
         QVERIFY(!again.Random().SetStateText(QStringLiteral("not a state")));
+    }
+
+    // The program's start: the stored question is asked first, answers given
+    // before the history has been read are neither lost nor counted twice
+    // (the history read may or may not hold them already), and the course
+    // ends where one fed everything in order would be.
+    void trainerTakesTheHistoryLateWithoutLosingOrDoublingAnswers()
+    {
+        std::vector<CourseAnswer> history;
+        AdaptiveCourse reference(2, 1);
+        for (int i = 0; i < 300; ++i) {
+            const CourseQuestion q = reference.Next();
+            history.push_back(Given(q.note, i % 6 ? q.note : q.note + 1, 900));
+            reference.Record(history.back());
+        }
+        AdaptiveTrainer trainer(2, 77);
+        trainer.Restore({NoteOf(1, 4), true, reference.Random().StateText()});
+        QCOMPARE(trainer.Question().note, NoteOf(1, 4));
+        QVERIFY(trainer.Question().reask);
+        // Two answers before the history arrives: rows 301 and 302, of
+        // which the history read holds the first.
+        trainer.Answer(NoteOf(1, 4), 800, 301);
+        reference.Record(Given(NoteOf(1, 4), NoteOf(1, 4), 800));
+        history.push_back(Given(NoteOf(1, 4), NoteOf(1, 4), 800));
+        const CourseQuestion second = trainer.Question();
+        trainer.Answer(second.note + 1, 800, 302);
+        reference.Record(Given(second.note, second.note + 1, 800));
+        trainer.TakeHistory(history, 301);
+        CompareCourses(trainer.Course(), reference);
+        QCOMPARE(trainer.Course().AnswerCount(), 302LL);
+
+        // A stored note that is no question of an unlocked class is drawn afresh.
+        for (const int stored : {-1, 10, 127, NoteOf(11, 3)}) {
+            AdaptiveTrainer restored;
+            restored.Restore({stored, false, QStringLiteral("zz")});
+            const CourseQuestion q = restored.Question();
+            QVERIFY(q.noteIndex >= 0 && q.noteIndex < 2);
+            QCOMPARE(ClassOfNote(q.note), q.noteIndex);
+        }
+        const StoredQuestion kept = trainer.Stored();
+        QCOMPARE(kept.note, trainer.Question().note);
+        QCOMPARE(kept.randomState, trainer.Course().Random().StateText());
     }
 
     // No history, a damaged one, or one of the twelve-level course only:

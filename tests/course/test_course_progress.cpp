@@ -4,6 +4,7 @@
 
 #include <course/adaptive_course.h>
 #include <course/adaptive_trainer.h>
+#include <course/course_texts.h>
 #include <course/course_timeline.h>
 
 #include <QtTest>
@@ -146,6 +147,14 @@ private slots:
         QCOMPARE(summary->confusions[1].asked, 0);
         QCOMPARE(summary->confusions[1].times, 3);
         QCOMPARE(summary->deadlineSeconds, course.DeadlineSeconds());
+        const QVariantMap shown = RoundSummaryForDocument(*summary);
+        QCOMPARE(shown.value("headline").toString(), QStringLiteral("Round 1: 31 of 40 right"));
+        const QStringList detail = shown.value("detail").toString().split('\n');
+        QCOMPARE(detail, QStringList({QStringLiteral("C learning → secure."),
+                                      QStringLiteral("Answer within 2.7 s to count as fast (3.0 s before)."),
+                                      QStringLiteral("F comes next, once D and E are secure."),
+                                      QStringLiteral("You hear E as D: 5 times"),
+                                      QStringLiteral("You hear C as D: 3 times")}));
     }
 
     // The statistics' view: each class's moves with the time of the answer

@@ -3,7 +3,7 @@
 
 #include "../core/bench_stats.h"
 
-#include <course/adaptive_course.h>
+#include <adaptive_course.h>
 
 #include <cstdio>
 #include <vector>
@@ -17,14 +17,14 @@ int main()
     CourseRandom learner(5);
     std::vector<CourseAnswer> history;
     for (int i = 0; i < kHistory; ++i) {
-        const int note = NoteOf(i % 12, (i / 12) % 7);
-        const bool right = learner.Uniform() < 0.8;
+        const int note = noteOf(i % 12, (i / 12) % 7);
+        const bool right = learner.uniform() < 0.8;
         history.push_back(CourseAnswer {note, right ? note : note + 1, 500 + (i * 37) % 2500, i % 3 != 0});
     }
     AdaptiveCourse course(12, 1);
     const std::int64_t start = MonotonicNs();
     for (const auto &answer : history)
-        course.Record(answer);
+        course.record(answer);
     const double replayMs = double(MonotonicNs() - start) / 1e6;
     std::printf("history of %d answers taken in: %.1f ms\n", kHistory, replayMs);
 
@@ -33,9 +33,9 @@ int main()
     recordUs.reserve(kQuestions);
     for (int i = 0; i < kQuestions; ++i) {
         const std::int64_t t0 = MonotonicNs();
-        const CourseQuestion q = course.Next();
+        const CourseQuestion q = course.next();
         const std::int64_t t1 = MonotonicNs();
-        course.Record(CourseAnswer {q.note, learner.Uniform() < 0.8 ? q.note : q.note + 1, 1200, true});
+        course.record(CourseAnswer {q.note, learner.uniform() < 0.8 ? q.note : q.note + 1, 1200, true});
         const std::int64_t t2 = MonotonicNs();
         drawUs.push_back(double(t1 - t0) / 1e3);
         recordUs.push_back(double(t2 - t1) / 1e3);

@@ -6,8 +6,8 @@
 
 #include "learner_models.h"
 
-#include <course/adaptive_course.h>
-#include <course/mastery.h>
+#include <adaptive_course.h>
+#include <mastery.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,13 +31,13 @@ class LevelsCourse {
 public:
     explicit LevelsCourse(std::uint64_t seed) : random(seed) { Rebuild(); }
 
-    int Next() const { return static_cast<int>(list[position]); }
+    int next() const { return static_cast<int>(list[position]); }
 
-    void Record(int asked, int answered)
+    void record(int asked, int answered)
     {
         if (asked == answered) {
             ++correct;
-            ++noteStats[ClassOfNote(asked)];
+            ++noteStats[classOfNote(asked)];
         }
         if (++position < list.size())
             return;
@@ -61,9 +61,9 @@ private:
         list.clear();
         for (int c = 0; c < level; ++c)
             for (int o = 0; o < kOctaveCount; ++o)
-                list.push_back(static_cast<unsigned>(NoteOf(c, o)));
+                list.push_back(static_cast<unsigned>(noteOf(c, o)));
         for (std::size_t k = 1; k < list.size(); ++k)
-            std::swap(list[k], list[random.Between(0, static_cast<int>(k))]);
+            std::swap(list[k], list[random.between(0, static_cast<int>(k))]);
         position = 0;
         correct = 0;
         noteStats.fill(0);
@@ -83,49 +83,49 @@ struct RunResult {
 };
 
 template <typename Ask, typename Tell>
-RunResult Run(Learner &learner, Ask ask, Tell tell)
+RunResult run(Learner &learner, Ask ask, Tell tell)
 {
     RunResult result;
     std::array<AnswerWindow, kClassCount> windows {};
     double errorSum = 0.0;
     for (int q = 1; q <= kCap; ++q) {
         const int asked = ask();
-        const Bench::LearnerAnswer answer = learner.Answer(asked);
-        learner.Learn();
+        const Bench::LearnerAnswer answer = learner.answer(asked);
+        learner.learn();
         tell(asked, answer);
-        const int askedClass = ClassOfNote(asked), answeredClass = ClassOfNote(answer.note);
-        windows[askedClass].Add(askedClass == answeredClass, answer.reactionMs <= 2000, asked == answer.note);
-        errorSum += ClassDistance(askedClass, answeredClass);
+        const int askedClass = classOfNote(asked), answeredClass = classOfNote(answer.note);
+        windows[askedClass].add(askedClass == answeredClass, answer.reactionMs <= 2000, asked == answer.note);
+        errorSum += classDistance(askedClass, answeredClass);
         if (q % kBlock == 0) {
             result.errorPerBlock.push_back(errorSum / kBlock);
             errorSum = 0.0;
         }
         if (result.toMastered == kCap
             && std::all_of(windows.begin(), windows.end(),
-                           [](const AnswerWindow &w) { return w.State() == ClassState::Mastered; }))
+                           [](const AnswerWindow &w) { return w.state() == ClassState::Mastered; }))
             result.toMastered = q;
     }
     return result;
 }
 
-RunResult RunLevels(LearnerKind kind, std::uint64_t seed)
+RunResult runLevels(LearnerKind kind, std::uint64_t seed)
 {
     Learner learner(kind, seed);
     LevelsCourse course(seed * 31 + 7);
-    return Run(learner, [&] { return course.Next(); },
-               [&](int asked, const Bench::LearnerAnswer &a) { course.Record(asked, a.note); });
+    return run(learner, [&] { return course.next(); },
+               [&](int asked, const Bench::LearnerAnswer &a) { course.record(asked, a.note); });
 }
 
-RunResult RunAdaptive(LearnerKind kind, std::uint64_t seed)
+RunResult runAdaptive(LearnerKind kind, std::uint64_t seed)
 {
     Learner learner(kind, seed);
     AdaptiveCourse course(AdaptiveCourse::kStartClasses, seed * 31 + 7);
-    return Run(learner, [&] { return course.Next().note; }, [&](int asked, const Bench::LearnerAnswer &a) {
-        course.Record(CourseAnswer {asked, a.note, a.reactionMs, true});
+    return run(learner, [&] { return course.next().note; }, [&](int asked, const Bench::LearnerAnswer &a) {
+        course.record(CourseAnswer {asked, a.note, a.reactionMs, true});
     });
 }
 
-double Median(std::vector<int> v)
+double median(std::vector<int> v)
 {
     std::sort(v.begin(), v.end());
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2.0;
@@ -144,7 +144,7 @@ int main()
             std::vector<double> errors(kCap / kBlock, 0.0);
             int capped = 0;
             for (int seed = 1; seed <= kSeeds; ++seed) {
-                const RunResult r = c == 0 ? RunLevels(kind, seed) : RunAdaptive(kind, seed);
+                const RunResult r = c == 0 ? runLevels(kind, seed) : runAdaptive(kind, seed);
                 reached.push_back(r.toMastered);
                 capped += r.toMastered >= kCap;
                 for (std::size_t b = 0; b < r.errorPerBlock.size(); ++b)
@@ -153,12 +153,12 @@ int main()
             double mean = 0.0;
             for (int n : reached)
                 mean += double(n) / kSeeds;
-            medians[c] = Median(reached);
+            medians[c] = median(reached);
             std::printf("| %s | %s | %.0f (%.0f) | %d of %d | %.2f / %.2f / %.2f / %.2f / %.2f / %.2f |\n",
-                        Bench::LearnerName(kind), c == 0 ? "twelve levels" : "adaptive", medians[c], mean, capped,
+                        Bench::learnerName(kind), c == 0 ? "twelve levels" : "adaptive", medians[c], mean, capped,
                         kSeeds, errors[0], errors[1], errors[4], errors[9], errors[19], errors[29]);
         }
-        std::printf("| %s | adaptive / levels | %.2f | | |\n", Bench::LearnerName(kind), medians[1] / medians[0]);
+        std::printf("| %s | adaptive / levels | %.2f | | |\n", Bench::learnerName(kind), medians[1] / medians[0]);
     }
     return 0;
 }

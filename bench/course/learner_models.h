@@ -22,8 +22,8 @@
 // the other and corrected, by 0.01·(1 - d) when one is named right beside
 // the other: e = s·Π(1 - 0.35·(1 - d)) over heard semitone neighbours.
 
-#include <course/course_random.h>
-#include <course/pitch_classes.h>
+#include <course_random.h>
+#include <pitch_classes.h>
 
 #include <array>
 #include <cmath>
@@ -33,7 +33,7 @@ namespace Bench {
 
 enum class LearnerKind { Even, Confusable, Forgetful };
 
-inline const char *LearnerName(LearnerKind kind)
+inline const char *learnerName(LearnerKind kind)
 {
     switch (kind) {
     case LearnerKind::Even:
@@ -61,24 +61,24 @@ public:
     }
 
     // Classes here are semitones above C (0..11).
-    LearnerAnswer Answer(int askedNote)
+    LearnerAnswer answer(int askedNote)
     {
         const int asked = askedNote % 12;
-        Hear(asked);
-        const double e = Effective(asked);
-        const int heard = HeardCount();
+        hear(asked);
+        const double e = effective(asked);
+        const int heard = heardCount();
         const double pRight = 1.0 / heard + (1.0 - 1.0 / heard) * e;
         int answered = asked;
-        if (random.Uniform() >= pRight && heard > 1)
-            answered = WrongClass(asked);
+        if (random.uniform() >= pRight && heard > 1)
+            answered = wrongClass(asked);
         int note = askedNote - asked + answered;
         if (note - askedNote > 6)
             note -= 12;
         else if (askedNote - note > 6)
             note += 12;
-        if (answered == asked && random.Uniform() >= 0.85 + 0.1 * strength[asked])
-            note += random.Uniform() < 0.5 ? -12 : 12;
-        const double noise = Gaussian() * 0.25;
+        if (answered == asked && random.uniform() >= 0.85 + 0.1 * strength[asked])
+            note += random.uniform() < 0.5 ? -12 : 12;
+        const double noise = gaussian() * 0.25;
         const double seconds = std::max(0.4, 0.8 + 2.4 * (1.0 - e) + noise);
         lastAsked = asked;
         lastAnswered = answered;
@@ -86,7 +86,7 @@ public:
     }
 
     // The feedback after the answer: the asked class was shown.
-    void Learn()
+    void learn()
     {
         const int p = lastAsked, q = lastAnswered;
         for (int c = 0; c < 12; ++c)
@@ -95,7 +95,7 @@ public:
         strength[p] += gain * (1.0 - strength[p]);
         if (confusion <= 0.0)
             return;
-        if (q != p && SemitoneApart(p, q))
+        if (q != p && semitoneApart(p, q))
             apart[p][q] = apart[q][p] = apart[p][q] + 0.15 * (1.0 - apart[p][q]);
         if (q == p)
             for (int n : {(p + 1) % 12, (p + 11) % 12})
@@ -104,9 +104,9 @@ public:
     }
 
 private:
-    static bool SemitoneApart(int a, int b) { return (a - b + 12) % 12 == 1 || (b - a + 12) % 12 == 1; }
+    static bool semitoneApart(int a, int b) { return (a - b + 12) % 12 == 1 || (b - a + 12) % 12 == 1; }
 
-    void Hear(int c)
+    void hear(int c)
     {
         recent.push_back(c);
         ++heardIn[c];
@@ -116,7 +116,7 @@ private:
         }
     }
 
-    int HeardCount() const
+    int heardCount() const
     {
         int n = 0;
         for (int c = 0; c < 12; ++c)
@@ -124,7 +124,7 @@ private:
         return n;
     }
 
-    double Effective(int p) const
+    double effective(int p) const
     {
         double e = strength[p];
         for (int n : {(p + 1) % 12, (p + 11) % 12})
@@ -133,7 +133,7 @@ private:
         return e;
     }
 
-    int WrongClass(int asked)
+    int wrongClass(int asked)
     {
         std::array<double, 12> weight {};
         double sum = 0.0;
@@ -144,7 +144,7 @@ private:
             weight[c] = kind == LearnerKind::Confusable ? (d == 1 ? 6.0 : d == 2 ? 2.0 : 1.0) : 1.0;
             sum += weight[c];
         }
-        double pick = random.Uniform() * sum;
+        double pick = random.uniform() * sum;
         for (int c = 0; c < 12; ++c) {
             if (weight[c] <= 0.0)
                 continue;
@@ -155,9 +155,9 @@ private:
         return asked;
     }
 
-    double Gaussian()
+    double gaussian()
     {
-        const double u = std::max(random.Uniform(), 1e-12), v = random.Uniform();
+        const double u = std::max(random.uniform(), 1e-12), v = random.uniform();
         return std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * M_PI * v);
     }
 

@@ -16,7 +16,7 @@ constexpr double kHighestShareTimesK = 3.0;
 constexpr double kMostForNewClasses = 0.9;
 constexpr int kReaskWindow = AdaptiveCourse::kReaskMaxGap - AdaptiveCourse::kReaskMinGap + 1;
 
-bool Has(std::uint16_t mask, int noteIndex)
+bool has(std::uint16_t mask, int noteIndex)
 {
     return mask & (1u << noteIndex);
 }
@@ -25,7 +25,7 @@ bool Has(std::uint16_t mask, int noteIndex)
 // factor chosen so that they sum to 1: a share held at a bound gives what it
 // loses or gains to the others in proportion. The sum grows with the factor,
 // from k·low (<= 1) to k·high (>= 1), so halving the interval finds it.
-void ClampShares(std::vector<double> &shares, double low, double high)
+void clampShares(std::vector<double> &shares, double low, double high)
 {
     auto clampedSum = [&](double factor) {
         double sum = 0.0;
@@ -51,56 +51,56 @@ void ClampShares(std::vector<double> &shares, double low, double high)
 
 AdaptiveCourse::AdaptiveCourse(int startClasses, std::uint64_t seed)
     : unlocked(std::clamp(startClasses, kStartClasses, kClassCount))
-    , random(seed)
+    , generator(seed)
 {
     unlockedAt.fill(-1);
-    roundStart = States();
+    roundStart = states();
 }
 
-ClassState AdaptiveCourse::State(int noteIndex) const
+ClassState AdaptiveCourse::state(int noteIndex) const
 {
     if (noteIndex < 0 || noteIndex >= unlocked)
         return ClassState::Locked;
-    return windows[noteIndex].State();
+    return windows[noteIndex].state();
 }
 
-std::array<ClassState, kClassCount> AdaptiveCourse::States() const
+std::array<ClassState, kClassCount> AdaptiveCourse::states() const
 {
     std::array<ClassState, kClassCount> states {};
     for (int c = 0; c < kClassCount; ++c)
-        states[c] = State(c);
+        states[c] = state(c);
     return states;
 }
 
-ClassReport AdaptiveCourse::Report(int noteIndex) const
+ClassReport AdaptiveCourse::report(int noteIndex) const
 {
     ClassReport report;
     if (noteIndex < 0 || noteIndex >= kClassCount)
         return report;
     const AnswerWindow &window = windows[noteIndex];
-    report.state = State(noteIndex);
-    report.answers = std::min(window.Count(), AnswerWindow::kSecureAnswers);
+    report.state = state(noteIndex);
+    report.answers = std::min(window.count(), AnswerWindow::kSecureAnswers);
     if (report.answers > 0)
-        report.accuracy = double(window.RightOfLast(AnswerWindow::kSecureAnswers)) / report.answers;
-    report.octaveExactShare = window.OctaveExactShare();
+        report.accuracy = double(window.rightOfLast(AnswerWindow::kSecureAnswers)) / report.answers;
+    report.octaveExactShare = window.octaveExactShare();
     return report;
 }
 
-double AdaptiveCourse::WeightedShare(int noteIndex) const
+double AdaptiveCourse::weightedShare(int noteIndex) const
 {
-    return (1.0 - stats.FastRightRate(noteIndex)) + kConfusionWeight * stats.ConfusionShare(noteIndex) + kWeightFloor;
+    return (1.0 - stats.fastRightRate(noteIndex)) + kConfusionWeight * stats.confusionShare(noteIndex) + kWeightFloor;
 }
 
-std::array<double, kClassCount> AdaptiveCourse::Shares() const
+std::array<double, kClassCount> AdaptiveCourse::shares() const
 {
     const int k = unlocked;
     std::vector<double> shares(k);
     for (int c = 0; c < k; ++c)
-        shares[c] = WeightedShare(c);
+        shares[c] = weightedShare(c);
     const double sum = std::accumulate(shares.begin(), shares.end(), 0.0);
     for (double &s : shares)
         s /= sum;
-    ClampShares(shares, kLowestShareTimesK / k, kHighestShareTimesK / k);
+    clampShares(shares, kLowestShareTimesK / k, kHighestShareTimesK / k);
 
     // A new class starts at kNewClassShare and moves linearly to its
     // weighted share over its first kTaperQuestions questions.
@@ -125,15 +125,15 @@ std::array<double, kClassCount> AdaptiveCourse::Shares() const
     return result;
 }
 
-RecordedAnswer AdaptiveCourse::Record(const CourseAnswer &answer)
+RecordedAnswer AdaptiveCourse::record(const CourseAnswer &answer)
 {
     RecordedAnswer result;
-    result.deadlineSeconds = deadline.Seconds();
-    const int asked = ClassOfNote(answer.askedNote);
+    result.deadlineSeconds = deadline.seconds();
+    const int asked = classOfNote(answer.askedNote);
     if (asked < 0)
         return result;
-    const auto statesBefore = States();
-    const int heard = ClassOfNote(answer.answeredNote);
+    const auto statesBefore = states();
+    const int heard = classOfNote(answer.answeredNote);
     const int distance = heard < 0 ? 0 : std::abs(answer.answeredNote - answer.askedNote);
     result.counted = true;
     result.right = heard == asked;
@@ -142,12 +142,12 @@ RecordedAnswer AdaptiveCourse::Record(const CourseAnswer &answer)
     // wrong answer lies more than half an octave away.
     const bool octaveMissed = heard >= 0 && !result.octaveExact && (result.right || distance > 6);
     const long long reaction = answer.reactionMs >= 0 ? answer.reactionMs : -1;
-    result.fast = deadline.IsFast(reaction);
+    result.fast = deadline.isFast(reaction);
     const bool fastRight = result.right && result.fast;
-    const int octave = OctaveOfNote(answer.askedNote);
+    const int octave = octaveOfNote(answer.askedNote);
 
-    stats.Add(asked, heard, fastRight, octaveMissed ? octave : -1);
-    windows[asked].Add(result.right, reaction >= 0 && reaction <= AnswerWindow::kMasteredWithinMs,
+    stats.add(asked, heard, fastRight, octaveMissed ? octave : -1);
+    windows[asked].add(result.right, reaction >= 0 && reaction <= AnswerWindow::kMasteredWithinMs,
                        result.octaveExact);
     ++answered;
     beforePrevious = previous;
@@ -155,7 +155,7 @@ RecordedAnswer AdaptiveCourse::Record(const CourseAnswer &answer)
 
     if (answer.adaptive) {
         ++adaptiveAnswered;
-        deadline.Record(fastRight);
+        deadline.record(fastRight);
         if (result.right)
             ++roundRight;
         else if (heard >= 0)
@@ -163,50 +163,50 @@ RecordedAnswer AdaptiveCourse::Record(const CourseAnswer &answer)
         Reask &reask = reasks[asked];
         if (!result.right) {
             reask.rightNeeded = kReaskRightNeeded;
-            ScheduleReask(asked, octave);
+            scheduleReask(asked, octave);
         } else if (reask.pending && --reask.rightNeeded > 0) {
-            ScheduleReask(asked, octave);
+            scheduleReask(asked, octave);
         } else {
             reask = Reask {};
         }
     }
-    result.deadlineSeconds = deadline.Seconds();
-    CheckUnlock(result);
-    const auto statesAfter = States();
+    result.deadlineSeconds = deadline.seconds();
+    checkUnlock(result);
+    const auto statesAfter = states();
     for (int c = 0; c < kClassCount; ++c)
         if (statesAfter[c] != statesBefore[c])
             result.changedStates |= static_cast<std::uint16_t>(1u << c);
     if (answer.adaptive && adaptiveAnswered % kRoundQuestions == 0)
-        CloseRound(result);
+        closeRound(result);
     return result;
 }
 
-void AdaptiveCourse::CheckUnlock(RecordedAnswer &result)
+void AdaptiveCourse::checkUnlock(RecordedAnswer &result)
 {
     if (unlocked >= kClassCount)
         return;
     for (int c = 0; c < unlocked; ++c)
-        if (State(c) < ClassState::Secure)
+        if (state(c) < ClassState::Secure)
             return;
     unlockedAt[unlocked] = answered;
     result.unlocked = unlocked;
     ++unlocked;
 }
 
-void AdaptiveCourse::CloseRound(RecordedAnswer &result)
+void AdaptiveCourse::closeRound(RecordedAnswer &result)
 {
     RoundSummary summary;
     summary.round = static_cast<int>(adaptiveAnswered / kRoundQuestions);
     summary.questions = kRoundQuestions;
     summary.right = roundRight;
     summary.before = roundStart;
-    summary.after = States();
+    summary.after = states();
     summary.deadlineBefore = roundStartDeadline;
-    summary.deadlineSeconds = deadline.Seconds();
+    summary.deadlineSeconds = deadline.seconds();
     if (unlocked < kClassCount) {
         summary.nextUnlock = unlocked;
         for (int c = 0; c < unlocked; ++c)
-            if (State(c) < ClassState::Secure)
+            if (state(c) < ClassState::Secure)
                 summary.notYetSecure.push_back(c);
     }
     for (int a = 0; a < kClassCount; ++a)
@@ -220,25 +220,25 @@ void AdaptiveCourse::CloseRound(RecordedAnswer &result)
     finishedRound = std::move(summary);
     result.roundEnded = true;
 
-    roundStart = States();
-    roundStartDeadline = deadline.Seconds();
+    roundStart = states();
+    roundStartDeadline = deadline.seconds();
     roundRight = 0;
     roundConfusions = {};
 }
 
-std::optional<RoundSummary> AdaptiveCourse::TakeRoundSummary()
+std::optional<RoundSummary> AdaptiveCourse::takeRoundSummary()
 {
     std::optional<RoundSummary> taken;
     taken.swap(finishedRound);
     return taken;
 }
 
-bool AdaptiveCourse::SlotTaken(long long slot) const
+bool AdaptiveCourse::slotTaken(long long slot) const
 {
-    return ClassSlottedAt(slot) >= 0;
+    return classSlottedAt(slot) >= 0;
 }
 
-int AdaptiveCourse::ClassSlottedAt(long long slot) const
+int AdaptiveCourse::classSlottedAt(long long slot) const
 {
     for (int c = 0; c < kClassCount; ++c)
         if (reasks[c].pending && reasks[c].slot == slot)
@@ -251,7 +251,7 @@ int AdaptiveCourse::ClassSlottedAt(long long slot) const
 // of the five is always free) and, where it can, not beside a re-ask a
 // semitone away. The place depends only on the answers, not on the
 // generator, so that the history rebuilds it.
-void AdaptiveCourse::ScheduleReask(int noteIndex, int octave)
+void AdaptiveCourse::scheduleReask(int noteIndex, int octave)
 {
     Reask &reask = reasks[noteIndex];
     reask.pending = false;
@@ -262,11 +262,11 @@ void AdaptiveCourse::ScheduleReask(int noteIndex, int octave)
     for (int pass = 0; pass < 2 && chosen < 0; ++pass) {
         for (int i = 0; i < kReaskWindow; ++i) {
             const long long slot = first + (offset + i) % kReaskWindow;
-            if (SlotTaken(slot))
+            if (slotTaken(slot))
                 continue;
-            const int before = ClassSlottedAt(slot - 1), after = ClassSlottedAt(slot + 1);
-            const bool besideSemitone = (before >= 0 && ClassDistance(before, noteIndex) == 1)
-                                        || (after >= 0 && ClassDistance(after, noteIndex) == 1);
+            const int before = classSlottedAt(slot - 1), after = classSlottedAt(slot + 1);
+            const bool besideSemitone = (before >= 0 && classDistance(before, noteIndex) == 1)
+                                        || (after >= 0 && classDistance(after, noteIndex) == 1);
             if (pass == 0 && besideSemitone)
                 continue;
             chosen = slot;
@@ -279,31 +279,31 @@ void AdaptiveCourse::ScheduleReask(int noteIndex, int octave)
 
 // Whether the class may come next by the order rules' class part (the
 // octave part is met by the octave drawn).
-bool AdaptiveCourse::ClassMayFollow(int noteIndex) const
+bool AdaptiveCourse::classMayFollow(int noteIndex) const
 {
     if (!blockRelativePitch || previous < 0)
         return true;
-    const int previousClass = ClassOfNote(previous);
-    if (ClassDistance(previousClass, noteIndex) == 1)
+    const int previousClass = classOfNote(previous);
+    if (classDistance(previousClass, noteIndex) == 1)
         return false;
     return !(unlocked >= 3 && beforePrevious >= 0 && previousClass == noteIndex
-             && ClassOfNote(beforePrevious) == noteIndex);
+             && classOfNote(beforePrevious) == noteIndex);
 }
 
-int AdaptiveCourse::DrawOctave(int noteIndex, int avoidOctave)
+int AdaptiveCourse::drawOctave(int noteIndex, int avoidOctave)
 {
     std::array<double, kOctaveCount> weights {};
     double sum = 0.0;
     for (int pass = 0; pass < 2 && sum <= 0.0; ++pass) {
         for (int o = 0; o < kOctaveCount; ++o) {
-            const int note = NoteOf(noteIndex, o);
+            const int note = noteOf(noteIndex, o);
             const bool tooClose = blockRelativePitch && previous >= 0 && std::abs(note - previous) <= 12;
             const bool avoided = o == avoidOctave && pass == 0;
-            weights[o] = tooClose || avoided ? 0.0 : 1.0 + stats.OctaveErrors(noteIndex, o);
+            weights[o] = tooClose || avoided ? 0.0 : 1.0 + stats.octaveErrors(noteIndex, o);
             sum += weights[o];
         }
     }
-    double pick = random.Uniform() * sum;
+    double pick = generator.uniform() * sum;
     for (int o = 0; o < kOctaveCount; ++o) {
         if (weights[o] <= 0.0)
             continue;
@@ -317,64 +317,64 @@ int AdaptiveCourse::DrawOctave(int noteIndex, int avoidOctave)
     return 0;
 }
 
-std::uint16_t AdaptiveCourse::NormalDrawMask(bool lookAhead) const
+std::uint16_t AdaptiveCourse::normalDrawMask(bool lookAhead) const
 {
-    const int next = lookAhead && blockRelativePitch ? ClassSlottedAt(answered + 1) : -1;
+    const int next = lookAhead && blockRelativePitch ? classSlottedAt(answered + 1) : -1;
     std::uint16_t mask = 0;
     for (int c = 0; c < unlocked; ++c) {
-        if (!ClassMayFollow(c))
+        if (!classMayFollow(c))
             continue;
-        if (next >= 0 && ClassDistance(next, c) == 1)
+        if (next >= 0 && classDistance(next, c) == 1)
             continue;
         mask |= static_cast<std::uint16_t>(1u << c);
     }
     return mask;
 }
 
-int AdaptiveCourse::DrawClass(std::uint16_t allowed)
+int AdaptiveCourse::drawClass(std::uint16_t allowed)
 {
-    const auto shares = Shares();
+    const auto drawShares = shares();
     double sum = 0.0;
     for (int c = 0; c < unlocked; ++c)
-        if (Has(allowed, c))
-            sum += shares[c];
-    double pick = random.Uniform() * sum;
+        if (has(allowed, c))
+            sum += drawShares[c];
+    double pick = generator.uniform() * sum;
     int last = -1;
     for (int c = 0; c < unlocked; ++c) {
-        if (!Has(allowed, c))
+        if (!has(allowed, c))
             continue;
         last = c;
-        if (pick < shares[c])
+        if (pick < drawShares[c])
             return c;
-        pick -= shares[c];
+        pick -= drawShares[c];
     }
     return last;
 }
 
-CourseQuestion AdaptiveCourse::Next()
+CourseQuestion AdaptiveCourse::next()
 {
     // A re-ask due now (or overdue, when an order rule held it back).
     int due = -1;
     for (int c = 0; c < unlocked; ++c)
-        if (reasks[c].pending && reasks[c].slot <= answered && ClassMayFollow(c)
+        if (reasks[c].pending && reasks[c].slot <= answered && classMayFollow(c)
             && (due < 0 || reasks[c].slot < reasks[due].slot))
             due = c;
     if (due >= 0) {
-        const int octave = DrawOctave(due, reasks[due].lastOctave);
-        return {NoteOf(due, octave), due, true};
+        const int octave = drawOctave(due, reasks[due].lastOctave);
+        return {noteOf(due, octave), due, true};
     }
 
     // A class owed a re-ask is drawn as often as any other meanwhile (its
     // answer moves the re-ask on): holding it back would starve the class
     // that needs the most questions.
-    std::uint16_t allowed = NormalDrawMask(true);
+    std::uint16_t allowed = normalDrawMask(true);
     if (!allowed)
-        allowed = NormalDrawMask(false);
+        allowed = normalDrawMask(false);
     if (!allowed) // only without a previous question's rules could this be empty
         allowed = static_cast<std::uint16_t>((1u << unlocked) - 1);
-    const int noteIndex = DrawClass(allowed);
-    const int octave = DrawOctave(noteIndex, -1);
-    return {NoteOf(noteIndex, octave), noteIndex, false};
+    const int noteIndex = drawClass(allowed);
+    const int octave = drawOctave(noteIndex, -1);
+    return {noteOf(noteIndex, octave), noteIndex, false};
 }
 
 } // namespace Course

@@ -39,7 +39,7 @@ struct RecordedAnswer {
     double deadlineSeconds = ResponseDeadline::kStartSeconds; // after this answer
     int unlocked = -1;        // note index this answer unlocked; -1 if none
     std::uint16_t changedStates = 0; // bit per note index whose state moved
-    bool roundEnded = false;  // TakeRoundSummary() has the round
+    bool roundEnded = false;  // takeRoundSummary() has the round
 };
 
 struct ConfusedPair {
@@ -90,30 +90,30 @@ public:
     // two: a learner past the second level keeps that level's classes).
     explicit AdaptiveCourse(int startClasses = kStartClasses, std::uint64_t seed = 0x5EEDu);
 
-    void SetBlockRelativePitch(bool on) { blockRelativePitch = on; }
-    bool BlocksRelativePitch() const { return blockRelativePitch; }
+    void setBlockRelativePitch(bool on) { blockRelativePitch = on; }
+    bool blocksRelativePitch() const { return blockRelativePitch; }
 
-    RecordedAnswer Record(const CourseAnswer &answer);
+    RecordedAnswer record(const CourseAnswer &answer);
     // Draws the next question. Drawing again before an answer draws afresh.
-    CourseQuestion Next();
+    CourseQuestion next();
 
-    int UnlockedCount() const { return unlocked; }
-    ClassState State(int noteIndex) const;
-    std::array<ClassState, kClassCount> States() const;
-    ClassReport Report(int noteIndex) const;
-    double DeadlineSeconds() const { return deadline.Seconds(); }
+    int unlockedCount() const { return unlocked; }
+    ClassState state(int noteIndex) const;
+    std::array<ClassState, kClassCount> states() const;
+    ClassReport report(int noteIndex) const;
+    double deadlineSeconds() const { return deadline.seconds(); }
     // The share each class gets in a draw that no re-ask or order rule
     // steers: weighted, clamped, new classes tapered; 0 for locked ones.
-    std::array<double, kClassCount> Shares() const;
-    long long AnswerCount() const { return answered; }
-    long long AdaptiveAnswerCount() const { return adaptiveAnswered; }
+    std::array<double, kClassCount> shares() const;
+    long long answerCount() const { return answered; }
+    long long adaptiveAnswerCount() const { return adaptiveAnswered; }
     // Questions answered in the running round (0..39).
-    int RoundPosition() const { return static_cast<int>(adaptiveAnswered % kRoundQuestions); }
+    int roundPosition() const { return static_cast<int>(adaptiveAnswered % kRoundQuestions); }
     // The round the last answer ended, once; empty otherwise.
-    std::optional<RoundSummary> TakeRoundSummary();
+    std::optional<RoundSummary> takeRoundSummary();
 
-    CourseRandom &Random() { return random; }
-    const CourseRandom &Random() const { return random; }
+    CourseRandom &random() { return generator; }
+    const CourseRandom &random() const { return generator; }
 
 private:
     struct Reask {
@@ -123,20 +123,20 @@ private:
         int rightNeeded = kReaskRightNeeded;
     };
 
-    double WeightedShare(int noteIndex) const;
-    void ScheduleReask(int noteIndex, int octave);
-    bool SlotTaken(long long slot) const;
-    int ClassSlottedAt(long long slot) const;
-    bool ClassMayFollow(int noteIndex) const;
-    int DrawOctave(int noteIndex, int avoidOctave);
-    int DrawClass(std::uint16_t allowed);
-    std::uint16_t NormalDrawMask(bool lookAhead) const;
-    void CheckUnlock(RecordedAnswer &result);
-    void CloseRound(RecordedAnswer &result);
+    double weightedShare(int noteIndex) const;
+    void scheduleReask(int noteIndex, int octave);
+    bool slotTaken(long long slot) const;
+    int classSlottedAt(long long slot) const;
+    bool classMayFollow(int noteIndex) const;
+    int drawOctave(int noteIndex, int avoidOctave);
+    int drawClass(std::uint16_t allowed);
+    std::uint16_t normalDrawMask(bool lookAhead) const;
+    void checkUnlock(RecordedAnswer &result);
+    void closeRound(RecordedAnswer &result);
 
     int unlocked;
     bool blockRelativePitch = true;
-    CourseRandom random;
+    CourseRandom generator;
     RecencyStats stats;
     ResponseDeadline deadline;
     std::array<AnswerWindow, kClassCount> windows {};

@@ -4,69 +4,69 @@ namespace Course {
 
 AdaptiveTrainer::AdaptiveTrainer(int startClasses, std::uint64_t seed)
     : startClasses(startClasses)
-    , course(startClasses, seed)
+    , engine(startClasses, seed)
 {
 }
 
-void AdaptiveTrainer::Restore(const StoredQuestion &stored)
+void AdaptiveTrainer::restore(const StoredQuestion &stored)
 {
     if (!stored.randomState.isEmpty())
-        course.Random().SetStateText(stored.randomState);
-    const int noteIndex = ClassOfNote(stored.note);
+        engine.random().setStateText(stored.randomState);
+    const int noteIndex = classOfNote(stored.note);
     if (stored.note >= kLowestQuestionNote && stored.note <= kHighestQuestionNote && noteIndex >= 0
-        && noteIndex < course.UnlockedCount())
+        && noteIndex < engine.unlockedCount())
         current = CourseQuestion {stored.note, noteIndex, stored.reask};
     else
         current.reset();
 }
 
-StoredQuestion AdaptiveTrainer::Stored() const
+StoredQuestion AdaptiveTrainer::stored() const
 {
     StoredQuestion stored;
     if (current) {
         stored.note = current->note;
         stored.reask = current->reask;
     }
-    stored.randomState = course.Random().StateText();
+    stored.randomState = engine.random().stateText();
     return stored;
 }
 
-void AdaptiveTrainer::TakeHistory(const std::vector<CourseAnswer> &answers, std::int64_t lastRowId)
+void AdaptiveTrainer::takeHistory(const std::vector<CourseAnswer> &answers, std::int64_t lastRowId)
 {
     if (historyTaken)
         return;
     historyTaken = true;
-    // The course so far learnt only from this run's answers: start again
+    // The engine so far learnt only from this run's answers: start again
     // from the history, then this run's answers it does not hold yet.
-    const CourseRandom random = course.Random();
-    const bool block = course.BlocksRelativePitch();
-    course = AdaptiveCourse(startClasses, 0);
-    course.Random() = random;
-    course.SetBlockRelativePitch(block);
+    const CourseRandom random = engine.random();
+    const bool block = engine.blocksRelativePitch();
+    engine = AdaptiveCourse(startClasses, 0);
+    engine.random() = random;
+    engine.setBlockRelativePitch(block);
     for (const CourseAnswer &answer : answers)
-        course.Record(answer);
+        engine.record(answer);
     for (const Given &given : beforeHistory)
         if (given.rowId <= 0 || given.rowId > lastRowId)
-            course.Record(given.answer);
+            engine.record(given.answer);
     beforeHistory.clear();
-    course.TakeRoundSummary(); // rounds closed by old answers were shown then
+    engine.takeRoundSummary(); // rounds closed by old answers were shown then
 }
 
-CourseQuestion AdaptiveTrainer::Question()
+CourseQuestion AdaptiveTrainer::question()
 {
     if (!current)
-        current = course.Next();
+        current = engine.next();
     return *current;
 }
 
-RecordedAnswer AdaptiveTrainer::Answer(int answeredNote, long long reactionMs, std::int64_t rowId)
+RecordedAnswer AdaptiveTrainer::answer(int answeredNote, long long reactionMs, std::int64_t rowId)
 {
-    const CourseQuestion asked = Question();
+    const CourseQuestion asked = question();
     const CourseAnswer answer {asked.note, answeredNote, reactionMs, true};
     if (!historyTaken)
         beforeHistory.push_back({answer, rowId});
-    const RecordedAnswer recorded = course.Record(answer);
-    current = course.Next();
+    const RecordedAnswer recorded = engine.record(answer);
+    current = engine.next();
     return recorded;
 }
 

@@ -28,21 +28,21 @@ public:
 
     // The question and generator state of the last run; a stored note that
     // is no question (damaged by hand) is drawn afresh.
-    void Restore(const StoredQuestion &stored);
-    StoredQuestion Stored() const;
+    void restore(const StoredQuestion &stored);
+    StoredQuestion stored() const;
 
     // The history read at start, oldest first, and the id of its last row.
-    void TakeHistory(const std::vector<CourseAnswer> &answers, std::int64_t lastRowId);
-    bool HasHistory() const { return historyTaken; }
+    void takeHistory(const std::vector<CourseAnswer> &answers, std::int64_t lastRowId);
+    bool hasHistory() const { return historyTaken; }
 
-    CourseQuestion Question();
+    CourseQuestion question();
     // Scores an answer to the current question and draws the next. `rowId`
     // is the answer's history row (0 when it is held or not recorded): an
     // answer the history read at start already holds is not taken in twice.
-    RecordedAnswer Answer(int answeredNote, long long reactionMs, std::int64_t rowId = 0);
+    RecordedAnswer answer(int answeredNote, long long reactionMs, std::int64_t rowId = 0);
 
-    AdaptiveCourse &Course() { return course; }
-    const AdaptiveCourse &Course() const { return course; }
+    AdaptiveCourse &course() { return engine; }
+    const AdaptiveCourse &course() const { return engine; }
 
 private:
     struct Given {
@@ -51,7 +51,7 @@ private:
     };
 
     int startClasses;
-    AdaptiveCourse course;
+    AdaptiveCourse engine;
     std::optional<CourseQuestion> current;
     bool historyTaken = false;
     std::vector<Given> beforeHistory;

@@ -11,23 +11,23 @@ namespace Course {
 // it and go on drawing the same questions after a restart.
 class CourseRandom {
 public:
-    explicit CourseRandom(std::uint64_t seed = 0x5EEDu) : state(seed) {}
+    explicit CourseRandom(std::uint64_t seed = 0x5EEDu) : value(seed) {}
 
-    std::uint64_t Next();
+    std::uint64_t next();
     // Uniform in [0, 1).
-    double Uniform();
+    double uniform();
     // Uniform in [low, high].
-    int Between(int low, int high);
+    int between(int low, int high);
 
-    std::uint64_t State() const { return state; }
-    void SetState(std::uint64_t value) { state = value; }
+    std::uint64_t state() const { return value; }
+    void setState(std::uint64_t state) { value = state; }
     // The state as text for a settings store, and back; false (state kept)
     // for text that is no state.
-    QString StateText() const;
-    bool SetStateText(const QString &text);
+    QString stateText() const;
+    bool setStateText(const QString &text);
 
 private:
-    std::uint64_t state;
+    std::uint64_t value;
 };
 
 } // namespace Course

@@ -21,7 +21,7 @@ QStringList CourseStatus::names() const
 {
     QStringList list;
     for (int c = 0; c < kClassCount; ++c)
-        list << ClassName(c);
+        list << className(c);
     return list;
 }
 
@@ -32,14 +32,14 @@ void CourseStatus::update(const AdaptiveCourse &course)
     accuracies.clear();
     octaveShares.clear();
     for (int c = 0; c < kClassCount; ++c) {
-        const ClassReport report = course.Report(c);
-        stateKeys << QString::fromLatin1(StateName(report.state));
-        texts << StateText(report.state);
+        const ClassReport report = course.report(c);
+        stateKeys << QString::fromLatin1(stateName(report.state));
+        texts << stateText(report.state);
         accuracies << report.accuracy;
         octaveShares << report.octaveExactShare;
     }
-    deadline = course.DeadlineSeconds();
-    position = course.RoundPosition();
+    deadline = course.deadlineSeconds();
+    position = course.roundPosition();
     emit changed();
 }
 

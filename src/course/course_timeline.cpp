@@ -2,25 +2,25 @@
 
 namespace Course {
 
-void CourseTimelineBuilder::Add(const CourseAnswer &answer, std::int64_t timeUtcMs)
+void CourseTimelineBuilder::add(const CourseAnswer &answer, std::int64_t timeUtcMs)
 {
-    const double deadlineBefore = course.DeadlineSeconds();
-    const RecordedAnswer recorded = course.Record(answer);
+    const double deadlineBefore = engine.deadlineSeconds();
+    const RecordedAnswer recorded = engine.record(answer);
     if (!recorded.counted)
         return;
-    if (timeline.deadline.empty() || recorded.deadlineSeconds != deadlineBefore)
-        timeline.deadline.push_back({timeUtcMs, recorded.deadlineSeconds});
+    if (built.deadline.empty() || recorded.deadlineSeconds != deadlineBefore)
+        built.deadline.push_back({timeUtcMs, recorded.deadlineSeconds});
     for (int c = 0; c < kClassCount; ++c) {
         if (!(recorded.changedStates & (1u << c)))
             continue;
-        const ClassState state = course.State(c);
-        timeline.changes.push_back({timeUtcMs, c, state});
-        if (state >= ClassState::Secure && timeline.firstSecure[c] == 0)
-            timeline.firstSecure[c] = timeUtcMs;
-        if (state == ClassState::Mastered && timeline.firstMastered[c] == 0)
-            timeline.firstMastered[c] = timeUtcMs;
+        const ClassState state = engine.state(c);
+        built.changes.push_back({timeUtcMs, c, state});
+        if (state >= ClassState::Secure && built.firstSecure[c] == 0)
+            built.firstSecure[c] = timeUtcMs;
+        if (state == ClassState::Mastered && built.firstMastered[c] == 0)
+            built.firstMastered[c] = timeUtcMs;
     }
-    course.TakeRoundSummary(); // rounds are the window's, not the statistics'
+    engine.takeRoundSummary(); // rounds are the window's, not the statistics'
 }
 
 } // namespace Course

@@ -33,15 +33,15 @@ struct CourseTimeline {
 // so it shows what the course the learner used saw.
 class CourseTimelineBuilder {
 public:
-    explicit CourseTimelineBuilder(int startClasses = AdaptiveCourse::kStartClasses) : course(startClasses) {}
+    explicit CourseTimelineBuilder(int startClasses = AdaptiveCourse::kStartClasses) : engine(startClasses) {}
 
-    void Add(const CourseAnswer &answer, std::int64_t timeUtcMs);
-    const CourseTimeline &Timeline() const { return timeline; }
-    const AdaptiveCourse &Course() const { return course; }
+    void add(const CourseAnswer &answer, std::int64_t timeUtcMs);
+    const CourseTimeline &timeline() const { return built; }
+    const AdaptiveCourse &course() const { return engine; }
 
 private:
-    AdaptiveCourse course;
-    CourseTimeline timeline;
+    AdaptiveCourse engine;
+    CourseTimeline built;
 };
 
 } // namespace Course

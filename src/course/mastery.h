@@ -9,7 +9,7 @@ namespace Course {
 
 enum class ClassState { Locked, Learning, Secure, Mastered };
 
-const char *StateName(ClassState state); // "locked", "learning", ...
+const char *stateName(ClassState state); // "locked", "learning", ...
 
 // A class's last 40 answers: whether each named the class, and whether it
 // did so within kMasteredWithinMs.
@@ -21,23 +21,23 @@ public:
     static constexpr int kMasteredRight = 36; // 90 % of 40
     static constexpr long long kMasteredWithinMs = 2000;
 
-    void Add(bool right, bool rightWithin2s, bool octaveExact);
-    int Count() const { return count; }
+    void add(bool right, bool rightWithin2s, bool octaveExact);
+    int count() const { return filled; }
     // Right answers among the last n (n <= kSize).
-    int RightOfLast(int n) const;
-    int RightWithin2sOfLast(int n) const;
+    int rightOfLast(int n) const;
+    int rightWithin2sOfLast(int n) const;
     // Among the answers of the last 40 that named the class, the share that
     // named its octave too; -1 with none.
-    double OctaveExactShare() const;
+    double octaveExactShare() const;
     // Learning, Secure or Mastered by the last 20 and 40 answers.
-    ClassState State() const;
+    ClassState state() const;
 
 private:
-    std::uint8_t FlagsAgo(int n) const { return flags[(next - n + kSize) % kSize]; }
+    std::uint8_t flagsAgo(int n) const { return flags[(next - n + kSize) % kSize]; }
 
     std::array<std::uint8_t, kSize> flags {}; // bit 0 right, bit 1 within 2 s, bit 2 octave exact
     int next = 0;
-    int count = 0;
+    int filled = 0;
     // Kept as answers come and go, so that a state costs nothing to read.
     int rightOf20 = 0;
     int rightOf40 = 0;

@@ -7,27 +7,27 @@
 
 namespace Course {
 
-bool FollowsOrderRules(int beforePrevious, int previous, int next, int classCount)
+bool followsOrderRules(int beforePrevious, int previous, int next, int classCount)
 {
     if (previous < 0)
         return true;
     if (std::abs(next - previous) <= 12)
         return false;
-    const int nextClass = ClassOfNote(next);
-    const int previousClass = ClassOfNote(previous);
+    const int nextClass = classOfNote(next);
+    const int previousClass = classOfNote(previous);
     if (nextClass < 0 || previousClass < 0)
         return true;
-    if (ClassDistance(nextClass, previousClass) == 1)
+    if (classDistance(nextClass, previousClass) == 1)
         return false;
     return !(classCount >= 3 && beforePrevious >= 0 && nextClass == previousClass
-             && ClassOfNote(beforePrevious) == nextClass);
+             && classOfNote(beforePrevious) == nextClass);
 }
 
-int FirstOrderBreak(const std::vector<unsigned> &notes, int classCount)
+int firstOrderBreak(const std::vector<unsigned> &notes, int classCount)
 {
     for (std::size_t i = 1; i < notes.size(); ++i) {
         const int beforePrevious = i >= 2 ? static_cast<int>(notes[i - 2]) : -1;
-        if (!FollowsOrderRules(beforePrevious, static_cast<int>(notes[i - 1]), static_cast<int>(notes[i]), classCount))
+        if (!followsOrderRules(beforePrevious, static_cast<int>(notes[i - 1]), static_cast<int>(notes[i]), classCount))
             return static_cast<int>(i);
     }
     return -1;
@@ -37,7 +37,7 @@ namespace {
 
 // Picks, question by question, one of the remaining questions that may come
 // next; false when it runs into a dead end.
-bool TryOrder(std::vector<unsigned> &remaining, std::vector<unsigned> &ordered, int classCount,
+bool tryOrder(std::vector<unsigned> &remaining, std::vector<unsigned> &ordered, int classCount,
               CourseRandom &random, int beforePrevious, int previous)
 {
     ordered.clear();
@@ -45,11 +45,11 @@ bool TryOrder(std::vector<unsigned> &remaining, std::vector<unsigned> &ordered, 
     while (!remaining.empty()) {
         candidates.clear();
         for (std::size_t i = 0; i < remaining.size(); ++i)
-            if (FollowsOrderRules(beforePrevious, previous, static_cast<int>(remaining[i]), classCount))
+            if (followsOrderRules(beforePrevious, previous, static_cast<int>(remaining[i]), classCount))
                 candidates.push_back(i);
         if (candidates.empty())
             return false;
-        const std::size_t pick = candidates[random.Between(0, static_cast<int>(candidates.size()) - 1)];
+        const std::size_t pick = candidates[random.between(0, static_cast<int>(candidates.size()) - 1)];
         beforePrevious = previous;
         previous = static_cast<int>(remaining[pick]);
         ordered.push_back(remaining[pick]);
@@ -61,7 +61,7 @@ bool TryOrder(std::vector<unsigned> &remaining, std::vector<unsigned> &ordered, 
 
 } // namespace
 
-std::vector<unsigned> OrderedForRelativePitchBlock(std::vector<unsigned> notes, int classCount, CourseRandom &random,
+std::vector<unsigned> orderedForRelativePitchBlock(std::vector<unsigned> notes, int classCount, CourseRandom &random,
                                                    int beforePrevious, int previous)
 {
     // A random greedy order rarely meets a dead end; a few hundred fresh
@@ -70,7 +70,7 @@ std::vector<unsigned> OrderedForRelativePitchBlock(std::vector<unsigned> notes, 
     std::vector<unsigned> ordered;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::vector<unsigned> remaining = notes;
-        if (TryOrder(remaining, ordered, classCount, random, beforePrevious, previous))
+        if (tryOrder(remaining, ordered, classCount, random, beforePrevious, previous))
             return ordered;
     }
     return notes;

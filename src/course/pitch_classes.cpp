@@ -5,7 +5,7 @@
 
 namespace Course {
 
-int ClassOfNote(int note)
+int classOfNote(int note)
 {
     if (note < 0 || note > 127)
         return -1;
@@ -14,9 +14,9 @@ int ClassOfNote(int note)
     return static_cast<int>(it - kSemitonesAboveC.begin());
 }
 
-int OctaveOfNote(int note)
+int octaveOfNote(int note)
 {
-    const int noteIndex = ClassOfNote(note);
+    const int noteIndex = classOfNote(note);
     if (noteIndex < 0)
         return -1;
     const int above = note - (kLowestQuestionNote + kSemitonesAboveC[noteIndex]);
@@ -24,12 +24,12 @@ int OctaveOfNote(int note)
     return above >= 0 && octave < kOctaveCount ? octave : -1;
 }
 
-int NoteOf(int noteIndex, int octave)
+int noteOf(int noteIndex, int octave)
 {
     return kLowestQuestionNote + kSemitonesAboveC[noteIndex] + 12 * octave;
 }
 
-int ClassDistance(int noteIndexA, int noteIndexB)
+int classDistance(int noteIndexA, int noteIndexB)
 {
     const int d = std::abs(kSemitonesAboveC[noteIndexA] - kSemitonesAboveC[noteIndexB]);
     return std::min(d, 12 - d);

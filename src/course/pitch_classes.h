@@ -17,13 +17,13 @@ constexpr int kHighestQuestionNote = 107;
 constexpr std::array<int, kClassCount> kSemitonesAboveC = {0, 2, 4, 5, 7, 9, 11, 1, 3, 6, 8, 10};
 
 // Note index of any MIDI note number (0..127), or -1 outside it.
-int ClassOfNote(int note);
+int classOfNote(int note);
 // Octave of a question note: 0 for the first question octave of its class
 // (the note index's lowest question), 6 for the last; -1 outside them.
-int OctaveOfNote(int note);
+int octaveOfNote(int note);
 // The question of note index `noteIndex` in octave 0..6.
-int NoteOf(int noteIndex, int octave);
+int noteOf(int noteIndex, int octave);
 // Semitones between two classes ignoring octaves: 0..6.
-int ClassDistance(int noteIndexA, int noteIndexB);
+int classDistance(int noteIndexA, int noteIndexB);
 
 } // namespace Course

@@ -11,7 +11,7 @@ const double kGrowth = std::exp2(1.0 / RecencyStats::kHalfLifeAnswers);
 constexpr double kRescaleAbove = 1e100;
 } // namespace
 
-void RecencyStats::Grow()
+void RecencyStats::grow()
 {
     scale *= kGrowth;
     if (scale < kRescaleAbove)
@@ -20,20 +20,20 @@ void RecencyStats::Grow()
         answers[c] /= scale;
         fastRight[c] /= scale;
         involvedInWrong[c] /= scale;
-        for (double &errors : octaveErrors[c])
+        for (double &errors : octaveMisses[c])
             errors /= scale;
     }
     wrong /= scale;
     scale = 1.0;
 }
 
-void RecencyStats::Add(int askedClass, int answeredClass, bool fastRight_, int missedOctave)
+void RecencyStats::add(int askedClass, int answeredClass, bool isFastRight, int missedOctave)
 {
     if (askedClass < 0 || askedClass >= kClassCount)
         return;
-    Grow();
+    grow();
     answers[askedClass] += scale;
-    if (fastRight_)
+    if (isFastRight)
         fastRight[askedClass] += scale;
     if (answeredClass >= 0 && answeredClass != askedClass) {
         wrong += scale;
@@ -42,22 +42,22 @@ void RecencyStats::Add(int askedClass, int answeredClass, bool fastRight_, int m
             involvedInWrong[answeredClass] += scale;
     }
     if (missedOctave >= 0 && missedOctave < kOctaveCount)
-        octaveErrors[askedClass][missedOctave] += scale;
+        octaveMisses[askedClass][missedOctave] += scale;
 }
 
-double RecencyStats::FastRightRate(int noteIndex) const
+double RecencyStats::fastRightRate(int noteIndex) const
 {
     return (fastRight[noteIndex] / scale + 1.0) / (answers[noteIndex] / scale + 2.0);
 }
 
-double RecencyStats::ConfusionShare(int noteIndex) const
+double RecencyStats::confusionShare(int noteIndex) const
 {
     return wrong > 0.0 ? involvedInWrong[noteIndex] / wrong : 0.0;
 }
 
-double RecencyStats::OctaveErrors(int noteIndex, int octave) const
+double RecencyStats::octaveErrors(int noteIndex, int octave) const
 {
-    return octaveErrors[noteIndex][octave] / scale;
+    return octaveMisses[noteIndex][octave] / scale;
 }
 
 } // namespace Course

@@ -17,25 +17,25 @@ public:
     // One answer: the class asked, the class answered, whether it was right
     // within the deadline, and which question octave (0..6, or -1) the
     // octave was missed in.
-    void Add(int askedClass, int answeredClass, bool fastRight, int missedOctave);
+    void add(int askedClass, int answeredClass, bool fastRight, int missedOctave);
 
     // (right within the deadline + 1) / (answers + 2): with no answers, 1/2.
-    double FastRightRate(int noteIndex) const;
+    double fastRightRate(int noteIndex) const;
     // Share of the recent wrong answers that involve the class, asked or
     // answered; 0 while there are none.
-    double ConfusionShare(int noteIndex) const;
-    double OctaveErrors(int noteIndex, int octave) const;
-    double Answers(int noteIndex) const { return answers[noteIndex] / scale; }
+    double confusionShare(int noteIndex) const;
+    double octaveErrors(int noteIndex, int octave) const;
+    double answerWeight(int noteIndex) const { return answers[noteIndex] / scale; }
 
 private:
-    void Grow();
+    void grow();
 
     double scale = 1.0;
     std::array<double, kClassCount> answers {};
     std::array<double, kClassCount> fastRight {};
     std::array<double, kClassCount> involvedInWrong {};
     double wrong = 0.0;
-    std::array<std::array<double, kOctaveCount>, kClassCount> octaveErrors {};
+    std::array<std::array<double, kOctaveCount>, kClassCount> octaveMisses {};
 };
 
 } // namespace Course

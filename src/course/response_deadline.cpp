@@ -4,12 +4,12 @@
 
 namespace Course {
 
-bool ResponseDeadline::IsFast(long long reactionMs) const
+bool ResponseDeadline::isFast(long long reactionMs) const
 {
-    return reactionMs >= 0 && double(reactionMs) <= seconds * 1000.0;
+    return reactionMs >= 0 && double(reactionMs) <= current * 1000.0;
 }
 
-bool ResponseDeadline::Record(bool fastRight)
+bool ResponseDeadline::record(bool fastRight)
 {
     ++inBlock;
     if (fastRight)
@@ -18,12 +18,12 @@ bool ResponseDeadline::Record(bool fastRight)
         return false;
     const double share = double(fastRightInBlock) / kBlockAnswers;
     inBlock = fastRightInBlock = 0;
-    const double before = seconds;
+    const double before = current;
     if (share >= kShortenAtShare)
-        seconds = std::max(kShortestSeconds, seconds * (1.0 - kStep));
+        current = std::max(kShortestSeconds, current * (1.0 - kStep));
     else if (share < kLengthenBelowShare)
-        seconds = std::min(kLongestSeconds, seconds * (1.0 + kStep));
-    return seconds != before;
+        current = std::min(kLongestSeconds, current * (1.0 + kStep));
+    return current != before;
 }
 
 } // namespace Course

@@ -15,16 +15,16 @@ public:
     static constexpr double kLengthenBelowShare = 0.7;
     static constexpr double kStep = 0.1;
 
-    double Seconds() const { return seconds; }
+    double seconds() const { return current; }
     // Whether a reaction time (ms from the audible onset, -1 unknown) is
     // within the deadline. An unknown time is never fast.
-    bool IsFast(long long reactionMs) const;
+    bool isFast(long long reactionMs) const;
     // Counts an answer of the adaptive course; true when it closed a block
     // and the deadline moved.
-    bool Record(bool fastRight);
+    bool record(bool fastRight);
 
 private:
-    double seconds = kStartSeconds;
+    double current = kStartSeconds;
     int inBlock = 0;
     int fastRightInBlock = 0;
 };

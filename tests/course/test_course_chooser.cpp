@@ -2,8 +2,8 @@
 // new class, re-asks of missed classes and the order that blocks relative
 // pitch, over long seeded runs.
 
-#include <course/adaptive_course.h>
-#include <course/order_rules.h>
+#include <adaptive_course.h>
+#include <order_rules.h>
 
 #include <QtTest>
 
@@ -18,7 +18,7 @@ namespace {
 
 // An answer to `question`: right (fast), or the class a semitone up, which
 // involves every class alike in the confusions.
-CourseAnswer Answer(const CourseQuestion &question, bool right, long long reactionMs = 900)
+CourseAnswer answerTo(const CourseQuestion &question, bool right, long long reactionMs = 900)
 {
     CourseAnswer answer;
     answer.askedNote = question.note;
@@ -28,18 +28,18 @@ CourseAnswer Answer(const CourseQuestion &question, bool right, long long reacti
 }
 
 // Questions drawn and answered `count` times, right with probability `rightShare`.
-std::vector<CourseQuestion> Run(AdaptiveCourse &course, int count, double rightShare, CourseRandom &learner)
+std::vector<CourseQuestion> run(AdaptiveCourse &course, int count, double rightShare, CourseRandom &learner)
 {
     std::vector<CourseQuestion> asked;
     for (int i = 0; i < count; ++i) {
-        const CourseQuestion q = course.Next();
+        const CourseQuestion q = course.next();
         asked.push_back(q);
-        course.Record(Answer(q, learner.Uniform() < rightShare));
+        course.record(answerTo(q, learner.uniform() < rightShare));
     }
     return asked;
 }
 
-std::vector<unsigned> Notes(const std::vector<CourseQuestion> &questions)
+std::vector<unsigned> questionNotes(const std::vector<CourseQuestion> &questions)
 {
     std::vector<unsigned> notes;
     for (const auto &q : questions)
@@ -69,16 +69,16 @@ private slots:
         CourseRandom learner(4);
         for (int round = 0; round < 10; ++round)
             for (int c = 0; c < classes; ++c)
-                course.Record(CourseAnswer {NoteOf(c, round % 7), NoteOf(c, round % 7), 800, false});
+                course.record(CourseAnswer {noteOf(c, round % 7), noteOf(c, round % 7), 800, false});
         std::vector<int> counts(kClassCount, 0);
         constexpr int kDraws = 20000;
         for (int i = 0; i < kDraws; ++i) {
-            const CourseQuestion q = course.Next();
+            const CourseQuestion q = course.next();
             QVERIFY(q.noteIndex >= 0 && q.noteIndex < classes);
             ++counts[q.noteIndex];
             // Right half the time, whatever the class: no class becomes
             // secure, so none is unlocked.
-            course.Record(Answer(q, learner.Uniform() < 0.5));
+            course.record(answerTo(q, learner.uniform() < 0.5));
         }
         for (int c = 0; c < classes; ++c)
             QVERIFY2(std::abs(double(counts[c]) / kDraws - 1.0 / classes) <= 0.015,
@@ -94,11 +94,11 @@ private slots:
             for (int c = 0; c < 6; ++c) {
                 const int errors = c == 1 ? 2 : c == 2 ? 1 : 0; // per 3 rounds
                 const bool wrong = (round % 3) < errors;
-                const int note = NoteOf(c, 3);
-                course.Record(CourseAnswer {note, wrong ? note + 2 : note, 800, false});
+                const int note = noteOf(c, 3);
+                course.record(CourseAnswer {note, wrong ? note + 2 : note, 800, false});
             }
         }
-        auto shares = course.Shares();
+        auto shares = course.shares();
         QVERIFY2(shares[1] > shares[2] && shares[2] > shares[0], qPrintable(QString::number(shares[1])));
         double sum = 0.0;
         for (int c = 0; c < 6; ++c) {
@@ -110,10 +110,10 @@ private slots:
         AdaptiveCourse lopsided(12, 1);
         for (int i = 0; i < 480; ++i) {
             const int c = i % 12;
-            const int note = NoteOf(c, 2);
-            lopsided.Record(CourseAnswer {note, c == 5 ? note + 2 : note, 800, false});
+            const int note = noteOf(c, 2);
+            lopsided.record(CourseAnswer {note, c == 5 ? note + 2 : note, 800, false});
         }
-        shares = lopsided.Shares();
+        shares = lopsided.shares();
         QVERIFY(std::fabs(shares[5] - 3.0 / 12) < 1e-9);
         for (int c = 0; c < 12; ++c)
             QVERIFY(shares[c] >= 0.5 / 12 - 1e-9);
@@ -130,20 +130,20 @@ private slots:
         AdaptiveCourse course(2, 5);
         CourseRandom learner(9);
         int unlockedAt = -1;
-        while (unlockedAt < 0 && course.AnswerCount() < 500) {
-            const CourseQuestion q = course.Next();
-            if (course.Record(Answer(q, true)).unlocked == 2)
-                unlockedAt = static_cast<int>(course.AnswerCount());
+        while (unlockedAt < 0 && course.answerCount() < 500) {
+            const CourseQuestion q = course.next();
+            if (course.record(answerTo(q, true)).unlocked == 2)
+                unlockedAt = static_cast<int>(course.answerCount());
         }
         QVERIFY(unlockedAt > 0);
-        QCOMPARE(course.UnlockedCount(), 3);
-        QCOMPARE(course.Shares()[2], 0.4);
+        QCOMPARE(course.unlockedCount(), 3);
+        QCOMPARE(course.shares()[2], 0.4);
         std::vector<double> shares;
         for (int i = 1; i <= 600; ++i) {
-            Run(course, 1, 0.5, learner); // a slow learner: nothing more unlocks
-            shares.push_back(course.Shares()[2]);
+            run(course, 1, 0.5, learner); // a slow learner: nothing more unlocks
+            shares.push_back(course.shares()[2]);
         }
-        QCOMPARE(course.UnlockedCount(), 3);
+        QCOMPARE(course.unlockedCount(), 3);
         const double settled = shares[299];
         QVERIFY2(std::fabs(settled - shares[300]) < 0.01, qPrintable(QString::number(settled)));
         QVERIFY2(std::fabs(shares[149] - (0.4 + settled) / 2) < 0.05, qPrintable(QString::number(shares[149])));
@@ -166,12 +166,12 @@ private slots:
         QFETCH(bool, block);
         QFETCH(int, classes);
         AdaptiveCourse course(classes, 77);
-        course.SetBlockRelativePitch(block);
+        course.setBlockRelativePitch(block);
         CourseRandom learner(3);
         std::map<int, int> lastIndex, lastNote, rightsSinceMiss;
         int reasks = 0;
         for (int i = 0; i < 5000; ++i) {
-            const CourseQuestion q = course.Next();
+            const CourseQuestion q = course.next();
             const int c = q.noteIndex;
             const bool owed = rightsSinceMiss.count(c) && rightsSinceMiss[c] < 2;
             QVERIFY(owed || !q.reask);
@@ -179,10 +179,10 @@ private slots:
                 ++reasks;
                 const int gap = i - lastIndex[c] - 1;
                 QVERIFY2(gap >= 4 && gap <= 8, qPrintable(QStringLiteral("question %1: gap %2").arg(i).arg(gap)));
-                QVERIFY(OctaveOfNote(q.note) != OctaveOfNote(lastNote[c]));
+                QVERIFY(octaveOfNote(q.note) != octaveOfNote(lastNote[c]));
             }
-            const bool right = learner.Uniform() < 0.7;
-            course.Record(Answer(q, right));
+            const bool right = learner.uniform() < 0.7;
+            course.record(answerTo(q, right));
             if (!right)
                 rightsSinceMiss[c] = 0;
             else if (rightsSinceMiss.count(c) && ++rightsSinceMiss[c] >= 2)
@@ -208,16 +208,16 @@ private slots:
         CourseRandom learner(11);
         for (int sequence = 0; sequence < 10000; ++sequence) {
             AdaptiveCourse course(classes, static_cast<std::uint64_t>(sequence));
-            const auto notes = Notes(Run(course, 24, 0.55, learner));
-            QCOMPARE(course.UnlockedCount(), classes);
-            const int broken = FirstOrderBreak(notes, classes);
+            const auto notes = questionNotes(run(course, 24, 0.55, learner));
+            QCOMPARE(course.unlockedCount(), classes);
+            const int broken = firstOrderBreak(notes, classes);
             if (broken >= 0)
                 QFAIL(qPrintable(QStringLiteral("seed %1, question %2: %3 after %4")
                                      .arg(sequence).arg(broken).arg(notes[broken]).arg(notes[broken - 1])));
         }
         AdaptiveCourse free(classes, 1);
-        free.SetBlockRelativePitch(false);
-        QVERIFY(FirstOrderBreak(Notes(Run(free, 200, 0.55, learner)), classes) >= 0);
+        free.setBlockRelativePitch(false);
+        QVERIFY(firstOrderBreak(questionNotes(run(free, 200, 0.55, learner)), classes) >= 0);
     }
 
     // The twelve-level course's lists, put in order for the block: the same
@@ -229,11 +229,11 @@ private slots:
             std::vector<unsigned> list;
             for (int c = 0; c < level; ++c)
                 for (int o = 0; o < kOctaveCount; ++o)
-                    list.push_back(static_cast<unsigned>(NoteOf(c, o)));
+                    list.push_back(static_cast<unsigned>(noteOf(c, o)));
             for (int attempt = 0; attempt < 20; ++attempt) {
-                const auto ordered = OrderedForRelativePitchBlock(list, level, random, -1, NoteOf(0, 3));
-                QCOMPARE(FirstOrderBreak(ordered, level), -1);
-                QVERIFY(FollowsOrderRules(-1, NoteOf(0, 3), static_cast<int>(ordered[0]), level));
+                const auto ordered = orderedForRelativePitchBlock(list, level, random, -1, noteOf(0, 3));
+                QCOMPARE(firstOrderBreak(ordered, level), -1);
+                QVERIFY(followsOrderRules(-1, noteOf(0, 3), static_cast<int>(ordered[0]), level));
                 auto a = ordered, b = list;
                 std::sort(a.begin(), a.end());
                 std::sort(b.begin(), b.end());
@@ -245,14 +245,14 @@ private slots:
     // The order rules themselves, on hand-picked pairs.
     void orderRulesJudgePairsAndTriples()
     {
-        QVERIFY(FollowsOrderRules(-1, -1, 60, 12));    // nothing before
-        QVERIFY(!FollowsOrderRules(-1, 60, 72, 12));   // exactly an octave
-        QVERIFY(FollowsOrderRules(-1, 60, 74, 12));    // D, more than an octave up
-        QVERIFY(!FollowsOrderRules(-1, 60, 85, 12));   // C# two octaves up: a semitone ignoring octaves
-        QVERIFY(!FollowsOrderRules(-1, 60, 35, 12));   // B below: the same
-        QVERIFY(!FollowsOrderRules(36, 60, 84, 12));   // C three times
-        QVERIFY(FollowsOrderRules(36, 60, 84, 2));     // ... allowed with two classes
-        QVERIFY(FollowsOrderRules(38, 60, 84, 12));    // D, C, C
+        QVERIFY(followsOrderRules(-1, -1, 60, 12));    // nothing before
+        QVERIFY(!followsOrderRules(-1, 60, 72, 12));   // exactly an octave
+        QVERIFY(followsOrderRules(-1, 60, 74, 12));    // D, more than an octave up
+        QVERIFY(!followsOrderRules(-1, 60, 85, 12));   // C# two octaves up: a semitone ignoring octaves
+        QVERIFY(!followsOrderRules(-1, 60, 35, 12));   // B below: the same
+        QVERIFY(!followsOrderRules(36, 60, 84, 12));   // C three times
+        QVERIFY(followsOrderRules(36, 60, 84, 2));     // ... allowed with two classes
+        QVERIFY(followsOrderRules(38, 60, 84, 12));    // D, C, C
     }
 };
 

@@ -2,10 +2,10 @@
 // classes' states and unlocking, rounds and their summary, and rebuilding
 // all of it from a history, bad histories included.
 
-#include <course/adaptive_course.h>
-#include <course/adaptive_trainer.h>
-#include <course/course_texts.h>
-#include <course/course_timeline.h>
+#include <adaptive_course.h>
+#include <adaptive_trainer.h>
+#include <course_texts.h>
+#include <course_timeline.h>
 
 #include <QtTest>
 
@@ -15,29 +15,29 @@ using namespace Course;
 
 namespace {
 
-CourseAnswer Given(int asked, int answered, long long reactionMs, bool adaptive = true)
+CourseAnswer given(int asked, int answered, long long reactionMs, bool adaptive = true)
 {
     return CourseAnswer {asked, answered, reactionMs, adaptive};
 }
 
 // Answers `count` questions the course draws: right for the classes in
 // `knownClasses` (bit per note index), the class above otherwise.
-void Answer(AdaptiveCourse &course, int count, unsigned knownClasses, long long reactionMs = 900)
+void answerDrawn(AdaptiveCourse &course, int count, unsigned knownClasses, long long reactionMs = 900)
 {
     for (int i = 0; i < count; ++i) {
-        const CourseQuestion q = course.Next();
+        const CourseQuestion q = course.next();
         const bool right = knownClasses & (1u << q.noteIndex);
-        course.Record(Given(q.note, right ? q.note : q.note + 1, reactionMs));
+        course.record(given(q.note, right ? q.note : q.note + 1, reactionMs));
     }
 }
 
-void CompareCourses(const AdaptiveCourse &a, const AdaptiveCourse &b)
+void compareCourses(const AdaptiveCourse &a, const AdaptiveCourse &b)
 {
-    QCOMPARE(a.UnlockedCount(), b.UnlockedCount());
-    QVERIFY(a.States() == b.States());
-    QCOMPARE(a.DeadlineSeconds(), b.DeadlineSeconds());
-    QVERIFY(a.Shares() == b.Shares());
-    QCOMPARE(a.RoundPosition(), b.RoundPosition());
+    QCOMPARE(a.unlockedCount(), b.unlockedCount());
+    QVERIFY(a.states() == b.states());
+    QCOMPARE(a.deadlineSeconds(), b.deadlineSeconds());
+    QVERIFY(a.shares() == b.shares());
+    QCOMPARE(a.roundPosition(), b.roundPosition());
 }
 
 } // namespace
@@ -52,24 +52,24 @@ private slots:
     void deadlineFollowsBlocksOfTwenty()
     {
         ResponseDeadline deadline;
-        QCOMPARE(deadline.Seconds(), 3.0);
-        QVERIFY(deadline.IsFast(3000) && !deadline.IsFast(3001) && !deadline.IsFast(-1));
+        QCOMPARE(deadline.seconds(), 3.0);
+        QVERIFY(deadline.isFast(3000) && !deadline.isFast(3001) && !deadline.isFast(-1));
         for (int i = 0; i < 19; ++i)
-            QVERIFY(!deadline.Record(true));
-        QVERIFY(deadline.Record(true));
-        QCOMPARE(deadline.Seconds(), 2.7);
+            QVERIFY(!deadline.record(true));
+        QVERIFY(deadline.record(true));
+        QCOMPARE(deadline.seconds(), 2.7);
         for (int i = 0; i < 20 * 30; ++i)
-            deadline.Record(true);
-        QCOMPARE(deadline.Seconds(), 1.3);
+            deadline.record(true);
+        QCOMPARE(deadline.seconds(), 1.3);
         for (int i = 0; i < 20; ++i) // 15 of 20: between the two marks
-            deadline.Record(i % 4 != 0);
-        QCOMPARE(deadline.Seconds(), 1.3);
+            deadline.record(i % 4 != 0);
+        QCOMPARE(deadline.seconds(), 1.3);
         for (int i = 0; i < 20; ++i) // 13 of 20
-            deadline.Record(i < 13);
-        QVERIFY(std::fabs(deadline.Seconds() - 1.43) < 1e-9);
+            deadline.record(i < 13);
+        QVERIFY(std::fabs(deadline.seconds() - 1.43) < 1e-9);
         for (int i = 0; i < 20 * 30; ++i)
-            deadline.Record(false);
-        QCOMPARE(deadline.Seconds(), 3.0);
+            deadline.record(false);
+        QCOMPARE(deadline.seconds(), 3.0);
     }
 
     // Secure at 16 right of the last 20; mastered at 36 of the last 40
@@ -78,31 +78,31 @@ private slots:
     void classesBecomeSecureThenMasteredAndUnlockTheNext()
     {
         AdaptiveCourse course;
-        QCOMPARE(course.UnlockedCount(), 2);
-        QVERIFY(course.State(0) == ClassState::Learning && course.State(2) == ClassState::Locked);
-        const int c4 = NoteOf(0, 3), d4 = NoteOf(1, 3);
+        QCOMPARE(course.unlockedCount(), 2);
+        QVERIFY(course.state(0) == ClassState::Learning && course.state(2) == ClassState::Locked);
+        const int c4 = noteOf(0, 3), d4 = noteOf(1, 3);
         for (int i = 0; i < 20; ++i)
-            course.Record(Given(c4, i < 4 ? c4 + 2 : c4, 2500));
-        QVERIFY(course.State(0) == ClassState::Secure);
-        QCOMPARE(course.UnlockedCount(), 2); // D is still learning
+            course.record(given(c4, i < 4 ? c4 + 2 : c4, 2500));
+        QVERIFY(course.state(0) == ClassState::Secure);
+        QCOMPARE(course.unlockedCount(), 2); // D is still learning
         int unlockedBy = -1;
         for (int i = 0; i < 20 && unlockedBy < 0; ++i)
-            unlockedBy = course.Record(Given(d4, d4, 2500)).unlocked;
+            unlockedBy = course.record(given(d4, d4, 2500)).unlocked;
         QCOMPARE(unlockedBy, 2);
-        QVERIFY(course.State(2) == ClassState::Learning);
+        QVERIFY(course.state(2) == ClassState::Learning);
         // Right but slow is not mastery; right within 2 s is.
         for (int i = 0; i < 40; ++i)
-            course.Record(Given(c4, c4, 2100));
-        QVERIFY(course.State(0) == ClassState::Secure);
+            course.record(given(c4, c4, 2100));
+        QVERIFY(course.state(0) == ClassState::Secure);
         for (int i = 0; i < 40; ++i)
-            course.Record(Given(c4, c4 + 12, 1500)); // the class, in another octave
-        QVERIFY(course.State(0) == ClassState::Mastered);
-        const ClassReport report = course.Report(0);
+            course.record(given(c4, c4 + 12, 1500)); // the class, in another octave
+        QVERIFY(course.state(0) == ClassState::Mastered);
+        const ClassReport report = course.report(0);
         QCOMPARE(report.accuracy, 1.0);
         QCOMPARE(report.octaveExactShare, 0.0);
-        QCOMPARE(AdaptiveCourse(5).UnlockedCount(), 5);
-        QCOMPARE(AdaptiveCourse(1).UnlockedCount(), 2);
-        QCOMPARE(AdaptiveCourse(40).UnlockedCount(), 12);
+        QCOMPARE(AdaptiveCourse(5).unlockedCount(), 5);
+        QCOMPARE(AdaptiveCourse(1).unlockedCount(), 2);
+        QCOMPARE(AdaptiveCourse(40).unlockedCount(), 12);
     }
 
     // A round is 40 answers of this course: one summary, with the classes
@@ -111,30 +111,30 @@ private slots:
     void roundsOfFortyEndWithASummary()
     {
         AdaptiveCourse course(3, 2);
-        const int f3 = NoteOf(3, 2);
+        const int f3 = noteOf(3, 2);
         for (int i = 0; i < 60; ++i)
-            course.Record(Given(f3, f3, 800, false));
-        QCOMPARE(course.RoundPosition(), 0);
-        QVERIFY(!course.TakeRoundSummary());
+            course.record(given(f3, f3, 800, false));
+        QCOMPARE(course.roundPosition(), 0);
+        QVERIFY(!course.takeRoundSummary());
 
-        const int c = NoteOf(0, 3), d = NoteOf(1, 3), e = NoteOf(2, 3);
+        const int c = noteOf(0, 3), d = noteOf(1, 3), e = noteOf(2, 3);
         std::vector<CourseAnswer> round;
         for (int i = 0; i < 5; ++i)
-            round.push_back(Given(e, d, 900)); // E heard as D, 5 times
+            round.push_back(given(e, d, 900)); // E heard as D, 5 times
         for (int i = 0; i < 3; ++i)
-            round.push_back(Given(c, d, 900)); // C as D, 3 times
-        round.push_back(Given(d, c, 900));     // D as C, once
+            round.push_back(given(c, d, 900)); // C as D, 3 times
+        round.push_back(given(d, c, 900));     // D as C, once
         for (int i = 0; i < 6; ++i)
-            round.push_back(Given(d, d, 900));
+            round.push_back(given(d, d, 900));
         while (round.size() < 40)
-            round.push_back(Given(c, c, 900)); // 25 times: C is secure
+            round.push_back(given(c, c, 900)); // 25 times: C is secure
         bool ended = false;
         for (const auto &answer : round)
-            ended = course.Record(answer).roundEnded;
+            ended = course.record(answer).roundEnded;
         QVERIFY(ended);
-        const auto summary = course.TakeRoundSummary();
+        const auto summary = course.takeRoundSummary();
         QVERIFY(summary);
-        QVERIFY(!course.TakeRoundSummary());
+        QVERIFY(!course.takeRoundSummary());
         QCOMPARE(summary->round, 1);
         QCOMPARE(summary->right, 31);
         QVERIFY(summary->before[0] == ClassState::Learning && summary->after[0] == ClassState::Secure);
@@ -146,8 +146,8 @@ private slots:
         QCOMPARE(summary->confusions[0].times, 5);
         QCOMPARE(summary->confusions[1].asked, 0);
         QCOMPARE(summary->confusions[1].times, 3);
-        QCOMPARE(summary->deadlineSeconds, course.DeadlineSeconds());
-        const QVariantMap shown = RoundSummaryForDocument(*summary);
+        QCOMPARE(summary->deadlineSeconds, course.deadlineSeconds());
+        const QVariantMap shown = roundSummaryForDocument(*summary);
         QCOMPARE(shown.value("headline").toString(), QStringLiteral("Round 1: 31 of 40 right"));
         const QStringList detail = shown.value("detail").toString().split('\n');
         QCOMPARE(detail, QStringList({QStringLiteral("C learning → secure."),
@@ -163,14 +163,14 @@ private slots:
     void timelineDatesStatesAndDeadline()
     {
         CourseTimelineBuilder builder;
-        const int c4 = NoteOf(0, 3), d4 = NoteOf(1, 3);
+        const int c4 = noteOf(0, 3), d4 = noteOf(1, 3);
         std::int64_t time = 1000;
         for (int i = 0; i < 40; ++i) {
-            builder.Add(Given(c4, c4, 1500), time += 10);
-            builder.Add(Given(d4, i < 30 ? d4 + 1 : d4, 1500), time += 10);
+            builder.add(given(c4, c4, 1500), time += 10);
+            builder.add(given(d4, i < 30 ? d4 + 1 : d4, 1500), time += 10);
         }
-        builder.Add(Given(-3, 60, 1500), time += 10); // names no question: nothing moves
-        const CourseTimeline &t = builder.Timeline();
+        builder.add(given(-3, 60, 1500), time += 10); // names no question: nothing moves
+        const CourseTimeline &t = builder.timeline();
         // C: secure at its 20th answer (the 39th overall), mastered at its 40th.
         QCOMPARE(t.firstSecure[0], std::int64_t(1000 + 39 * 10));
         QCOMPARE(t.firstMastered[0], std::int64_t(1000 + 79 * 10));
@@ -194,27 +194,27 @@ private slots:
         AdaptiveCourse first(2, 1234);
         std::vector<CourseAnswer> history;
         for (int i = 0; i < 700; ++i) {
-            const CourseQuestion q = first.Next();
+            const CourseQuestion q = first.next();
             const bool right = i % 20 != 7;
-            history.push_back(Given(q.note, right ? q.note : q.note - 2, 600 + (i * 37) % 2000, i > 50));
-            first.Record(history.back());
+            history.push_back(given(q.note, right ? q.note : q.note - 2, 600 + (i * 37) % 2000, i > 50));
+            first.record(history.back());
         }
-        QVERIFY(first.UnlockedCount() >= 3);
-        QVERIFY(first.DeadlineSeconds() < 3.0);
+        QVERIFY(first.unlockedCount() >= 3);
+        QVERIFY(first.deadlineSeconds() < 3.0);
 
         AdaptiveCourse again(2, 999);
         for (const auto &answer : history)
-            again.Record(answer);
-        CompareCourses(first, again);
-        QVERIFY(again.Random().SetStateText(first.Random().StateText()));
+            again.record(answer);
+        compareCourses(first, again);
+        QVERIFY(again.random().setStateText(first.random().stateText()));
         for (int i = 0; i < 50; ++i) {
-            const CourseQuestion a = first.Next(), b = again.Next();
+            const CourseQuestion a = first.next(), b = again.next();
             QCOMPARE(b.note, a.note);
             QCOMPARE(b.reask, a.reask);
-            first.Record(Given(a.note, a.note + (i % 4 ? 0 : 2), 700));
-            again.Record(Given(b.note, b.note + (i % 4 ? 0 : 2), 700));
+            first.record(given(a.note, a.note + (i % 4 ? 0 : 2), 700));
+            again.record(given(b.note, b.note + (i % 4 ? 0 : 2), 700));
         }
-        QVERIFY(!again.Random().SetStateText(QStringLiteral("not a state")));
+        QVERIFY(!again.random().setStateText(QStringLiteral("not a state")));
     }
 
     // The program's start: the stored question is asked first, answers given
@@ -226,37 +226,37 @@ private slots:
         std::vector<CourseAnswer> history;
         AdaptiveCourse reference(2, 1);
         for (int i = 0; i < 300; ++i) {
-            const CourseQuestion q = reference.Next();
-            history.push_back(Given(q.note, i % 6 ? q.note : q.note + 1, 900));
-            reference.Record(history.back());
+            const CourseQuestion q = reference.next();
+            history.push_back(given(q.note, i % 6 ? q.note : q.note + 1, 900));
+            reference.record(history.back());
         }
         AdaptiveTrainer trainer(2, 77);
-        trainer.Restore({NoteOf(1, 4), true, reference.Random().StateText()});
-        QCOMPARE(trainer.Question().note, NoteOf(1, 4));
-        QVERIFY(trainer.Question().reask);
+        trainer.restore({noteOf(1, 4), true, reference.random().stateText()});
+        QCOMPARE(trainer.question().note, noteOf(1, 4));
+        QVERIFY(trainer.question().reask);
         // Two answers before the history arrives: rows 301 and 302, of
         // which the history read holds the first.
-        trainer.Answer(NoteOf(1, 4), 800, 301);
-        reference.Record(Given(NoteOf(1, 4), NoteOf(1, 4), 800));
-        history.push_back(Given(NoteOf(1, 4), NoteOf(1, 4), 800));
-        const CourseQuestion second = trainer.Question();
-        trainer.Answer(second.note + 1, 800, 302);
-        reference.Record(Given(second.note, second.note + 1, 800));
-        trainer.TakeHistory(history, 301);
-        CompareCourses(trainer.Course(), reference);
-        QCOMPARE(trainer.Course().AnswerCount(), 302LL);
+        trainer.answer(noteOf(1, 4), 800, 301);
+        reference.record(given(noteOf(1, 4), noteOf(1, 4), 800));
+        history.push_back(given(noteOf(1, 4), noteOf(1, 4), 800));
+        const CourseQuestion second = trainer.question();
+        trainer.answer(second.note + 1, 800, 302);
+        reference.record(given(second.note, second.note + 1, 800));
+        trainer.takeHistory(history, 301);
+        compareCourses(trainer.course(), reference);
+        QCOMPARE(trainer.course().answerCount(), 302LL);
 
         // A stored note that is no question of an unlocked class is drawn afresh.
-        for (const int stored : {-1, 10, 127, NoteOf(11, 3)}) {
+        for (const int stored : {-1, 10, 127, noteOf(11, 3)}) {
             AdaptiveTrainer restored;
-            restored.Restore({stored, false, QStringLiteral("zz")});
-            const CourseQuestion q = restored.Question();
+            restored.restore({stored, false, QStringLiteral("zz")});
+            const CourseQuestion q = restored.question();
             QVERIFY(q.noteIndex >= 0 && q.noteIndex < 2);
-            QCOMPARE(ClassOfNote(q.note), q.noteIndex);
+            QCOMPARE(classOfNote(q.note), q.noteIndex);
         }
-        const StoredQuestion kept = trainer.Stored();
-        QCOMPARE(kept.note, trainer.Question().note);
-        QCOMPARE(kept.randomState, trainer.Course().Random().StateText());
+        const StoredQuestion kept = trainer.stored();
+        QCOMPARE(kept.note, trainer.question().note);
+        QCOMPARE(kept.randomState, trainer.course().random().stateText());
     }
 
     // No history, a damaged one, or one of the twelve-level course only:
@@ -265,38 +265,38 @@ private slots:
     void badHistoriesNeverStopTheQuestions()
     {
         AdaptiveCourse empty;
-        QCOMPARE(empty.Shares()[0], 0.5);
-        QCOMPARE(empty.Shares()[1], 0.5);
+        QCOMPARE(empty.shares()[0], 0.5);
+        QCOMPARE(empty.shares()[1], 0.5);
 
         AdaptiveCourse damaged(3, 6);
         const std::vector<CourseAnswer> junk = {
-            Given(-5, 60, 100), Given(300, 60, 100), Given(60, -1, 100), Given(60, 500, -7),
-            Given(127, 0, 1LL << 50), Given(0, 127, 0), CourseAnswer {}};
+            given(-5, 60, 100), given(300, 60, 100), given(60, -1, 100), given(60, 500, -7),
+            given(127, 0, 1LL << 50), given(0, 127, 0), CourseAnswer {}};
         for (const auto &answer : junk)
-            damaged.Record(answer);
-        QCOMPARE(damaged.AnswerCount(), 4LL); // the ones naming a note as their question
+            damaged.record(answer);
+        QCOMPARE(damaged.answerCount(), 4LL); // the ones naming a note as their question
 
         AdaptiveCourse levelsOnly(2, 6);
         for (int i = 0; i < 500; ++i) {
-            const int note = NoteOf(i % 5, i % 7);
-            levelsOnly.Record(Given(note, i % 5 == 4 ? note + 1 : note, 1200, false));
+            const int note = noteOf(i % 5, i % 7);
+            levelsOnly.record(given(note, i % 5 == 4 ? note + 1 : note, 1200, false));
         }
-        QCOMPARE(levelsOnly.DeadlineSeconds(), 3.0);
-        QCOMPARE(levelsOnly.AdaptiveAnswerCount(), 0LL);
-        QVERIFY(levelsOnly.UnlockedCount() >= 4); // C, D, E, F were secure in it
-        QVERIFY(levelsOnly.Shares()[3] > 0.0);
+        QCOMPARE(levelsOnly.deadlineSeconds(), 3.0);
+        QCOMPARE(levelsOnly.adaptiveAnswerCount(), 0LL);
+        QVERIFY(levelsOnly.unlockedCount() >= 4); // C, D, E, F were secure in it
+        QVERIFY(levelsOnly.shares()[3] > 0.0);
 
         for (AdaptiveCourse *course : {&empty, &damaged, &levelsOnly}) {
             for (int i = 0; i < 200; ++i) {
-                const CourseQuestion q = course->Next();
-                QVERIFY(q.noteIndex >= 0 && q.noteIndex < course->UnlockedCount());
+                const CourseQuestion q = course->next();
+                QVERIFY(q.noteIndex >= 0 && q.noteIndex < course->unlockedCount());
                 QVERIFY(q.note >= kLowestQuestionNote && q.note <= kHighestQuestionNote);
-                QCOMPARE(ClassOfNote(q.note), q.noteIndex);
-                course->Record(Given(q.note, i % 3 ? q.note : q.note + 1, 1000));
+                QCOMPARE(classOfNote(q.note), q.noteIndex);
+                course->record(given(q.note, i % 3 ? q.note : q.note + 1, 1000));
             }
         }
-        Answer(empty, 10, 0); // a learner who knows nothing still gets questions
-        QCOMPARE(empty.UnlockedCount(), 2);
+        answerDrawn(empty, 10, 0); // a learner who knows nothing still gets questions
+        QCOMPARE(empty.unlockedCount(), 2);
     }
 };
 

@@ -50,7 +50,7 @@ Rectangle {
 
         // For screen readers: every key as a button named by its note.
         Repeater {
-            model: 88
+            model: piano.keyCount
             Item {
                 readonly property rect area: keyboard.width > 0 && keyboard.height > 0
                                              ? keyboard.keyRect(index) : Qt.rect(0, 0, 0, 0)

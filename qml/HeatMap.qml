@@ -17,8 +17,8 @@ Item {
     readonly property var noteNames: ["C", "C♯", "D", "D♯", "E", "F", "F♯", "G", "G♯", "A", "A♯", "B"]
     readonly property real whiteWidth: width / 52
 
-    function isBlack(key) { return blackClasses.indexOf((key + 21) % 12) >= 0 }
-    function nameOf(key) { var n = key + 21; return noteNames[n % 12] + (Math.floor(n / 12) - 1) }
+    function isBlack(key) { return blackClasses.indexOf((key + piano.lowestNote) % 12) >= 0 }
+    function nameOf(key) { var n = key + piano.lowestNote; return noteNames[n % 12] + (Math.floor(n / 12) - 1) }
     // White keys to the left of a key.
     function whitesBefore(key) {
         var count = 0
@@ -34,20 +34,20 @@ Item {
     }
 
     Item {
-        id: piano
+        id: keyRow
         visible: !heatMap.byPitchClass
         width: parent.width
         height: 110
         Repeater {
-            model: 88
+            model: piano.keyCount
             Rectangle {
                 objectName: "heatKey" + index
                 readonly property bool black: heatMap.isBlack(index)
-                readonly property var entry: heatMap.keys.length === 88 ? heatMap.keys[index] : undefined
+                readonly property var entry: heatMap.keys.length === piano.keyCount ? heatMap.keys[index] : undefined
                 x: black ? heatMap.whitesBefore(index) * heatMap.whiteWidth - heatMap.whiteWidth * 0.3
                          : heatMap.whitesBefore(index) * heatMap.whiteWidth
                 width: black ? heatMap.whiteWidth * 0.6 : heatMap.whiteWidth
-                height: black ? piano.height * 0.62 : piano.height
+                height: black ? keyRow.height * 0.62 : keyRow.height
                 z: black ? 1 : 0
                 color: Colors.forShare(entry ? entry.share : -1)
                 border { color: Theme.darker; width: 1 }
@@ -103,7 +103,7 @@ Item {
             objectName: "heatKeyName" + index
             readonly property int key: 3 + 12 * index
             x: heatMap.whitesBefore(key) * heatMap.whiteWidth + (heatMap.whiteWidth - width) / 2
-            y: piano.height + 2
+            y: keyRow.height + 2
             text: "C" + (index + 1)
             color: Theme.lightText
             font { pixelSize: 11; family: Theme.fontFamily }
@@ -113,7 +113,7 @@ Item {
     // What the colours mean: red for none right, through yellow, to green.
     Row {
         objectName: "heatMapLegend"
-        anchors { right: parent.right; top: piano.bottom; topMargin: 20 }
+        anchors { right: parent.right; top: keyRow.bottom; topMargin: 20 }
         spacing: 6
         Text { text: "0 %"; color: Theme.lightText; font { pixelSize: 12; family: Theme.fontFamily } }
         Row {
@@ -134,7 +134,7 @@ Item {
 
     Text {
         objectName: "heatMapPointed"
-        anchors { top: piano.bottom; topMargin: 20; left: parent.left }
+        anchors { top: keyRow.bottom; topMargin: 20; left: parent.left }
         text: heatMap.pointed.length > 0 ? heatMap.pointed : "Point at a key to see its answers."
         color: Theme.lightText
         font { pixelSize: 13; family: Theme.fontFamily }

@@ -4,16 +4,16 @@ import "."
 // The sound section of the settings: the timbre the questions are played in,
 // "Vary the instrument" with the instruments to vary among, and the
 // reference pitch. Drawn with the panel's own headings and option rows; it
-// talks to the engine through appmessenger.
+// talks to the engine through appmessenger and keeps its options in preferences.
 Column {
     id: section
     objectName: "instrumentSettings"
 
     // The engine's options, read again whenever it reports a change.
     property int instrument: appmessenger.instrument
-    property bool vary: appmessenger.varyInstrument
-    property var varied: appmessenger.variedInstruments
-    property real referencePitch: appmessenger.referencePitch
+    property bool vary: preferences.varyInstrument
+    property var varied: preferences.variedInstruments
+    property real referencePitch: preferences.referencePitch
     readonly property var presets: [415, 440, 442, 443]
 
     spacing: 16
@@ -50,21 +50,21 @@ Column {
                 list.push(varied[i])
         if (!isVaried(program))
             list.push(program)
-        appmessenger.variedInstruments = list
+        preferences.variedInstruments = list
     }
 
     // Varying starts from the chosen instrument, never from none.
     function setVary(on) {
         if (on && varied.length === 0)
-            appmessenger.variedInstruments = [instrument]
-        appmessenger.varyInstrument = on
+            preferences.variedInstruments = [instrument]
+        preferences.varyInstrument = on
     }
 
-    // Moves the reference pitch by whole hertz within 415-466 Hz.
+    // Moves the reference pitch by whole hertz within the bounds the synthesiser takes.
     function movePitch(step) {
         var next = Math.round(referencePitch) + step
-        if (next >= 415 && next <= 466)
-            appmessenger.referencePitch = next
+        if (next >= piano.lowestReferencePitch && next <= piano.highestReferencePitch)
+            preferences.referencePitch = next
     }
 
     SettingsSection {
@@ -140,7 +140,7 @@ Column {
                     label: modelData
                     accessibleName: qsTr("%1 Hz").arg(modelData)
                     chosen: Math.round(section.referencePitch) === modelData
-                    onActivated: appmessenger.referencePitch = modelData
+                    onActivated: preferences.referencePitch = modelData
                 }
             }
         }

@@ -40,17 +40,15 @@ Rectangle {
                                         || leaveLevelDialog.visible || sessionSummary.visible
 
     // Interface options of the settings panel.
-    property int afterWrongAnswer: 0
-    property bool labelCKeys: true
+    property int afterWrongAnswer: preferences.afterWrongAnswer
+    property bool labelCKeys: preferences.labelCKeys
 
     function storeAfterWrongAnswer(choice) {
-        afterWrongAnswer = choice
-        appmessenger.storeSetting("AfterWrongAnswer", choice)
+        preferences.afterWrongAnswer = choice
     }
 
     function storeLabelCKeys(on) {
-        labelCKeys = on
-        appmessenger.storeSetting("LabelCKeys", on)
+        preferences.labelCKeys = on
     }
 
     // ---- engine callbacks ----
@@ -95,9 +93,15 @@ Rectangle {
     function onPerfectPitchAcquired(note) {
     }
 
+    Connections {
+        target: sessionReport
+        onAnswerShown: showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote)
+        onSessionFinished: showSummary(sessionReport.summary)
+    }
+
     // The last answer is stored and the level rule has run: the summary
     // stays until the user starts the next round.
-    function onSessionFinished(result) {
+    function showSummary(result) {
         roundFinished = true
         speakerBand.waiting = false
         // The strip shows the level the next round is at, passed or not.
@@ -107,7 +111,7 @@ Rectangle {
     }
 
     // The notes of the answer just scored, as MIDI numbers.
-    function onAnswerNotes(answerNote, questionNote) {
+    function showAnswerNotes(answerNote, questionNote) {
         feedbackLine.text = answerNote === questionNote
                 ? noteName(questionNote) + " \u2713"
                 : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote)
@@ -212,8 +216,6 @@ Rectangle {
 
     Component.onCompleted: {
         restoreStoredSession()
-        afterWrongAnswer = Number(appmessenger.setting("AfterWrongAnswer", 0))
-        labelCKeys = String(appmessenger.setting("LabelCKeys", true)) === "true"
         helpWindow.visible = appmessenger.showHelpOnStart
     }
 

@@ -56,7 +56,8 @@ int main(int argc, char **argv)
     NoSound sound;
     TrainingSession session(bank, keyboard, sound);
     session.setHistory(&history);
-    QObject::connect(&session, SIGNAL(midiAnswer(uint)), &session, SLOT(ProvideMidiAnswer(uint)));
+    QObject::connect(&session, &TrainingSession::midiAnswer, &session,
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
 
     // Each answer is scored inside the key's handler: when it returns, the
     // store has been synced and the history's row committed.

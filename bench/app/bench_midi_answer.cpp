@@ -79,9 +79,10 @@ int main(int argc, char **argv)
     TrainingSession session(bank, keys, sound);
     ScoredAnswers document;
     session.setDocument(&document);
-    if (!sound.Init(session))
+    if (!sound.Init(session, session.midiAnswers()))
         return 1;
-    QObject::connect(&session, SIGNAL(midiAnswer(uint)), &session, SLOT(ProvideMidiAnswer(uint)));
+    QObject::connect(&session, &TrainingSession::midiAnswer, &session,
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     waitFor([&] { return peer.keyboardConnected() && peer.synthConnected(); });
 
     const int kAnswers = 200;

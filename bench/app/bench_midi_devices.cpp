@@ -144,7 +144,7 @@ int main(int argc, char **argv)
     player.sound = &sound;
     player.fullReset = flag(argc, argv, "--full-reset");
     TrainingSession session(bank, keys, player);
-    DeviceChoice choice(bank);
+    DeviceChoice choice(bank.inputDevice, QString());
     DeviceWatch watch([&] { return sound.RescanDevices(); }, [&](bool jackStopped) { sound.FollowServers(jackStopped); });
     QObject::connect(&watch, &DeviceWatch::deviceChange, [&] {
         sound.ConnectMidiDevices();
@@ -166,10 +166,11 @@ int main(int argc, char **argv)
                     100.0 * cpuIdle / idleSeconds);
     std::fflush(stdout);
 
-    if (!sound.Init(session))
+    if (!sound.Init(session, session.midiAnswers()))
         return 1;
     choice.attach(&sound);
-    QObject::connect(&session, SIGNAL(midiAnswer(uint)), &session, SLOT(ProvideMidiAnswer(uint)));
+    QObject::connect(&session, &TrainingSession::midiAnswer, &session,
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     waitFor([&] { return synth.synthConnected(); });
 
     // 2. Plugs: a keyboard appears; the line names it; its key press scores.

@@ -1,16 +1,18 @@
 #include "application.h"
 
-#include "answer_history.h"
-#include "chart_points.h"
-#include "device_choice.h"
-#include "device_watch.h"
-#include "history_recovery.h"
 #include "qml_messenger.h"
 #include "question_bank.h"
-#include "sound_system.h"
-#include "statistics_model.h"
 #include "storage_status.h"
 #include "training_session.h"
+
+#include <answer_history.h>
+#include <chart_points.h>
+#include <device_choice.h>
+#include <device_watch.h>
+#include <history_recovery.h>
+#include <preferences.h>
+#include <sound_system.h>
+#include <statistics_model.h>
 
 #include <computer_keys.h>
 #include <keyboard.h>
@@ -39,8 +41,6 @@ constexpr double kNormalWindowShare = 0.8;
 // Time a window manager gets to maximise the new window before the program
 // fills the screen itself.
 constexpr int kWindowManagerGraceMs = 700;
-// Stored interface options (the settings panel's keys in [GlobalSetting]).
-const char *const kAfterWrongAnswerKey = "AfterWrongAnswer";
 const char *const kMainDocument = "qrc:/appwin.qml";
 // The installed desktop entry (com.brandmoor.Orvelle.desktop) without ".desktop".
 const char *const kDesktopEntry = "com.brandmoor.Orvelle";
@@ -68,6 +68,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setFont(QFont(QStringLiteral("DejaVu Sans")));
 
     bank = std::make_unique<QuestionBank>();
+    // The user's other options live in the same store and are written with it.
+    preferences = std::make_unique<Preferences>();
+    keepOptionsInStore(*preferences, *bank);
     history = std::make_unique<AnswerHistory>();
     storage = std::make_unique<StorageStatus>(*bank, *history);
     // An answer the program ended on between the history and the store.
@@ -80,9 +83,18 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
     bridge = std::make_unique<QMLMessenger>();
     messenger = bridge.get();
-    messenger->app = this;
+    messenger->targets.bank = bank.get();
+    messenger->targets.session = trainingSession.get();
+    messenger->targets.storage = storage.get();
+    messenger->targets.preferences = preferences.get();
+    messenger->targets.setCursor = [this](const QVariant &cursor) { onChangeCursor(cursor); };
+    messenger->targets.minimise = [this] { onHideWindow(); };
+    messenger->targets.openWebsite = [this] { onShowCompanyWebsite(); };
     connect(storage.get(), &StorageStatus::lineChanged, messenger, &QMLMessenger::statusTextChanged);
     view.rootContext()->setContextProperty("appmessenger", messenger);
+    view.rootContext()->setContextProperty("preferences", preferences.get());
+    view.rootContext()->setContextProperty("sessionReport", &trainingSession->report());
+    view.rootContext()->setContextProperty("piano", &pianoNumbers);
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     view.rootContext()->setContextProperty("statistics", statistics.get());
@@ -99,8 +111,16 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     view.installEventFilter(computerKeys.get());
     connect(computerKeys.get(), &ComputerKeys::keyPressed, trainingSession.get(),
             &TrainingSession::processComputerKeyEvent);
-    trainingSession->setReplayAfterWrong(messenger->setting(kAfterWrongAnswerKey, 0).toInt() == 1);
-    deviceChoice = std::make_unique<DeviceChoice>(*bank);
+    const auto followReplayChoice = [this] { trainingSession->setReplayAfterWrong(preferences->afterWrongAnswer() == 1); };
+    followReplayChoice();
+    connect(preferences.get(), &Preferences::afterWrongAnswerChanged, this, followReplayChoice);
+    connect(preferences.get(), &Preferences::soundChanged, this, &Application::applySoundOptions);
+    deviceChoice = std::make_unique<DeviceChoice>(bank->inputDevice, preferences->outputDevice());
+    connect(deviceChoice.get(), &DeviceChoice::chosen, this, [this](const QString &input, const QString &output) {
+        bank->inputDevice = input;
+        bank->save();
+        preferences->setOutputDevice(output);
+    });
     view.rootContext()->setContextProperty("deviceChoice", deviceChoice.get());
 
     view.setSource(QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode));
@@ -178,12 +198,6 @@ void Application::bringToFront()
         shownState == Qt::WindowMaximized ? view.showMaximized() : view.showNormal();
     view.raise();
     view.requestActivate();
-}
-
-void Application::applySetting(const QString &key, const QVariant &value)
-{
-    if (key == QLatin1String(kAfterWrongAnswerKey))
-        trainingSession->setReplayAfterWrong(value.toInt() == 1);
 }
 
 void Application::startSound()
@@ -272,7 +286,7 @@ void Application::onHideWindow()
 
 void Application::onShowCompanyWebsite()
 {
-    const QString address = messenger->websiteAddress();
+    const QString address = QStringLiteral(ORVELLE_WEBSITE);
     if (!address.isEmpty())
         QDesktopServices::openUrl(QUrl(address));
 }

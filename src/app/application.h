@@ -2,6 +2,8 @@
 
 #include "session_ports.h"
 
+#include <theory/piano_numbers.h>
+
 #include <QApplication>
 #include <QQuickView>
 #include <QVariant>
@@ -15,6 +17,7 @@ class DeviceWatch;
 class HistoryRecovery;
 class Keyboard;
 class QMLMessenger;
+class Preferences;
 class QuestionBank;
 class SoundSystem;
 class StatisticsModel;
@@ -46,8 +49,7 @@ public:
     // the taskbar, to the front, with the focus.
     void bringToFront();
 
-    // An interface option the settings panel has just stored.
-    void applySetting(const QString &key, const QVariant &value);
+    Preferences &options() { return *preferences; }
     // Loads the synthesiser and opens the MIDI ports, once; a failure to
     // start the note timer ends the program with a message.
     void startSound();
@@ -86,6 +88,7 @@ private:
     void onWindowStateChanged(Qt::WindowState state);
 
     std::unique_ptr<QuestionBank> bank;
+    std::unique_ptr<Preferences> preferences;
     std::unique_ptr<AnswerHistory> history;
     std::unique_ptr<StorageStatus> storage;
     std::unique_ptr<HistoryRecovery> recovery;
@@ -95,6 +98,7 @@ private:
     std::unique_ptr<ComputerKeys> computerKeys;
     std::unique_ptr<DeviceChoice> deviceChoice;
     std::unique_ptr<QMLMessenger> bridge;
+    PianoNumbers pianoNumbers;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
     std::unique_ptr<SoundSystem> soundSystem;

@@ -1,7 +1,7 @@
 #include "application.h"
-#include "command_line.h"
 #include "leak_check_exit.h"
 
+#include <command_line.h>
 #include <instance_guard.h>
 #include <quit_signals.h>
 

@@ -3,11 +3,14 @@
 
 #include "application.h"
 
-#include "builtin_output.h"
-#include "device_choice.h"
-#include "device_watch.h"
-#include "sound_system.h"
+#include "question_bank.h"
 #include "training_session.h"
+
+#include <builtin_output.h>
+#include <device_choice.h>
+#include <device_watch.h>
+#include <preferences.h>
+#include <sound_system.h>
 
 #include <QPointer>
 
@@ -22,7 +25,7 @@ bool Application::InitMidi()
 
     // The stored choices apply from the start, its reset of the output included.
     deviceChoice->attach(sound);
-    if (!soundSystem->Init(*trainingSession)) {
+    if (!soundSystem->Init(*trainingSession, trainingSession->midiAnswers())) {
         fatalError = soundSystem->failure();
         return false;
     }
@@ -32,7 +35,8 @@ bool Application::InitMidi()
         if (choice)
             QMetaObject::invokeMethod(choice.data(), "refresh", Qt::QueuedConnection);
     });
-    connect(trainingSession.get(), SIGNAL(midiAnswer(uint)), trainingSession.get(), SLOT(ProvideMidiAnswer(uint)));
+    connect(trainingSession.get(), &TrainingSession::midiAnswer, trainingSession.get(),
+        qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     // Keyboards and synthesisers plugged in or out at any time are followed.
     deviceWatch->Start();
     return true;
@@ -58,4 +62,18 @@ void Application::updateDevices()
         return;
     soundSystem->ConnectMidiDevices();
     deviceChoice->refresh();
+}
+
+// The questions' timbre and the reference pitch, from the store to the sound system.
+void Application::applySoundOptions()
+{
+    if (!soundSystem)
+        return;
+    SoundSystem::InstrumentChoice choice;
+    choice.program = bank->midiInstrument;
+    choice.chosen = preferences->instrumentChosen();
+    choice.vary = preferences->varyInstrument();
+    choice.varied = preferences->variedInstruments();
+    soundSystem->SetInstrumentChoice(choice);
+    setBuiltInReferencePitch(*soundSystem->Controller(), preferences->referencePitch());
 }

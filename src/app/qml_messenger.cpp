@@ -1,13 +1,13 @@
 #include "qml_messenger.h"
 
-#include "answer_history.h"
-#include "application.h"
 #include "question_bank.h"
 #include "storage_status.h"
 #include "training_session.h"
 
+#include <preferences.h>
+#include <theory/instruments.h>
+
 #include <QCoreApplication>
-#include <QSettings>
 
 QMLMessenger *messenger = nullptr;
 
@@ -16,64 +16,64 @@ QMLMessenger::QMLMessenger(QObject *parent) : QObject(parent) {}
 
 bool QMLMessenger::showHelpOnStart() const
 {
-    return app ? app->questionBank().showHelpOnStartup : true;
+    return targets.bank ? targets.bank->showHelpOnStartup : true;
 }
 
 void QMLMessenger::setShowHelpOnStart(bool value)
 {
-    if (!app)
+    if (!targets.bank)
         return;
-    app->questionBank().showHelpOnStartup = value;
-    app->questionBank().save();
+    targets.bank->showHelpOnStartup = value;
+    targets.bank->save();
 }
 
 bool QMLMessenger::showColorMap() const
 {
-    return app ? app->questionBank().showColorMap : true;
+    return targets.bank ? targets.bank->showColorMap : true;
 }
 
 void QMLMessenger::setShowColorMap(bool value)
 {
-    if (!app)
+    if (!targets.bank)
         return;
-    app->questionBank().showColorMap = value;
-    app->questionBank().save();
+    targets.bank->showColorMap = value;
+    targets.bank->save();
 }
 
 int QMLMessenger::maturityLevel() const
 {
-    return app ? static_cast<int>(app->questionBank().maturityLevel) : 1;
+    return targets.bank ? static_cast<int>(targets.bank->maturityLevel) : 1;
 }
 
 void QMLMessenger::setMaturityLevel(int value)
 {
-    if (!app)
+    if (!targets.bank)
         return;
-    app->questionBank().setLevel(value);
-    app->questionBank().save();
+    targets.bank->setLevel(value);
+    targets.bank->save();
 }
 
 bool QMLMessenger::hasProgress() const
 {
-    return app && app->questionBank().hasProgress();
+    return targets.bank && targets.bank->hasProgress();
 }
 
 int QMLMessenger::sessionCorrect() const
 {
-    return app ? static_cast<int>(app->questionBank().correctCount) : 0;
+    return targets.bank ? static_cast<int>(targets.bank->correctCount) : 0;
 }
 
 int QMLMessenger::sessionIncorrect() const
 {
-    return app ? static_cast<int>(app->questionBank().incorrectCount) : 0;
+    return targets.bank ? static_cast<int>(targets.bank->incorrectCount) : 0;
 }
 
 // 1 right, 0 wrong, per answered question; empty when the store had none.
 QVariantList QMLMessenger::sessionResults() const
 {
     QVariantList results;
-    if (app) {
-        for (const std::uint32_t r : app->questionBank().answerResults)
+    if (targets.bank) {
+        for (const std::uint32_t r : targets.bank->answerResults)
             results << static_cast<int>(r);
     }
     return results;
@@ -81,49 +81,49 @@ QVariantList QMLMessenger::sessionResults() const
 
 QString QMLMessenger::statusText() const
 {
-    return app ? app->storageStatus().line() : QString();
+    return targets.storage ? targets.storage->line() : QString();
 }
 
 void QMLMessenger::continueSession()
 {
-    if (app)
-        app->session().ContinueSession();
+    if (targets.session)
+        targets.session->ContinueSession();
 }
 
 void QMLMessenger::nextRound()
 {
-    if (app)
-        app->session().NextRound();
+    if (targets.session)
+        targets.session->NextRound();
 }
 
 void QMLMessenger::startNewSession(uint maturityLevel)
 {
-    if (app)
-        app->session().StartNewSession(QVariant(maturityLevel));
+    if (targets.session)
+        targets.session->StartNewSession(QVariant(maturityLevel));
 }
 
 void QMLMessenger::replayQuestion()
 {
-    if (app)
-        app->session().ReplayQuestion();
+    if (targets.session)
+        targets.session->ReplayQuestion();
 }
 
 void QMLMessenger::changeCursor(QVariant cursor)
 {
-    if (app)
-        app->onChangeCursor(cursor);
+    if (targets.setCursor)
+        targets.setCursor(cursor);
 }
 
 void QMLMessenger::hideWindow()
 {
-    if (app)
-        app->onHideWindow();
+    if (targets.minimise)
+        targets.minimise();
 }
 
 void QMLMessenger::showCompanyWebsite()
 {
-    if (app)
-        app->onShowCompanyWebsite();
+    if (targets.openWebsite)
+        targets.openWebsite();
 }
 
 QString QMLMessenger::websiteAddress() const
@@ -131,21 +131,27 @@ QString QMLMessenger::websiteAddress() const
     return QStringLiteral(ORVELLE_WEBSITE);
 }
 
-QVariant QMLMessenger::setting(const QString &key, const QVariant &fallback) const
+QVariantList QMLMessenger::instruments() const
 {
-    // The store the question bank keeps its state in; none when it refused
-    // the store's path.
-    const auto store = app ? app->questionBank().openSameStore() : nullptr;
-    return store ? store->value(QStringLiteral("GlobalSetting/") + key, fallback) : fallback;
+    QVariantList list;
+    for (const Core::Instrument &instrument : Core::TrainingInstruments()) {
+        list << QVariantMap {{QStringLiteral("program"), instrument.program},
+                             {QStringLiteral("name"), QCoreApplication::translate("Instruments", instrument.name)}};
+    }
+    return list;
 }
 
-void QMLMessenger::storeSetting(const QString &key, const QVariant &value)
+int QMLMessenger::instrument() const
 {
-    if (!app)
+    return targets.bank ? targets.bank->midiInstrument : Core::kDefaultProgram;
+}
+
+void QMLMessenger::setInstrument(int program)
+{
+    if (!targets.bank || !targets.preferences || program < Core::kPureTone || program > 127)
         return;
-    if (const auto store = app->questionBank().openSameStore()) {
-        store->setValue(QStringLiteral("GlobalSetting/") + key, value);
-        store->sync();
-    }
-    app->applySetting(key, value);
+    targets.bank->midiInstrument = static_cast<std::int8_t>(program);
+    targets.bank->save();
+    emit soundOptionsChanged();
+    targets.preferences->setInstrumentChosen(true);
 }

@@ -3,8 +3,26 @@
 #include <QObject>
 #include <QVariant>
 
-class Application;
+#include <functional>
+
+class Preferences;
 class QQuickItem;
+class QuestionBank;
+class StorageStatus;
+class TrainingSession;
+
+// What the bridge forwards to, handed in by the application right after
+// construction. The window's own operations come as calls, so that the
+// bridge needs nothing of the application itself.
+struct BridgeTargets {
+    QuestionBank *bank = nullptr;
+    TrainingSession *session = nullptr;
+    StorageStatus *storage = nullptr;
+    Preferences *preferences = nullptr;
+    std::function<void(const QVariant &)> setCursor;
+    std::function<void()> minimise;
+    std::function<void()> openWebsite;
+};
 
 // The one object through which the interface documents reach the engine.
 class QMLMessenger : public QObject {
@@ -21,14 +39,10 @@ class QMLMessenger : public QObject {
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
     // The project's web page, empty when the build names none.
     Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
-    // The sound options: the timbres offered ({program, name} maps), the one
-    // chosen (-1 the pure tone), variation among the ticked ones, and A4.
+    // The timbres offered ({program, name} maps) and the one chosen (-1 the
+    // pure tone); the other sound options are the preferences'.
     Q_PROPERTY(QVariantList instruments READ instruments CONSTANT)
     Q_PROPERTY(int instrument READ instrument WRITE setInstrument NOTIFY soundOptionsChanged)
-    Q_PROPERTY(bool varyInstrument READ varyInstrument WRITE setVaryInstrument NOTIFY soundOptionsChanged)
-    Q_PROPERTY(QVariantList variedInstruments READ variedInstruments WRITE setVariedInstruments
-                   NOTIFY soundOptionsChanged)
-    Q_PROPERTY(double referencePitch READ referencePitch WRITE setReferencePitch NOTIFY soundOptionsChanged)
 public:
     explicit QMLMessenger(QObject *parent = nullptr);
 
@@ -45,28 +59,18 @@ public:
     QString statusText() const;
     QString websiteAddress() const;
 
-    // Interface options of the settings panel, kept in the store's
-    // [GlobalSetting] group under keys of their own and written at once.
-    Q_INVOKABLE QVariant setting(const QString &key, const QVariant &fallback) const;
-    Q_INVOKABLE void storeSetting(const QString &key, const QVariant &value);
-
     QVariantList instruments() const;
     int instrument() const;
     void setInstrument(int program);
-    bool varyInstrument() const;
-    void setVaryInstrument(bool value);
-    QVariantList variedInstruments() const;
-    void setVariedInstruments(const QVariantList &programs);
-    double referencePitch() const;
-    void setReferencePitch(double hertz);
 
     // Set by the application; an instance a document creates on its own has
     // neither and answers with defaults.
-    Application *app = nullptr;
+    BridgeTargets targets;
     QQuickItem *rootObject = nullptr;
 
 signals:
     void statusTextChanged();
+    // The chosen instrument changed (and is stored).
     void soundOptionsChanged();
 
 public slots:

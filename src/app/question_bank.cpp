@@ -1,8 +1,9 @@
 #include "question_bank.h"
 
-#include <theory/instruments.h>
+#include <theory/piano.h>
 
-#include "answer_history.h"
+#include <answer_history.h>
+#include <preferences.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,8 +27,8 @@ namespace {
 
 bool randomSeeded = false;
 
-constexpr unsigned kLowestQuestion = 24;
-constexpr unsigned kHighestQuestion = 107;
+constexpr unsigned kLowestQuestion = Piano::kLowestQuestion;
+constexpr unsigned kHighestQuestion = Piano::kHighestQuestion;
 
 // Uniform draw from 0..k, rejecting the top values of rand() that would bias it.
 unsigned uniformUpTo(unsigned k)
@@ -294,8 +295,10 @@ void QuestionBank::load()
         return;
     }
     bool damaged = false;
+    std::vector<std::pair<QString, QString>> options;
     try {
         readStore();
+        options = keptOptions();
         // A store object keeps a parse error for good, and every later save
         // would report it as a failure to write. Listing the keys parses the
         // sections not read above, so that any error shows now.
@@ -311,8 +314,10 @@ void QuestionBank::load()
     // What could be read has been read. The damaged file goes (touching its
     // entries again could throw again) and a new store object starts without
     // the error; the bank writes its state into it below.
-    if (damaged)
+    if (damaged) {
         setAsideDamagedStore();
+        restoreOptions(options);
+    }
 
     clampCounters();
 
@@ -327,6 +332,7 @@ void QuestionBank::load()
     // damage would return at every start.
     if (!storedSessionIsConsistent()) {
         settings->clear();
+        restoreOptions(options);
         if (!isValidLevel(maturityLevel))
             maturityLevel = 1;
         rebuildQuestions();
@@ -363,8 +369,6 @@ void QuestionBank::readStore()
     storedIncorrect = settings->value("InCorrectStats", 0).toInt();
     showHelpOnStartup = settings->value("ShowHelpOnStartup", true).toBool();
     showColorMap = settings->value("ShowColorMap", true).toBool();
-    readInstrumentOptions();
-    outputDevice = settings->value("OutputDevice", QString()).toString();
     lastHistoryRow = std::max<qint64>(-1, settings->value("LastHistoryRow", -1).toLongLong());
     settings->endGroup();
 
@@ -417,25 +421,27 @@ bool QuestionBank::storedSessionIsFinished() const
     return storedListIsConsistent() && currentQuestion == questions.size();
 }
 
-// Absent keys (stores from before these options) give the old behaviour:
-// not chosen, no variation, A4 = 440 Hz. MidiInstrument is kept as stored;
-// a number that is no program plays the piano.
-void QuestionBank::readInstrumentOptions()
+// Only plain values are carried: a value in the store's serialised-object
+// syntax is what a repaired store must not get back.
+std::vector<std::pair<QString, QString>> QuestionBank::keptOptions() const
 {
-    instrumentChosen = settings->value("InstrumentChosen", false).toBool();
-    varyInstrument = settings->value("VaryInstrument", false).toBool();
-    variedInstruments.clear();
-    const QStringList varied = settings->value("VariedInstruments", QString()).toString().split(
-        QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &entry : varied) {
-        bool isNumber = false;
-        const int program = entry.toInt(&isNumber);
-        if (isNumber && Core::IsTrainingInstrument(program)
-            && std::find(variedInstruments.begin(), variedInstruments.end(), program) == variedInstruments.end())
-            variedInstruments.push_back(program);
+    std::vector<std::pair<QString, QString>> options;
+    settings->beginGroup("GlobalSetting");
+    for (const QString &key : Preferences::storedKeys()) {
+        const QVariant value = settings->value(key);
+        if (value.type() == QVariant::String)
+            options.emplace_back(key, value.toString());
     }
-    const double pitch = settings->value("ReferencePitch", kDefaultReferencePitch).toDouble();
-    referencePitch = pitch >= kLowestReferencePitch && pitch <= kHighestReferencePitch ? pitch : kDefaultReferencePitch;
+    settings->endGroup();
+    return options;
+}
+
+void QuestionBank::restoreOptions(const std::vector<std::pair<QString, QString>> &options)
+{
+    settings->beginGroup("GlobalSetting");
+    for (const auto &[key, value] : options)
+        settings->setValue(key, value);
+    settings->endGroup();
 }
 
 bool QuestionBank::storedSessionIsConsistent() const
@@ -487,19 +493,11 @@ void QuestionBank::save()
     settings->setValue("InCorrectStats", incorrectCount);
     settings->setValue("ShowHelpOnStartup", showHelpOnStartup);
     settings->setValue("ShowColorMap", showColorMap);
-    settings->setValue("InstrumentChosen", instrumentChosen);
-    settings->setValue("VaryInstrument", varyInstrument);
-    QStringList varied;
-    for (const int program : variedInstruments)
-        varied << QString::number(program);
-    // One line of numbers rather than a list value, which the store would
-    // write in a form that older readers see as a single string anyway.
-    settings->setValue("VariedInstruments", varied.join(QLatin1Char(' ')));
-    settings->setValue("ReferencePitch", referencePitch);
-    settings->setValue("OutputDevice", outputDevice);
     if (lastHistoryRow >= 0)
         settings->setValue("LastHistoryRow", lastHistoryRow);
     settings->endGroup();
+    if (optionWriter)
+        optionWriter(*settings);
 
     settings->beginGroup("StatsAndQuestions");
     writeArray("stats", "stat", noteStats);
@@ -523,4 +521,11 @@ bool QuestionBank::retrySave()
     if (settings && !problemText.isEmpty())
         save();
     return problemText.isEmpty() || !settings;
+}
+
+void keepOptionsInStore(Preferences &options, QuestionBank &bank)
+{
+    options.read(bank.store());
+    bank.setOptionWriter([&options](QSettings &store) { options.writeTo(store); });
+    options.setSaver([&bank] { bank.save(); });
 }

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
+class Preferences;
 class QSettings;
 
 // Note number of each pitch class in the lowest questioned octave, in the
@@ -46,9 +48,6 @@ public:
     static constexpr unsigned kRepsPerNote = 7;
     static constexpr unsigned kMaxLevel = 12;
     static constexpr double kPassRatio = 0.65;
-    static constexpr double kDefaultReferencePitch = 440.0;
-    static constexpr double kLowestReferencePitch = 415.0;
-    static constexpr double kHighestReferencePitch = 466.0;
 
     // Opens the settings store of the application's organisation and name,
     // loads the stored state and repairs it.
@@ -90,9 +89,14 @@ public:
     // One line for the user while the state cannot be written; empty otherwise.
     const QString &storeProblem() const { return problemText; }
     void setProblemObserver(std::function<void()> observer) { problemObserver = std::move(observer); }
-    // Another settings object on the same file (the interface's options);
-    // null when nothing is stored.
+    // Another settings object on the same file; null when nothing is stored.
     std::unique_ptr<QSettings> openSameStore(bool evenIfRefused = false) const;
+    // The store's own settings object, for reading what else it keeps; null
+    // when nothing is stored. Writes go through save().
+    QSettings *store() const { return settings.get(); }
+    // Writes the user's other options into the store with every save, so
+    // that they are written, reported and retried with the training state.
+    void setOptionWriter(std::function<void(QSettings &)> writer) { optionWriter = std::move(writer); }
 
     std::vector<std::uint32_t> questions;
     std::vector<std::uint32_t> noteStats;
@@ -106,17 +110,9 @@ public:
     std::uint32_t questionCount = 0;
     bool showHelpOnStartup = true;
     bool showColorMap = true;
-    QString inputDevice;  // port name; empty: every MIDI keyboard
-    QString outputDevice; // port name; empty: the built-in synthesiser
+    QString inputDevice; // port name; empty: every MIDI keyboard
     // The questions' timbre: a General MIDI program, or -1 for the pure tone.
     std::int8_t midiInstrument = 0;
-    // Whether the user chose the timbre (before that, external synthesisers
-    // keep their own); whether each question draws one of the ticked ones.
-    bool instrumentChosen = false;
-    bool varyInstrument = false;
-    std::vector<int> variedInstruments;
-    // A4 in Hz, 415-466.
-    double referencePitch = 440.0;
     // The id of the last answer-history row whose answer the store holds;
     // -1 in a store of an earlier version, which did not keep it.
     qint64 lastHistoryRow = -1;
@@ -124,7 +120,10 @@ public:
 private:
     // Reads the stored state as it is; load() judges and repairs it.
     void readStore();
-    void readInstrumentOptions();
+    // The user's other options as the store holds them, written back into a
+    // store that is set aside or cleared in repair.
+    std::vector<std::pair<QString, QString>> keptOptions() const;
+    void restoreOptions(const std::vector<std::pair<QString, QString>> &options);
     bool storedSessionIsConsistent() const;
     bool storedSessionIsFinished() const;
     bool storedListIsConsistent() const;
@@ -142,7 +141,12 @@ private:
     bool nativeStore = true;
     QString problemText;
     std::function<void()> problemObserver;
+    std::function<void(QSettings &)> optionWriter;
     // The counters as stored, before they are judged against the list.
     long long storedCorrect = 0;
     long long storedIncorrect = 0;
 };
+
+// Reads the user's other options from the bank's store and keeps them there:
+// each change is saved with the training state, and every save writes them.
+void keepOptionsInStore(Preferences &options, QuestionBank &bank);

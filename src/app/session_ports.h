@@ -1,5 +1,7 @@
 #pragma once
 
+#include <note_output.h>
+
 #include <QList>
 
 // What the training session needs of the on-screen keyboard.
@@ -9,16 +11,4 @@ public:
     virtual void clearKeysState() = 0;
     virtual void markKeys(const QList<int> &greenKeys, const QList<int> &redKeys) = 0;
     virtual void repaintKeyboard() = 0;
-};
-
-// What the training session needs of sound output. stopPlayback may be called
-// from the MIDI input thread as well as from the GUI thread.
-class NoteOutput {
-public:
-    virtual ~NoteOutput() = default;
-    // Plays a MIDI note number for 5 s, or for 2 s as the echo of a clicked key.
-    virtual void playNote(unsigned note, bool echo) = 0;
-    // Plays the question's note again, in the question's timbre.
-    virtual void replayNote(unsigned note) { playNote(note, false); }
-    virtual void stopPlayback() = 0;
 };

@@ -1,7 +1,8 @@
 #include "storage_status.h"
 
-#include "answer_history.h"
 #include "question_bank.h"
+
+#include <answer_history.h>
 
 #include <utility>
 #include <vector>

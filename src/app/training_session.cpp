@@ -1,9 +1,10 @@
 #include "training_session.h"
 
-#include "answer_history.h"
 #include "question_bank.h"
 #include "session_summary.h"
 
+#include <answer_history.h>
+#include <theory/piano.h>
 #include <timer.h>
 
 #include <QDateTime>
@@ -11,8 +12,8 @@
 #include <QTimerEvent>
 
 namespace {
-constexpr int kLowestKeyNote = 21; // A0, key index 0
-constexpr int kKeyCount = 88;
+constexpr int kLowestKeyNote = Piano::kLowestNote; // key index 0
+constexpr int kKeyCount = Piano::kKeyCount;
 constexpr std::uint8_t kOnScreenVelocity = 100;
 
 bool isOnKeyboard(int key)
@@ -27,21 +28,10 @@ TrainingSession::TrainingSession(QuestionBank &bank, KeyMarking &keyboard, NoteO
     : QObject(parent), bank(bank), keyboard(keyboard), sound(sound)
 {
     qRegisterMetaType<Core::MidiEvent>("Core::MidiEvent");
+    qRegisterMetaType<Answer>("Answer");
     questionTimer.setSingleShot(true);
     questionTimer.setInterval(kNextQuestionDelayMs);
     connect(&questionTimer, &QTimer::timeout, this, [this] { StartPlayBack(); });
-}
-
-const QString &TrainingSession::screenKeyboardSource()
-{
-    static const QString source = QStringLiteral("screen keyboard");
-    return source;
-}
-
-const QString &TrainingSession::computerKeyboardSource()
-{
-    static const QString source = QStringLiteral("computer keyboard");
-    return source;
 }
 
 TrainingSession::~TrainingSession()
@@ -158,38 +148,44 @@ void TrainingSession::answerFromKey(int key, AnswerSource source)
         return;
     const int note = key + kLowestKeyNote;
     const Core::MidiMessage noteOn(0x90, 0, static_cast<std::uint8_t>(note), kOnScreenVelocity);
-    processMidiEventFrom(Core::MidiEvent(noteOn, 0, -1.0), source == AnswerSource::ComputerKeyboard
-                                                               ? computerKeyboardSource()
-                                                               : screenKeyboardSource());
+    processMidiEventFrom(Core::MidiEvent(noteOn, 0, -1.0), source);
     sound.playNote(static_cast<unsigned>(note), true);
 }
 
-void TrainingSession::setAnswerSource(const QString &source)
-{
-    std::lock_guard<std::mutex> lock(sourceMutex);
-    answerSourceName = source;
-}
-
-void TrainingSession::processMidiEventFrom(const Core::MidiEvent &evt, const QString &source)
+void TrainingSession::processMidiEventFrom(const Core::MidiEvent &evt, Answer::Source source, const QString &port)
 {
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;
     if (!evt.GetMessage().IsNoteOn())
         return;
-    answerArrivalMs = Core::Timer::NowMs();
-    setAnswerSource(source);
+    Answer answer;
+    answer.note = evt.GetMessage().GetData1();
+    answer.source = source;
+    answer.port = port;
+    answer.arrivedMs = Core::Timer::NowMs();
+    answer.questionAudibleMs = questionStartedMs.load();
     sound.stopPlayback();
-    emit midiAnswer(evt.GetMessage().GetData1());
+    emit midiAnswer(answer);
 }
 
 void TrainingSession::processMidiEvent(Core::MidiEvent evt)
 {
-    processMidiEventFrom(evt, QStringLiteral("MIDI"));
+    processMidiEventFrom(evt, Answer::Source::MidiDevice);
 }
 
 void TrainingSession::ProvideMidiAnswer(uint note)
 {
+    Answer answer;
+    answer.note = note;
+    answer.arrivedMs = Core::Timer::NowMs();
+    answer.questionAudibleMs = questionStartedMs.load();
+    ProvideMidiAnswer(answer);
+}
+
+void TrainingSession::ProvideMidiAnswer(const Answer &answer)
+{
+    const unsigned note = answer.note;
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;
@@ -197,7 +193,7 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     // the history first: a kill between the two leaves a row the store
     // takes in at the next start, never a stored answer the history lacks.
     const ScoredAnswer scored =
-        bank.answer(note, [this, note, state](const ScoredAnswer &s) { return recordAnswer(s, note, state); });
+        bank.answer(note, [this, &answer, state](const ScoredAnswer &s) { return recordAnswer(s, answer, state); });
     if (scored.sessionFinished)
         finishedSession = scored.outcome;
     stopFeedbackTimer();
@@ -209,8 +205,8 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     pendingTimerAction = AdvanceQuestion;
     showAnswer(scored.questionNote, note, scored.correct);
     callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(scored.questionIndex));
-    callDocument("onAnswerNotes", QVariant(note), QVariant(scored.questionNote));
-    emit answerScored(scored.questionNote, note, scored.correct, answerSource);
+    sessionReport.showAnswer(note, scored.questionNote);
+    emit answerScored(scored.questionNote, answer, scored.correct);
     if (replayRight) {
         // After the echo of the wrong key, and only while this answer is shown.
         const unsigned right = scored.questionNote;
@@ -221,7 +217,7 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     }
 }
 
-qint64 TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer)
+qint64 TrainingSession::recordAnswer(const ScoredAnswer &scored, const Answer &answer, int stateAtAnswer)
 {
     AnswerRecord record;
     record.timeUtcMs = QDateTime::currentMSecsSinceEpoch();
@@ -229,18 +225,12 @@ qint64 TrainingSession::recordAnswer(const ScoredAnswer &scored, unsigned note, 
     record.level = bank.maturityLevel;
     record.questionIndex = scored.questionIndex;
     record.questionNote = scored.questionNote;
-    record.answerNote = note;
+    record.answerNote = answer.note;
     record.correct = scored.correct;
-    {
-        std::lock_guard<std::mutex> lock(sourceMutex);
-        record.source = answerSourceName.isEmpty() ? QStringLiteral("MIDI") : answerSourceName;
-    }
-    answerSource = record.source == screenKeyboardSource()     ? AnswerSource::ScreenKeyboard
-                   : record.source == computerKeyboardSource() ? AnswerSource::ComputerKeyboard
-                                                               : AnswerSource::MidiDevice;
-    const std::int64_t arrival = answerArrivalMs.load();
-    if (questionStartedMs >= 0 && arrival >= questionStartedMs)
-        record.reactionMs = arrival - questionStartedMs;
+    record.source = answer.originName();
+    answerSource = answer.source;
+    if (answer.reactionMs() >= 0)
+        record.reactionMs = answer.reactionMs();
     record.duringNote = stateAtAnswer == Asking;
     record.replays = replaysOfQuestion;
     if (!history)
@@ -291,7 +281,7 @@ void TrainingSession::finishSession()
     sound.stopPlayback();
     if (finishedSession->perfectPitch)
         callDocument("onPerfectPitchAcquired", QVariant(finishedSession->level));
-    callDocument("onSessionFinished", QVariant(summaryForDocument(*finishedSession)));
+    sessionReport.showSummary(summaryForDocument(*finishedSession));
 }
 
 void TrainingSession::showAnswer(unsigned questionNote, unsigned answerNote, bool correct)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "answer.h"
 #include "session_ports.h"
+#include "session_report.h"
 
 #include <midi/midi_message.h>
 #include <midi/midi_stream_observer.h>
@@ -36,8 +38,7 @@ public:
     static constexpr int kReplayAfterWrongMs = 2000;
 
     // Where an answer came from.
-    enum class AnswerSource { ScreenKeyboard, ComputerKeyboard, MidiDevice };
-    Q_ENUM(AnswerSource)
+    using AnswerSource = Answer::Source;
     // How long after a wrong answer's echo the right note sounds again.
     static constexpr int kReplayRightDelayMs = 500;
 
@@ -46,6 +47,8 @@ public:
 
     // The main document's root item, on which the interface callbacks are invoked.
     void setDocument(QObject *root);
+    // The feedback line's notes and the summary, for the document to bind to.
+    SessionReport &report() { return sessionReport; }
     // Where every scored answer is recorded before it is shown; may be null.
     void setHistory(AnswerHistory *answerHistory) { history = answerHistory; }
     int state() const { return sessionState.load(); }
@@ -63,15 +66,19 @@ public:
     static bool firstPlayPending;
 
 signals:
-    void midiAnswer(uint note);
+    // An answer is ready; emitted on the thread it came on.
+    void midiAnswer(const Answer &answer);
     // The answer history's problem line changed (it could not be written).
     void historyProblemChanged();
-    // Every scored answer, with the notes (MIDI numbers) and where it came from.
-    void answerScored(uint questionNote, uint answerNote, bool correct, TrainingSession::AnswerSource source);
+    // Every scored answer, with the question's note.
+    void answerScored(uint questionNote, const Answer &answer, bool correct);
 
 public slots:
     // A replay plays the question again in its own timbre.
     void StartPlayBack(bool replay = false);
+    // Scores an answer (midiAnswer arrives here queued); a bare note is
+    // taken as a MIDI keyboard's.
+    void ProvideMidiAnswer(const Answer &answer);
     void ProvideMidiAnswer(uint note);
     // Safe to call from the MIDI input thread.
     void processMidiEvent(Core::MidiEvent evt);
@@ -87,10 +94,16 @@ public slots:
     void NextRound();
 
 public:
-    // A MIDI event from a named input port; safe from the MIDI input thread.
-    void processMidiEventFrom(const Core::MidiEvent &evt, const QString &source);
-    static const QString &screenKeyboardSource();
-    static const QString &computerKeyboardSource();
+    // A MIDI event from its origin (a port's name for a MIDI keyboard); safe
+    // from the MIDI input thread.
+    void processMidiEventFrom(const Core::MidiEvent &evt, Answer::Source source, const QString &port = QString());
+    // The same for a named MIDI input port, as a callable for the MIDI side.
+    auto midiAnswers()
+    {
+        return [this](const Core::MidiEvent &evt, const QString &port) {
+            processMidiEventFrom(evt, Answer::Source::MidiDevice, port);
+        };
+    }
 
 protected:
     void timerEvent(QTimerEvent *event) override;
@@ -102,8 +115,7 @@ private:
     void finishSession();
     void cancelPendingAdvance();
     // The answer's history row id; 0 when it is held or not recorded.
-    qint64 recordAnswer(const ScoredAnswer &scored, unsigned note, int stateAtAnswer);
-    void setAnswerSource(const QString &source);
+    qint64 recordAnswer(const ScoredAnswer &scored, const Answer &answer, int stateAtAnswer);
     void showAnswer(unsigned questionNote, unsigned answerNote, bool correct);
     void repaintCleared();
     void callDocument(const char *function, const QVariant &a);
@@ -113,18 +125,16 @@ private:
     KeyMarking &keyboard;
     NoteOutput &sound;
     QPointer<QObject> document;
+    SessionReport sessionReport;
     AnswerHistory *history = nullptr;
     // One pending question at a time: scheduling again restarts the delay.
     QTimer questionTimer;
     // Set from the last answer of a session until the next round begins.
     std::optional<SessionOutcome> finishedSession;
     unsigned replaysOfQuestion = 0;
-    std::int64_t questionStartedMs = -1;
-    // When the latest answer arrived (monotonic ms) and where it came from;
-    // written on the MIDI input thread.
-    std::atomic<std::int64_t> answerArrivalMs{-1};
-    std::mutex sourceMutex;
-    QString answerSourceName;
+    // When the current question began to sound (monotonic ms); read on the
+    // MIDI input thread as answers arrive.
+    std::atomic<std::int64_t> questionStartedMs{-1};
     AnswerSource answerSource = AnswerSource::MidiDevice;
     bool replayAfterWrong = false;
 

@@ -1,5 +1,7 @@
 #include "computer_keys.h"
 
+#include <theory/piano.h>
+
 #include <QEvent>
 #include <QKeyEvent>
 
@@ -25,8 +27,8 @@ constexpr std::array<KeyPlace, 13> kNoteKeys{{
 constexpr KeyPlace kOctaveDown{52, Qt::Key_Z, -1};
 constexpr KeyPlace kOctaveUp{53, Qt::Key_X, +1};
 
-constexpr int kLowestKeyNote = 21;  // A0
-constexpr int kKeyCount = 88;
+constexpr int kLowestKeyNote = Piano::kLowestNote;
+constexpr int kKeyCount = Piano::kKeyCount;
 
 bool matches(const KeyPlace &place, quint32 scanCode, int qtKey)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <theory/piano.h>
+
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -10,7 +12,7 @@
 // images they are drawn with. One design unit is one image pixel.
 namespace KeyLayout {
 
-constexpr int kKeyCount = 88;
+constexpr int kKeyCount = Piano::kKeyCount;
 constexpr qreal kDesignWidth = 1820;
 constexpr qreal kDesignHeight = 180;
 constexpr int kImagesPerSet = 14;

@@ -1,5 +1,7 @@
 #include "keyboard.h"
 
+#include <theory/piano.h>
+
 #include <QCoreApplication>
 #include <QHoverEvent>
 #include <QImage>
@@ -179,7 +181,7 @@ QString Keyboard::keyName(int key)
     static const char *const names[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
     if (!isKeyIndex(key))
         return QString();
-    const int note = key + 21;  // MIDI note; middle C (60) is C4
+    const int note = Piano::noteOfKey(key); // middle C (60) is C4
     return QString::fromLatin1(names[note % 12]) + QString::number(note / 12 - 1);
 }
 

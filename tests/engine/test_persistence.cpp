@@ -1,5 +1,6 @@
 #include "answer_history.h"
 #include "question_bank.h"
+#include "preferences.h"
 #include "small_disk.h"
 #include "storage_status.h"
 #include "test_store.h"
@@ -116,32 +117,57 @@ private slots:
         QVERIFY(!reloaded.showColorMap);
         QCOMPARE(reloaded.inputDevice, QStringLiteral("Some keyboard"));
         QCOMPARE(reloaded.midiInstrument, std::int8_t(-5));
-        // A store from before the sound options has none of them.
-        QVERIFY(!reloaded.instrumentChosen);
-        QVERIFY(!reloaded.varyInstrument);
-        QVERIFY(reloaded.variedInstruments.empty());
-        QCOMPARE(reloaded.referencePitch, 440.0);
+        // A store from before the other options has none of them.
+        Preferences options;
+        keepOptionsInStore(options, reloaded);
+        QCOMPARE(options.afterWrongAnswer(), 0);
+        QVERIFY(options.labelCKeys());
+        QVERIFY(!options.instrumentChosen());
+        QVERIFY(!options.varyInstrument());
+        QVERIFY(options.variedInstruments().empty());
+        QCOMPARE(options.referencePitch(), 440.0);
+        QVERIFY(options.outputDevice().isEmpty());
     }
 
-    void soundOptionsRoundTripAndNonsenseIsDropped()
+    // Each change is in the file at once, through the store's own object, and
+    // the next start reads it back.
+    void optionsAreWrittenAtOnceAndSurviveARestartAndNonsenseIsDropped()
     {
-        TestStore::freshStore();
+        const QString path = TestStore::freshStore();
         {
             QuestionBank bank;
+            Preferences options;
+            keepOptionsInStore(options, bank);
             bank.midiInstrument = -1; // the pure tone
-            bank.instrumentChosen = true;
-            bank.varyInstrument = true;
-            bank.variedInstruments = {73, 0, -1};
-            bank.referencePitch = 415.0;
-            bank.save();
+            QSignalSpy sound(&options, &Preferences::soundChanged);
+            options.setVaryInstrument(true); // marks the timbre chosen too
+            QVERIFY(TestStore::fileText(path).contains("InstrumentChosen=true\n"));
+            options.setVariedInstruments({73, 0, -1, 73, 999});
+            options.setReferencePitch(415.0);
+            options.setReferencePitch(500.0); // refused
+            options.setAfterWrongAnswer(1);
+            options.setLabelCKeys(false);
+            options.setOutputDevice(QStringLiteral("Synth:in"));
+            QCOMPARE(sound.count(), 3);
+            const QByteArray text = TestStore::fileText(path);
+            QVERIFY2(text.contains("VariedInstruments=73 0 -1\n"), text.constData());
+            QVERIFY(text.contains("ReferencePitch=415\n"));
+            QVERIFY(text.contains("AfterWrongAnswer=1\n"));
+            QVERIFY(text.contains("LabelCKeys=false\n"));
+            QVERIFY(text.contains("OutputDevice=Synth:in\n"));
         }
         {
             QuestionBank reloaded;
+            Preferences options;
+            keepOptionsInStore(options, reloaded);
             QCOMPARE(reloaded.midiInstrument, std::int8_t(-1));
-            QVERIFY(reloaded.instrumentChosen);
-            QVERIFY(reloaded.varyInstrument);
-            QCOMPARE(reloaded.variedInstruments, (std::vector<int>{73, 0, -1}));
-            QCOMPARE(reloaded.referencePitch, 415.0);
+            QVERIFY(options.instrumentChosen());
+            QVERIFY(options.varyInstrument());
+            QCOMPARE(options.variedInstruments(), (std::vector<int>{73, 0, -1}));
+            QCOMPARE(options.referencePitch(), 415.0);
+            QCOMPARE(options.afterWrongAnswer(), 1);
+            QVERIFY(!options.labelCKeys());
+            QCOMPARE(options.outputDevice(), QStringLiteral("Synth:in"));
         }
         // Hand-edited: programs nobody offers, repeats, words, a pitch out of range.
         QSettings edited(TestStore::storePath(), QSettings::IniFormat);
@@ -149,8 +175,62 @@ private slots:
         edited.setValue("GlobalSetting/ReferencePitch", 1000);
         edited.sync();
         QuestionBank reloaded;
-        QCOMPARE(reloaded.variedInstruments, (std::vector<int>{73, 12}));
-        QCOMPARE(reloaded.referencePitch, 440.0);
+        Preferences options;
+        keepOptionsInStore(options, reloaded);
+        QCOMPARE(options.variedInstruments(), (std::vector<int>{73, 12}));
+        QCOMPARE(options.referencePitch(), 440.0);
+    }
+
+    // Every key an earlier version wrote, the options beyond the training
+    // state and the history's row among them: all load as they were, and a
+    // write keeps each key's text. A repair of the session keeps them too.
+    void aStoreOfTheEarlierVersionLoadsUnchanged_data()
+    {
+        QTest::addColumn<bool>("consistent");
+        QTest::newRow("as written") << true;
+        QTest::newRow("session to be repaired") << false;
+    }
+
+    void aStoreOfTheEarlierVersionLoadsUnchanged()
+    {
+        QFETCH(bool, consistent);
+        const QByteArray options = "InputDevice=Keys:out\nMidiInstrument=73\nShowHelpOnStartup=false\n"
+                                   "ShowColorMap=false\nInstrumentChosen=true\nVaryInstrument=true\n"
+                                   "VariedInstruments=73 0 12\nReferencePitch=442.5\nOutputDevice=Synth:in\n"
+                                   "LastHistoryRow=17\nAfterWrongAnswer=1\nLabelCKeys=false\n";
+        const auto q3 = levelThreeQuestions();
+        QByteArray text = storeText(3, consistent ? 3 : 99, q3, {1, 1, 0}, options);
+        text += "results\\1\\result=1\nresults\\2\\result=1\nresults\\3\\result=0\nresults\\size=3\n";
+        const QString path = TestStore::freshStore(text);
+
+        QuestionBank bank;
+        Preferences preferences;
+        keepOptionsInStore(preferences, bank);
+        QCOMPARE(bank.inputDevice, QStringLiteral("Keys:out"));
+        QCOMPARE(bank.midiInstrument, std::int8_t(73));
+        QVERIFY(!bank.showHelpOnStartup);
+        QVERIFY(!bank.showColorMap);
+        QCOMPARE(bank.lastHistoryRow, qint64(17));
+        QVERIFY(preferences.instrumentChosen());
+        QVERIFY(preferences.varyInstrument());
+        QCOMPARE(preferences.variedInstruments(), (std::vector<int>{73, 0, 12}));
+        QCOMPARE(preferences.referencePitch(), 442.5);
+        QCOMPARE(preferences.outputDevice(), QStringLiteral("Synth:in"));
+        QCOMPARE(preferences.afterWrongAnswer(), 1);
+        QVERIFY(!preferences.labelCKeys());
+        if (consistent) {
+            QCOMPARE(bank.currentQuestion, 3u);
+            QCOMPARE(bank.answerResults, (std::vector<std::uint32_t>{1, 1, 0}));
+        } else {
+            verifyFreshList(bank, 3);
+        }
+
+        bank.save();
+        const QByteArray written = TestStore::fileText(path);
+        for (const QByteArray &line : options.split('\n')) {
+            if (!line.isEmpty())
+                QVERIFY2(written.contains(line + "\n"), line.constData());
+        }
     }
 
     void aConsistentStoreIsUsedUnchanged()
@@ -353,10 +433,16 @@ private slots:
         const QString path = TestStore::freshStore();
         {
             QuestionBank bank;
+            Preferences options;
+            keepOptionsInStore(options, bank);
             AnswerHistory history(historyDir.filePath("history.sqlite"));
             StorageStatus status(bank, history);
             QVERIFY(status.line().isEmpty());
             QVERIFY(disk.setReadOnly(true));
+            // An option that cannot be written says so like the training
+            // state does, and is written with the state once it can.
+            options.setLabelCKeys(false);
+            QVERIFY2(status.line().contains("training state cannot be written"), qPrintable(status.line()));
             bank.scoreAnswer(bank.questions[0]);
             QVERIFY2(status.line().contains("training state cannot be written"), qPrintable(status.line()));
             bank.currentQuestion = 1;
@@ -365,6 +451,7 @@ private slots:
             QVERIFY(disk.setReadOnly(false));
             QTRY_VERIFY_WITH_TIMEOUT(status.line().isEmpty(), 5000);
             QVERIFY2(TestStore::fileText(path).contains("CurrentQuestion=2"), TestStore::fileText(path).constData());
+            QVERIFY(TestStore::fileText(path).contains("LabelCKeys=false\n"));
         }
     }
 };

@@ -52,7 +52,8 @@ struct SoundRecorder : NoteOutput {
 
 } // namespace
 
-// Stands in for the main document: records the four functions the engine calls.
+// Stands in for the main document: records the four functions the engine
+// calls, and what the session report tells.
 class DocumentRecorder : public QObject {
     Q_OBJECT
 public:
@@ -73,11 +74,6 @@ public:
         answers << qMakePair(correct.toBool(), index.toUInt());
         return {};
     }
-    Q_INVOKABLE QVariant onAnswerNotes(const QVariant &answer, const QVariant &question)
-    {
-        answerNotes << qMakePair(answer.toUInt(), question.toUInt());
-        return {};
-    }
     Q_INVOKABLE QVariant onMaturityLevelChanged(const QVariant &level)
     {
         levelChanges << level.toUInt();
@@ -86,11 +82,6 @@ public:
     Q_INVOKABLE QVariant onPerfectPitchAcquired(const QVariant &level)
     {
         perfectPitch << level.toUInt();
-        return {};
-    }
-    Q_INVOKABLE QVariant onSessionFinished(const QVariant &summary)
-    {
-        summaries << summary.toMap();
         return {};
     }
 };
@@ -136,9 +127,17 @@ private slots:
         document = std::make_unique<DocumentRecorder>();
         session = std::make_unique<TrainingSession>(*bank, *keys, *sound);
         session->setDocument(document.get());
+        DocumentRecorder *recorder = document.get();
+        SessionReport *report = &session->report();
+        connect(report, &SessionReport::answerShown, recorder, [recorder, report] {
+            recorder->answerNotes << qMakePair(uint(report->answerNote()), uint(report->questionNote()));
+        });
+        connect(report, &SessionReport::sessionFinished, recorder,
+                [recorder, report] { recorder->summaries << report->summary(); });
         history = std::make_unique<AnswerHistory>(historyDir.filePath(QString("history-%1.sqlite").arg(++historyFiles)));
         session->setHistory(history.get());
-        QObject::connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
+        QObject::connect(session.get(), &TrainingSession::midiAnswer, session.get(),
+            qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     }
 
     void cleanup()
@@ -343,6 +342,7 @@ private slots:
         QCOMPARE(sound->stopCount(), 0);
 
         // A chord: every note-on is emitted, only the first is scored.
+        QSignalSpy scored(session.get(), &TrainingSession::answerScored);
         std::thread([=] {
             for (int i = 0; i < 3; ++i)
                 session->processMidiEvent(
@@ -356,6 +356,15 @@ private slots:
         QCOMPARE(sound->stopCount(), 3);
         QVERIFY(sound->played.size() == 1); // no echo for MIDI keys
         QCOMPARE(session->lastAnswerSource(), TrainingSession::AnswerSource::MidiDevice);
+        // The answer scored is the one made on the input thread, its origin
+        // and its times with it.
+        QCOMPARE(scored.size(), 1);
+        const Answer given = scored.first().at(1).value<Answer>();
+        QCOMPARE(given.note, unsigned(q));
+        QCOMPARE(given.source, Answer::Source::MidiDevice);
+        QCOMPARE(given.originName(), QString("MIDI"));
+        QVERIFY(given.questionAudibleMs >= 0);
+        QVERIFY(given.reactionMs() >= 0);
     }
 
     // Screen and computer keys are scored alike and told apart by source;

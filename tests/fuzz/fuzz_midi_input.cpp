@@ -88,7 +88,8 @@ struct Rig {
     Rig()
     {
         // As from the MIDI input thread: the answer reaches the session queued.
-        QObject::connect(&session, &TrainingSession::midiAnswer, &session, &TrainingSession::ProvideMidiAnswer,
+        QObject::connect(&session, &TrainingSession::midiAnswer, &session,
+                         qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer),
                          Qt::QueuedConnection);
     }
 };

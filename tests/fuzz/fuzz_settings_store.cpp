@@ -5,6 +5,8 @@
 
 #include "fuzz_support.h"
 
+#include <preferences.h>
+
 #include <QFile>
 
 #include <cstddef>
@@ -23,12 +25,12 @@ struct Snapshot {
     std::vector<int> variedInstruments;
     double referencePitch;
 
-    explicit Snapshot(const QuestionBank &b)
+    Snapshot(const QuestionBank &b, const Preferences &p)
         : questions(b.questions), noteStats(b.noteStats), correctCount(b.correctCount),
           incorrectCount(b.incorrectCount), maturityLevel(b.maturityLevel), currentQuestion(b.currentQuestion),
           questionCount(b.questionCount), showHelpOnStartup(b.showHelpOnStartup), showColorMap(b.showColorMap),
-          inputDevice(b.inputDevice), midiInstrument(b.midiInstrument), instrumentChosen(b.instrumentChosen),
-          varyInstrument(b.varyInstrument), variedInstruments(b.variedInstruments), referencePitch(b.referencePitch)
+          inputDevice(b.inputDevice), midiInstrument(b.midiInstrument), instrumentChosen(p.instrumentChosen()),
+          varyInstrument(p.varyInstrument()), variedInstruments(p.variedInstruments()), referencePitch(p.referencePitch())
     {
     }
 
@@ -108,8 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::unique_ptr<Snapshot> first;
     {
         QuestionBank bank;
+        Preferences options;
+        keepOptionsInStore(options, bank);
         Fuzz::checkBankInvariants(bank);
-        first = std::make_unique<Snapshot>(bank);
+        first = std::make_unique<Snapshot>(bank, options);
     }
     const QByteArray written = readFile(damaged);
     QFile::remove(damaged);
@@ -121,8 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         reloading = true;
         QuestionBank bank;
         reloading = false;
+        Preferences options;
+        keepOptionsInStore(options, bank);
         Fuzz::checkBankInvariants(bank);
-        Fuzz::require(Snapshot(bank) == *first, "a reloaded store gives the state that was saved");
+        Fuzz::require(Snapshot(bank, options) == *first, "a reloaded store gives the state that was saved");
     }
     Fuzz::require(readFile(reloaded) == written, "loading a saved store does not rewrite it");
     QFile::remove(reloaded);

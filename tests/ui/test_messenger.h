@@ -12,12 +12,9 @@ class TestMessenger : public QObject {
     Q_PROPERTY(bool showColorMap READ showColorMap WRITE setShowColorMap)
     Q_PROPERTY(int maturityLevel READ maturityLevel WRITE setMaturityLevel)
     Q_PROPERTY(QString websiteAddress READ websiteAddress CONSTANT)
-    // The sound options as the settings panel reads them.
+    // The timbres as the settings panel reads them.
     Q_PROPERTY(QVariantList instruments MEMBER instruments CONSTANT)
     Q_PROPERTY(int instrument MEMBER instrument NOTIFY soundOptionsChanged)
-    Q_PROPERTY(bool varyInstrument MEMBER varyInstrument NOTIFY soundOptionsChanged)
-    Q_PROPERTY(QVariantList variedInstruments MEMBER variedInstruments NOTIFY soundOptionsChanged)
-    Q_PROPERTY(double referencePitch MEMBER referencePitch NOTIFY soundOptionsChanged)
 public:
     using QObject::QObject;
 
@@ -28,26 +25,13 @@ public:
     int maturityLevel() const { return level; }
     void setMaturityLevel(int value) { level = value; }
     QString websiteAddress() const { return website; }
-    Q_INVOKABLE QVariant setting(const QString &key, const QVariant &fallback) const
-    {
-        return settings.value(key, fallback);
-    }
-    Q_INVOKABLE void storeSetting(const QString &key, const QVariant &value)
-    {
-        settings[key] = value;
-        calls << QStringLiteral("%1=%2").arg(key, value.toString());
-    }
 
     QVariantList instruments{QVariantMap{{"program", 0}, {"name", "Piano"}}};
     int instrument = 0;
-    bool varyInstrument = false;
-    QVariantList variedInstruments;
-    double referencePitch = 440;
     bool helpOnStart = false;
     bool colorMap = true;
     int level = 1;
     QString website = QStringLiteral("https://orvelle.test/");
-    QVariantMap settings;
     QStringList calls;
     QList<uint> sessionLevels;
     QVariantList cursors;

@@ -6,6 +6,10 @@
 #include "keyboard.h"
 #include "test_messenger.h"
 
+#include <preferences.h>
+#include <session_report.h>
+#include <theory/piano_numbers.h>
+
 #include <QColor>
 #include <QCursor>
 #include <QQmlContext>
@@ -101,6 +105,9 @@ private:
 
     std::unique_ptr<TestMessenger> bridge;
     TestDeviceChoice devices;
+    PianoNumbers piano;
+    SessionReport report;
+    std::unique_ptr<Preferences> options;
     std::unique_ptr<QQuickView> view;
 };
 
@@ -121,6 +128,8 @@ void UiDocumentsTest::initTestCase()
 void UiDocumentsTest::init()
 {
     bridge = std::make_unique<TestMessenger>();
+    // The real options object, with no store behind it.
+    options = std::make_unique<Preferences>();
 }
 
 void UiDocumentsTest::cleanup()
@@ -135,6 +144,9 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     view = std::make_unique<QQuickView>();
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->rootContext()->setContextProperty("appmessenger", bridge.get());
+    view->rootContext()->setContextProperty("piano", &piano);
+    view->rootContext()->setContextProperty("preferences", options.get());
+    view->rootContext()->setContextProperty("sessionReport", &report);
     view->resize(kFullStripWindowWidth, 1200);
     view->setSource(QUrl("qrc:/appwin.qml"));
     QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
@@ -820,7 +832,7 @@ void UiDocumentsTest::nothingOverlapsOnAnyScreen()
     load(false);
     view->resize(size);
     QTRY_COMPARE(root()->property("width").toInt(), size.width());
-    callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));  // the longest feedback line
+    report.showAnswer(62, 60);  // the longest feedback line
     const QStringList parts{"header", "levelArea", "speaker", "feedbackLine", "startButton", "footer"};
     QList<QRectF> boxes;
     for (const QString &name : parts) {
@@ -846,21 +858,21 @@ void UiDocumentsTest::theFeedbackLineNamesBothNotes()
 {
     load(false);
     QVERIFY(!item("feedbackLine")->isVisible());
-    callRoot("onAnswerNotes", QVariant(uint(50)), QVariant(uint(48)));
+    report.showAnswer(50, 48);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played D3 \u2014 it was C3"));
     QVERIFY(item("feedbackLine")->isVisible());
     // It stays through the next question, until the next answer.
     callRoot("onCurrentNote", QVariant(uint(0)));
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played D3 \u2014 it was C3"));
-    callRoot("onAnswerNotes", QVariant(uint(61)), QVariant(uint(61)));
+    report.showAnswer(61, 61);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("C\u266f4 \u2713"));
-    callRoot("onAnswerNotes", QVariant(uint(21)), QVariant(uint(108)));
+    report.showAnswer(21, 108);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played A0 \u2014 it was C8"));
 }
 
 void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
 {
-    bridge->settings["LabelCKeys"] = QStringLiteral("false");  // as the store gives it back
+    options->setLabelCKeys(false);
     load(false);
     view->requestActivate();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
@@ -873,7 +885,7 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QVERIFY(!item("startButton")->isEnabled());
 
     click(item("replayOption"));
-    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=1"));
+    QCOMPARE(options->afterWrongAnswer(), 1);
     QVERIFY(item("replayOption")->property("checked").toBool());
     QVERIFY(!item("goOnOption")->property("checked").toBool());
 
@@ -881,11 +893,11 @@ void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QCOMPARE(view->activeFocusItem(), item("goOnOption"));
     QTest::keyClick(view.get(), Qt::Key_Space);
-    QCOMPARE(bridge->calls.last(), QString("AfterWrongAnswer=0"));
+    QCOMPARE(options->afterWrongAnswer(), 0);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     QTest::keyClick(view.get(), Qt::Key_Return);
-    QCOMPARE(bridge->calls.last(), QString("LabelCKeys=true"));
+    QCOMPARE(options->labelCKeys(), true);
     QCOMPARE(keyboard->property("labelCKeys").toBool(), true);
 
     QTest::keyClick(view.get(), Qt::Key_Escape);
@@ -939,7 +951,7 @@ void UiDocumentsTest::levelByKeyboardAsksExactlyWhenTheMouseDoes()
 
         // A finished round is already stored: nothing to ask.
         answerOne(false);
-        callRoot("onSessionFinished", QVariantMap{{"headline", "Level 3 not passed"}, {"detail", ""}, {"nextLevel", 3}});
+        report.showSummary(QVariantMap{{"headline", "Level 3 not passed"}, {"detail", ""}, {"nextLevel", 3}});
         QTest::keyClick(view.get(), Qt::Key_Escape);
         choose(1);
         QVERIFY2(!dialog->isVisible(), path);
@@ -995,9 +1007,9 @@ void UiDocumentsTest::theSummaryCoversTheWindowAndEnterGoesOn()
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
     clickLevelStripAt(90);
     answerOne(true);
-    callRoot("onAnswerNotes", QVariant(uint(60)), QVariant(uint(60)));
+    report.showAnswer(60, 60);
     QVERIFY(item("feedbackLine")->isVisible());
-    callRoot("onSessionFinished", QVariantMap{{"headline", "Level 1 passed: C and D next"}, {"detail", "7 of 7 right"},
+    report.showSummary(QVariantMap{{"headline", "Level 1 passed: C and D next"}, {"detail", "7 of 7 right"},
                                               {"nextLevel", 2}, {"passed", true}});
     auto *summary = item("sessionSummary");
     QVERIFY(summary->isVisible());
@@ -1024,7 +1036,7 @@ void UiDocumentsTest::theSummaryCoversTheWindowAndEnterGoesOn()
     QVERIFY(!item("feedbackLine")->isVisible());
 
     // A level chosen on the strip clears it as well.
-    callRoot("onAnswerNotes", QVariant(uint(62)), QVariant(uint(60)));
+    report.showAnswer(62, 60);
     callRoot("onMaturityLevelChanged", QVariant(uint(2)));
     QVERIFY(!item("feedbackLine")->isVisible());
 }
@@ -1078,7 +1090,7 @@ void UiDocumentsTest::panelsFitEveryScreen()
          }},
         {"leaveLevelDialog", [&] { clickLevelStripAt(90); }},
         {"sessionSummary", [&] {
-             callRoot("onSessionFinished", QVariantMap{{"headline", "Level 3 not passed: C, D and E again"},
+             report.showSummary(QVariantMap{{"headline", "Level 3 not passed: C, D and E again"},
                                                        {"detail", "1 of 21 right: 4 %, 80 % needed"}, {"nextLevel", 3}});
          }},
     };
@@ -1183,7 +1195,7 @@ void UiDocumentsTest::everyTextReadsOnEveryHintColour()
     QTRY_COMPARE(root()->property("width").toInt(), size.width());
     clickLevelStripAt(400);
     answerOne(true);
-    callRoot("onAnswerNotes", QVariant(uint(61)), QVariant(uint(70)));  // "You played C♯4 — it was A♯4"
+    report.showAnswer(61, 70);  // "You played C♯4 — it was A♯4"
     hoverAt(QPoint(size.width() / 2, size.height() - 2));  // no hover tooltip over the strip
     QTRY_VERIFY(!item("levelTooltip")->isVisible());
     QVariantList colours = root()->property("hintColors").toList();

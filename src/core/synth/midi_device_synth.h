@@ -3,6 +3,7 @@
 #include "audio_output.h"
 
 #include <midi/midi_device.h>
+#include <theory/piano.h>
 
 #include <QString>
 #include <QStringList>
@@ -42,9 +43,9 @@ public:
     static constexpr double kDefaultGain = 0.5;
     // Concert pitch and the range of reference pitches offered, from
     // baroque pitch (A4 = 415 Hz) up to the highest orchestral ones.
-    static constexpr double kDefaultReferencePitch = 440.0;
-    static constexpr double kLowestReferencePitch = 415.0;
-    static constexpr double kHighestReferencePitch = 466.0;
+    static constexpr double kDefaultReferencePitch = Piano::kDefaultReferencePitch;
+    static constexpr double kLowestReferencePitch = Piano::kLowestReferencePitch;
+    static constexpr double kHighestReferencePitch = Piano::kHighestReferencePitch;
 
     // Debian's General MIDI soundfonts, in order of preference.
     static QStringList DefaultSoundFontPaths();

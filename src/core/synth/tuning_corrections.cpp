@@ -1,13 +1,15 @@
 #include "tuning_corrections.h"
 
+#include <theory/piano.h>
+
 #include <cstdint>
 
 namespace Core {
 
 namespace {
 
-constexpr int kFirstKey = 21;
-constexpr int kKeys = 88;
+constexpr int kFirstKey = Piano::kLowestNote;
+constexpr int kKeys = Piano::kKeyCount;
 
 struct ProgramCorrections {
     int program;

@@ -1,6 +1,6 @@
 #include "sound_system.h"
 
-#include "training_session.h"
+#include <midi/midi_stream_observer.h>
 
 #include <error.h>
 #include <midi/midi_backend.h>
@@ -29,8 +29,8 @@ SoundSystem::~SoundSystem()
 {
     // The listener goes first: once it is gone no MIDI input reaches the session.
     answerListener.reset();
-    if (streamDevice && session)
-        streamDevice->RemoveStreamObserver(session);
+    if (streamDevice && noteEnds)
+        streamDevice->RemoveStreamObserver(noteEnds);
     if (streamDevice)
         streamDevice->Reset();
     // Nothing keeps sounding on an external synthesiser after the program ends.
@@ -53,9 +53,10 @@ void SoundSystem::createSoundController(Core::SoundController::BuiltInOutputFact
     }
 }
 
-bool SoundSystem::Init(TrainingSession &trainingSession)
+bool SoundSystem::Init(Core::MidiInStreamDeviceObserver &noteObserver, AnswerSink answerSink)
 {
-    session = &trainingSession;
+    noteEnds = &noteObserver;
+    answers = std::move(answerSink);
     try {
         streamDevice = std::make_shared<Core::MidiInStreamDeviceAuto>(std::make_shared<Core::MidiStream>());
     } catch (const Error &error) {
@@ -64,7 +65,7 @@ bool SoundSystem::Init(TrainingSession &trainingSession)
                            .arg(error.GetCode());
         return false;
     }
-    streamDevice->AddStreamObserver(session);
+    streamDevice->AddStreamObserver(noteEnds);
     ConnectMidiDevices();
     return true;
 }
@@ -102,14 +103,11 @@ std::shared_ptr<Core::MidiOutDevice> SoundSystem::chosenOutput() const
 void SoundSystem::ConnectMidiDevices()
 {
     const auto inputs = listenedInputs();
-    if (session) {
+    if (answers) {
         if (!answerListener) {
-            TrainingSession *answers = session;
             answerListener = std::make_shared<Core::MidiAnswerListener>(
                 // The source hook has named the event's port just before.
-                [this, answers](const Core::MidiEvent &event) {
-                    answers->processMidiEventFrom(event, lastSourceName());
-                },
+                [this](const Core::MidiEvent &event) { answers(event, lastSourceName()); },
                 nullptr,
                 [this](const Core::MidiInDevice &device) { noteSource(device); });
         }

@@ -476,7 +476,7 @@ void AnswerHistory::damagedFileFound()
     retry();
 }
 
-bool AnswerHistory::insert(const AnswerRecord &r, qint64 &id, Failure &failure)
+bool AnswerHistory::insertRow(const AnswerRecord &r, qint64 &id, Failure &failure)
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     QSqlQuery query(db);
@@ -501,7 +501,7 @@ bool AnswerHistory::flushHeld(qint64 &lastId)
     while (!held.empty()) {
         qint64 id = 0;
         Failure failure = Failure::None;
-        if (insert(held.front(), id, failure)) {
+        if (insertRow(held.front(), id, failure)) {
             held.pop_front();
             lastId = id;
             continue;

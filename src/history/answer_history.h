@@ -114,7 +114,7 @@ private:
     void stopRecording(const QString &text);
     void report(const QString &text);
     void clearProblem();
-    bool insert(const AnswerRecord &record, qint64 &id, Failure &failure);
+    bool insertRow(const AnswerRecord &record, qint64 &id, Failure &failure);
 
     QString filePath;
     Mode mode;

@@ -4,12 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-class QuestionBank;
 class SoundSystem;
 
 // The device box's side of the MIDI set-up: the lists of inputs and outputs
 // as the box shows them, the choice in each, and the device line. Choices are
-// stored by port name. Lists follow hot-plug: refresh() is called after every
+// kept by port name: the owner of the store hears of each choice through
+// chosen() and writes it before it takes effect. Lists follow hot-plug: refresh() is called after every
 // rescan and whenever another keyboard answers.
 class DeviceChoice : public QObject {
     Q_OBJECT
@@ -22,7 +22,8 @@ public:
     // Names longer than this are cut in the lists (the tooltip has them whole).
     static constexpr int kMaxShownLength = 120;
 
-    explicit DeviceChoice(QuestionBank &bank, QObject *parent = nullptr);
+    // The choices as stored (empty: all keyboards, the first output).
+    DeviceChoice(const QString &storedInput, const QString &storedOutput, QObject *parent = nullptr);
 
     // Takes the stored choices to the sound system; null detaches.
     void attach(SoundSystem *sound);
@@ -46,11 +47,13 @@ public slots:
 
 signals:
     void changed();
+    // A choice was made; emitted before the sound system follows it.
+    void chosen(const QString &input, const QString &output);
 
 private:
     void applyChoice();
 
-    QuestionBank &bank;
+    QString inputChoice, outputChoice;
     SoundSystem *sound = nullptr;
     // Parallel to the shown entries: the port name behind each entry (empty
     // for "all" / built-in), and whether it can be chosen.

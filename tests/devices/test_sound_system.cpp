@@ -68,8 +68,9 @@ class SoundSystemTest : public QObject {
         sound->SetInputChoice(input);
         sound->SetOutputChoice(output);
         session = std::make_unique<TrainingSession>(*bank, keys, *sound);
-        QVERIFY(sound->Init(*session));
-        connect(session.get(), SIGNAL(midiAnswer(uint)), session.get(), SLOT(ProvideMidiAnswer(uint)));
+        QVERIFY(sound->Init(*session, session->midiAnswers()));
+        connect(session.get(), &TrainingSession::midiAnswer, session.get(),
+            qOverload<const Answer &>(&TrainingSession::ProvideMidiAnswer));
     }
 
     void stopSound()

@@ -2,6 +2,8 @@
 
 #include "answer_history.h"
 
+#include <theory/piano.h>
+
 #include <QDate>
 #include <QDateTime>
 
@@ -73,8 +75,8 @@ struct PeriodSummary : AnswerCounts {
 };
 
 struct HistoryStatistics {
-    static constexpr int kKeys = 88;      // A0 .. C8
-    static constexpr int kLowestNote = 21;
+    static constexpr int kKeys = Piano::kKeyCount;
+    static constexpr int kLowestNote = Piano::kLowestNote;
 
     QDate today; // the local day the periods end with
     AnswerCounts all;

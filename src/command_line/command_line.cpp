@@ -1,8 +1,8 @@
 #include "command_line.h"
 
-#include "answer_history.h"
-#include "history_export.h"
-#include "history_statistics.h"
+#include <answer_history.h>
+#include <history_export.h>
+#include <history_statistics.h>
 
 #include <instance_guard.h>
 

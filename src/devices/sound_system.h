@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session_ports.h"
+#include "note_output.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,10 +13,10 @@
 
 #include <sound_controller.h>
 
-class TrainingSession;
-
 namespace Core {
 class MidiAnswerListener;
+struct MidiEvent;
+class MidiInStreamDeviceObserver;
 class MidiDeviceConnector;
 class MidiInDevice;
 class MidiInStreamDeviceAuto;
@@ -49,10 +49,14 @@ public:
     SoundSystem(const SoundSystem &) = delete;
     SoundSystem &operator=(const SoundSystem &) = delete;
 
-    // Starts the note player (and with it the 1 ms timer), tells `session` when
-    // its notes end and hands it the chosen inputs' events.
+    // Where the chosen inputs' events go, with the name of the port each came
+    // from; called on the MIDI input thread.
+    using AnswerSink = std::function<void(const Core::MidiEvent &event, const QString &port)>;
+
+    // Starts the note player (and with it the 1 ms timer), tells `noteEnds`
+    // when its notes end and hands the chosen inputs' events to `answers`.
     // False when the timer cannot start; the reason is in failure().
-    bool Init(TrainingSession &session);
+    bool Init(Core::MidiInStreamDeviceObserver &noteEnds, AnswerSink answers);
     const QString &failure() const { return startFailure; }
 
     void SetInputChoice(const QString &portName) { inputChoice = portName; }
@@ -109,7 +113,8 @@ private:
     void noteSource(const Core::MidiInDevice &device);
     QString lastSourceName() const;
 
-    TrainingSession *session = nullptr;
+    Core::MidiInStreamDeviceObserver *noteEnds = nullptr;
+    AnswerSink answers;
     QString inputChoice;
     QString outputChoice;
     std::shared_ptr<Core::SoundController> soundController;

@@ -1,12 +1,12 @@
 #include "device_choice.h"
 
-#include "question_bank.h"
 #include "sound_system.h"
 
 #include <midi/midi_device_rt.h>
 #include <midi/port_name.h>
 
-DeviceChoice::DeviceChoice(QuestionBank &questionBank, QObject *parent) : QObject(parent), bank(questionBank)
+DeviceChoice::DeviceChoice(const QString &storedInput, const QString &storedOutput, QObject *parent)
+    : QObject(parent), inputChoice(storedInput), outputChoice(storedOutput)
 {
     refresh();
 }
@@ -15,8 +15,8 @@ void DeviceChoice::attach(SoundSystem *soundSystem)
 {
     sound = soundSystem;
     if (sound) {
-        sound->SetInputChoice(bank.inputDevice);
-        sound->SetOutputChoice(bank.outputDevice);
+        sound->SetInputChoice(inputChoice);
+        sound->SetOutputChoice(outputChoice);
     }
     refresh();
 }
@@ -111,7 +111,7 @@ void DeviceChoice::chooseInput(int index)
         emit changed(); // the box goes back to the current entry
         return;
     }
-    bank.inputDevice = inputNames.at(index);
+    inputChoice = inputNames.at(index);
     applyChoice();
 }
 
@@ -121,15 +121,15 @@ void DeviceChoice::chooseOutput(int index)
         emit changed();
         return;
     }
-    bank.outputDevice = outputNames.at(index);
+    outputChoice = outputNames.at(index);
     applyChoice();
 }
 
 void DeviceChoice::applyChoice()
 {
-    bank.save();
-    sound->SetInputChoice(bank.inputDevice);
-    sound->SetOutputChoice(bank.outputDevice);
+    emit chosen(inputChoice, outputChoice);
+    sound->SetInputChoice(inputChoice);
+    sound->SetOutputChoice(outputChoice);
     sound->ConnectMidiDevices();
     refresh();
 }

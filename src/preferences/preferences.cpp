@@ -16,6 +16,8 @@ const char *const kVaryInstrument = "VaryInstrument";
 const char *const kVariedInstruments = "VariedInstruments";
 const char *const kReferencePitch = "ReferencePitch";
 const char *const kOutputDevice = "OutputDevice";
+const char *const kCourse = "Course";
+const char *const kBlockRelativePitch = "BlockRelativePitch";
 
 bool isReferencePitch(double hertz)
 {
@@ -62,7 +64,8 @@ Preferences::Preferences(QObject *parent) : QObject(parent) {}
 const QStringList &Preferences::storedKeys()
 {
     static const QStringList keys {kAfterWrongAnswer, kLabelCKeys,     kInstrumentChosen, kVaryInstrument,
-                                   kVariedInstruments, kReferencePitch, kOutputDevice};
+                                   kVariedInstruments, kReferencePitch, kOutputDevice, kCourse,
+                                   kBlockRelativePitch};
     return keys;
 }
 
@@ -85,6 +88,12 @@ void Preferences::read(QSettings *store)
     const double storedPitch = store->value(kReferencePitch, Piano::kDefaultReferencePitch).toDouble();
     pitch = isReferencePitch(storedPitch) ? storedPitch : Piano::kDefaultReferencePitch;
     output = store->value(kOutputDevice, QString()).toString();
+    const QString storedCourse = store->value(kCourse, levelsCourse()).toString();
+    courseName = storedCourse == adaptiveCourse() ? adaptiveCourse() : levelsCourse();
+    // Edited by hand to something unknown: the twelve levels, written back.
+    repaired = store->contains(kCourse) && storedCourse != courseName;
+    if (store->contains(kBlockRelativePitch))
+        blockChoice = store->value(kBlockRelativePitch).toString() == QLatin1String("true") ? 1 : 0;
     store->endGroup();
 }
 
@@ -102,6 +111,9 @@ void Preferences::writeTo(QSettings &store) const
     write(kVariedInstruments, joined(varied));
     write(kReferencePitch, pitch);
     write(kOutputDevice, output);
+    write(kCourse, courseName);
+    if (blockChoice >= 0)
+        write(kBlockRelativePitch, blockChoice == 1);
     store.endGroup();
 }
 
@@ -183,4 +195,37 @@ void Preferences::setReferencePitch(double hertz)
 void Preferences::setOutputDevice(const QString &portName)
 {
     change(output, portName, kOutputDevice, &Preferences::outputDeviceChanged);
+}
+
+const QString &Preferences::levelsCourse()
+{
+    static const QString name = QStringLiteral("levels");
+    return name;
+}
+
+const QString &Preferences::adaptiveCourse()
+{
+    static const QString name = QStringLiteral("adaptive");
+    return name;
+}
+
+void Preferences::setCourse(const QString &name)
+{
+    if (name != levelsCourse() && name != adaptiveCourse())
+        return;
+    const bool blockBefore = blockRelativePitch();
+    change(courseName, name, kCourse, &Preferences::courseChanged);
+    if (blockRelativePitch() != blockBefore)
+        emit blockRelativePitchChanged();
+}
+
+bool Preferences::blockRelativePitch() const
+{
+    return blockChoice < 0 ? adaptiveCourseChosen() : blockChoice == 1;
+}
+
+void Preferences::setBlockRelativePitch(bool on)
+{
+    const int choice = on ? 1 : 0;
+    change(blockChoice, choice, kBlockRelativePitch, &Preferences::blockRelativePitchChanged);
 }

@@ -38,6 +38,14 @@ class Preferences : public QObject {
     Q_PROPERTY(double referencePitch READ referencePitch WRITE setReferencePitch NOTIFY referencePitchChanged)
     // The chosen output port's name; empty: the built-in synthesiser.
     Q_PROPERTY(QString outputDevice READ outputDevice WRITE setOutputDevice NOTIFY outputDeviceChanged)
+    // "levels" (the twelve levels) or "adaptive"; switching keeps both
+    // courses' progress.
+    Q_PROPERTY(QString course READ course WRITE setCourse NOTIFY courseChanged)
+    // Successive questions far apart with noise between, so that the last
+    // note cannot lead to the next one. Until set, on in the adaptive
+    // course and off in the twelve levels.
+    Q_PROPERTY(bool blockRelativePitch READ blockRelativePitch WRITE setBlockRelativePitch
+                   NOTIFY blockRelativePitchChanged)
 public:
     explicit Preferences(QObject *parent = nullptr);
 
@@ -71,6 +79,17 @@ public:
     void setReferencePitch(double hertz);
     const QString &outputDevice() const { return output; }
     void setOutputDevice(const QString &portName);
+    static const QString &levelsCourse();   // "levels"
+    static const QString &adaptiveCourse(); // "adaptive"
+    const QString &course() const { return courseName; }
+    bool adaptiveCourseChosen() const { return courseName == adaptiveCourse(); }
+    // Anything but the two names is refused.
+    void setCourse(const QString &name);
+    bool blockRelativePitch() const;
+    void setBlockRelativePitch(bool on);
+    // Whether read() found a value it could not take (an unknown course) and
+    // replaced it; the store should be written so that it holds the repair.
+    bool repairedOnRead() const { return repaired; }
 
 signals:
     void afterWrongAnswerChanged();
@@ -80,6 +99,8 @@ signals:
     void variedInstrumentsChanged();
     void referencePitchChanged();
     void outputDeviceChanged();
+    void courseChanged();
+    void blockRelativePitchChanged();
     // Any of the sound options (timbre, variation, pitch) changed.
     void soundChanged();
 
@@ -95,6 +116,9 @@ private:
     std::vector<int> varied;
     double pitch = Piano::kDefaultReferencePitch;
     QString output;
+    QString courseName = levelsCourse();
+    int blockChoice = -1; // -1: never set; else 0 or 1
+    bool repaired = false;
 
     // Keys the store held when read or that were changed since; only these
     // are written, so that a store keeps the keys it had.

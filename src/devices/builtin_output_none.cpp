@@ -6,3 +6,8 @@ Core::SoundController::BuiltInOutputFactory builtInOutputFactory()
 }
 
 void setBuiltInReferencePitch(Core::SoundController &, double) {}
+
+std::int64_t builtInAudibleSinceMs(const std::shared_ptr<Core::MidiOutDevice> &, std::int64_t playedMs)
+{
+    return playedMs;
+}

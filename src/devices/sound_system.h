@@ -101,6 +101,8 @@ public:
     void playNote(unsigned note, bool echo) override;
     void replayNote(unsigned note) override;
     void stopPlayback() override;
+    std::int64_t audibleSinceMs(std::int64_t playedMs) const override;
+    void playMaskingNoise(double seconds) override;
 
 private:
     void createSoundController(Core::SoundController::BuiltInOutputFactory builtInOutput);

@@ -12,6 +12,7 @@
 
 class AnswerHistory;
 class ComputerKeys;
+class CourseHistoryLoader;
 class DeviceChoice;
 class DeviceWatch;
 class HistoryRecovery;
@@ -82,6 +83,8 @@ public slots:
     void onShowCompanyWebsite();
 
 private:
+    // The course and the block of relative pitch follow the options.
+    void followCourseChoice();
     bool InitMidi();
     void setUpWindow();
     void showMainWindow();
@@ -101,6 +104,7 @@ private:
     PianoNumbers pianoNumbers;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
+    std::unique_ptr<CourseHistoryLoader> courseHistory;
     std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<DeviceWatch> deviceWatch;
     // The last state the window was shown in, given back when it returns

@@ -372,6 +372,15 @@ void QuestionBank::readStore()
     lastHistoryRow = std::max<qint64>(-1, settings->value("LastHistoryRow", -1).toLongLong());
     settings->endGroup();
 
+    settings->beginGroup("Adaptive");
+    bool isNote = false;
+    adaptiveNote = settings->value("Question", -1).toInt(&isNote);
+    if (!isNote)
+        adaptiveNote = -1;
+    adaptiveReask = settings->value("Reask", false).toString() == QLatin1String("true");
+    adaptiveRandom = settings->value("Random", QString()).toString();
+    settings->endGroup();
+
     settings->beginGroup("StatsAndQuestions");
     const int statCount = plausibleArraySize(settings->beginReadArray("stats"), kMaxLevel);
     noteStats.assign(statCount, 0);
@@ -498,6 +507,13 @@ void QuestionBank::save()
     settings->endGroup();
     if (optionWriter)
         optionWriter(*settings);
+    if (adaptiveNote >= 0) {
+        settings->beginGroup("Adaptive");
+        settings->setValue("Question", adaptiveNote);
+        settings->setValue("Reask", adaptiveReask);
+        settings->setValue("Random", adaptiveRandom);
+        settings->endGroup();
+    }
 
     settings->beginGroup("StatsAndQuestions");
     writeArray("stats", "stat", noteStats);
@@ -528,4 +544,8 @@ void keepOptionsInStore(Preferences &options, QuestionBank &bank)
     options.read(bank.store());
     bank.setOptionWriter([&options](QSettings &store) { options.writeTo(store); });
     options.setSaver([&bank] { bank.save(); });
+    // A value the options could not take (an unknown course) is written
+    // back as they read it.
+    if (options.repairedOnRead())
+        bank.save();
 }

@@ -116,6 +116,11 @@ public:
     // The id of the last answer-history row whose answer the store holds;
     // -1 in a store of an earlier version, which did not keep it.
     qint64 lastHistoryRow = -1;
+    // The adaptive course's question being asked and its generator's state
+    // (the rest of that course comes from the history): note -1 for none.
+    int adaptiveNote = -1;
+    bool adaptiveReask = false;
+    QString adaptiveRandom;
 
 private:
     // Reads the stored state as it is; load() judges and repairs it.

@@ -22,6 +22,9 @@ Item {
              : state === "learning" ? Theme.darker : Theme.bandText
     }
 
+    // Hides the level picture beneath.
+    Rectangle { anchors.fill: parent; color: Theme.levelBand }
+
     Row {
         anchors.fill: parent
         spacing: 4

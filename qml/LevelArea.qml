@@ -104,14 +104,23 @@ Rectangle {
         }
         LevelTiles {
             anchors.fill: parent
+            visible: !courseStatus.adaptive
             level: levelArea.level
             keyLevel: levelStrip.activeFocus ? levelStrip.keyLevel : 0
+        }
+        // The adaptive course has no levels: its notes take their place.
+        ClassStrip {
+            anchors.fill: parent
+            visible: courseStatus.adaptive
+            status: courseStatus
+            z: 200
         }
 
         MouseArea {
             id: levelStripArea
             objectName: "levelStripArea"
             anchors.fill: parent
+            enabled: !courseStatus.adaptive
             hoverEnabled: true
             property bool overCells: false
 

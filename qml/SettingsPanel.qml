@@ -93,6 +93,7 @@ Rectangle {
                     onLabelCKeysChosen: panel.labelCKeysChosen(on)
                 }
                 InstrumentSettings {}
+                CourseSettings {}
             }
         }
 

@@ -30,7 +30,8 @@ Rectangle {
     readonly property bool wavesPlaying: speakerBand.wavesPlaying
     property alias cellModel: cellList
     readonly property int answeredCount: sessionCorrecAnswers + sessionIncorrectAnswers
-    readonly property int sessionQuestionCount: difficultyLevel * repsPerNote
+    readonly property int sessionQuestionCount: courseStatus.adaptive ? courseStatus.roundQuestions
+                                                                      : difficultyLevel * repsPerNote
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
     // Cells of answers stored by a version that did not keep their results.
@@ -93,6 +94,22 @@ Rectangle {
     function onPerfectPitchAcquired(note) {
     }
 
+    // The other course: its own strip and round; nothing plays until the
+    // user goes on.
+    Connections {
+        target: courseStatus
+        onAdaptiveChanged: {
+            roundFinished = false
+            sessionSummary.visible = false
+            sessionCorrecAnswers = 0
+            sessionIncorrectAnswers = 0
+            prepareCells(difficultyLevel)
+            if (courseStatus.adaptive)
+                startButton.resumeLevel = difficultyLevel
+            speakerBand.waiting = false
+        }
+    }
+
     Connections {
         target: sessionReport
         onAnswerShown: showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote)
@@ -112,9 +129,10 @@ Rectangle {
 
     // The notes of the answer just scored, as MIDI numbers.
     function showAnswerNotes(answerNote, questionNote) {
+        var time = sessionReport.reactionText ? " " + sessionReport.reactionText : ""
         feedbackLine.text = answerNote === questionNote
-                ? noteName(questionNote) + " \u2713"
-                : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote)
+                ? noteName(questionNote) + " \u2713" + time
+                : "You played " + noteName(answerNote) + " \u2014 it was " + noteName(questionNote) + time
     }
 
     // Scientific pitch notation: middle C (MIDI 60) is C4.
@@ -137,11 +155,11 @@ Rectangle {
         cellModel.clear()
         // The last round's feedback does not belong to the new one.
         feedbackLine.text = ""
-        var cells = repsPerNote * level
+        var cells = courseStatus.adaptive ? courseStatus.roundQuestions : repsPerNote * level
         for (var i = 0; i < cells; ++i)
             cellModel.append({ "cellColor": "transparent" })
         levelArea.progress.percentText = "0%"
-        levelArea.progress.scoreText = "0/" + (level * repsPerNote)
+        levelArea.progress.scoreText = "0/" + cells
     }
 
     // The strip is prepared before the engine is asked: the very first
@@ -177,7 +195,7 @@ Rectangle {
         if (roundFinished) {
             feedbackLine.text = ""
             appmessenger.nextRound()
-        } else if (startButton.resumeLevel > 0) {
+        } else if (startButton.resumeLevel > 0 || courseStatus.adaptive) {
             appmessenger.continueSession()
         } else {
             prepareCells(1)
@@ -190,6 +208,11 @@ Rectangle {
     // The stored session as a restart finds it: its level, its answers in
     // the progress strip, and the button to go on with it.
     function restoreStoredSession() {
+        if (courseStatus.adaptive) {
+            prepareCells(difficultyLevel)
+            startButton.resumeLevel = Math.max(1, appmessenger.maturityLevel)
+            return
+        }
         if (!appmessenger.hasProgress)
             return
         var level = appmessenger.maturityLevel

@@ -379,6 +379,7 @@ void QuestionBank::readStore()
         adaptiveNote = -1;
     adaptiveReask = settings->value("Reask", false).toString() == QLatin1String("true");
     adaptiveRandom = settings->value("Random", QString()).toString();
+    adaptiveStartClasses = std::clamp(settings->value("StartClasses", 0).toInt(), 0, int(kMaxLevel));
     settings->endGroup();
 
     settings->beginGroup("StatsAndQuestions");
@@ -507,8 +508,9 @@ void QuestionBank::save()
     settings->endGroup();
     if (optionWriter)
         optionWriter(*settings);
-    if (adaptiveNote >= 0) {
+    if (adaptiveNote >= 0 || adaptiveStartClasses > 0) {
         settings->beginGroup("Adaptive");
+        settings->setValue("StartClasses", adaptiveStartClasses);
         settings->setValue("Question", adaptiveNote);
         settings->setValue("Reask", adaptiveReask);
         settings->setValue("Random", adaptiveRandom);

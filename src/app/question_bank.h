@@ -119,6 +119,9 @@ public:
     // The adaptive course's question being asked and its generator's state
     // (the rest of that course comes from the history): note -1 for none.
     int adaptiveNote = -1;
+    // The classes the adaptive course began with (the level then); 0 until
+    // it is first used.
+    int adaptiveStartClasses = 0;
     bool adaptiveReask = false;
     QString adaptiveRandom;
 

@@ -30,7 +30,8 @@ bool TrainingSession::firstPlayPending = true;
 
 TrainingSession::TrainingSession(QuestionBank &bank, KeyMarking &keyboard, NoteOutput &sound, QObject *parent)
     : QObject(parent), bank(bank), keyboard(keyboard), sound(sound),
-      adaptiveCourse(static_cast<int>(bank.maturityLevel), std::random_device{}())
+      adaptiveCourse(bank.adaptiveStartClasses > 0 ? bank.adaptiveStartClasses : static_cast<int>(bank.maturityLevel),
+                     std::random_device{}())
 {
     adaptiveCourse.restore({bank.adaptiveNote, bank.adaptiveReask, bank.adaptiveRandom});
     status.update(adaptiveCourse.course());
@@ -88,6 +89,14 @@ void TrainingSession::setAdaptive(bool on)
     finishedRound.reset();
     adaptiveOn = on;
     sessionState = Idle;
+    // A learner past level 2 begins with that level's classes; once begun,
+    // the course keeps the classes it began with.
+    if (on && bank.adaptiveStartClasses == 0) {
+        adaptiveCourse.startWithAtLeast(static_cast<int>(bank.maturityLevel));
+        bank.adaptiveStartClasses = adaptiveCourse.startClasses();
+        bank.save();
+        status.update(adaptiveCourse.course());
+    }
     status.setAdaptive(on);
 }
 

@@ -57,6 +57,11 @@ AdaptiveCourse::AdaptiveCourse(int startClasses, std::uint64_t seed)
     roundStart = states();
 }
 
+void AdaptiveCourse::unlockAtLeast(int classes)
+{
+    unlocked = std::max(unlocked, std::clamp(classes, kStartClasses, kClassCount));
+}
+
 ClassState AdaptiveCourse::state(int noteIndex) const
 {
     if (noteIndex < 0 || noteIndex >= unlocked)

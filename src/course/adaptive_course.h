@@ -91,6 +91,9 @@ public:
     explicit AdaptiveCourse(int startClasses = kStartClasses, std::uint64_t seed = 0x5EEDu);
 
     void setBlockRelativePitch(bool on) { blockRelativePitch = on; }
+    // At least the first `classes` classes unlocked from now on (a learner
+    // who passed levels of the other course meanwhile).
+    void unlockAtLeast(int classes);
     bool blocksRelativePitch() const { return blockRelativePitch; }
 
     RecordedAnswer record(const CourseAnswer &answer);

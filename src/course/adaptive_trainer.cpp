@@ -1,9 +1,11 @@
 #include "adaptive_trainer.h"
 
+#include <algorithm>
+
 namespace Course {
 
 AdaptiveTrainer::AdaptiveTrainer(int startClasses, std::uint64_t seed)
-    : startClasses(startClasses)
+    : firstClasses(std::clamp(startClasses, AdaptiveCourse::kStartClasses, kClassCount))
     , engine(startClasses, seed)
 {
 }
@@ -40,7 +42,7 @@ void AdaptiveTrainer::takeHistory(const std::vector<CourseAnswer> &answers, std:
     // from the history, then this run's answers it does not hold yet.
     const CourseRandom random = engine.random();
     const bool block = engine.blocksRelativePitch();
-    engine = AdaptiveCourse(startClasses, 0);
+    engine = AdaptiveCourse(firstClasses, 0);
     engine.random() = random;
     engine.setBlockRelativePitch(block);
     for (const CourseAnswer &answer : answers)
@@ -50,6 +52,12 @@ void AdaptiveTrainer::takeHistory(const std::vector<CourseAnswer> &answers, std:
             engine.record(given.answer);
     beforeHistory.clear();
     engine.takeRoundSummary(); // rounds closed by old answers were shown then
+}
+
+void AdaptiveTrainer::startWithAtLeast(int classes)
+{
+    firstClasses = std::max(firstClasses, std::clamp(classes, AdaptiveCourse::kStartClasses, kClassCount));
+    engine.unlockAtLeast(firstClasses);
 }
 
 CourseQuestion AdaptiveTrainer::question()

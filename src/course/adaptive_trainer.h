@@ -31,6 +31,11 @@ public:
     void restore(const StoredQuestion &stored);
     StoredQuestion stored() const;
 
+    int startClasses() const { return firstClasses; }
+    // Starts with at least `classes` classes, now and when the history is
+    // taken in.
+    void startWithAtLeast(int classes);
+
     // The history read at start, oldest first, and the id of its last row.
     void takeHistory(const std::vector<CourseAnswer> &answers, std::int64_t lastRowId);
     bool hasHistory() const { return historyTaken; }
@@ -50,7 +55,7 @@ private:
         std::int64_t rowId = 0;
     };
 
-    int startClasses;
+    int firstClasses;
     AdaptiveCourse engine;
     std::optional<CourseQuestion> current;
     bool historyTaken = false;

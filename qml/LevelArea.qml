@@ -104,14 +104,14 @@ Rectangle {
         }
         LevelTiles {
             anchors.fill: parent
-            visible: !courseStatus.adaptive
+            visible: !(!!courseStatus && courseStatus.adaptive)
             level: levelArea.level
             keyLevel: levelStrip.activeFocus ? levelStrip.keyLevel : 0
         }
         // The adaptive course has no levels: its notes take their place.
         ClassStrip {
             anchors.fill: parent
-            visible: courseStatus.adaptive
+            visible: (!!courseStatus && courseStatus.adaptive)
             status: courseStatus
             z: 200
         }
@@ -120,7 +120,7 @@ Rectangle {
             id: levelStripArea
             objectName: "levelStripArea"
             anchors.fill: parent
-            enabled: !courseStatus.adaptive
+            enabled: !(!!courseStatus && courseStatus.adaptive)
             hoverEnabled: true
             property bool overCells: false
 

@@ -30,7 +30,7 @@ Rectangle {
     readonly property bool wavesPlaying: speakerBand.wavesPlaying
     property alias cellModel: cellList
     readonly property int answeredCount: sessionCorrecAnswers + sessionIncorrectAnswers
-    readonly property int sessionQuestionCount: courseStatus.adaptive ? courseStatus.roundQuestions
+    readonly property int sessionQuestionCount: (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions
                                                                       : difficultyLevel * repsPerNote
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
@@ -98,13 +98,13 @@ Rectangle {
     // user goes on.
     Connections {
         target: courseStatus
-        onAdaptiveChanged: {
+        function onAdaptiveChanged() {
             roundFinished = false
             sessionSummary.visible = false
             sessionCorrecAnswers = 0
             sessionIncorrectAnswers = 0
             prepareCells(difficultyLevel)
-            if (courseStatus.adaptive)
+            if ((!!courseStatus && courseStatus.adaptive))
                 startButton.resumeLevel = difficultyLevel
             speakerBand.waiting = false
         }
@@ -112,8 +112,8 @@ Rectangle {
 
     Connections {
         target: sessionReport
-        onAnswerShown: showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote)
-        onSessionFinished: showSummary(sessionReport.summary)
+        function onAnswerShown() { showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote) }
+        function onSessionFinished() { showSummary(sessionReport.summary) }
     }
 
     // The last answer is stored and the level rule has run: the summary
@@ -155,7 +155,7 @@ Rectangle {
         cellModel.clear()
         // The last round's feedback does not belong to the new one.
         feedbackLine.text = ""
-        var cells = courseStatus.adaptive ? courseStatus.roundQuestions : repsPerNote * level
+        var cells = (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions : repsPerNote * level
         for (var i = 0; i < cells; ++i)
             cellModel.append({ "cellColor": "transparent" })
         levelArea.progress.percentText = "0%"
@@ -195,7 +195,7 @@ Rectangle {
         if (roundFinished) {
             feedbackLine.text = ""
             appmessenger.nextRound()
-        } else if (startButton.resumeLevel > 0 || courseStatus.adaptive) {
+        } else if (startButton.resumeLevel > 0 || (!!courseStatus && courseStatus.adaptive)) {
             appmessenger.continueSession()
         } else {
             prepareCells(1)
@@ -208,7 +208,7 @@ Rectangle {
     // The stored session as a restart finds it: its level, its answers in
     // the progress strip, and the button to go on with it.
     function restoreStoredSession() {
-        if (courseStatus.adaptive) {
+        if ((!!courseStatus && courseStatus.adaptive)) {
             prepareCells(difficultyLevel)
             startButton.resumeLevel = Math.max(1, appmessenger.maturityLevel)
             return

@@ -1,6 +1,7 @@
 #include "course_history_loader.h"
 
 #include <answer_history.h>
+#include <course_history.h>
 
 #include <QPointer>
 
@@ -8,17 +9,6 @@ CourseHistoryLoader::~CourseHistoryLoader()
 {
     if (worker.joinable())
         worker.join();
-}
-
-Course::CourseAnswer CourseHistoryLoader::courseAnswerOf(const AnswerRecord &record)
-{
-    Course::CourseAnswer answer;
-    answer.askedNote = static_cast<int>(record.questionNote);
-    answer.answeredNote = static_cast<int>(record.answerNote);
-    // Rows from before the audible onset was kept: from the note-on.
-    answer.reactionMs = record.audibleReactionMs >= 0 ? record.audibleReactionMs : record.reactionMs;
-    answer.adaptive = record.course == QLatin1String("adaptive");
-    return answer;
 }
 
 void CourseHistoryLoader::start(const QString &historyPath, Delivery delivery)

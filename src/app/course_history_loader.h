@@ -10,8 +10,6 @@
 #include <thread>
 #include <vector>
 
-struct AnswerRecord;
-
 // Reads the answer history on a thread of its own (its own connection) for
 // the adaptive course, and hands the answers over on the thread that made
 // the loader, which never waits on the file. A history that cannot be read
@@ -25,9 +23,6 @@ public:
     ~CourseHistoryLoader() override;
 
     void start(const QString &historyPath, Delivery delivery);
-
-    // How the course reads one history row.
-    static Course::CourseAnswer courseAnswerOf(const AnswerRecord &record);
 
 private:
     std::thread worker;

@@ -164,6 +164,7 @@ void Application::followCourseChoice()
 {
     const auto follow = [this] {
         trainingSession->setBlockRelativePitch(preferences->blockRelativePitch());
+        bank->blockRelativePitch = preferences->blockRelativePitch();
         trainingSession->setAdaptive(preferences->adaptiveCourseChosen());
     };
     follow();

@@ -1,5 +1,7 @@
 #include "question_bank.h"
 
+#include <order_rules.h>
+
 #include <theory/piano.h>
 
 #include <answer_history.h>
@@ -171,6 +173,14 @@ void QuestionBank::rebuildQuestions()
         randomSeeded = true;
     }
     shuffle(questions);
+    // With relative pitch blocked the shuffled list is put in an order
+    // where no question lies within an octave or a semitone of the last.
+    if (blockRelativePitch) {
+        Course::CourseRandom random(static_cast<std::uint64_t>(std::rand()) << 32 | static_cast<std::uint64_t>(std::rand()));
+        const std::vector<unsigned> ordered = Course::orderedForRelativePitchBlock(
+            std::vector<unsigned>(questions.begin(), questions.end()), static_cast<int>(level), random);
+        questions.assign(ordered.begin(), ordered.end());
+    }
     correctCount = 0;
     incorrectCount = 0;
     noteStats.assign(level, 0);

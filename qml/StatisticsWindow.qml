@@ -14,7 +14,7 @@ Rectangle {
     border { color: Theme.lightText; width: 1 }
 
     property var model: typeof statistics !== "undefined" ? statistics : null
-    // The level "This level" means.
+    // The level "This course" means in the twelve levels.
     property int level: 1
     readonly property bool ready: model !== null && !model.loading && model.problem.length === 0
     signal closed()
@@ -57,7 +57,7 @@ Rectangle {
         objectName: "periodChoice"
         name: "Period"
         anchors { left: title.right; leftMargin: 30; verticalCenter: title.verticalCenter }
-        labels: ["All time", "Last 7 days", "This level (" + window.level + ")"]
+        labels: ["All time", "Last 7 days", "This course"]
         onCurrentChanged: window.refresh()
     }
     FilterChoice {

@@ -106,6 +106,8 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     view.rootContext()->setContextProperty("piano", &pianoNumbers);
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
+    TrainingSession *session = trainingSession.get();
+    statistics->setAdaptiveCourse([session] { return session->adaptive(); });
     view.rootContext()->setContextProperty("statistics", statistics.get());
     view.rootContext()->setContextProperty("chartPoints", &ChartPoints::instance());
     recovery = std::make_unique<HistoryRecovery>(history->path());

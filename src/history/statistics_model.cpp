@@ -66,7 +66,7 @@ StatisticsFilter StatisticsModel::filterFor(int periodIndex, int sourceIndex, un
 {
     StatisticsFilter filter;
     filter.period = periodIndex == 1   ? StatisticsFilter::Period::Last7Days
-                    : periodIndex == 2 ? StatisticsFilter::Period::ThisLevel
+                    : periodIndex == 2 ? StatisticsFilter::Period::ThisCourse
                                        : StatisticsFilter::Period::AllTime;
     filter.source = sourceIndex == 1   ? StatisticsFilter::Source::Midi
                     : sourceIndex == 2 ? StatisticsFilter::Source::OnScreen
@@ -77,7 +77,8 @@ StatisticsFilter StatisticsModel::filterFor(int periodIndex, int sourceIndex, un
 
 void StatisticsModel::refresh(int periodIndex, int sourceIndex)
 {
-    const StatisticsFilter filter = filterFor(periodIndex, sourceIndex, currentLevel ? currentLevel() : 1);
+    StatisticsFilter filter = filterFor(periodIndex, sourceIndex, currentLevel ? currentLevel() : 1);
+    filter.adaptive = adaptiveCourse && adaptiveCourse();
     readStarted = true;
     if (busy) {
         pending = filter;

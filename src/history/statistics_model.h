@@ -32,6 +32,8 @@ public:
     // `historyPath` is read afresh at every refresh; `currentLevel` answers
     // the "this level" filter.
     StatisticsModel(QString historyPath, std::function<unsigned()> currentLevel, QObject *parent = nullptr);
+    // Whether "this course" is the adaptive one (else the current level).
+    void setAdaptiveCourse(std::function<bool()> isAdaptive) { adaptiveCourse = std::move(isAdaptive); }
     ~StatisticsModel() override;
 
     bool loading() const { return busy; }
@@ -72,6 +74,7 @@ private:
 
     const QString path;
     const std::function<unsigned()> currentLevel;
+    std::function<bool()> adaptiveCourse;
     // Used by the worker thread only, one worker at a time.
     const std::unique_ptr<HistoryAggregate> aggregate;
     std::atomic<bool> stopping{false};

@@ -28,19 +28,19 @@ function periodLine(name, p) {
 }
 
 // The overview under the title, for the period chosen (0 all time, 1 the
-// last 7 days, 2 one level).
-function overview(o, period, level) {
+// last 7 days, 2 this course: the level, or the adaptive course).
+function overview(o, period, level, adaptive) {
     var head = count(o.asked, "answer", "answers") + ": " + percent(o.share) + " exact, "
             + percent(o.chromaShare) + " ignoring the octave. Training days in a row: " + o.streakDays + "."
     var line = period === 1 ? periodLine("Last 7 days", o.last7Days)
-             : period === 2 ? periodLine("At level " + level, o.allDays)
+             : period === 2 ? periodLine(adaptive ? "In the adaptive course" : "At level " + level, o.allDays)
              : periodLine("Last 7 days", o.last7Days) + "   " + periodLine("Last 30 days", o.last30Days)
                + "   All days: " + count(o.allDays.days, "day", "days") + ", " + o.allDays.minutes + " min."
     return head + "\n" + line
 }
 
 // What an empty page says: why there is nothing under this filter.
-function emptyText(period, source, level) {
+function emptyText(period, source, level, adaptive) {
     if (source === 1)
         return "No answers from MIDI keyboards yet."
     if (source === 2)
@@ -48,6 +48,6 @@ function emptyText(period, source, level) {
     if (period === 1)
         return "No answers in the last 7 days."
     if (period === 2)
-        return "No answers at level " + level + " yet."
+        return adaptive ? "No answers in the adaptive course yet." : "No answers at level " + level + " yet."
     return "Answer a few questions and your statistics appear here."
 }

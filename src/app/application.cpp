@@ -108,6 +108,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
     TrainingSession *session = trainingSession.get();
     statistics->setAdaptiveCourse([session] { return session->adaptive(); });
+    statistics->setCourseStartClasses([questions] { return std::max(2, questions->adaptiveStartClasses); });
     view.rootContext()->setContextProperty("statistics", statistics.get());
     view.rootContext()->setContextProperty("chartPoints", &ChartPoints::instance());
     recovery = std::make_unique<HistoryRecovery>(history->path());

@@ -260,10 +260,16 @@ void TrainingSession::ProvideMidiAnswer(const Answer &answer)
     // The store and the history hold the answer before the user sees it,
     // the history first: a kill between the two leaves a row the store
     // takes in at the next start, never a stored answer the history lacks.
+    qint64 levelsRow = 0;
     const ScoredAnswer scored =
-        bank.answer(note, [this, &answer, state](const ScoredAnswer &s) {
-            return recordAnswer(s, answer, state, bank.maturityLevel, QStringLiteral("levels"));
+        bank.answer(note, [this, &answer, state, &levelsRow](const ScoredAnswer &s) {
+            levelsRow = recordAnswer(s, answer, state, bank.maturityLevel, QStringLiteral("levels"));
+            return levelsRow;
         });
+    // The adaptive course learns from every answer, as from the history.
+    adaptiveCourse.observe({static_cast<int>(scored.questionNote), static_cast<int>(note), courseReactionMs(answer), false},
+                           levelsRow);
+    status.update(adaptiveCourse.course());
     if (scored.sessionFinished)
         finishedSession = scored.outcome;
     showScored(answer, scored.questionNote, scored.correct, scored.questionIndex);
@@ -282,12 +288,22 @@ void TrainingSession::provideAdaptiveAnswer(const Answer &answer, int stateAtAns
     const auto classes = static_cast<unsigned>(adaptiveCourse.course().unlockedCount());
     const qint64 row = recordAnswer(scored, answer, stateAtAnswer, classes, QStringLiteral("adaptive"));
     const Course::RecordedAnswer recorded =
-        adaptiveCourse.answer(static_cast<int>(answer.note), answer.reactionMs(), row);
+        adaptiveCourse.answer(static_cast<int>(answer.note), courseReactionMs(answer), row);
     storeAdaptiveQuestion(row);
     if (recorded.roundEnded)
         finishedRound = adaptiveCourse.course().takeRoundSummary();
     status.update(adaptiveCourse.course());
     showScored(answer, scored.questionNote, scored.correct, scored.questionIndex);
+}
+
+// As the history gives it back at the next start: from the audible onset,
+// else from the note-on being sent.
+long long TrainingSession::courseReactionMs(const Answer &answer) const
+{
+    if (answer.reactionMs() >= 0)
+        return answer.reactionMs();
+    const std::int64_t started = questionStartedMs.load();
+    return started >= 0 && answer.arrivedMs >= started ? answer.arrivedMs - started : -1;
 }
 
 void TrainingSession::storeAdaptiveQuestion(qint64 historyRow)

@@ -135,6 +135,7 @@ private:
     void finishSession();
     void provideAdaptiveAnswer(const Answer &answer, int stateAtAnswer);
     void storeAdaptiveQuestion(qint64 historyRow);
+    long long courseReactionMs(const Answer &answer) const;
     void showScored(const Answer &answer, unsigned questionNote, bool correct, unsigned questionIndex);
     void cancelPendingAdvance();
     // The answer's history row id; 0 when it is held or not recorded.

@@ -78,4 +78,12 @@ RecordedAnswer AdaptiveTrainer::answer(int answeredNote, long long reactionMs, s
     return recorded;
 }
 
+void AdaptiveTrainer::observe(const CourseAnswer &other, std::int64_t rowId)
+{
+    if (!historyTaken)
+        beforeHistory.push_back({other, rowId});
+    engine.record(other);
+    engine.takeRoundSummary();
+}
+
 } // namespace Course

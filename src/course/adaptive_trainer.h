@@ -45,6 +45,9 @@ public:
     // is the answer's history row (0 when it is held or not recorded): an
     // answer the history read at start already holds is not taken in twice.
     RecordedAnswer answer(int answeredNote, long long reactionMs, std::int64_t rowId = 0);
+    // An answer of the other course: learnt from as the history would give
+    // it at the next start, without a question of this course being asked.
+    void observe(const CourseAnswer &other, std::int64_t rowId = 0);
 
     AdaptiveCourse &course() { return engine; }
     const AdaptiveCourse &course() const { return engine; }

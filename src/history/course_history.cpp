@@ -58,5 +58,12 @@ QString courseReport(const std::vector<AnswerRecord> &answers, int startClasses)
                      .arg(dayOf(timeline.firstSecure[c]), 12)
                      .arg(dayOf(timeline.firstMastered[c]), 14);
     }
+    // The deadline's moves, the latest last (at most the last twelve).
+    QStringList moves;
+    const auto &points = timeline.deadline;
+    for (std::size_t i = points.size() > 12 ? points.size() - 12 : 0; i < points.size(); ++i)
+        moves << QStringLiteral("%1 s (%2)").arg(points[i].seconds, 0, 'f', 1).arg(dayOf(points[i].timeUtcMs));
+    if (!moves.isEmpty())
+        lines << QStringLiteral("Deadline over time: ") + moves.join(QStringLiteral(" → "));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -1,5 +1,8 @@
 #include "statistics_model.h"
 
+#include "answer_history.h"
+#include "course_history.h"
+
 #include <theory/theory_tables.h>
 
 #include <QPointer>
@@ -101,10 +104,11 @@ void StatisticsModel::start(const std::optional<StatisticsFilter> &filter)
     joinWorker();
     busy = true;
     QPointer<StatisticsModel> self(this);
-    worker = std::thread([self, filter, file = path, kept = aggregate.get(), stop = &stopping] {
+    const int startClasses = courseStartClasses ? courseStartClasses() : 2;
+    worker = std::thread([self, filter, file = path, kept = aggregate.get(), stop = &stopping, startClasses] {
         if (!filter)
             runInTheBackground();
-        Result result = compute(*kept, file, filter, *stop);
+        Result result = compute(*kept, file, filter, *stop, startClasses);
         // The model joins this thread before it goes, so it is alive here;
         // the delivery runs on the model's thread, or not at all once the
         // model is gone.
@@ -119,7 +123,7 @@ void StatisticsModel::start(const std::optional<StatisticsFilter> &filter)
 
 StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const QString &file,
                                                  const std::optional<StatisticsFilter> &filter,
-                                                 const std::atomic<bool> &stop)
+                                                 const std::atomic<bool> &stop, int startClasses)
 {
     Result result;
     if (!kept.update(file, stop)) {
@@ -129,6 +133,17 @@ StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const Q
     // A reading ahead of time also works out what later figures reuse (the
     // days' medians).
     result.figures = kept.statistics(filter ? *filter : StatisticsFilter());
+    // The adaptive course's report needs its answers in order: read only
+    // when there are any, and only for the window.
+    StatisticsFilter adaptive;
+    adaptive.period = StatisticsFilter::Period::ThisCourse;
+    adaptive.adaptive = true;
+    if (filter && kept.statistics(adaptive).all.asked > 0) {
+        std::vector<AnswerRecord> answers;
+        const AnswerHistory history(file, AnswerHistory::Mode::ReadOnly);
+        if (history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); }))
+            result.course = courseReport(answers, startClasses);
+    }
     return result;
 }
 
@@ -139,6 +154,7 @@ void StatisticsModel::deliver(Result result, bool withFigures)
     if (withFigures) {
         figures = std::move(result.figures);
         problemText = std::move(result.problem);
+        course = std::move(result.course);
     }
     busy = false;
     if (pending) {

@@ -545,6 +545,17 @@ private slots:
         QCOMPARE(after.roundPosition(), 0);
         QCOMPARE(restarted.currentQuestionNote(), app.session().currentQuestionNote());
 
+        // The statistics: "This course" is the round's 40 answers, and the
+        // course's notes are listed with the deadline over time.
+        QObject *statistics = app.window().rootContext()->contextProperty("statistics").value<QObject *>();
+        QVERIFY(statistics);
+        QMetaObject::invokeMethod(statistics, "refresh", Q_ARG(int, 2), Q_ARG(int, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(!statistics->property("loading").toBool(), 10000);
+        QCOMPARE(statistics->property("total").toInt(), 40);
+        const QString course = statistics->property("courseText").toString();
+        QVERIFY2(course.startsWith(QStringLiteral("Adaptive course: 40 answers")), qPrintable(course));
+        QVERIFY(course.contains(QStringLiteral("Deadline over time: 3.0 s")));
+
         // Back to the twelve levels, where they were.
         options->setProperty("course", QStringLiteral("levels"));
         QTRY_VERIFY(!app.session().adaptive());

@@ -6,8 +6,3 @@ Core::SoundController::BuiltInOutputFactory builtInOutputFactory()
 }
 
 void setBuiltInReferencePitch(Core::SoundController &, double) {}
-
-std::int64_t builtInAudibleSinceMs(const std::shared_ptr<Core::MidiOutDevice> &, std::int64_t playedMs)
-{
-    return playedMs;
-}

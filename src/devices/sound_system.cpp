@@ -1,7 +1,5 @@
 #include "sound_system.h"
 
-#include "builtin_output.h"
-
 #include <midi/midi_stream_observer.h>
 
 #include <error.h>
@@ -291,7 +289,8 @@ void SoundSystem::Play(unsigned note, double seconds)
 
 std::int64_t SoundSystem::audibleSinceMs(std::int64_t playedMs) const
 {
-    return builtInAudibleSinceMs(CurrentOutput(), playedMs);
+    const auto output = CurrentOutput();
+    return output ? output->GetAudibleSinceMs(playedMs) : playedMs;
 }
 
 // On a channel of its own, so that the questions' program stays selected.

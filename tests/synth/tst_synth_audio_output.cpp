@@ -131,6 +131,11 @@ void NotesSoundThroughJackAndResetStopsThem()
     const double latency = device.GetOutputLatencySeconds();
     std::printf("JACK output latency: %.1f ms\n", latency * 1000.0);
     SYNTH_CHECK(latency >= 1024.0 / kJackRate && latency <= 4 * 1024.0 / kJackRate);
+    // A question sent before that note-on became audible a latency after it;
+    // one sent since has not sounded yet.
+    SYNTH_CHECK(device.GetAudibleSinceMs(beforeNoteOn)
+                == device.GetLastNoteOnMs() + static_cast<std::int64_t>(std::llround(latency * 1000.0)));
+    SYNTH_CHECK(device.GetAudibleSinceMs(afterNoteOn + 1) == -1);
     float heard = 0.0f;
     SYNTH_CHECK(SynthTest::WaitUntil([&] { return (heard = std::max(heard, listener.TakePeak())) > 1e-2f; }, 10000));
     // In tune as heard through the server: a synthesiser rendering at

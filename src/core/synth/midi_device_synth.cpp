@@ -376,6 +376,14 @@ void MidiOutSynthDevice::SendLocked(const MidiMessage &message)
     }
 }
 
+std::int64_t MidiOutSynthDevice::GetAudibleSinceMs(std::int64_t sentMs) const
+{
+    const std::int64_t noteOn = lastNoteOnMs.load();
+    if (sentMs < 0 || noteOn < sentMs)
+        return sentMs < 0 ? sentMs : -1;
+    return noteOn + static_cast<std::int64_t>(std::llround(outputLatency.load() * 1000.0));
+}
+
 double MidiOutSynthDevice::GetGain() const
 {
     return gain.load();

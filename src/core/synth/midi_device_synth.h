@@ -110,6 +110,9 @@ public:
     // When the last note-on with a velocity reached the synthesiser
     // (Timer::NowMs), -1 before the first. Takes no lock.
     std::int64_t GetLastNoteOnMs() const { return lastNoteOnMs.load(); }
+    // Its last note-on, when at or after sentMs, plus the output latency;
+    // -1 when no note-on since sentMs has reached it.
+    std::int64_t GetAudibleSinceMs(std::int64_t sentMs) const override;
 
 private:
     struct SettingsDeleter {

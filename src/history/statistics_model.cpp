@@ -4,7 +4,6 @@
 #include "course_history.h"
 
 #include <theory/note_naming.h>
-#include <theory/theory_tables.h>
 
 #include <QCoreApplication>
 

@@ -68,7 +68,6 @@ Preferences::Preferences(QObject *parent) : QObject(parent) {}
 const QStringList &Preferences::storedKeys()
 {
     static const QStringList keys {kAfterWrongAnswer, kLabelCKeys,     kInstrumentChosen, kVaryInstrument,
-    static const QStringList keys {kAfterWrongAnswer, kLabelCKeys,     kInstrumentChosen, kVaryInstrument,
                                    kVariedInstruments, kReferencePitch, kOutputDevice, kLanguage,
                                    kNoteNames, kCourse, kBlockRelativePitch};
     return keys;

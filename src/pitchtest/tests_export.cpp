@@ -2,6 +2,7 @@
 
 #include "test_store.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSaveFile>
 #include <QTextStream>
@@ -72,7 +73,7 @@ bool ExportTestsCsv(TestStore &store, const QString &target, QString &error, int
     int rows = 0;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+        error = QCoreApplication::translate("PitchTest", "%1 cannot be written: %2").arg(target, out.errorString());
         return false;
     }
     QTextStream text(&out);
@@ -89,7 +90,7 @@ bool ExportTestsCsv(TestStore &store, const QString &target, QString &error, int
         return false;
     }
     if (text.status() != QTextStream::Ok || !out.commit()) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+        error = QCoreApplication::translate("PitchTest", "%1 cannot be written: %2").arg(target, out.errorString());
         return false;
     }
     if (written)

@@ -129,6 +129,13 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <source>the answer history %1 cannot be read</source>
         <translation>l’historique des réponses %1 est illisible</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>%n essai des tests d’oreille absolue écrit dans %1</numerusform>
+            <numerusform>%n essais des tests d’oreille absolue écrits dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
@@ -576,6 +583,352 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
 </context>
 <context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>Terminé le %1 ; graine de l’ordre %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Classe de hauteur juste, tous sons confondus : %1 %</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>Classe de hauteur juste</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>Touche exacte (octave comprise)</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>Points (1 si juste, 0,75 à un demi-ton près)</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>Erreur moyenne (demi-tons, 0-6)</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>Biais (+ trop haut, − trop bas)</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>Temps de réaction médian</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>Réponses justes en 2,0 s au plus</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs) : atteint</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs) : non atteint</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>Aucun test d’oreille absolue terminé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>Terminé le          Son pur   Piano       Classe  Touche exacte  Seuil</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>atteint</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>non atteint</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Son pur</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>hasard</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>sans oreille absolue</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>avec oreille absolue</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>Réponses justes par classe de hauteur (tous sons)</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>Confusions (lignes : son joué ; colonnes : touche répondue)</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Impossible de conserver les tests d’oreille absolue : il n’y a pas d’historique des réponses.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>Impossible de conserver les tests d’oreille absolue : l’historique des réponses ne s’ouvre pas.</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>pas de version</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>Les tests d’oreille absolue ne sont pas conservés : l’historique des réponses vient d’une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>tables manquantes</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>Les tests d’oreille absolue de l’historique des réponses sont illisibles (%1) ; l’entraînement n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>tests</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>test %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>Les sons purs et le bruit viennent du synthétiseur intégré ; la sortie choisie joue son propre son à la place. Choisissez le synthétiseur intégré dans les réglages pour que le test compte.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Impossible de conserver les tests d’oreille absolue : il n’y a pas d’historique des réponses.</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>Ce test n’est pas conservé : impossible d’écrire dans l’historique des réponses.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Juste : %1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>C’était %1 ; vous avez joué %2</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>Des réponses attendent d’être conservées : impossible d’écrire dans l’historique des réponses pour l’instant.</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>Il n’y a pas encore de rapport à imprimer.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>Test d’oreille absolue (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 notes, environ 8 minutes : 36 au piano et 36 sons purs, en deux blocs séparés par une pause. Les 4 premières notes d’essai vous disent si vous aviez juste ; ensuite, plus aucun retour jusqu’à la fin. Répondez avec n’importe quelle touche du bon nom : l’octave est notée à part. Chaque réponse est suivie de 2 secondes de bruit. Échap quitte le test ; vous pourrez le reprendre plus tard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>Dans un test commencé, vous avez répondu à %n note sur 72. Reprenez-le, ou abandonnez-le pour recommencer.</numerusform>
+            <numerusform>Dans un test commencé, vous avez répondu à %n notes sur 72. Reprenez-le, ou abandonnez-le pour recommencer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Retour à l’entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>Test d’oreille absolue — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Son pur</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Classe de hauteur juste, tous sons confondus : %1 %</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>hasard</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>sans oreille absolue</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>avec oreille absolue</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>Réponses justes par classe de hauteur</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>Confusions (lignes : note jouée, colonnes : touche répondue)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Retour à l’entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>Pause : %1 s</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>Mi-parcours. Le second bloc commence à la fin de la pause.</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>Continuer maintenant</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>Aucun test d’oreille absolue terminé pour l’instant. Ctrl+T en lance un.</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Tests d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>sons purs (sur 36)</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>piano (sur 36)</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>seuil d’oreille absolue, 24,5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <translation>%1   sons purs %2   piano %3   classe de hauteur %4 %   touche exacte %5 %   seuil atteint</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   sons purs %2   piano %3   classe de hauteur %4 %   touche exacte %5 %</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>Essai %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>Note %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>Quelle note était-ce ?</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>Échap quitte le test ; vous pourrez le reprendre.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>maj</source>
@@ -840,6 +1193,13 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>median</source>
         <translation>médiane</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <translation>%1 %2 %</translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1556,18 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>Confusions&#xa0;: question (ligne) et réponse (colonne)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Tests d’oreille absolue</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,10 @@ Siehe „orvelle --help“.
         <source>%1 cannot be written: %2</source>
         <translation>%1 lässt sich nicht schreiben: %2</translation>
     </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>Die Tests des absoluten Gehörs lassen sich nicht lesen</translation>
+    </message>
 </context>
 <context>
     <name>PitchTest::TestController</name>

@@ -724,6 +724,10 @@ Prueba «orvelle --help».
         <source>%1 cannot be written: %2</source>
         <translation>No se puede escribir %1: %2</translation>
     </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>No se pueden leer las pruebas de oído absoluto</translation>
+    </message>
 </context>
 <context>
     <name>PitchTest::TestController</name>

@@ -586,7 +586,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <name>PitchTest</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d’écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Pitch test</source>
@@ -598,11 +598,11 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Finished %1; order seed %2</source>
-        <translation>Terminé le %1 ; graine de l’ordre %2</translation>
+        <translation>Terminé le %1&#xa0;; graine de l’ordre %2</translation>
     </message>
     <message>
         <source>Pitch class right, all tones: %1 %</source>
-        <translation>Classe de hauteur juste, tous sons confondus : %1 %</translation>
+        <translation>Classe de hauteur juste, tous sons confondus&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Pitch class right</source>
@@ -630,15 +630,15 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Right answers within 2.0 s</source>
-        <translation>Réponses justes en 2,0 s au plus</translation>
+        <translation>Réponses justes en 2,0&#xa0;s au plus</translation>
     </message>
     <message>
         <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
-        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs) : atteint</translation>
+        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs)&#xa0;: atteint</translation>
     </message>
     <message>
         <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
-        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs) : non atteint</translation>
+        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs)&#xa0;: non atteint</translation>
     </message>
     <message>
         <source>No pitch test finished yet.</source>
@@ -686,15 +686,15 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Confusions (rows: tone played; columns: key answered)</source>
-        <translation>Confusions (lignes : son joué ; colonnes : touche répondue)</translation>
+        <translation>Confusions (lignes&#xa0;: son joué&#xa0;; colonnes&#xa0;: touche répondue)</translation>
     </message>
     <message>
         <source>Pitch tests cannot be kept: there is no answer history.</source>
-        <translation>Impossible de conserver les tests d’oreille absolue : il n’y a pas d’historique des réponses.</translation>
+        <translation>Impossible de conserver les tests d’oreille absolue&#xa0;: il n’y a pas d’historique des réponses.</translation>
     </message>
     <message>
         <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
-        <translation>Impossible de conserver les tests d’oreille absolue : l’historique des réponses ne s’ouvre pas.</translation>
+        <translation>Impossible de conserver les tests d’oreille absolue&#xa0;: l’historique des réponses ne s’ouvre pas.</translation>
     </message>
     <message>
         <source>no version</source>
@@ -702,7 +702,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
-        <translation>Les tests d’oreille absolue ne sont pas conservés : l’historique des réponses vient d’une version plus récente du programme.</translation>
+        <translation>Les tests d’oreille absolue ne sont pas conservés&#xa0;: l’historique des réponses vient d’une version plus récente du programme.</translation>
     </message>
     <message>
         <source>tables missing</source>
@@ -710,7 +710,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
-        <translation>Les tests d’oreille absolue de l’historique des réponses sont illisibles (%1) ; l’entraînement n’est pas touché.</translation>
+        <translation>Les tests d’oreille absolue de l’historique des réponses sont illisibles (%1)&#xa0;; l’entraînement n’est pas touché.</translation>
     </message>
     <message>
         <source>tests</source>
@@ -722,34 +722,38 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>Impossible d’écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>Les tests d’oreille absolue sont illisibles</translation>
     </message>
 </context>
 <context>
     <name>PitchTest::TestController</name>
     <message>
         <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
-        <translation>Les sons purs et le bruit viennent du synthétiseur intégré ; la sortie choisie joue son propre son à la place. Choisissez le synthétiseur intégré dans les réglages pour que le test compte.</translation>
+        <translation>Les sons purs et le bruit viennent du synthétiseur intégré&#xa0;; la sortie choisie joue son propre son à la place. Choisissez le synthétiseur intégré dans les réglages pour que le test compte.</translation>
     </message>
     <message>
         <source>Pitch tests cannot be kept: there is no answer history.</source>
-        <translation>Impossible de conserver les tests d’oreille absolue : il n’y a pas d’historique des réponses.</translation>
+        <translation>Impossible de conserver les tests d’oreille absolue&#xa0;: il n’y a pas d’historique des réponses.</translation>
     </message>
     <message>
         <source>This test is not being kept: the answer history cannot be written.</source>
-        <translation>Ce test n’est pas conservé : impossible d’écrire dans l’historique des réponses.</translation>
+        <translation>Ce test n’est pas conservé&#xa0;: impossible d’écrire dans l’historique des réponses.</translation>
     </message>
     <message>
         <source>Right: %1</source>
-        <translation>Juste : %1</translation>
+        <translation>Juste&#xa0;: %1</translation>
     </message>
     <message>
         <source>It was %1; you played %2</source>
-        <translation>C’était %1 ; vous avez joué %2</translation>
+        <translation>C’était %1&#xa0;; vous avez joué %2</translation>
     </message>
     <message>
         <source>Answers wait to be kept: the answer history cannot be written just now.</source>
-        <translation>Des réponses attendent d’être conservées : impossible d’écrire dans l’historique des réponses pour l’instant.</translation>
+        <translation>Des réponses attendent d’être conservées&#xa0;: impossible d’écrire dans l’historique des réponses pour l’instant.</translation>
     </message>
     <message>
         <source>There is no report to print yet.</source>
@@ -779,7 +783,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
-        <translation>72 notes, environ 8 minutes : 36 au piano et 36 sons purs, en deux blocs séparés par une pause. Les 4 premières notes d’essai vous disent si vous aviez juste ; ensuite, plus aucun retour jusqu’à la fin. Répondez avec n’importe quelle touche du bon nom : l’octave est notée à part. Chaque réponse est suivie de 2 secondes de bruit. Échap quitte le test ; vous pourrez le reprendre plus tard.</translation>
+        <translation>72 notes, environ 8 minutes&#xa0;: 36 au piano et 36 sons purs, en deux blocs séparés par une pause. Les 4 premières notes d’essai vous disent si vous aviez juste&#xa0;; ensuite, plus aucun retour jusqu’à la fin. Répondez avec n’importe quelle touche du bon nom&#xa0;: l’octave est notée à part. Chaque réponse est suivie de 2 secondes de bruit. Échap quitte le test&#xa0;; vous pourrez le reprendre plus tard.</translation>
     </message>
     <message numerus="yes">
         <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
@@ -832,7 +836,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Pitch class right, all tones: %1 %</source>
-        <translation>Classe de hauteur juste, tous sons confondus : %1 %</translation>
+        <translation>Classe de hauteur juste, tous sons confondus&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>chance</source>
@@ -852,7 +856,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Confusions (rows: note played, columns: key answered)</source>
-        <translation>Confusions (lignes : note jouée, colonnes : touche répondue)</translation>
+        <translation>Confusions (lignes&#xa0;: note jouée, colonnes&#xa0;: touche répondue)</translation>
     </message>
     <message>
         <source>Save as PDF</source>
@@ -867,7 +871,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <name>PitchTestRest</name>
     <message>
         <source>Rest: %1 s</source>
-        <translation>Pause : %1 s</translation>
+        <translation>Pause&#xa0;: %1&#xa0;s</translation>
     </message>
     <message>
         <source>Half way. The second block begins when the rest is over.</source>
@@ -902,11 +906,11 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
-        <translation>%1   sons purs %2   piano %3   classe de hauteur %4 %   touche exacte %5 %   seuil atteint</translation>
+        <translation>%1   sons purs %2   piano %3   classe de hauteur %4&#xa0;%   touche exacte %5&#xa0;%   seuil atteint</translation>
     </message>
     <message>
         <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
-        <translation>%1   sons purs %2   piano %3   classe de hauteur %4 %   touche exacte %5 %</translation>
+        <translation>%1   sons purs %2   piano %3   classe de hauteur %4&#xa0;%   touche exacte %5&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -921,11 +925,11 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Which note was it?</source>
-        <translation>Quelle note était-ce ?</translation>
+        <translation>Quelle note était-ce&#xa0;?</translation>
     </message>
     <message>
         <source>Escape leaves the test; it can be resumed.</source>
-        <translation>Échap quitte le test ; vous pourrez le reprendre.</translation>
+        <translation>Échap quitte le test&#xa0;; vous pourrez le reprendre.</translation>
     </message>
 </context>
 <context>
@@ -1199,7 +1203,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <name>ReferenceBar</name>
     <message>
         <source>%1 %2 %</source>
-        <translation>%1 %2 %</translation>
+        <translation>%1 %2&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,10 @@ Prova «orvelle --help».
         <source>%1 cannot be written: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
     </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>Impossibile leggere i test di orecchio assoluto</translation>
+    </message>
 </context>
 <context>
     <name>PitchTest::TestController</name>

@@ -719,6 +719,10 @@ Try &apos;orvelle --help&apos;.
         <source>%1 cannot be written: %2</source>
         <translation>%1 に書き込めません: %2</translation>
     </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>絶対音感テストを読み込めません</translation>
+    </message>
 </context>
 <context>
     <name>PitchTest::TestController</name>

@@ -719,6 +719,10 @@ Try &apos;orvelle --help&apos;.
         <source>%1 cannot be written: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>无法读取绝对音感测试</translation>
+    </message>
 </context>
 <context>
     <name>PitchTest::TestController</name>

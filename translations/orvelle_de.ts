@@ -646,7 +646,7 @@ Siehe „orvelle --help“.
     </message>
     <message>
         <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
-        <translation>Abgeschlossen      Sinuston  Klavier    Tonklasse  Genaue Taste  Schwelle</translation>
+        <translation>Abgeschlossen      Sinuston  Klavier    Tonklasse      Taste  Schwelle</translation>
     </message>
     <message>
         <source>reached</source>

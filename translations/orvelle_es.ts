@@ -646,7 +646,7 @@ Prueba «orvelle --help».
     </message>
     <message>
         <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
-        <translation>Terminada         Tono puro   Piano        Clase  Tecla exacta  Umbral</translation>
+        <translation>Terminada         Tono puro   Piano        Clase      Tecla  Umbral</translation>
     </message>
     <message>
         <source>reached</source>

@@ -646,7 +646,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
-        <translation>Terminé le          Son pur   Piano       Classe  Touche exacte  Seuil</translation>
+        <translation>Terminé le          Son pur   Piano       Classe     Touche  Seuil</translation>
     </message>
     <message>
         <source>reached</source>

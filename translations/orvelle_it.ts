@@ -646,7 +646,7 @@ Prova «orvelle --help».
     </message>
     <message>
         <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
-        <translation>Completato        Tono puro  Pianoforte       Classe  Tasto esatto  Soglia</translation>
+        <translation>Completato        Tono puro   Piano       Classe      Tasto  Soglia</translation>
     </message>
     <message>
         <source>reached</source>

@@ -641,7 +641,7 @@ Try &apos;orvelle --help&apos;.
     </message>
     <message>
         <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
-        <translation>終了日時              純音  ピアノ      音名      鍵盤  基準線</translation>
+        <translation>終了日時               純音  ピアノ         音名       鍵盤  基準線</translation>
     </message>
     <message>
         <source>reached</source>

@@ -641,7 +641,7 @@ Try &apos;orvelle --help&apos;.
     </message>
     <message>
         <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
-        <translation>完成时间              纯音    钢琴      音名      琴键  标准线</translation>
+        <translation>完成时间               纯音    钢琴         音名       琴键  标准线</translation>
     </message>
     <message>
         <source>reached</source>

@@ -79,6 +79,7 @@ Item {
         Repeater {
             model: scores.tests
             Text {
+                //: One finished test: date, points of 36 on pure tones and piano, per cent right.
                 text: (modelData.apReached
                        ? qsTr("%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached")
                        : qsTr("%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %"))

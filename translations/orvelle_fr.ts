@@ -906,6 +906,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
         <translation>%1   sons purs %2   piano %3   classe de hauteur %4&#xa0;%   touche exacte %5&#xa0;%   seuil atteint</translation>
     </message>
     <message>
@@ -1203,6 +1204,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <name>ReferenceBar</name>
     <message>
         <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
         <translation>%1 %2&#xa0;%</translation>
     </message>
 </context>

@@ -900,6 +900,7 @@ Try &apos;orvelle --help&apos;.
     </message>
     <message>
         <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
         <translation>%1   纯音 %2   钢琴 %3   音名 %4 %   琴键 %5 %   达到标准线</translation>
     </message>
     <message>
@@ -1197,6 +1198,7 @@ Try &apos;orvelle --help&apos;.
     <name>ReferenceBar</name>
     <message>
         <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
         <translation>%1 %2 %</translation>
     </message>
 </context>

@@ -288,7 +288,8 @@ int exportTestsBeside(const QString &file)
         std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(error));
         return 1;
     }
-    const QString note = QCoreApplication::translate("CommandLine", "Wrote %n pitch test trials to %1", "", written).arg(target);
+    const QString note =
+        QCoreApplication::translate("CommandLine", "Wrote %n pitch test trials to %1", "", written).arg(target);
     std::fprintf(isStandardOutput(target) ? stderr : stdout, "%s\n", qUtf8Printable(note));
     return 0;
 }

@@ -40,7 +40,9 @@ public:
     {
         const int columns[] = {0, 250, 340, 430};
         Font(9, true);
-        const QString heads[] = {QString(), QCoreApplication::translate("PitchTest", "Piano"), QCoreApplication::translate("PitchTest", "Pure tone"), QCoreApplication::translate("PitchTest", "Overall")};
+        const QString heads[] = {QString(), QCoreApplication::translate("PitchTest", "Piano"),
+                                 QCoreApplication::translate("PitchTest", "Pure tone"),
+                                 QCoreApplication::translate("PitchTest", "Overall")};
         for (int c = 0; c < 4; ++c)
             p.drawText(columns[c], y + 10, heads[c]);
         y += 15;
@@ -107,7 +109,8 @@ public:
     void Confusion(const Figures &f)
     {
         Font(9, true);
-        p.drawText(0, y + 10, QCoreApplication::translate("PitchTest", "Confusions (rows: tone played; columns: key answered)"));
+        p.drawText(0, y + 10,
+                   QCoreApplication::translate("PitchTest", "Confusions (rows: tone played; columns: key answered)"));
         y += 16;
         Font(7, false);
         const int cell = kPageWidth / 13;
@@ -148,7 +151,8 @@ QString WriteReportPdf(const FinishedTest &test, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QCoreApplication::translate("PitchTest", "Cannot write %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        return QCoreApplication::translate("PitchTest", "Cannot write %1: %2")
+            .arg(QFileInfo(path).fileName(), file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -161,12 +165,14 @@ QString WriteReportPdf(const FinishedTest &test, const QString &path)
             return QCoreApplication::translate("PitchTest", "Cannot write %1").arg(QFileInfo(path).fileName());
         Page page(painter);
         const TestReport &r = test.report;
-        page.Title(QCoreApplication::translate("PitchTest", "Pitch test"), QCoreApplication::translate("PitchTest", "Finished %1; order seed %2")
-                                         .arg(test.finishedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")))
-                                         .arg(test.seed));
+        page.Title(QCoreApplication::translate("PitchTest", "Pitch test"),
+                   QCoreApplication::translate("PitchTest", "Finished %1; order seed %2")
+                       .arg(test.finishedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")))
+                       .arg(test.seed));
         page.Table(ReportRows(r));
         page.Line(ApLineText(r), true);
-        page.Line(QCoreApplication::translate("PitchTest", "Pitch class right, all tones: %1 %").arg(QString::number(r.overall.classPercent, 'f', 1)));
+        page.Line(QCoreApplication::translate("PitchTest", "Pitch class right, all tones: %1 %")
+                      .arg(QString::number(r.overall.classPercent, 'f', 1)));
         page.ReferenceBar(r.overall.classPercent);
         page.ClassAccuracy(r.overall);
         page.Confusion(r.overall);
@@ -174,7 +180,8 @@ QString WriteReportPdf(const FinishedTest &test, const QString &path)
     }
     file.flush();
     if (file.error() != QFileDevice::NoError) {
-        const QString problem = QCoreApplication::translate("PitchTest", "Cannot write %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        const QString problem = QCoreApplication::translate("PitchTest", "Cannot write %1: %2")
+                                    .arg(QFileInfo(path).fileName(), file.errorString());
         file.close();
         file.remove();
         return problem;

@@ -39,7 +39,8 @@ QString TimbreName(Timbre timbre)
 TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : connection(newConnectionName())
 {
     if (!QFileInfo::exists(historyPath)) {
-        problemText = QCoreApplication::translate("PitchTest", "Pitch tests cannot be kept: there is no answer history.");
+        problemText =
+            QCoreApplication::translate("PitchTest", "Pitch tests cannot be kept: there is no answer history.");
         return;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -47,7 +48,8 @@ TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : conne
     // Short waits only: this runs on the window's thread.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5"));
     if (!db.open()) {
-        problemText = QCoreApplication::translate("PitchTest", "Pitch tests cannot be kept: the answer history cannot be opened.");
+        problemText = QCoreApplication::translate("PitchTest",
+                                                  "Pitch tests cannot be kept: the answer history cannot be opened.");
         return;
     }
     QSqlQuery version(db);
@@ -57,7 +59,8 @@ TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : conne
     }
     const int stored = version.value(0).toInt();
     if (stored > knownSchemaVersion) {
-        problemText = QCoreApplication::translate("PitchTest", "Pitch tests are not kept: the answer history comes from a newer version of the program.");
+        problemText = QCoreApplication::translate(
+            "PitchTest", "Pitch tests are not kept: the answer history comes from a newer version of the program.");
         return;
     }
     QSqlQuery tables(db);
@@ -86,7 +89,10 @@ TestStore::~TestStore()
 
 void TestStore::damaged(const QString &detail)
 {
-    problemText = QCoreApplication::translate("PitchTest", "The pitch tests in the answer history cannot be read (%1); training is not affected.").arg(detail);
+    problemText =
+        QCoreApplication::translate(
+            "PitchTest", "The pitch tests in the answer history cannot be read (%1); training is not affected.")
+            .arg(detail);
 }
 
 qint64 TestStore::begin(quint64 seed, qint64 startedUtcMs)

@@ -86,7 +86,8 @@ bool ExportTestsCsv(TestStore &store, const QString &target, QString &error, int
     text.flush();
     if (!read) {
         out.cancelWriting();
-        error = store.problem().isEmpty() ? QCoreApplication::translate("PitchTest", "The pitch tests cannot be read") : store.problem();
+        error = store.problem().isEmpty() ? QCoreApplication::translate("PitchTest", "The pitch tests cannot be read")
+                                          : store.problem();
         return false;
     }
     if (text.status() != QTextStream::Ok || !out.commit()) {

@@ -104,8 +104,16 @@ Rectangle {
         }
         LevelTiles {
             anchors.fill: parent
+            visible: !(!!courseStatus && courseStatus.adaptive)
             level: levelArea.level
             keyLevel: levelStrip.activeFocus ? levelStrip.keyLevel : 0
+        }
+        // The adaptive course has no levels: its notes take their place.
+        ClassStrip {
+            anchors.fill: parent
+            visible: (!!courseStatus && courseStatus.adaptive)
+            status: courseStatus
+            z: 200
         }
 
         // The goal's words beside the trophy, in the learner's language, over
@@ -135,6 +143,7 @@ Rectangle {
             id: levelStripArea
             objectName: "levelStripArea"
             anchors.fill: parent
+            enabled: !(!!courseStatus && courseStatus.adaptive)
             hoverEnabled: true
             property bool overCells: false
 

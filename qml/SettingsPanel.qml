@@ -94,6 +94,7 @@ Rectangle {
                 }
                 InstrumentSettings {}
                 LanguageSettings {}
+                CourseSettings {}
             }
         }
 

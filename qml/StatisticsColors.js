@@ -29,24 +29,27 @@ function periodLine(period, p) {
         return qsTr("Last 7 days: %1, %2 exact, %3, %4 min.").arg(answers).arg(percent(p.share)).arg(days).arg(p.minutes)
     if (period === "last30")
         return qsTr("Last 30 days: %1, %2 exact, %3, %4 min.").arg(answers).arg(percent(p.share)).arg(days).arg(p.minutes)
+    if (period === "adaptive")
+        return qsTr("In the adaptive course: %1, %2 exact, %3, %4 min.").arg(answers).arg(percent(p.share)).arg(days)
+                .arg(p.minutes)
     return qsTr("At level %1: %2, %3 exact, %4, %5 min.").arg(period).arg(answers).arg(percent(p.share)).arg(days)
             .arg(p.minutes)
 }
 
 // The overview under the title, for the period chosen (0 all time, 1 the
-// last 7 days, 2 one level).
-function overview(o, period, level) {
+// last 7 days, 2 this course: the level, or the adaptive course).
+function overview(o, period, level, adaptive) {
     var head = qsTr("%1: %2 exact, %3 ignoring the octave. Training days in a row: %4.")
             .arg(qsTr("%n answers", "", o.asked)).arg(percent(o.share)).arg(percent(o.chromaShare)).arg(o.streakDays)
     var line = period === 1 ? periodLine("last7", o.last7Days)
-             : period === 2 ? periodLine(level, o.allDays)
+             : period === 2 ? periodLine(adaptive ? "adaptive" : level, o.allDays)
              : periodLine("last7", o.last7Days) + "   " + periodLine("last30", o.last30Days) + "   "
                + qsTr("All days: %1, %2 min.").arg(qsTr("%n days", "", o.allDays.days)).arg(o.allDays.minutes)
     return head + "\n" + line
 }
 
 // What an empty page says: why there is nothing under this filter.
-function emptyText(period, source, level) {
+function emptyText(period, source, level, adaptive) {
     if (source === 1)
         return qsTr("No answers from MIDI keyboards yet.")
     if (source === 2)
@@ -54,6 +57,6 @@ function emptyText(period, source, level) {
     if (period === 1)
         return qsTr("No answers in the last 7 days.")
     if (period === 2)
-        return qsTr("No answers at level %1 yet.").arg(level)
+        return adaptive ? qsTr("No answers in the adaptive course yet.") : qsTr("No answers at level %1 yet.").arg(level)
     return qsTr("Answer a few questions and your statistics appear here.")
 }

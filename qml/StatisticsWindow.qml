@@ -14,8 +14,9 @@ Rectangle {
     border { color: Theme.lightText; width: 1 }
 
     property var model: typeof statistics !== "undefined" ? statistics : null
-    // The level "This level" means.
+    // The level "This course" means in the twelve levels.
     property int level: 1
+    readonly property bool adaptive: typeof courseStatus !== "undefined" && !!courseStatus && courseStatus.adaptive
     readonly property bool ready: model !== null && !model.loading && model.problem.length === 0
     signal closed()
 
@@ -70,7 +71,7 @@ Rectangle {
         name: qsTr("Period")
         visible: !window.showsTests
         anchors { left: pageChoice.right; leftMargin: 30; verticalCenter: title.verticalCenter }
-        labels: [qsTr("All time"), qsTr("Last 7 days"), qsTr("This level (%1)").arg(window.level)]
+        labels: [qsTr("All time"), qsTr("Last 7 days"), qsTr("This course")]
         onCurrentChanged: window.refresh()
     }
     FilterChoice {
@@ -112,7 +113,7 @@ Rectangle {
         text: window.model === null ? "" :
               window.model.problem.length > 0 ? window.model.problem :
               window.model.loading ? qsTr("Reading your answers…") :
-              Colors.emptyText(period.current, source.current, window.level)
+              Colors.emptyText(period.current, source.current, window.level, window.adaptive)
     }
 
     SetAsideHistories {
@@ -146,7 +147,7 @@ Rectangle {
                 wrapMode: Text.WordWrap
                 color: Theme.brightText
                 font { pixelSize: 15; family: Theme.fontFamily }
-                text: window.ready ? Colors.overview(o, period.current, window.level) : ""
+                text: window.ready ? Colors.overview(o, period.current, window.level, window.adaptive) : ""
             }
 
             Row {
@@ -226,6 +227,17 @@ Rectangle {
                     height: charts.chartHeight
                     days: window.ready ? window.model.days : []
                 }
+            }
+
+            // The adaptive course over time: each note's state and when it
+            // became secure and mastered, and the deadline's moves.
+            Text {
+                objectName: "statisticsCourse"
+                visible: text.length > 0
+                width: parent.width
+                text: window.ready && window.model.courseText !== undefined ? window.model.courseText : ""
+                color: Theme.lightText
+                font { pixelSize: 13; family: "DejaVu Sans Mono" }
             }
         }
     }

@@ -30,7 +30,8 @@ Rectangle {
     readonly property bool wavesPlaying: speakerBand.wavesPlaying
     property alias cellModel: cellList
     readonly property int answeredCount: sessionCorrecAnswers + sessionIncorrectAnswers
-    readonly property int sessionQuestionCount: difficultyLevel * repsPerNote
+    readonly property int sessionQuestionCount: (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions
+                                                                      : difficultyLevel * repsPerNote
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
     // Cells of answers stored by a version that did not keep their results.
@@ -96,10 +97,26 @@ Rectangle {
     function onPerfectPitchAcquired(note) {
     }
 
+    // The other course: its own strip and round; nothing plays until the
+    // user goes on.
+    Connections {
+        target: courseStatus
+        function onAdaptiveChanged() {
+            roundFinished = false
+            sessionSummary.visible = false
+            sessionCorrecAnswers = 0
+            sessionIncorrectAnswers = 0
+            prepareCells(difficultyLevel)
+            if ((!!courseStatus && courseStatus.adaptive))
+                startButton.resumeLevel = difficultyLevel
+            speakerBand.waiting = false
+        }
+    }
+
     Connections {
         target: sessionReport
-        onAnswerShown: showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote)
-        onSessionFinished: showSummary(sessionReport.summary)
+        function onAnswerShown() { showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote) }
+        function onSessionFinished() { showSummary(sessionReport.summary) }
     }
 
     // The last answer is stored and the level rule has run: the summary
@@ -115,9 +132,10 @@ Rectangle {
 
     // The notes of the answer just scored, as MIDI numbers.
     function showAnswerNotes(answerNote, questionNote) {
+        var time = sessionReport.reactionText ? " " + sessionReport.reactionText : ""
         feedbackLine.text = answerNote === questionNote
-                ? noteName(questionNote) + " \u2713"
-                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote))
+                ? noteName(questionNote) + " \u2713" + time
+                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote)) + time
     }
 
     // In the learner's note names; scientific pitch notation (middle C is
@@ -143,11 +161,11 @@ Rectangle {
         cellModel.clear()
         // The last round's feedback does not belong to the new one.
         feedbackLine.text = ""
-        var cells = repsPerNote * level
+        var cells = (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions : repsPerNote * level
         for (var i = 0; i < cells; ++i)
             cellModel.append({ "cellColor": "transparent" })
         levelArea.progress.percentText = "0%"
-        levelArea.progress.scoreText = "0/" + (level * repsPerNote)
+        levelArea.progress.scoreText = "0/" + cells
     }
 
     // The strip is prepared before the engine is asked: the very first
@@ -183,7 +201,7 @@ Rectangle {
         if (roundFinished) {
             feedbackLine.text = ""
             appmessenger.nextRound()
-        } else if (startButton.resumeLevel > 0) {
+        } else if (startButton.resumeLevel > 0 || (!!courseStatus && courseStatus.adaptive)) {
             appmessenger.continueSession()
         } else {
             prepareCells(1)
@@ -196,6 +214,11 @@ Rectangle {
     // The stored session as a restart finds it: its level, its answers in
     // the progress strip, and the button to go on with it.
     function restoreStoredSession() {
+        if ((!!courseStatus && courseStatus.adaptive)) {
+            prepareCells(difficultyLevel)
+            startButton.resumeLevel = Math.max(1, appmessenger.maturityLevel)
+            return
+        }
         if (!appmessenger.hasProgress)
             return
         var level = appmessenger.maturityLevel

@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "course_history_loader.h"
+
 #include "qml_messenger.h"
 #include "question_bank.h"
 #include "storage_status.h"
@@ -91,6 +93,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     takeInMissingAnswers(*bank, *history);
     trainingSession = std::make_unique<TrainingSession>(*bank, *this, *this);
     trainingSession->setHistory(history.get());
+    followCourseChoice();
+    // The adaptive course learns from the whole history, read meanwhile.
+    courseHistory = std::make_unique<CourseHistoryLoader>();
+    courseHistory->start(history->path(), [this](const std::vector<Course::CourseAnswer> &answers, std::int64_t last) {
+        trainingSession->takeCourseHistory(answers, last);
+    });
 
     qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
     qmlRegisterType<QMLMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
@@ -108,11 +116,15 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     view.rootContext()->setContextProperty("appmessenger", messenger);
     view.rootContext()->setContextProperty("preferences", preferences.get());
     view.rootContext()->setContextProperty("sessionReport", &trainingSession->report());
+    view.rootContext()->setContextProperty("courseStatus", &trainingSession->courseStatus());
     view.rootContext()->setContextProperty("piano", &pianoNumbers);
     noteNamer = std::make_unique<NoteNamer>();
     view.rootContext()->setContextProperty("noteNamer", noteNamer.get());
     QuestionBank *questions = bank.get();
     statistics = std::make_unique<StatisticsModel>(history->path(), [questions] { return questions->maturityLevel; });
+    TrainingSession *session = trainingSession.get();
+    statistics->setAdaptiveCourse([session] { return session->adaptive(); });
+    statistics->setCourseStartClasses([questions] { return std::max(2, questions->adaptiveStartClasses); });
     view.rootContext()->setContextProperty("statistics", statistics.get());
     view.rootContext()->setContextProperty("chartPoints", &ChartPoints::instance());
     recovery = std::make_unique<HistoryRecovery>(history->path());
@@ -174,6 +186,18 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
     setUpWindow();
     showMainWindow();
+}
+
+void Application::followCourseChoice()
+{
+    const auto follow = [this] {
+        trainingSession->setBlockRelativePitch(preferences->blockRelativePitch());
+        bank->blockRelativePitch = preferences->blockRelativePitch();
+        trainingSession->setAdaptive(preferences->adaptiveCourseChosen());
+    };
+    follow();
+    connect(preferences.get(), &Preferences::courseChanged, this, follow);
+    connect(preferences.get(), &Preferences::blockRelativePitchChanged, this, follow);
 }
 
 void Application::setUpWindow()

@@ -14,6 +14,7 @@ class AnswerHistory;
 class Translations;
 class NoteNamer;
 class ComputerKeys;
+class CourseHistoryLoader;
 class DeviceChoice;
 class DeviceWatch;
 class HistoryRecovery;
@@ -90,6 +91,8 @@ public slots:
     void onShowCompanyWebsite();
 
 private:
+    // The course and the block of relative pitch follow the options.
+    void followCourseChoice();
     bool InitMidi();
     // The pitch test beside training: its store, its sound, its panel.
     void setUpPitchTest();
@@ -117,6 +120,7 @@ private:
     PianoNumbers pianoNumbers;
     QQuickView view;
     std::unique_ptr<TrainingSession> trainingSession;
+    std::unique_ptr<CourseHistoryLoader> courseHistory;
     std::unique_ptr<SoundSystem> soundSystem;
     std::unique_ptr<DeviceWatch> deviceWatch;
     // The last state the window was shown in, given back when it returns

@@ -1,5 +1,7 @@
 #include "question_bank.h"
 
+#include <order_rules.h>
+
 #include <theory/piano.h>
 
 #include <answer_history.h>
@@ -171,6 +173,14 @@ void QuestionBank::rebuildQuestions()
         randomSeeded = true;
     }
     shuffle(questions);
+    // With relative pitch blocked the shuffled list is put in an order
+    // where no question lies within an octave or a semitone of the last.
+    if (blockRelativePitch) {
+        Course::CourseRandom random(static_cast<std::uint64_t>(std::rand()) << 32 | static_cast<std::uint64_t>(std::rand()));
+        const std::vector<unsigned> ordered = Course::orderedForRelativePitchBlock(
+            std::vector<unsigned>(questions.begin(), questions.end()), static_cast<int>(level), random);
+        questions.assign(ordered.begin(), ordered.end());
+    }
     correctCount = 0;
     incorrectCount = 0;
     noteStats.assign(level, 0);
@@ -372,6 +382,16 @@ void QuestionBank::readStore()
     lastHistoryRow = std::max<qint64>(-1, settings->value("LastHistoryRow", -1).toLongLong());
     settings->endGroup();
 
+    settings->beginGroup("Adaptive");
+    bool isNote = false;
+    adaptiveNote = settings->value("Question", -1).toInt(&isNote);
+    if (!isNote)
+        adaptiveNote = -1;
+    adaptiveReask = settings->value("Reask", false).toString() == QLatin1String("true");
+    adaptiveRandom = settings->value("Random", QString()).toString();
+    adaptiveStartClasses = std::clamp(settings->value("StartClasses", 0).toInt(), 0, int(kMaxLevel));
+    settings->endGroup();
+
     settings->beginGroup("StatsAndQuestions");
     const int statCount = plausibleArraySize(settings->beginReadArray("stats"), kMaxLevel);
     noteStats.assign(statCount, 0);
@@ -498,6 +518,14 @@ void QuestionBank::save()
     settings->endGroup();
     if (optionWriter)
         optionWriter(*settings);
+    if (adaptiveNote >= 0 || adaptiveStartClasses > 0) {
+        settings->beginGroup("Adaptive");
+        settings->setValue("StartClasses", adaptiveStartClasses);
+        settings->setValue("Question", adaptiveNote);
+        settings->setValue("Reask", adaptiveReask);
+        settings->setValue("Random", adaptiveRandom);
+        settings->endGroup();
+    }
 
     settings->beginGroup("StatsAndQuestions");
     writeArray("stats", "stat", noteStats);
@@ -528,4 +556,8 @@ void keepOptionsInStore(Preferences &options, QuestionBank &bank)
     options.read(bank.store());
     bank.setOptionWriter([&options](QSettings &store) { options.writeTo(store); });
     options.setSaver([&bank] { bank.save(); });
+    // A value the options could not take (an unknown course) is written
+    // back as they read it.
+    if (options.repairedOnRead())
+        bank.save();
 }

@@ -116,6 +116,17 @@ public:
     // The id of the last answer-history row whose answer the store holds;
     // -1 in a store of an earlier version, which did not keep it.
     qint64 lastHistoryRow = -1;
+    // The adaptive course's question being asked and its generator's state
+    // (the rest of that course comes from the history): note -1 for none.
+    // Lists built from now on keep successive questions apart (the option
+    // "Block relative pitch"); not stored here.
+    bool blockRelativePitch = false;
+    int adaptiveNote = -1;
+    // The classes the adaptive course began with (the level then); 0 until
+    // it is first used.
+    int adaptiveStartClasses = 0;
+    bool adaptiveReask = false;
+    QString adaptiveRandom;
 
 private:
     // Reads the stored state as it is; load() judges and repairs it.

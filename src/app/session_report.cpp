@@ -1,9 +1,12 @@
 #include "session_report.h"
 
-void SessionReport::showAnswer(unsigned answerNote, unsigned questionNote)
+#include <course_texts.h>
+
+void SessionReport::showAnswer(unsigned answerNote, unsigned questionNote, long long reactionMs)
 {
     answered = static_cast<int>(answerNote);
     asked = static_cast<int>(questionNote);
+    reaction = Course::secondsText(reactionMs);
     emit answerShown();
 }
 

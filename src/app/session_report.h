@@ -12,6 +12,9 @@ class SessionReport : public QObject {
     // The last scored answer's notes, as MIDI numbers; 0 before any.
     Q_PROPERTY(int answerNote READ answerNote NOTIFY answerShown)
     Q_PROPERTY(int questionNote READ questionNote NOTIFY answerShown)
+    // From when the question became audible to the answer, "1.2 s"; empty
+    // when unknown.
+    Q_PROPERTY(QString reactionText READ reactionText NOTIFY answerShown)
     // The finished session: headline, detail, percent, level, nextLevel,
     // passed, perfectPitch, correct, total.
     Q_PROPERTY(QVariantMap summary READ summary NOTIFY sessionFinished)
@@ -20,10 +23,11 @@ public:
 
     int answerNote() const { return answered; }
     int questionNote() const { return asked; }
+    const QString &reactionText() const { return reaction; }
     const QVariantMap &summary() const { return finished; }
 
     // Told after every scored answer, even one with the same notes as before.
-    void showAnswer(unsigned answerNote, unsigned questionNote);
+    void showAnswer(unsigned answerNote, unsigned questionNote, long long reactionMs = -1);
     void showSummary(const QVariantMap &summary);
 
 signals:
@@ -33,5 +37,6 @@ signals:
 private:
     int answered = 0;
     int asked = 0;
+    QString reaction;
     QVariantMap finished;
 };

@@ -98,7 +98,8 @@ int takeInMissingAnswers(QuestionBank &bank, const AnswerHistory &history)
     for (const auto &[id, r] : rows) {
         // A row the store already counted (its own write went through and
         // only the row id was not stored) is not the next question.
-        const bool isNext = r.level == bank.maturityLevel && bank.currentQuestion < bank.questions.size() &&
+        const bool isNext = r.course == QLatin1String("levels") && r.level == bank.maturityLevel &&
+                            bank.currentQuestion < bank.questions.size() &&
                             r.questionIndex == bank.currentQuestion &&
                             r.questionNote == bank.questions[bank.currentQuestion];
         if (!isNext)

@@ -7,6 +7,10 @@
 #include <theory/piano.h>
 #include <timer.h>
 
+#include <course_texts.h>
+
+#include <random>
+
 #include <QDateTime>
 #include <QTimer>
 #include <QTimerEvent>
@@ -25,8 +29,12 @@ bool isOnKeyboard(int key)
 bool TrainingSession::firstPlayPending = true;
 
 TrainingSession::TrainingSession(QuestionBank &bank, KeyMarking &keyboard, NoteOutput &sound, QObject *parent)
-    : QObject(parent), bank(bank), keyboard(keyboard), sound(sound)
+    : QObject(parent), bank(bank), keyboard(keyboard), sound(sound),
+      adaptiveCourse(bank.adaptiveStartClasses > 0 ? bank.adaptiveStartClasses : static_cast<int>(bank.maturityLevel),
+                     std::random_device{}())
 {
+    adaptiveCourse.restore({bank.adaptiveNote, bank.adaptiveReask, bank.adaptiveRandom});
+    status.update(adaptiveCourse.course());
     qRegisterMetaType<Core::MidiEvent>("Core::MidiEvent");
     qRegisterMetaType<Answer>("Answer");
     questionTimer.setSingleShot(true);
@@ -52,7 +60,7 @@ void TrainingSession::stopFeedbackTimer()
     }
 }
 
-void TrainingSession::scheduleCurrentQuestion()
+void TrainingSession::scheduleCurrentQuestion(bool afterAnswer)
 {
     replaysOfQuestion = 0;
     if (firstPlayPending) {
@@ -60,8 +68,49 @@ void TrainingSession::scheduleCurrentQuestion()
         StartPlayBack();
         return;
     }
-    questionTimer.start();
+    // Noise after an answer, so that the last note cannot lead to the next.
+    if (afterAnswer && blockRelativePitch) {
+        sound.playMaskingNoise(kMaskingNoiseMs / 1000.0);
+        questionTimer.start(kMaskingNoiseMs + kNextQuestionDelayMs);
+        return;
+    }
+    questionTimer.start(kNextQuestionDelayMs);
     sound.stopPlayback();
+}
+
+void TrainingSession::setAdaptive(bool on)
+{
+    if (on == adaptiveOn)
+        return;
+    cancelPendingAdvance();
+    questionTimer.stop();
+    sound.stopPlayback();
+    repaintCleared();
+    finishedRound.reset();
+    adaptiveOn = on;
+    sessionState = Idle;
+    // A learner past level 2 begins with that level's classes; once begun,
+    // the course keeps the classes it began with.
+    if (on && bank.adaptiveStartClasses == 0) {
+        adaptiveCourse.startWithAtLeast(static_cast<int>(bank.maturityLevel));
+        bank.adaptiveStartClasses = adaptiveCourse.startClasses();
+        bank.save();
+        status.update(adaptiveCourse.course());
+    }
+    status.setAdaptive(on);
+}
+
+void TrainingSession::takeCourseHistory(const std::vector<Course::CourseAnswer> &answers, std::int64_t lastRowId)
+{
+    adaptiveCourse.takeHistory(answers, lastRowId);
+    status.update(adaptiveCourse.course());
+}
+
+unsigned TrainingSession::currentQuestionNote()
+{
+    if (adaptiveOn)
+        return static_cast<unsigned>(adaptiveCourse.question().note);
+    return bank.questions[bank.currentQuestion];
 }
 
 // A new session or a replay takes the place of whatever the feedback pause
@@ -76,6 +125,12 @@ void TrainingSession::StartNewSession(QVariant maturityLevel)
 {
     cancelPendingAdvance();
     questionTimer.stop();
+    // The adaptive course has no levels to choose: it goes on where it is.
+    if (adaptiveOn) {
+        finishedRound.reset();
+        scheduleCurrentQuestion();
+        return;
+    }
     finishedSession.reset();
     bank.setLevel(maturityLevel.toInt());
     scheduleCurrentQuestion();
@@ -83,7 +138,7 @@ void TrainingSession::StartNewSession(QVariant maturityLevel)
 
 void TrainingSession::ContinueSession()
 {
-    if (finishedSession) {
+    if (adaptiveOn ? finishedRound.has_value() : finishedSession.has_value()) {
         NextRound();
         return;
     }
@@ -93,6 +148,15 @@ void TrainingSession::ContinueSession()
 
 void TrainingSession::NextRound()
 {
+    if (adaptiveOn) {
+        if (!finishedRound || sessionState.load() != Finished)
+            return;
+        finishedRound.reset();
+        // The window's progress strip starts the new round.
+        callDocument("onMaturityLevelChanged", QVariant(static_cast<uint>(bank.maturityLevel)));
+        scheduleCurrentQuestion();
+        return;
+    }
     // Only once the summary is up; during the pause before it the last
     // answer's marks are still shown.
     if (!finishedSession || sessionState.load() != Finished)
@@ -108,7 +172,7 @@ void TrainingSession::StartPlayBack(bool replay)
     questionTimer.stop();
     repaintCleared();
     sessionState = Asking;
-    const unsigned question = bank.questions[bank.currentQuestion];
+    const unsigned question = currentQuestionNote();
     questionStartedMs = Core::Timer::NowMs();
     if (replay)
         sound.replayNote(question);
@@ -158,7 +222,7 @@ void TrainingSession::resume()
 void TrainingSession::ReplayQuestion()
 {
     // A finished session's next question waits for its summary to be read.
-    if (finishedSession)
+    if (adaptiveOn ? finishedRound.has_value() : finishedSession.has_value())
         return;
     ++replaysOfQuestion;
     StartPlayBack(true);
@@ -215,7 +279,7 @@ void TrainingSession::processMidiEventFrom(const Core::MidiEvent &evt, Answer::S
     answer.source = source;
     answer.port = port;
     answer.arrivedMs = Core::Timer::NowMs();
-    answer.questionAudibleMs = questionStartedMs.load();
+    answer.questionAudibleMs = sound.audibleSinceMs(questionStartedMs.load());
     sound.stopPlayback();
     emit midiAnswer(answer);
 }
@@ -230,7 +294,7 @@ void TrainingSession::ProvideMidiAnswer(uint note)
     Answer answer;
     answer.note = note;
     answer.arrivedMs = Core::Timer::NowMs();
-    answer.questionAudibleMs = questionStartedMs.load();
+    answer.questionAudibleMs = sound.audibleSinceMs(questionStartedMs.load());
     ProvideMidiAnswer(answer);
 }
 
@@ -240,27 +304,87 @@ void TrainingSession::ProvideMidiAnswer(const Answer &answer)
     const int state = sessionState.load();
     if (state != Asking && state != Asked)
         return;
+    if (adaptiveOn) {
+        provideAdaptiveAnswer(answer, state);
+        return;
+    }
     // The store and the history hold the answer before the user sees it,
     // the history first: a kill between the two leaves a row the store
     // takes in at the next start, never a stored answer the history lacks.
+    qint64 levelsRow = 0;
     const ScoredAnswer scored =
-        bank.answer(note, [this, &answer, state](const ScoredAnswer &s) { return recordAnswer(s, answer, state); });
+        bank.answer(note, [this, &answer, state, &levelsRow](const ScoredAnswer &s) {
+            levelsRow = recordAnswer(s, answer, state, bank.maturityLevel, QStringLiteral("levels"));
+            return levelsRow;
+        });
+    // The adaptive course learns from every answer, as from the history.
+    adaptiveCourse.observe({static_cast<int>(scored.questionNote), static_cast<int>(note), courseReactionMs(answer), false},
+                           levelsRow);
+    status.update(adaptiveCourse.course());
     if (scored.sessionFinished)
         finishedSession = scored.outcome;
+    showScored(answer, scored.questionNote, scored.correct, scored.questionIndex);
+}
+
+// The adaptive course scores the very note like the levels do (the course
+// itself counts the class and the octave apart); the history gets the answer
+// first, then the course, then the store its question and generator.
+void TrainingSession::provideAdaptiveAnswer(const Answer &answer, int stateAtAnswer)
+{
+    const Course::CourseQuestion asked = adaptiveCourse.question();
+    ScoredAnswer scored;
+    scored.questionNote = static_cast<unsigned>(asked.note);
+    scored.correct = answer.note == scored.questionNote;
+    scored.questionIndex = static_cast<unsigned>(adaptiveCourse.course().roundPosition());
+    const auto classes = static_cast<unsigned>(adaptiveCourse.course().unlockedCount());
+    const qint64 row = recordAnswer(scored, answer, stateAtAnswer, classes, QStringLiteral("adaptive"));
+    const Course::RecordedAnswer recorded =
+        adaptiveCourse.answer(static_cast<int>(answer.note), courseReactionMs(answer), row);
+    storeAdaptiveQuestion(row);
+    if (recorded.roundEnded)
+        finishedRound = adaptiveCourse.course().takeRoundSummary();
+    status.update(adaptiveCourse.course());
+    showScored(answer, scored.questionNote, scored.correct, scored.questionIndex);
+}
+
+// As the history gives it back at the next start: from the audible onset,
+// else from the note-on being sent.
+long long TrainingSession::courseReactionMs(const Answer &answer) const
+{
+    if (answer.reactionMs() >= 0)
+        return answer.reactionMs();
+    const std::int64_t started = questionStartedMs.load();
+    return started >= 0 && answer.arrivedMs >= started ? answer.arrivedMs - started : -1;
+}
+
+void TrainingSession::storeAdaptiveQuestion(qint64 historyRow)
+{
+    const Course::StoredQuestion stored = adaptiveCourse.stored();
+    bank.adaptiveNote = stored.note;
+    bank.adaptiveReask = stored.reask;
+    bank.adaptiveRandom = stored.randomState;
+    if (historyRow > 0)
+        bank.lastHistoryRow = historyRow;
+    bank.save();
+}
+
+void TrainingSession::showScored(const Answer &answer, unsigned questionNote, bool correct, unsigned questionIndex)
+{
+    const unsigned note = answer.note;
     stopFeedbackTimer();
     repaintCleared();
     sessionState = Feedback;
-    const bool replayRight = !scored.correct && replayAfterWrong;
-    const int pause = scored.correct ? kFeedbackCorrectMs : replayRight ? kReplayAfterWrongMs : kFeedbackWrongMs;
+    const bool replayRight = !correct && replayAfterWrong;
+    const int pause = correct ? kFeedbackCorrectMs : replayRight ? kReplayAfterWrongMs : kFeedbackWrongMs;
     feedbackTimerId = startTimer(pause, Qt::CoarseTimer);
     pendingTimerAction = AdvanceQuestion;
-    showAnswer(scored.questionNote, note, scored.correct);
-    callDocument("onAnswerRecieved", QVariant(scored.correct), QVariant(scored.questionIndex));
-    sessionReport.showAnswer(note, scored.questionNote);
-    emit answerScored(scored.questionNote, answer, scored.correct);
+    showAnswer(questionNote, note, correct);
+    callDocument("onAnswerRecieved", QVariant(correct), QVariant(questionIndex));
+    sessionReport.showAnswer(note, questionNote, answer.reactionMs());
+    emit answerScored(questionNote, answer, correct);
     if (replayRight) {
         // After the echo of the wrong key, and only while this answer is shown.
-        const unsigned right = scored.questionNote;
+        const unsigned right = questionNote;
         QTimer::singleShot(kReplayRightDelayMs, this, [this, right] {
             if (sessionState.load() == Feedback)
                 sound.playNote(right, true);
@@ -268,20 +392,26 @@ void TrainingSession::ProvideMidiAnswer(const Answer &answer)
     }
 }
 
-qint64 TrainingSession::recordAnswer(const ScoredAnswer &scored, const Answer &answer, int stateAtAnswer)
+qint64 TrainingSession::recordAnswer(const ScoredAnswer &scored, const Answer &answer, int stateAtAnswer,
+                                     unsigned level, const QString &course)
 {
     AnswerRecord record;
     record.timeUtcMs = QDateTime::currentMSecsSinceEpoch();
     // Called before the level rule of a finished session runs.
-    record.level = bank.maturityLevel;
+    record.level = level;
+    record.course = course;
     record.questionIndex = scored.questionIndex;
     record.questionNote = scored.questionNote;
     record.answerNote = answer.note;
     record.correct = scored.correct;
     record.source = answer.originName();
     answerSource = answer.source;
-    if (answer.reactionMs() >= 0)
-        record.reactionMs = answer.reactionMs();
+    // From the question's note-on being sent, as before; and from when it
+    // became audible.
+    const std::int64_t started = questionStartedMs.load();
+    if (started >= 0 && answer.arrivedMs >= started)
+        record.reactionMs = answer.arrivedMs - started;
+    record.audibleReactionMs = answer.reactionMs();
     record.duringNote = stateAtAnswer == Asking;
     record.replays = replaysOfQuestion;
     if (!history)
@@ -307,13 +437,20 @@ void TrainingSession::timerEvent(QTimerEvent * /*event*/)
 
 void TrainingSession::advanceQuestion()
 {
+    if (adaptiveOn) {
+        if (finishedRound)
+            finishSession();
+        else
+            scheduleCurrentQuestion(true);
+        return;
+    }
     if (finishedSession) {
         finishSession();
         return;
     }
     ++bank.currentQuestion;
     if (bank.currentQuestion < bank.questionCount) {
-        scheduleCurrentQuestion();
+        scheduleCurrentQuestion(true);
         return;
     }
     // A stored session that ran past its end (it cannot, as the bank finishes
@@ -330,6 +467,10 @@ void TrainingSession::finishSession()
     repaintCleared();
     sessionState = Finished;
     sound.stopPlayback();
+    if (adaptiveOn) {
+        sessionReport.showSummary(Course::roundSummaryForDocument(*finishedRound));
+        return;
+    }
     if (finishedSession->perfectPitch)
         callDocument("onPerfectPitchAcquired", QVariant(finishedSession->level));
     sessionReport.showSummary(summaryForDocument(*finishedSession));

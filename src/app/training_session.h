@@ -9,6 +9,9 @@
 
 #include "question_bank.h"
 
+#include <adaptive_trainer.h>
+#include <course_status.h>
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -36,6 +39,9 @@ public:
     // With "pause and replay" after a wrong answer: the pause during which the
     // right note sounds once more.
     static constexpr int kReplayAfterWrongMs = 2000;
+    // With relative pitch blocked: the noise between an answer and the next
+    // question (the pause is kept where no noise can sound).
+    static constexpr int kMaskingNoiseMs = 1500;
 
     // Where an answer came from.
     using AnswerSource = Answer::Source;
@@ -69,6 +75,19 @@ public:
     void pause();
     void resume();
     bool isPaused() const { return paused; }
+    // The course the questions come from: the twelve levels (the bank's
+    // list) or the adaptive course. Switching keeps both courses' progress
+    // and waits for the user to go on.
+    void setAdaptive(bool on);
+    bool adaptive() const { return adaptiveOn; }
+    void setBlockRelativePitch(bool on) { blockRelativePitch = on; adaptiveCourse.course().setBlockRelativePitch(on); }
+    Course::AdaptiveTrainer &adaptiveTrainer() { return adaptiveCourse; }
+    // What the window shows of the adaptive course.
+    Course::CourseStatus &courseStatus() { return status; }
+    // The history read at start, as the adaptive course learns from it.
+    void takeCourseHistory(const std::vector<Course::CourseAnswer> &answers, std::int64_t lastRowId);
+    // The question being asked (or to be asked next), in either course.
+    unsigned currentQuestionNote();
 
     // Called by the note player on its timer thread when a note has ended.
     void onStreamFinished() override;
@@ -123,12 +142,17 @@ protected:
 
 private:
     void answerFromKey(int key, AnswerSource source);
-    void scheduleCurrentQuestion();
+    void scheduleCurrentQuestion(bool afterAnswer = false);
     void advanceQuestion();
     void finishSession();
+    void provideAdaptiveAnswer(const Answer &answer, int stateAtAnswer);
+    void storeAdaptiveQuestion(qint64 historyRow);
+    long long courseReactionMs(const Answer &answer) const;
+    void showScored(const Answer &answer, unsigned questionNote, bool correct, unsigned questionIndex);
     void cancelPendingAdvance();
     // The answer's history row id; 0 when it is held or not recorded.
-    qint64 recordAnswer(const ScoredAnswer &scored, const Answer &answer, int stateAtAnswer);
+    qint64 recordAnswer(const ScoredAnswer &scored, const Answer &answer, int stateAtAnswer, unsigned level,
+                        const QString &course);
     void showAnswer(unsigned questionNote, unsigned answerNote, bool correct);
     void repaintCleared();
     void callDocument(const char *function, const QVariant &a);
@@ -155,6 +179,12 @@ private:
     int stateAtPause = Idle;
     int actionAtPause = NoAction;
     bool questionPendingAtPause = false;
+    bool adaptiveOn = false;
+    bool blockRelativePitch = false;
+    Course::AdaptiveTrainer adaptiveCourse;
+    Course::CourseStatus status;
+    // Set from the last answer of an adaptive round until the next begins.
+    std::optional<Course::RoundSummary> finishedRound;
 
     // Read on the MIDI input thread, written on the timer thread.
     std::atomic<int> sessionState{Idle};

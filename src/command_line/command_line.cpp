@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <answer_history.h>
+#include <course_history.h>
 #include <history_export.h>
 #include <history_statistics.h>
 
@@ -14,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QSettings>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -294,6 +296,14 @@ int exportTestsBeside(const QString &file)
     return 0;
 }
 
+// The classes the adaptive course began with, as the store keeps them
+// (read only; the store is the running program's to write).
+int storedStartClasses()
+{
+    const QSettings store(ownFiles().at(1), QSettings::IniFormat);
+    return std::max(2, store.value(QStringLiteral("Adaptive/StartClasses"), 2).toInt());
+}
+
 int printStatistics()
 {
     const AnswerHistory history(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly);
@@ -305,6 +315,9 @@ int printStatistics()
         return kUsageExitCode;
     }
     std::fputs(qUtf8Printable(statisticsReport(computeStatistics(answers, StatisticsFilter()))), stdout);
+    const QString course = courseReport(answers, storedStartClasses());
+    if (!course.isEmpty())
+        std::fputs(qUtf8Printable(QLatin1Char('\n') + course), stdout);
     return 0;
 }
 

@@ -327,6 +327,31 @@ void SoundSystem::PlayNoise(double seconds)
     StartStream(stream);
 }
 
+std::int64_t SoundSystem::audibleSinceMs(std::int64_t playedMs) const
+{
+    const auto output = CurrentOutput();
+    return output ? output->GetAudibleSinceMs(playedMs) : playedMs;
+}
+
+// On a channel of its own, so that the questions' program stays selected.
+void SoundSystem::playMaskingNoise(double seconds)
+{
+    stopPlayback();
+    if (!streamDevice || !OutputIsBuiltIn())
+        return;
+    constexpr std::uint8_t kNoiseChannel = 15;
+    constexpr std::uint8_t kNoiseKey = 60;
+    auto stream = std::make_shared<Core::MidiStream>();
+    stream->Append(Core::MidiMessage(0xB0, kNoiseChannel, 0, Core::kPureToneBank), 0, 0.0);
+    const std::uint8_t programChange[] = {static_cast<std::uint8_t>(0xC0 | kNoiseChannel),
+                                          static_cast<std::uint8_t>(Core::kBrownNoiseProgram)};
+    stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x90, kNoiseChannel, kNoiseKey, kNoteVelocity), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x80, kNoiseChannel, kNoiseKey, kNoteVelocity), 0, seconds);
+    streamDevice->SetStream(stream);
+    streamDevice->Start();
+}
+
 void SoundSystem::stopPlayback()
 {
     if (streamDevice)

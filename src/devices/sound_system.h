@@ -102,6 +102,8 @@ public:
     void playNote(unsigned note, bool echo) override;
     void replayNote(unsigned note) override;
     void stopPlayback() override;
+    std::int64_t audibleSinceMs(std::int64_t playedMs) const override;
+    void playMaskingNoise(double seconds) override;
 
     // For the pitch test: a note in a given timbre at a given velocity, and
     // brown noise (the built-in synthesiser's), each for `seconds`. What

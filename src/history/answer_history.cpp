@@ -40,7 +40,11 @@ const char *const kMigrations[AnswerHistory::kSchemaVersion] = {
     " during_note INTEGER NOT NULL,"
     " replays INTEGER NOT NULL);"
     "CREATE INDEX answers_by_time ON answers(time_utc_ms);",
-    // 2: pitch tests and their scored trials, apart from training's answers.
+    // 2: the course of each answer (every earlier one was the twelve
+    // levels'), and its reaction time from when the note became audible.
+    "ALTER TABLE answers ADD COLUMN course TEXT NOT NULL DEFAULT 'levels';"
+    "ALTER TABLE answers ADD COLUMN audible_reaction_ms INTEGER;",
+    // 3: pitch tests and their scored trials, apart from training's answers.
     "CREATE TABLE pitch_tests ("
     " id INTEGER PRIMARY KEY,"
     " seed INTEGER NOT NULL,"
@@ -61,7 +65,11 @@ const char *const kMigrations[AnswerHistory::kSchemaVersion] = {
 };
 
 const char *const kColumns = "time_utc_ms, level, question_index, question_note, answer_note, correct, source,"
-                             " reaction_ms, during_note, replays";
+                             " reaction_ms, during_note, replays, course, audible_reaction_ms";
+// What a file of the first version holds; its rows read as the levels' with
+// no audible reaction time.
+const char *const kFirstColumns = "time_utc_ms, level, question_index, question_note, answer_note, correct, source,"
+                                  " reaction_ms, during_note, replays, 'levels', NULL";
 
 // SQLite's primary result codes, as the driver reports them.
 enum SqliteCode : int {
@@ -116,6 +124,8 @@ void bindRecord(QSqlQuery &query, const AnswerRecord &r)
     query.addBindValue(r.reactionMs >= 0 ? QVariant(r.reactionMs) : QVariant(QVariant::LongLong));
     query.addBindValue(r.duringNote ? 1 : 0);
     query.addBindValue(r.replays);
+    query.addBindValue(r.course);
+    query.addBindValue(r.audibleReactionMs >= 0 ? QVariant(r.audibleReactionMs) : QVariant(QVariant::LongLong));
 }
 
 // The columns of kColumns from `first` on.
@@ -132,12 +142,15 @@ AnswerRecord readRecord(const QSqlQuery &query, int first)
     r.reactionMs = query.value(first + 7).isNull() ? -1 : query.value(first + 7).toLongLong();
     r.duringNote = query.value(first + 8).toInt() != 0;
     r.replays = query.value(first + 9).toUInt();
+    r.course = query.value(first + 10).toString() == QLatin1String("adaptive") ? QStringLiteral("adaptive")
+                                                                              : QStringLiteral("levels");
+    r.audibleReactionMs = query.value(first + 11).isNull() ? -1 : query.value(first + 11).toLongLong();
     return r;
 }
 
 QString insertStatement()
 {
-    return QStringLiteral("INSERT INTO answers (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(QLatin1String(kColumns));
+    return QStringLiteral("INSERT INTO answers (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(QLatin1String(kColumns));
 }
 
 // A connection of its own for the static functions, removed with it.
@@ -657,11 +670,15 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
             return result;
         }
     }
+    // A file set aside before the course column came has the first columns.
+    QSqlQuery courseColumn(source.db());
+    const bool hasCourse = courseColumn.exec(QStringLiteral("SELECT course FROM answers LIMIT 1"));
+    const char *const columns = hasCourse ? kColumns : kFirstColumns;
     QSqlDatabase out = target.db();
     int inSlice = 0;
     for (const qint64 id : ids) {
         QSqlQuery row(source.db());
-        row.prepare(QStringLiteral("SELECT %1 FROM answers WHERE id = ?").arg(QLatin1String(kColumns)));
+        row.prepare(QStringLiteral("SELECT %1 FROM answers WHERE id = ?").arg(QLatin1String(columns)));
         row.addBindValue(id);
         if (!row.exec() || !row.next()) {
             ++result.skipped;

@@ -20,6 +20,11 @@ struct AnswerRecord {
     qint64 reactionMs = -1;
     bool duringNote = false; // the question's note was still sounding
     unsigned replays = 0;    // replays of this question before the answer
+    // "levels" or "adaptive": the course the answer was given in.
+    QString course = QStringLiteral("levels");
+    // From the moment the question's note became audible (its note-on at
+    // the synthesiser plus the output's latency); -1 when unknown.
+    qint64 audibleReactionMs = -1;
 };
 
 // Every answer the user gives, one row each, in an SQLite file beside the
@@ -36,7 +41,7 @@ struct AnswerRecord {
 // connections of their own.
 class AnswerHistory {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // How long a write waits for another program's lock before the answer
     // is held for a later retry: short, as writes run on the GUI thread.
     static constexpr int kWriteBusyTimeoutMs = 5;

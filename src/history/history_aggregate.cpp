@@ -166,7 +166,7 @@ void HistoryAggregate::add(const AnswerRecord &a)
         answeredDays.insert(day);
     ++answerCount;
 
-    const Place &place = placeOf(day, a.level, midi);
+    const Place &place = placeOf(day, courseKeyOf(a), midi);
     Bucket &b = *place.bucket;
     const unsigned questionClass = a.questionNote % 12;
     const unsigned answerClass = a.answerNote % 12;
@@ -231,11 +231,11 @@ HistoryStatistics HistoryAggregate::statistics(const StatisticsFilter &filter) c
     HistoryStatistics &s = tally.figures;
     s.today = statisticsToday(filter);
     const QDate firstDay = firstDayOf(filter, s.today);
-    const bool oneLevel = filter.period == StatisticsFilter::Period::ThisLevel;
-    const Selection selection{oneLevel ? qint64(filter.level) : qint64(-1), filter.source};
+    const bool oneLevel = filter.period == StatisticsFilter::Period::ThisCourse;
+    const Selection selection{oneLevel ? qint64(courseKeyOf(filter)) : qint64(-1), filter.source};
 
     for (const auto &[key, b] : buckets) {
-        if ((firstDay.isValid() && key.day < firstDay) || (oneLevel && key.level != filter.level) ||
+        if ((firstDay.isValid() && key.day < firstDay) || (oneLevel && key.level != courseKeyOf(filter)) ||
             !selects(filter.source, key.midi))
             continue;
         DayStatistics &day = tally.days[key.day];
@@ -296,9 +296,17 @@ bool HistoryAggregate::update(const QString &path, const std::atomic<bool> &stop
         if (sqlite3_column_int64(newest.handle(), 0) < lastId)
             clear();
     }
-    const Statement rows(connection.handle(),
-                         "SELECT id, time_utc_ms, level, question_note, answer_note, correct, source, reaction_ms"
-                         " FROM answers WHERE id > ? ORDER BY id");
+    // A file of the first version (one this program could not bring up) has
+    // no course: its answers are all the twelve levels'.
+    const Statement withCourse(connection.handle(),
+                               "SELECT id, time_utc_ms, level, question_note, answer_note, correct, source,"
+                               " reaction_ms, course FROM answers WHERE id > ? ORDER BY id");
+    const Statement firstVersion(connection.handle(),
+                                 withCourse.isReady() ? "SELECT 1"
+                                                      : "SELECT id, time_utc_ms, level, question_note, answer_note,"
+                                                        " correct, source, reaction_ms, 'levels'"
+                                                        " FROM answers WHERE id > ? ORDER BY id");
+    const Statement &rows = withCourse.isReady() ? withCourse : firstVersion;
     if (!rows.isReady() || sqlite3_bind_int64(rows.handle(), 1, lastId) != SQLITE_OK)
         return false;
     sqlite3_stmt *const row = rows.handle();
@@ -314,6 +322,8 @@ bool HistoryAggregate::update(const QString &path, const std::atomic<bool> &stop
         r.source = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(row, 6)),
                                      sqlite3_column_bytes(row, 6));
         r.reactionMs = sqlite3_column_type(row, 7) == SQLITE_NULL ? -1 : sqlite3_column_int64(row, 7);
+        r.course = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(row, 8)),
+                                     sqlite3_column_bytes(row, 8));
         add(r);
         lastId = sqlite3_column_int64(row, 0);
         if (++read % kRowsBetweenStopChecks == 0 && stop.load(std::memory_order_relaxed))

@@ -93,9 +93,19 @@ bool isMidiSource(const QString &source)
     return source != QLatin1String("screen keyboard") && source != QLatin1String("computer keyboard");
 }
 
+unsigned courseKeyOf(const AnswerRecord &answer)
+{
+    return answer.course == QLatin1String("adaptive") ? kAdaptiveCourseKey : answer.level;
+}
+
+unsigned courseKeyOf(const StatisticsFilter &filter)
+{
+    return filter.adaptive ? kAdaptiveCourseKey : filter.level;
+}
+
 bool passesFilter(const AnswerRecord &answer, const StatisticsFilter &filter)
 {
-    if (filter.period == StatisticsFilter::Period::ThisLevel && answer.level != filter.level)
+    if (filter.period == StatisticsFilter::Period::ThisCourse && courseKeyOf(answer) != courseKeyOf(filter))
         return false;
     switch (filter.source) {
     case StatisticsFilter::Source::Midi:

@@ -14,11 +14,14 @@
 
 // Which answers the statistics are made of.
 struct StatisticsFilter {
-    enum class Period { AllTime, Last7Days, ThisLevel };
+    // ThisCourse: the adaptive course's answers, or the twelve levels' at
+    // the current level.
+    enum class Period { AllTime, Last7Days, ThisCourse };
     enum class Source { All, Midi, OnScreen };
     Period period = Period::AllTime;
     Source source = Source::All;
-    unsigned level = 1;       // for ThisLevel
+    unsigned level = 1;       // for ThisCourse in the twelve levels
+    bool adaptive = false;    // ThisCourse is the adaptive course
     QDateTime now;            // "today" for the periods and the streak; the clock when invalid
 };
 
@@ -96,6 +99,11 @@ constexpr qint64 kLongestTrainingGapMs = 2 * 60 * 1000;
 
 bool isMidiSource(const QString &source);
 bool passesFilter(const AnswerRecord &answer, const StatisticsFilter &filter);
+// What "this course" compares: the level of an answer of the twelve levels,
+// kAdaptiveCourseKey for one of the adaptive course.
+constexpr unsigned kAdaptiveCourseKey = 0;
+unsigned courseKeyOf(const AnswerRecord &answer);
+unsigned courseKeyOf(const StatisticsFilter &filter);
 HistoryStatistics computeStatistics(const std::vector<AnswerRecord> &answers, const StatisticsFilter &filter);
 
 // ---- The steps the figures are made of, shared by computeStatistics and

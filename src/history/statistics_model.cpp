@@ -1,8 +1,12 @@
 #include "statistics_model.h"
 
-#include <QCoreApplication>
+#include "answer_history.h"
+#include "course_history.h"
 
 #include <theory/note_naming.h>
+#include <theory/theory_tables.h>
+
+#include <QCoreApplication>
 
 #include <QPointer>
 
@@ -68,7 +72,7 @@ StatisticsFilter StatisticsModel::filterFor(int periodIndex, int sourceIndex, un
 {
     StatisticsFilter filter;
     filter.period = periodIndex == 1   ? StatisticsFilter::Period::Last7Days
-                    : periodIndex == 2 ? StatisticsFilter::Period::ThisLevel
+                    : periodIndex == 2 ? StatisticsFilter::Period::ThisCourse
                                        : StatisticsFilter::Period::AllTime;
     filter.source = sourceIndex == 1   ? StatisticsFilter::Source::Midi
                     : sourceIndex == 2 ? StatisticsFilter::Source::OnScreen
@@ -79,7 +83,8 @@ StatisticsFilter StatisticsModel::filterFor(int periodIndex, int sourceIndex, un
 
 void StatisticsModel::refresh(int periodIndex, int sourceIndex)
 {
-    const StatisticsFilter filter = filterFor(periodIndex, sourceIndex, currentLevel ? currentLevel() : 1);
+    StatisticsFilter filter = filterFor(periodIndex, sourceIndex, currentLevel ? currentLevel() : 1);
+    filter.adaptive = adaptiveCourse && adaptiveCourse();
     readStarted = true;
     if (busy) {
         pending = filter;
@@ -102,10 +107,11 @@ void StatisticsModel::start(const std::optional<StatisticsFilter> &filter)
     joinWorker();
     busy = true;
     QPointer<StatisticsModel> self(this);
-    worker = std::thread([self, filter, file = path, kept = aggregate.get(), stop = &stopping] {
+    const int startClasses = courseStartClasses ? courseStartClasses() : 2;
+    worker = std::thread([self, filter, file = path, kept = aggregate.get(), stop = &stopping, startClasses] {
         if (!filter)
             runInTheBackground();
-        Result result = compute(*kept, file, filter, *stop);
+        Result result = compute(*kept, file, filter, *stop, startClasses);
         // The model joins this thread before it goes, so it is alive here;
         // the delivery runs on the model's thread, or not at all once the
         // model is gone.
@@ -120,7 +126,7 @@ void StatisticsModel::start(const std::optional<StatisticsFilter> &filter)
 
 StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const QString &file,
                                                  const std::optional<StatisticsFilter> &filter,
-                                                 const std::atomic<bool> &stop)
+                                                 const std::atomic<bool> &stop, int startClasses)
 {
     Result result;
     if (!kept.update(file, stop)) {
@@ -130,6 +136,17 @@ StatisticsModel::Result StatisticsModel::compute(HistoryAggregate &kept, const Q
     // A reading ahead of time also works out what later figures reuse (the
     // days' medians).
     result.figures = kept.statistics(filter ? *filter : StatisticsFilter());
+    // The adaptive course's report needs its answers in order: read only
+    // when there are any, and only for the window.
+    StatisticsFilter adaptive;
+    adaptive.period = StatisticsFilter::Period::ThisCourse;
+    adaptive.adaptive = true;
+    if (filter && kept.statistics(adaptive).all.asked > 0) {
+        std::vector<AnswerRecord> answers;
+        const AnswerHistory history(file, AnswerHistory::Mode::ReadOnly);
+        if (history.forEach([&answers](const AnswerRecord &r) { answers.push_back(r); }))
+            result.course = courseReport(answers, startClasses);
+    }
     return result;
 }
 
@@ -140,6 +157,7 @@ void StatisticsModel::deliver(Result result, bool withFigures)
     if (withFigures) {
         figures = std::move(result.figures);
         problemText = std::move(result.problem);
+        course = std::move(result.course);
     }
     busy = false;
     if (pending) {

@@ -28,10 +28,17 @@ class StatisticsModel : public QObject {
     Q_PROPERTY(QVariantList confusion READ confusion NOTIFY changed)
     Q_PROPERTY(QVariantMap errors READ errors NOTIFY changed)
     Q_PROPERTY(QVariantList days READ days NOTIFY changed)
+    // The adaptive course over time (courseReport); empty without its answers.
+    Q_PROPERTY(QString courseText READ courseText NOTIFY changed)
 public:
     // `historyPath` is read afresh at every refresh; `currentLevel` answers
     // the "this level" filter.
     StatisticsModel(QString historyPath, std::function<unsigned()> currentLevel, QObject *parent = nullptr);
+    // Whether "this course" is the adaptive one (else the current level).
+    void setAdaptiveCourse(std::function<bool()> isAdaptive) { adaptiveCourse = std::move(isAdaptive); }
+    // The classes the adaptive course began with, for its report.
+    void setCourseStartClasses(std::function<int()> classes) { courseStartClasses = std::move(classes); }
+    QString courseText() const { return course; }
     ~StatisticsModel() override;
 
     bool loading() const { return busy; }
@@ -62,16 +69,21 @@ private:
     struct Result {
         HistoryStatistics figures;
         QString problem;
+        QString course;
     };
     // Without a filter it only reads.
     static Result compute(HistoryAggregate &aggregate, const QString &path,
-                          const std::optional<StatisticsFilter> &filter, const std::atomic<bool> &stop);
+                          const std::optional<StatisticsFilter> &filter, const std::atomic<bool> &stop,
+                          int startClasses);
     void start(const std::optional<StatisticsFilter> &filter);
     void deliver(Result result, bool withFigures);
     void joinWorker();
 
     const QString path;
     const std::function<unsigned()> currentLevel;
+    std::function<bool()> adaptiveCourse;
+    std::function<int()> courseStartClasses;
+    QString course;
     // Used by the worker thread only, one worker at a time.
     const std::unique_ptr<HistoryAggregate> aggregate;
     std::atomic<bool> stopping{false};

@@ -20,6 +20,8 @@ const char *const kOutputDevice = "OutputDevice";
 // same keys.
 const char *const kLanguage = "Language";
 const char *const kNoteNames = "NoteNames";
+const char *const kCourse = "Course";
+const char *const kBlockRelativePitch = "BlockRelativePitch";
 
 bool isReferencePitch(double hertz)
 {
@@ -66,8 +68,9 @@ Preferences::Preferences(QObject *parent) : QObject(parent) {}
 const QStringList &Preferences::storedKeys()
 {
     static const QStringList keys {kAfterWrongAnswer, kLabelCKeys,     kInstrumentChosen, kVaryInstrument,
+    static const QStringList keys {kAfterWrongAnswer, kLabelCKeys,     kInstrumentChosen, kVaryInstrument,
                                    kVariedInstruments, kReferencePitch, kOutputDevice, kLanguage,
-                                   kNoteNames};
+                                   kNoteNames, kCourse, kBlockRelativePitch};
     return keys;
 }
 
@@ -92,6 +95,12 @@ void Preferences::read(QSettings *store)
     output = store->value(kOutputDevice, QString()).toString();
     lang = store->value(kLanguage, QString()).toString();
     names = store->value(kNoteNames, QString()).toString();
+    const QString storedCourse = store->value(kCourse, levelsCourse()).toString();
+    courseName = storedCourse == adaptiveCourse() ? adaptiveCourse() : levelsCourse();
+    // Edited by hand to something unknown: the twelve levels, written back.
+    repaired = store->contains(kCourse) && storedCourse != courseName;
+    if (store->contains(kBlockRelativePitch))
+        blockChoice = store->value(kBlockRelativePitch).toString() == QLatin1String("true") ? 1 : 0;
     store->endGroup();
 }
 
@@ -111,6 +120,9 @@ void Preferences::writeTo(QSettings &store) const
     write(kOutputDevice, output);
     write(kLanguage, lang);
     write(kNoteNames, names);
+    write(kCourse, courseName);
+    if (blockChoice >= 0)
+        write(kBlockRelativePitch, blockChoice == 1);
     store.endGroup();
 }
 
@@ -202,4 +214,37 @@ void Preferences::setLanguage(const QString &locale)
 void Preferences::setNoteNames(const QString &key)
 {
     change(names, key, kNoteNames, &Preferences::noteNamesChanged);
+}
+
+const QString &Preferences::levelsCourse()
+{
+    static const QString name = QStringLiteral("levels");
+    return name;
+}
+
+const QString &Preferences::adaptiveCourse()
+{
+    static const QString name = QStringLiteral("adaptive");
+    return name;
+}
+
+void Preferences::setCourse(const QString &name)
+{
+    if (name != levelsCourse() && name != adaptiveCourse())
+        return;
+    const bool blockBefore = blockRelativePitch();
+    change(courseName, name, kCourse, &Preferences::courseChanged);
+    if (blockRelativePitch() != blockBefore)
+        emit blockRelativePitchChanged();
+}
+
+bool Preferences::blockRelativePitch() const
+{
+    return blockChoice < 0 ? adaptiveCourseChosen() : blockChoice == 1;
+}
+
+void Preferences::setBlockRelativePitch(bool on)
+{
+    const int choice = on ? 1 : 0;
+    change(blockChoice, choice, kBlockRelativePitch, &Preferences::blockRelativePitchChanged);
 }

@@ -44,6 +44,14 @@ class Preferences : public QObject {
     // The note names: empty for the language's own, else letters and octaves
     // as Theory::NoteNamingKey writes them ("german/c4").
     Q_PROPERTY(QString noteNames READ noteNames WRITE setNoteNames NOTIFY noteNamesChanged)
+    // "levels" (the twelve levels) or "adaptive"; switching keeps both
+    // courses' progress.
+    Q_PROPERTY(QString course READ course WRITE setCourse NOTIFY courseChanged)
+    // Successive questions far apart with noise between, so that the last
+    // note cannot lead to the next one. Until set, on in the adaptive
+    // course and off in the twelve levels.
+    Q_PROPERTY(bool blockRelativePitch READ blockRelativePitch WRITE setBlockRelativePitch
+                   NOTIFY blockRelativePitchChanged)
 public:
     explicit Preferences(QObject *parent = nullptr);
 
@@ -81,6 +89,17 @@ public:
     void setLanguage(const QString &locale);
     const QString &noteNames() const { return names; }
     void setNoteNames(const QString &key);
+    static const QString &levelsCourse();   // "levels"
+    static const QString &adaptiveCourse(); // "adaptive"
+    const QString &course() const { return courseName; }
+    bool adaptiveCourseChosen() const { return courseName == adaptiveCourse(); }
+    // Anything but the two names is refused.
+    void setCourse(const QString &name);
+    bool blockRelativePitch() const;
+    void setBlockRelativePitch(bool on);
+    // Whether read() found a value it could not take (an unknown course) and
+    // replaced it; the store should be written so that it holds the repair.
+    bool repairedOnRead() const { return repaired; }
 
 signals:
     void afterWrongAnswerChanged();
@@ -92,6 +111,8 @@ signals:
     void outputDeviceChanged();
     void languageChanged();
     void noteNamesChanged();
+    void courseChanged();
+    void blockRelativePitchChanged();
     // Any of the sound options (timbre, variation, pitch) changed.
     void soundChanged();
 
@@ -109,6 +130,9 @@ private:
     QString output;
     QString lang;
     QString names;
+    QString courseName = levelsCourse();
+    int blockChoice = -1; // -1: never set; else 0 or 1
+    bool repaired = false;
 
     // Keys the store held when read or that were changed since; only these
     // are written, so that a store keeps the keys it had.

@@ -5,6 +5,7 @@
 // closed the program after five answers would.
 
 #include "answer_history.h"
+#include "course_history_loader.h"
 #include "application.h"
 #include "keep_libraries.h"
 #include "jack_fixture.h"
@@ -156,6 +157,28 @@ private:
     }
 
     QObject *find(const char *name) { return app.window().rootObject()->findChild<QObject *>(name); }
+
+    long long adaptiveAnswers() { return app.session().adaptiveTrainer().course().adaptiveAnswerCount(); }
+
+    // As answerOnKeyboardPort, for the adaptive course.
+    bool answerAdaptiveOnKeyboardPort(unsigned note)
+    {
+        const long long before = adaptiveAnswers();
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            pressOnKeyboardPort(note);
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < 2000) {
+                if (adaptiveAnswers() != before)
+                    return true;
+                QTest::qWait(10);
+            }
+            if (app.session().state() != int(TrainingSession::Asking) &&
+                app.session().state() != int(TrainingSession::Asked))
+                return false;
+        }
+        return false;
+    }
 
 private slots:
     void theDeviceLineNamesTheKeyboardPortAndThePortsTheirProgram()
@@ -543,6 +566,95 @@ private slots:
         QVERIFY(bank().correctCount + bank().incorrectCount > scoredBefore);
 
         QMetaObject::invokeMethod(choice, "chooseInput", Q_ARG(int, 0));
+    }
+
+    // The adaptive course from the window's options: a round of 40 answers
+    // on the keyboard port, some wrong, ends with its summary; the history
+    // holds them as the adaptive course's; and what the next start builds
+    // from the store and the history has the same states, deadline and
+    // question. The twelve levels' session is left as it was.
+    void theAdaptiveCourseRunsARoundAndARestartFindsItWhereItWas()
+    {
+        QObject *options = app.window().rootContext()->contextProperty("preferences").value<QObject *>();
+        QVERIFY(options);
+        const unsigned levelBefore = bank().maturityLevel;
+        const std::vector<std::uint32_t> levelQuestions = bank().questions;
+        // Quicker without the pause between questions; the noise is the
+        // built-in synthesiser's, and the synth here is external.
+        options->setProperty("blockRelativePitch", false);
+        options->setProperty("course", QStringLiteral("adaptive"));
+        QCOMPARE(store().value("GlobalSetting/Course").toString(), QStringLiteral("adaptive"));
+        QTRY_VERIFY(app.session().adaptive());
+        QTRY_VERIFY(find("classStrip")->property("visible").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(app.session().adaptiveTrainer().hasHistory(), 10000);
+
+        app.session().ContinueSession();
+        for (int i = 0; i < 40; ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+            const unsigned q = app.session().currentQuestionNote();
+            QVERIFY2(answerAdaptiveOnKeyboardPort(i % 5 == 3 ? q + 1 : q), qPrintable(QString::number(i)));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Finished), 5000);
+        QTRY_VERIFY(find("sessionSummary")->property("visible").toBool());
+        const QVariantMap summary = app.session().report().summary();
+        QCOMPARE(summary.value("headline").toString(), QStringLiteral("Round 1: 32 of 40 right"));
+        QVERIFY(summary.value("detail").toString().contains(QStringLiteral("count as fast")));
+        QCOMPARE(bank().maturityLevel, levelBefore);
+        QVERIFY(bank().questions == levelQuestions);
+
+        // The history: the last 40 rows are the adaptive course's, timed.
+        std::vector<AnswerRecord> rows;
+        QVERIFY(AnswerHistory(AnswerHistory::defaultPath(), AnswerHistory::Mode::ReadOnly)
+                    .forEach([&rows](const AnswerRecord &r) { rows.push_back(r); }));
+        QVERIFY(rows.size() >= 40);
+        for (std::size_t i = rows.size() - 40; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].course, QStringLiteral("adaptive"));
+            QVERIFY(rows[i].audibleReactionMs >= 0);
+        }
+
+        // The next start: a bank from the store, a session, the history
+        // read on its thread.
+        struct : KeyMarking {
+            void clearKeysState() override {}
+            void markKeys(const QList<int> &, const QList<int> &) override {}
+            void repaintKeyboard() override {}
+        } noMarks;
+        struct : NoteOutput {
+            void playNote(unsigned, bool) override {}
+            void stopPlayback() override {}
+        } silence;
+        QuestionBank storedBank;
+        TrainingSession restarted(storedBank, noMarks, silence);
+        CourseHistoryLoader loader;
+        bool delivered = false;
+        loader.start(AnswerHistory::defaultPath(), [&](const std::vector<Course::CourseAnswer> &answers, std::int64_t last) {
+            restarted.takeCourseHistory(answers, last);
+            delivered = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(delivered, 10000);
+        restarted.setAdaptive(true);
+        const Course::CourseStatus &before = app.session().courseStatus();
+        const Course::CourseStatus &after = restarted.courseStatus();
+        QCOMPARE(after.states(), before.states());
+        QCOMPARE(after.deadlineSeconds(), before.deadlineSeconds());
+        QCOMPARE(after.roundPosition(), 0);
+        QCOMPARE(restarted.currentQuestionNote(), app.session().currentQuestionNote());
+
+        // The statistics: "This course" is the round's 40 answers, and the
+        // course's notes are listed with the deadline over time.
+        QObject *statistics = app.window().rootContext()->contextProperty("statistics").value<QObject *>();
+        QVERIFY(statistics);
+        QMetaObject::invokeMethod(statistics, "refresh", Q_ARG(int, 2), Q_ARG(int, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(!statistics->property("loading").toBool(), 10000);
+        QCOMPARE(statistics->property("total").toInt(), 40);
+        const QString course = statistics->property("courseText").toString();
+        QVERIFY2(course.startsWith(QStringLiteral("Adaptive course: 40 answers")), qPrintable(course));
+        QVERIFY(course.contains(QStringLiteral("Deadline over time: 3.0 s")));
+
+        // Back to the twelve levels, where they were.
+        options->setProperty("course", QStringLiteral("levels"));
+        QTRY_VERIFY(!app.session().adaptive());
+        QCOMPARE(app.session().currentQuestionNote(), levelQuestions[bank().currentQuestion]);
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include <pitchtest/test_store.h>
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -363,6 +364,26 @@ private slots:
         QVERIFY2(out.contains("\nH "), out.constData());
         QVERIFY2(!out.contains(QString::fromUtf8("A\u266f").toUtf8()), out.constData());
         QFile::remove(storePath());
+        // With answers of the adaptive course: the states of its notes too.
+        {
+            AnswerHistory history(path);
+            for (int i = 0; i < 40; ++i) {
+                AnswerRecord answer;
+                answer.timeUtcMs = 1796731200000 + i;
+                answer.course = QStringLiteral("adaptive");
+                answer.questionNote = i % 2 ? 62 : 60;
+                answer.answerNote = answer.questionNote;
+                answer.correct = true;
+                answer.source = QStringLiteral("screen keyboard");
+                answer.reactionMs = answer.audibleReactionMs = 900;
+                QVERIFY(history.append(answer) > 0);
+            }
+        }
+        QCOMPARE(runWithoutDisplay({"--stats"}, &out), 0);
+        QVERIFY2(out.contains("Adaptive course: 40 answers, deadline "), out.constData());
+        QVERIFY(out.contains("Note  State     Last 20  Octave  Secure since  Mastered since"));
+        QVERIFY(QRegularExpression("\\nC +(secure|mastered) +100 %").match(QString::fromUtf8(out)).hasMatch());
+        QVERIFY(QRegularExpression(QString::fromUtf8("\\nA\u266f +locked")).match(QString::fromUtf8(out)).hasMatch());
     }
 
     // The export goes to standard output, into a FIFO or over a regular

@@ -169,16 +169,33 @@ private slots:
             QVERIFY(!options.labelCKeys());
             QCOMPARE(options.outputDevice(), QStringLiteral("Synth:in"));
         }
-        // Hand-edited: programs nobody offers, repeats, words, a pitch out of range.
+        // Hand-edited: programs nobody offers, repeats, words, a pitch out of
+        // range, a course nobody knows (the levels, written back at once).
         QSettings edited(TestStore::storePath(), QSettings::IniFormat);
         edited.setValue("GlobalSetting/VariedInstruments", "73 73 999 flute 12 -7");
         edited.setValue("GlobalSetting/ReferencePitch", 1000);
+        edited.setValue("GlobalSetting/Course", "sideways");
         edited.sync();
         QuestionBank reloaded;
         Preferences options;
         keepOptionsInStore(options, reloaded);
         QCOMPARE(options.variedInstruments(), (std::vector<int>{73, 12}));
         QCOMPARE(options.referencePitch(), 440.0);
+        QCOMPARE(options.course(), QStringLiteral("levels"));
+        QCOMPARE(QSettings(TestStore::storePath(), QSettings::IniFormat).value("GlobalSetting/Course").toString(),
+                 QStringLiteral("levels"));
+        // Blocking relative pitch follows the course until it is set.
+        QVERIFY(!options.blockRelativePitch());
+        options.setCourse(QStringLiteral("adaptive"));
+        QVERIFY(options.blockRelativePitch());
+        options.setBlockRelativePitch(false);
+        options.setCourse(QStringLiteral("nonsense"));
+        QCOMPARE(options.course(), QStringLiteral("adaptive"));
+        QuestionBank again;
+        Preferences stored;
+        keepOptionsInStore(stored, again);
+        QCOMPARE(stored.course(), QStringLiteral("adaptive"));
+        QVERIFY(!stored.blockRelativePitch());
     }
 
     // Every key an earlier version wrote, the options beyond the training

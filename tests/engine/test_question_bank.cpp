@@ -1,7 +1,12 @@
 #include "question_bank.h"
 #include "test_store.h"
 
+#include <order_rules.h>
+#include <pitch_classes.h>
+
 #include <QtTest>
+
+#include <set>
 
 #include <algorithm>
 #include <cstdlib>
@@ -43,6 +48,25 @@ private slots:
         QCOMPARE(noteIndexOf(107), 6u);
         for (unsigned i = 0; i < 12; ++i)
             QCOMPARE(noteIndexOf(noteOrder[i] + 36), i);
+    }
+
+    // "Block relative pitch": every level's list keeps its questions, in an
+    // order with no two successive ones an octave or less or a semitone
+    // apart. The adaptive course counts the classes in the same order.
+    void blockedListsKeepTheirQuestionsInAnOrderWithoutIntervals()
+    {
+        for (unsigned i = 0; i < 12; ++i)
+            QCOMPARE(Course::noteOf(int(i), 0), int(noteOrder[i]));
+        QuestionBank bank;
+        bank.blockRelativePitch = true;
+        for (int level = 1; level <= 12; ++level) {
+            bank.setLevel(level);
+            QCOMPARE(bank.questions.size(), std::size_t(7 * level));
+            QCOMPARE(std::set<std::uint32_t>(bank.questions.begin(), bank.questions.end()).size(),
+                     std::size_t(7 * level));
+            const std::vector<unsigned> list(bank.questions.begin(), bank.questions.end());
+            QCOMPARE(Course::firstOrderBreak(list, level), -1);
+        }
     }
 
     void listHoldsEachNoteOfTheLevelOncePerOctave()

@@ -1,4 +1,6 @@
 #include "answer_history.h"
+
+#include <pitch_classes.h>
 #include "question_bank.h"
 #include "test_store.h"
 #include "training_session.h"
@@ -33,6 +35,16 @@ struct SoundRecorder : NoteOutput {
     std::mutex mutex;
     QList<QPair<unsigned, bool>> played;
     int stops = 0;
+    int noises = 0;
+    // The output's latency when known: a question is audible this long
+    // after it is played.
+    std::int64_t latencyMs = 0;
+    std::int64_t audibleSinceMs(std::int64_t playedMs) const override { return playedMs + latencyMs; }
+    void playMaskingNoise(double) override
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        ++noises;
+    }
     void playNote(unsigned note, bool echo) override
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -396,6 +408,60 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
         session->processComputerKeyEvent(88);
         QCOMPARE(session->state(), int(TrainingSession::Asking));
+    }
+
+    // The stored reaction time runs from when the question became audible:
+    // with a known output latency, exactly that much less than from when it
+    // was played. With relative pitch blocked, noise fills the pause before
+    // the next question.
+    void reactionRunsFromTheAudibleOnsetAndNoiseFillsTheBlockedPause()
+    {
+        sound->latencyMs = 37;
+        session->setBlockRelativePitch(true);
+        startAt(2);
+        QTest::qWait(60);
+        session->processGKCEvent(keyOf(question()));
+        const QList<AnswerRecord> rows = historyRows();
+        QCOMPARE(rows.size(), 1);
+        QVERIFY(rows[0].reactionMs >= 60);
+        QCOMPARE(rows[0].audibleReactionMs, rows[0].reactionMs - 37);
+        QCOMPARE(rows[0].course, QStringLiteral("levels"));
+        // The pause: the noise, then the next question.
+        const int playedBefore = sound->played.size();
+        QTRY_COMPARE(sound->noises, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+        QCOMPARE(sound->played.size(), playedBefore + 1);
+    }
+
+    // The adaptive course asks its own questions and leaves the twelve
+    // levels' session as it was; its answers go to the history as its own
+    // and the store keeps its question.
+    void theAdaptiveCourseLeavesTheLevelsSessionAsItWas()
+    {
+        startAt(3);
+        const std::vector<std::uint32_t> levelQuestions = bank->questions;
+        session->setAdaptive(true);
+        QCOMPARE(session->state(), int(TrainingSession::Idle));
+        QCOMPARE(bank->adaptiveStartClasses, 3);
+        session->ContinueSession();
+        QTRY_COMPARE(session->state(), int(TrainingSession::Asking));
+        for (int i = 0; i < 3; ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(session->state(), int(TrainingSession::Asking), 5000);
+            const unsigned q = session->currentQuestionNote();
+            QVERIFY(q >= 24 && q <= 107 && Course::classOfNote(int(q)) < 3);
+            session->processGKCEvent(keyOf(i == 1 ? q + 1 : q));
+            QCOMPARE(document->answers.last(), qMakePair(i != 1, uint(i)));
+            QCOMPARE(bank->adaptiveNote, int(session->currentQuestionNote()));
+        }
+        const QList<AnswerRecord> rows = historyRows();
+        QCOMPARE(rows.size(), 3);
+        for (const AnswerRecord &r : rows)
+            QCOMPARE(r.course, QStringLiteral("adaptive"));
+        QVERIFY(bank->questions == levelQuestions);
+        QCOMPARE(bank->currentQuestion, 0u);
+        QCOMPARE(bank->correctCount + bank->incorrectCount, 0u);
+        session->setAdaptive(false);
+        QCOMPARE(session->currentQuestionNote(), levelQuestions[0]);
     }
 
     void newSessionAtAnOutOfRangeLevelStartsLevelOne()

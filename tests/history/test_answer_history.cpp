@@ -239,6 +239,48 @@ private slots:
         QCOMPARE(rowIndexes(path()), QList<unsigned>({0, 1}));
     }
 
+    // A file of the first version gains the course and the audible reaction
+    // time: its rows read as the twelve levels' without one, and new rows
+    // keep both.
+    void aFirstVersionFileIsBroughtUpAndItsRowsReadAsTheLevels()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "first");
+            db.setDatabaseName(path());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("CREATE TABLE answers (id INTEGER PRIMARY KEY, time_utc_ms INTEGER NOT NULL,"
+                           " level INTEGER NOT NULL, question_index INTEGER NOT NULL, question_note INTEGER NOT NULL,"
+                           " answer_note INTEGER NOT NULL, correct INTEGER NOT NULL, source TEXT NOT NULL,"
+                           " reaction_ms INTEGER, during_note INTEGER NOT NULL, replays INTEGER NOT NULL)"));
+            QVERIFY(q.exec("CREATE TABLE schema_version (version INTEGER NOT NULL)"));
+            QVERIFY(q.exec("INSERT INTO schema_version (version) VALUES (1)"));
+            QVERIFY(q.exec("INSERT INTO answers (time_utc_ms, level, question_index, question_note, answer_note,"
+                           " correct, source, reaction_ms, during_note, replays)"
+                           " VALUES (1796731200000, 2, 0, 60, 62, 0, 'screen keyboard', 900, 1, 0)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("first");
+        {
+            AnswerHistory history(path());
+            QVERIFY(history.recording());
+            AnswerRecord adaptive = record(1, true);
+            adaptive.course = QStringLiteral("adaptive");
+            adaptive.audibleReactionMs = 812;
+            QVERIFY(history.append(adaptive) > 0);
+        }
+        std::vector<AnswerRecord> rows;
+        QVERIFY(AnswerHistory(path(), AnswerHistory::Mode::ReadOnly).forEach([&rows](const AnswerRecord &r) {
+            rows.push_back(r);
+        }));
+        QCOMPARE(rows.size(), std::size_t(2));
+        QCOMPARE(rows[0].course, QStringLiteral("levels"));
+        QCOMPARE(rows[0].audibleReactionMs, qint64(-1));
+        QCOMPARE(rows[0].reactionMs, qint64(900));
+        QCOMPARE(rows[1].course, QStringLiteral("adaptive"));
+        QCOMPARE(rows[1].audibleReactionMs, qint64(812));
+    }
+
     void aNewerVersionsFileIsLeftByteForByteAndNotRecordedInto()
     {
         {

@@ -49,14 +49,15 @@ std::vector<StatisticsFilter> everyFilter(const QDateTime &now)
 {
     std::vector<StatisticsFilter> filters;
     for (const auto period : {StatisticsFilter::Period::AllTime, StatisticsFilter::Period::Last7Days,
-                              StatisticsFilter::Period::ThisLevel}) {
+                              StatisticsFilter::Period::ThisCourse}) {
         for (const auto source :
              {StatisticsFilter::Source::All, StatisticsFilter::Source::Midi, StatisticsFilter::Source::OnScreen}) {
-            for (unsigned level = 1; level <= (period == StatisticsFilter::Period::ThisLevel ? 3u : 1u); ++level) {
+            for (unsigned level = 1; level <= (period == StatisticsFilter::Period::ThisCourse ? 4u : 1u); ++level) {
                 StatisticsFilter filter;
                 filter.period = period;
                 filter.source = source;
                 filter.level = level;
+                filter.adaptive = level == 4; // the adaptive course
                 filter.now = now;
                 filters.push_back(filter);
             }
@@ -236,9 +237,22 @@ private slots:
         week.period = StatisticsFilter::Period::Last7Days;
         QCOMPARE(computeStatistics(history, week).all.asked, 6);
         StatisticsFilter level = at("2026-12-08T12:00:00Z");
-        level.period = StatisticsFilter::Period::ThisLevel;
+        level.period = StatisticsFilter::Period::ThisCourse;
         level.level = 2;
         QCOMPARE(computeStatistics(history, level).all.asked, 3);
+        // "This course" in the adaptive course: its answers only, whatever
+        // their level; they leave the twelve levels' count.
+        std::vector<AnswerRecord> mixed = history;
+        mixed[0].course = mixed[1].course = QStringLiteral("adaptive");
+        mixed[0].level = mixed[1].level = 2;
+        StatisticsFilter adaptive = level;
+        adaptive.adaptive = true;
+        QCOMPARE(computeStatistics(mixed, adaptive).all.asked, 2);
+        QCOMPARE(computeStatistics(mixed, level).all.asked, 3 - int(history[0].level == 2) - int(history[1].level == 2));
+        HistoryAggregate mixedKept;
+        for (const AnswerRecord &a : mixed)
+            mixedKept.add(a);
+        QCOMPARE(mixedKept.statistics(adaptive).all.asked, 2);
 
         // The day after the last answer the streak still stands; a day later it is over.
         QCOMPARE(computeStatistics(history, at("2026-12-09T12:00:00Z")).streakDays, 3);

@@ -12,6 +12,7 @@
 #include <pitchtest/trial_order.h>
 #include <synth/midi_device_synth.h>
 #include <theory/instruments.h>
+#include <timer.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -68,6 +69,9 @@ void WithoutOutputTheDeviceStaysUsableAndQuiet()
     device.Reset();
     device.Open(); // still nothing to open
     SYNTH_CHECK(again.Finish() == QString());
+    // Nothing sounds, so no note became audible and no latency applies.
+    SYNTH_CHECK(device.GetLastNoteOnMs() == -1);
+    SYNTH_CHECK(device.GetOutputLatencySeconds() == 0.0);
     SYNTH_CHECK(!device.IsAudioAvailable());
     SYNTH_CHECK(warnings->Take() == QStringList());
 
@@ -121,7 +125,20 @@ void NotesSoundThroughJackAndResetStopsThem()
     // An organ holds its note for as long as the key is down, so only the
     // reset can bring the silence awaited below.
     device.Send(MidiMessage(0xC0, 0, 19, 0));
+    const std::int64_t beforeNoteOn = Core::Timer::NowMs();
     device.Send(NoteOn(69));
+    const std::int64_t afterNoteOn = Core::Timer::NowMs();
+    SYNTH_CHECK(device.GetLastNoteOnMs() >= beforeNoteOn && device.GetLastNoteOnMs() <= afterNoteOn);
+    // The synthesiser's ports play into the server's playback ports: at
+    // least one period of 1024 frames, at most the server's whole buffer.
+    const double latency = device.GetOutputLatencySeconds();
+    std::printf("JACK output latency: %.1f ms\n", latency * 1000.0);
+    SYNTH_CHECK(latency >= 1024.0 / kJackRate && latency <= 4 * 1024.0 / kJackRate);
+    // A question sent before that note-on became audible a latency after it;
+    // one sent since has not sounded yet.
+    SYNTH_CHECK(device.GetAudibleSinceMs(beforeNoteOn)
+                == device.GetLastNoteOnMs() + static_cast<std::int64_t>(std::llround(latency * 1000.0)));
+    SYNTH_CHECK(device.GetAudibleSinceMs(afterNoteOn + 1) == -1);
     float heard = 0.0f;
     SYNTH_CHECK(SynthTest::WaitUntil([&] { return (heard = std::max(heard, listener.TakePeak())) > 1e-2f; }, 10000));
     // In tune as heard through the server: a synthesiser rendering at

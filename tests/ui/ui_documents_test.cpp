@@ -12,6 +12,7 @@
 
 #include <preferences.h>
 #include <session_report.h>
+#include <course_status.h>
 #include <theory/piano_numbers.h>
 
 #include <QColor>
@@ -80,6 +81,7 @@ private slots:
     void nothingOverlapsOnAnyScreen();
     void theFeedbackLineNamesBothNotes();
     void settingsAreStoredAtOnceAndEscapeClosesThem();
+    void theAdaptiveCourseShowsItsNotesAndIsChosenInSettings();
 
     void levelByKeyboardAsksExactlyWhenTheMouseDoes();
     void keysUsersExpect();
@@ -111,6 +113,7 @@ private:
     TestDeviceChoice devices;
     PianoNumbers piano;
     SessionReport report;
+    Course::CourseStatus courseStatus;
     std::unique_ptr<Preferences> options;
     std::unique_ptr<QQuickView> view;
     // English needs its plural forms ("1 answer").
@@ -139,6 +142,7 @@ void UiDocumentsTest::init()
     bridge = std::make_unique<TestMessenger>();
     // The real options object, with no store behind it.
     options = std::make_unique<Preferences>();
+    courseStatus.setAdaptive(false);
 }
 
 void UiDocumentsTest::cleanup()
@@ -157,6 +161,7 @@ void UiDocumentsTest::load(bool showHelpOnStart, bool publishDeviceList)
     view->rootContext()->setContextProperty("preferences", options.get());
     view->rootContext()->setContextProperty("sessionReport", &report);
     view->rootContext()->setContextProperty("noteNamer", &noteNamer);
+    view->rootContext()->setContextProperty("courseStatus", &courseStatus);
     view->resize(kFullStripWindowWidth, 1200);
     view->setSource(QUrl("qrc:/appwin.qml"));
     QVERIFY2(view->status() == QQuickView::Ready, qPrintable(view->errors().isEmpty() ? QString() : view->errors().first().toString()));
@@ -878,6 +883,37 @@ void UiDocumentsTest::theFeedbackLineNamesBothNotes()
     QCOMPARE(text("feedbackText"), QString::fromUtf8("C\u266f4 \u2713"));
     report.showAnswer(21, 108);
     QCOMPARE(text("feedbackText"), QString::fromUtf8("You played A0 \u2014 it was C8"));
+    // With the time from when the note became audible.
+    report.showAnswer(60, 60, 1240);
+    QCOMPARE(text("feedbackText"), QString::fromUtf8("C4 \u2713 1.2 s"));
+}
+
+// The adaptive course: its notes in the level strip's place (no level to
+// click there), its progress strip of 40, and the course chosen in settings.
+void UiDocumentsTest::theAdaptiveCourseShowsItsNotesAndIsChosenInSettings()
+{
+    load(false);
+    QVERIFY(!item("classStrip")->isVisible());
+    courseStatus.setAdaptive(true);
+    QTRY_VERIFY(item("classStrip")->isVisible());
+    QVERIFY(!item("levelStripArea")->property("enabled").toBool());
+    QCOMPARE(item("classTile0")->findChild<QQuickItem *>("className")->property("text").toString(), QStringLiteral("C"));
+    QCOMPARE(item("classTile11")->findChild<QQuickItem *>("className")->property("text").toString(),
+             QString::fromUtf8("A\u266f"));
+    QCOMPARE(root()->property("sessionQuestionCount").toInt(), 40);
+    courseStatus.setAdaptive(false);
+    QTRY_VERIFY(!item("classStrip")->isVisible());
+    QVERIFY(item("levelStripArea")->property("enabled").toBool());
+
+    click(item("settingsButton"));
+    QVERIFY(!options->blockRelativePitch());
+    click(item("adaptiveCourseOption"));
+    QCOMPARE(options->course(), QStringLiteral("adaptive"));
+    QVERIFY(options->blockRelativePitch()); // on by default in the adaptive course
+    click(item("blockRelativePitchOption"));
+    QVERIFY(!options->blockRelativePitch());
+    click(item("levelsCourseOption"));
+    QCOMPARE(options->course(), QStringLiteral("levels"));
 }
 
 void UiDocumentsTest::settingsAreStoredAtOnceAndEscapeClosesThem()

@@ -53,6 +53,10 @@ public:
     // Output gain where the device has one (0..1); port devices report 0.
     virtual double GetGain() const = 0;
     virtual void SetGain(double gain) = 0;
+    // When a note sent at `sentMs` (Timer::NowMs) became audible, as far as
+    // the device knows: a port cannot tell, so the moment it was sent; -1
+    // while the device has not sounded it yet. Any thread, no lock.
+    virtual std::int64_t GetAudibleSinceMs(std::int64_t sentMs) const { return sentMs; }
 };
 
 } // namespace Core

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
 #include <jack/jack.h>
@@ -58,20 +60,64 @@ int RunningJackServerRate()
     return rate;
 }
 
-// The rate ALSA's device grants for the format FluidSynth's ALSA driver asks
-// for (16-bit stereo, interleaved); the driver itself takes whatever it gets
-// and would leave the synthesiser at its own rate. 0 when the device does not
-// open.
-int AlsaGrantedRate(fluid_settings_t *settings, int wanted)
+// The playback latency of the synthesiser's JACK ports (the client FluidSynth
+// opened under audio.jack.id), in frames: the largest any of them reports,
+// or the server's period while the ports are not yet connected.
+int JackPlaybackLatencyFrames(fluid_settings_t *settings)
+{
+    jack_status_t status {};
+    jack_client_t *client = jack_client_open("Orvelle probe", JackNoStartServer, &status);
+    if (!client)
+        return 0;
+    char *id = nullptr;
+    QByteArray pattern("^Orvelle[^:]*:");
+    if (fluid_settings_dupstr(settings, "audio.jack.id", &id) == FLUID_OK && id) {
+        pattern = "^" + QByteArray(id) + "[^:]*:";
+        fluid_free(id);
+    }
+    jack_nframes_t frames = 0;
+    if (const char **ports = jack_get_ports(client, pattern.constData(), nullptr, JackPortIsOutput)) {
+        for (const char **name = ports; *name; ++name) {
+            jack_latency_range_t range {};
+            if (jack_port_t *port = jack_port_by_name(client, *name)) {
+                jack_port_get_latency_range(port, JackPlaybackLatency, &range);
+                frames = std::max(frames, range.max);
+            }
+        }
+        jack_free(ports);
+    }
+    if (frames == 0)
+        frames = jack_get_buffer_size(client);
+    jack_client_close(client);
+    return static_cast<int>(frames);
+}
+
+int IntSetting(fluid_settings_t *settings, const char *name)
+{
+    int value = 0;
+    fluid_settings_getint(settings, name, &value);
+    return value;
+}
+
+struct AlsaGrant {
+    int rate = 0;         // 0 when the device does not open
+    int bufferFrames = 0;
+};
+
+// The rate and buffer ALSA's device grants for the format FluidSynth's ALSA
+// driver asks for (16-bit stereo, interleaved, its periods); the driver
+// itself takes whatever it gets and would leave the synthesiser at its own
+// rate.
+AlsaGrant AlsaGranted(fluid_settings_t *settings, int wanted)
 {
     char *device = nullptr;
     if (fluid_settings_dupstr(settings, "audio.alsa.device", &device) != FLUID_OK || !device)
-        return 0;
+        return {};
     snd_pcm_t *pcm = nullptr;
     const int opened = snd_pcm_open(&pcm, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
     fluid_free(device);
     if (opened < 0)
-        return 0;
+        return {};
     snd_pcm_hw_params_t *params = nullptr;
     unsigned int rate = static_cast<unsigned int>(wanted);
     bool granted = snd_pcm_hw_params_malloc(&params) == 0;
@@ -80,10 +126,19 @@ int AlsaGrantedRate(fluid_settings_t *settings, int wanted)
               && snd_pcm_hw_params_set_format(pcm, params, SND_PCM_FORMAT_S16) >= 0
               && snd_pcm_hw_params_set_channels(pcm, params, 2) >= 0
               && snd_pcm_hw_params_set_rate_near(pcm, params, &rate, nullptr) >= 0;
+    snd_pcm_uframes_t period = static_cast<snd_pcm_uframes_t>(IntSetting(settings, "audio.period-size"));
+    unsigned int periods = static_cast<unsigned int>(IntSetting(settings, "audio.periods"));
+    snd_pcm_uframes_t buffer = 0;
+    const bool sized = granted && snd_pcm_hw_params_set_period_size_near(pcm, params, &period, nullptr) >= 0
+                       && snd_pcm_hw_params_set_periods_near(pcm, params, &periods, nullptr) >= 0
+                       && snd_pcm_hw_params(pcm, params) >= 0
+                       && snd_pcm_hw_params_get_buffer_size(params, &buffer) >= 0;
     if (params)
         snd_pcm_hw_params_free(params);
     snd_pcm_close(pcm);
-    return granted ? static_cast<int>(rate) : 0;
+    if (!granted)
+        return {};
+    return {static_cast<int>(rate), sized ? static_cast<int>(buffer) : 0};
 }
 
 // Sets the rate the synthesiser renders at. The setting alone does not reach
@@ -129,16 +184,20 @@ AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *sy
         if (output.driver) {
             output.name = QStringLiteral("PulseAudio");
             output.sampleRate = preferredRate;
+            output.latencySeconds = double(IntSetting(settings, "audio.period-size"))
+                                    * IntSetting(settings, "audio.periods") / preferredRate;
             return output;
         }
     } else {
         qCDebug(lcSynth, "no PulseAudio server socket; PulseAudio not tried");
     }
 
-    if (const int rate = AlsaGrantedRate(settings, preferredRate)) {
-        MatchSynthRate(settings, synth, rate);
+    const AlsaGrant alsa = AlsaGranted(settings, preferredRate);
+    if (alsa.rate) {
+        MatchSynthRate(settings, synth, alsa.rate);
         output.driver = TryDriver(settings, synth, "alsa");
-        output.sampleRate = rate;
+        output.sampleRate = alsa.rate;
+        output.latencySeconds = double(alsa.bufferFrames) / alsa.rate;
     } else {
         qCDebug(lcSynth, "no ALSA playback device; ALSA not tried");
     }
@@ -153,6 +212,7 @@ AudioOutput OpenDesktopAudioOutput(fluid_settings_t *settings, fluid_synth_t *sy
         if (output.driver) {
             output.name = QStringLiteral("JACK");
             output.sampleRate = rate;
+            output.latencySeconds = double(JackPlaybackLatencyFrames(settings)) / rate;
             return output;
         }
     } else {

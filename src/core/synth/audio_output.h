@@ -17,6 +17,10 @@ struct AudioOutput {
     AudioDriverPtr driver; // empty when no output opened
     QString name;          // "PulseAudio", "ALSA" or "JACK"
     int sampleRate = 0;    // the synthesiser's rate, equal to the device's
+    // From the synthesiser's samples to the speaker, as the output reports
+    // it: JACK's playback latency of the synthesiser's ports, the buffer an
+    // ALSA device grants, the buffer asked of PulseAudio. 0 when unknown.
+    double latencySeconds = 0.0;
 };
 
 // Opens the first desktop audio output that works, in the order PulseAudio

@@ -5,6 +5,7 @@
 #include "tuning_corrections.h"
 
 #include <theory/instruments.h>
+#include <timer.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -167,6 +168,7 @@ void MidiOutSynthDevice::OpenAudioOutput()
 {
     audio = OpenDesktopAudioOutput(settings.get(), synth.get(), kSampleRate);
     sampleRate.store(audio.driver ? audio.sampleRate : kSampleRate);
+    outputLatency.store(audio.driver ? audio.latencySeconds : 0.0);
 }
 
 // The sine preset, from a file of its own that is gone once loaded.
@@ -295,6 +297,7 @@ void MidiOutSynthDevice::ForgetJackServer()
     if (!audio.driver || audio.name != QLatin1String("JACK"))
         return;
     audio = AudioOutput{};
+    outputLatency.store(0.0);
     problem = ProblemText({});
     qCDebug(lcSynth, "the JACK server stopped; the audio output is closed");
 }
@@ -329,8 +332,11 @@ void MidiOutSynthDevice::Send(const MidiMessage &message)
     if (!IsDataByte(message.data1) || (needed == 3 && !IsDataByte(message.data2)))
         return;
     std::lock_guard<std::mutex> lock(mutex);
-    if (IsPlayedLocked())
-        SendLocked(message);
+    if (!IsPlayedLocked())
+        return;
+    SendLocked(message);
+    if (message.GetType() == 0x90 && message.data2 > 0)
+        lastNoteOnMs.store(Timer::NowMs());
 }
 
 void MidiOutSynthDevice::SendLocked(const MidiMessage &message)
@@ -368,6 +374,14 @@ void MidiOutSynthDevice::SendLocked(const MidiMessage &message)
     default:
         break;
     }
+}
+
+std::int64_t MidiOutSynthDevice::GetAudibleSinceMs(std::int64_t sentMs) const
+{
+    const std::int64_t noteOn = lastNoteOnMs.load();
+    if (sentMs < 0 || noteOn < sentMs)
+        return sentMs < 0 ? sentMs : -1;
+    return noteOn + static_cast<std::int64_t>(std::llround(outputLatency.load() * 1000.0));
 }
 
 double MidiOutSynthDevice::GetGain() const

@@ -103,6 +103,16 @@ public:
     int GetSampleRate() const;
     // One line for the user: where the sound goes, or why there is none.
     QString GetStatusText() const;
+    // Seconds from a note-on to its sound at the speaker, as the audio output
+    // reports them (AudioOutput::latencySeconds); 0 without an output. Takes
+    // no lock.
+    double GetOutputLatencySeconds() const { return outputLatency.load(); }
+    // When the last note-on with a velocity reached the synthesiser
+    // (Timer::NowMs), -1 before the first. Takes no lock.
+    std::int64_t GetLastNoteOnMs() const { return lastNoteOnMs.load(); }
+    // Its last note-on, when at or after sentMs, plus the output latency;
+    // -1 when no note-on since sentMs has reached it.
+    std::int64_t GetAudibleSinceMs(std::int64_t sentMs) const override;
 
 private:
     struct SettingsDeleter {
@@ -130,6 +140,8 @@ private:
     QString soundFontPath;
     std::atomic<double> gain {kDefaultGain};
     std::atomic<int> sampleRate {kSampleRate};
+    std::atomic<double> outputLatency {0.0};
+    std::atomic<std::int64_t> lastNoteOnMs {-1};
     int pureToneId = -1;
     double referencePitch = kDefaultReferencePitch; // guarded by mutex
     bool corrected = true;                           // guarded by mutex

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>Oktave %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -176,6 +183,77 @@ Siehe „orvelle --help“.
     <message>
         <source>Error starting timer</source>
         <translation>Der Timer lässt sich nicht starten</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>gemeistert</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Kein Ton hat seinen Stand geändert.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Antworte binnen %1 s, damit es als schnell zählt (vorher %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Antworte binnen %1 s, damit es als schnell zählt.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Alle zwölf Töne sind im Kurs.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>Als Nächstes kommt %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>Als Nächstes kommt %1, sobald %2 sicher sind.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>Als Nächstes kommt %1, sobald %2 sicher ist.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Du hörst %1 als %2: einmal</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Du hörst %1 als %2: %3-mal</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Runde %1: %2 von %3 richtig</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1456,14 @@ Siehe „orvelle --help“.
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Beantworte ein paar Fragen, dann erscheint hier deine Statistik.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>Im adaptiven Kurs: %1, %2 exakt, %3, %4 Min.</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Noch keine Antworten im adaptiven Kurs.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1512,10 +1598,6 @@ Siehe „orvelle --help“.
         <translation>Letzte 7 Tage</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Diese Stufe (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Antworten von</translation>
     </message>
@@ -1574,6 +1656,10 @@ Siehe „orvelle --help“.
     <message>
         <source>Pitch tests</source>
         <translation>Tests des absoluten Gehörs</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Dieser Kurs</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>octava %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -176,6 +183,77 @@ Prueba «orvelle --help».
     <message>
         <source>Error starting timer</source>
         <translation>No se pudo iniciar el temporizador</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueada</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>segura</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Ninguna nota ha cambiado de estado.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Responde en %1 s o menos para que cuente como rápida (antes %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Responde en %1 s o menos para que cuente como rápida.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Las doce notas están en el curso.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>La siguiente es %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>La siguiente es %1, cuando %2 estén seguras.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>La siguiente es %1, cuando %2 esté segura.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Oyes %1 como %2: una vez</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Oyes %1 como %2: %3 veces</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Ronda %1: %2 de %3 correctas</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1456,14 @@ Prueba «orvelle --help».
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Responde a unas cuantas preguntas y aquí aparecerán tus estadísticas.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>En el curso adaptativo: %1, %2 exactas, %3, %4 min</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Todavía no hay respuestas en el curso adaptativo.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1512,10 +1598,6 @@ Prueba «orvelle --help».
         <translation>Últimos 7 días</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Este nivel (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Respuestas desde</translation>
     </message>
@@ -1574,6 +1656,10 @@ Prueba «orvelle --help».
     <message>
         <source>Pitch tests</source>
         <translation>Pruebas de oído absoluto</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Este curso</translation>
     </message>
 </context>
 <context>

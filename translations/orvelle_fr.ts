@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>octave %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -176,6 +183,77 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>Error starting timer</source>
         <translation>Impossible de démarrer le minuteur</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillée</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>acquise</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>maîtrisée</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Aucune note n’a changé d’état.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Répondez en %1 s au plus pour que la réponse compte comme rapide (avant : %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Répondez en %1 s au plus pour que la réponse compte comme rapide.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Les douze notes sont dans le parcours.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>Prochaine note : %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>Prochaine note : %1, dès que %2 seront acquises.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>Prochaine note : %1, dès que %2 sera acquise.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Vous entendez %1 comme %2 : une fois</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Vous entendez %1 comme %2 : %3 fois</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Tour %1 : %2 sur %3 justes</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1456,14 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Répondez à quelques questions et vos statistiques apparaîtront ici.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>Dans le parcours adaptatif : %1, %2 exactes, %3, %4 min</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Pas encore de réponses dans le parcours adaptatif.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1512,10 +1598,6 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <translation>7 derniers jours</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Ce niveau (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Réponses depuis</translation>
     </message>
@@ -1574,6 +1656,10 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>Pitch tests</source>
         <translation>Tests d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Ce parcours</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>ottava %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -176,6 +183,77 @@ Prova «orvelle --help».
     <message>
         <source>Error starting timer</source>
         <translation>Impossibile avviare il timer</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloccata</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in apprendimento</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>sicura</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>padroneggiata</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Nessuna nota ha cambiato stato.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Rispondi entro %1 s perché conti come risposta rapida (prima %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Rispondi entro %1 s perché conti come risposta rapida.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Tutte e dodici le note sono nel corso.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>Poi viene %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>Poi viene %1, quando %2 saranno sicure.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>Poi viene %1, quando %2 sarà sicura.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Senti %1 come %2: una volta</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Senti %1 come %2: %3 volte</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Giro %1: %2 giuste su %3</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1456,14 @@ Prova «orvelle --help».
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Rispondi a qualche domanda e qui compariranno le tue statistiche.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>Nel corso adattivo: %1, %2 esatte, %3, %4 min</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Ancora nessuna risposta nel corso adattivo.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1512,10 +1598,6 @@ Prova «orvelle --help».
         <translation>Ultimi 7 giorni</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Questo livello (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Risposte da</translation>
     </message>
@@ -1574,6 +1656,10 @@ Prova «orvelle --help».
     <message>
         <source>Pitch tests</source>
         <translation>Test di orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Questo corso</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>オクターブ %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -173,6 +180,77 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Error starting timer</source>
         <translation>タイマーを開始できません</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>未解放</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>学習中</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>定着</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>習得済み</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>状態が変わった音はありません。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>%1 秒以内に答えると速い回答になります（以前は %2 秒）。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>%1 秒以内に答えると速い回答になります。</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>12 音すべてがコースに入っています。</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>次は %1 です。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>%2 が定着したら、次は %1 です。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>%2 が定着したら、次は %1 です。</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>%1 を %2 と聞き取った回数: 1 回</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>%1 を %2 と聞き取った回数: %3 回</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>ラウンド %1: %3 問中 %2 問正解</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1448,14 @@ Try &apos;orvelle --help&apos;.
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>いくつか問題に答えると、ここに統計が表示されます。</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>アダプティブコース: %1、正確 %2、%3、%4 分</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>アダプティブコースの回答はまだありません。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1500,10 +1586,6 @@ Try &apos;orvelle --help&apos;.
         <translation>過去 7 日</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>このレベル (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>回答の入力</translation>
     </message>
@@ -1562,6 +1644,10 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Pitch tests</source>
         <translation>絶対音感テスト</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>このコース</translation>
     </message>
 </context>
 <context>

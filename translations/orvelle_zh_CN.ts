@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>八度 %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -173,6 +180,77 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Error starting timer</source>
         <translation>无法启动计时器</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>未解锁</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>学习中</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>已巩固</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>已掌握</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>没有音改变状态。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>在 %1 秒内作答才算快速（之前为 %2 秒）。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>在 %1 秒内作答才算快速。</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>十二个音都已在课程中。</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>下一个是 %1。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>等 %2 巩固后，下一个是 %1。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>等 %2 巩固后，下一个是 %1。</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>你把 %1 听成 %2：1 次</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>你把 %1 听成 %2：%3 次</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>第 %1 轮：%3 个中答对 %2 个</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1448,14 @@ Try &apos;orvelle --help&apos;.
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>回答几道题后，你的统计会显示在这里。</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>自适应课程：%1，完全正确 %2，%3，%4 分钟</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>自适应课程中还没有回答。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1500,10 +1586,6 @@ Try &apos;orvelle --help&apos;.
         <translation>最近 7 天</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>本级（%1）</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>回答来源</translation>
     </message>
@@ -1562,6 +1644,10 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Pitch tests</source>
         <translation>绝对音感测试</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>本课程</translation>
     </message>
 </context>
 <context>

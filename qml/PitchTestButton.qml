@@ -11,8 +11,8 @@ ToolButton {
     width: caption.implicitWidth + 20
     anchors.verticalCenter: parent.verticalCenter
     activeFocusOnTab: false
-    tooltip: "Pitch test (Ctrl+T)"
-    Accessible.name: "Pitch test"
+    tooltip: qsTr("Pitch test (Ctrl+T)")
+    Accessible.name: qsTr("Pitch test")
 
     style: ButtonStyle {
         background: Rectangle {
@@ -26,7 +26,7 @@ ToolButton {
     Text {
         id: caption
         anchors.centerIn: parent
-        text: "Pitch test"
+        text: qsTr("Pitch test")
         color: button.pressed ? "#9fc4d8" : button.hovered ? Theme.brightText : Theme.lightText
         font { pixelSize: Theme.textSize; family: Theme.fontFamily }
     }

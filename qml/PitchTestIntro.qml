@@ -26,7 +26,7 @@ Item {
         Text {
             objectName: "pitchTestTitle"
             width: parent.width
-            text: "Pitch test"
+            text: qsTr("Pitch test")
             color: Theme.brightText
             font { pixelSize: Theme.titleSize; bold: true; family: Theme.fontFamily }
         }
@@ -36,11 +36,7 @@ Item {
             wrapMode: Text.WordWrap
             color: Theme.lightText
             font { pixelSize: Theme.largeSize; family: Theme.fontFamily }
-            text: "72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a "
-                  + "rest between. First 4 practice notes tell you whether you were right; after that "
-                  + "there is no feedback until the end. Answer with any key of the right name: the "
-                  + "octave is scored separately. Each answer is followed by 2 seconds of noise. "
-                  + "Escape leaves the test; you can take it up again later."
+            text: qsTr("72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.")
         }
         Text {
             objectName: "pitchTestResumeText"
@@ -49,8 +45,8 @@ Item {
             wrapMode: Text.WordWrap
             color: Theme.brightText
             font { pixelSize: Theme.largeSize; family: Theme.fontFamily }
-            text: intro.test ? "A test you began has " + intro.test.resumableAnswered
-                               + " of 72 notes answered. Resume it, or discard it to start again." : ""
+            text: intro.test ? qsTr("A test you began has %n of 72 notes answered. Resume it, or discard it to start again.",
+                                    "", intro.test.resumableAnswered) : ""
         }
         Text {
             objectName: "pitchTestProblem"
@@ -68,7 +64,7 @@ Item {
                 objectName: "pitchTestStart"
                 visible: !intro.resumable
                 primary: true
-                label: "Start"
+                label: qsTr("Start")
                 onActivated: intro.test.start()
             }
             DialogButton {
@@ -76,20 +72,20 @@ Item {
                 objectName: "pitchTestResume"
                 visible: intro.resumable
                 primary: true
-                label: "Resume"
+                label: qsTr("Resume")
                 onActivated: intro.test.resume()
             }
             DialogButton {
                 id: discardButton
                 objectName: "pitchTestDiscard"
                 visible: intro.resumable
-                label: "Discard"
+                label: qsTr("Discard")
                 onActivated: intro.test.discard()
             }
             DialogButton {
                 id: leaveButton
                 objectName: "pitchTestLeave"
-                label: "Back to training"
+                label: qsTr("Back to training")
                 onActivated: intro.test.leave()
             }
         }

@@ -32,7 +32,7 @@ Rectangle {
     MouseArea { anchors.fill: parent }
 
     Accessible.role: Accessible.Dialog
-    Accessible.name: "Pitch test"
+    Accessible.name: qsTr("Pitch test")
 
     PitchTestIntro {
         id: intro

@@ -23,7 +23,7 @@ Item {
 
             Text {
                 objectName: "pitchTestReportTitle"
-                text: "Pitch test \u2014 " + (page.report.finished || "")
+                text: qsTr("Pitch test — %1").arg(page.report.finished || "")
                 color: Theme.brightText
                 font { pixelSize: Theme.titleSize; bold: true; family: Theme.fontFamily }
             }
@@ -34,7 +34,7 @@ Item {
                 columnSpacing: 24
                 rowSpacing: 4
                 Repeater {
-                    model: ["", "Piano", "Pure tone", "Overall"]
+                    model: ["", qsTr("Piano"), qsTr("Pure tone"), qsTr("Overall")]
                     Text {
                         text: modelData
                         color: Theme.brightText
@@ -63,20 +63,20 @@ Item {
 
             Text {
                 objectName: "pitchTestOverall"
-                text: "Pitch class right, all tones: " + (page.report.overallPercent || 0).toFixed(1) + " %"
+                text: qsTr("Pitch class right, all tones: %1 %").arg((page.report.overallPercent || 0).toFixed(1))
                 color: Theme.brightText
                 font { pixelSize: Theme.textSize; family: Theme.fontFamily }
             }
             ReferenceBar {
                 width: Math.min(content.width, 700)
                 percent: page.report.overallPercent || 0
-                marks: [{ percent: page.report.chancePercent || 8.3, name: "chance" },
-                        { percent: page.report.nonPossessorPercent || 17.0, name: "non-possessors" },
-                        { percent: page.report.possessorPercent || 85.9, name: "possessors" }]
+                marks: [{ percent: page.report.chancePercent || 8.3, name: qsTr("chance") },
+                        { percent: page.report.nonPossessorPercent || 17.0, name: qsTr("non-possessors") },
+                        { percent: page.report.possessorPercent || 85.9, name: qsTr("possessors") }]
             }
 
             Text {
-                text: "Right per pitch class"
+                text: qsTr("Right per pitch class")
                 color: Theme.brightText
                 font { pixelSize: Theme.textSize; bold: true; family: Theme.fontFamily }
             }
@@ -105,7 +105,7 @@ Item {
             }
 
             Text {
-                text: "Confusions (rows: note played, columns: key answered)"
+                text: qsTr("Confusions (rows: note played, columns: key answered)")
                 color: Theme.brightText
                 font { pixelSize: Theme.textSize; bold: true; family: Theme.fontFamily }
             }
@@ -120,7 +120,8 @@ Item {
                         readonly property var counts: page.report.confusion || []
                         readonly property int count: row >= 0 && column >= 0 && counts.length > row
                                                      ? counts[row][column] : 0
-                        readonly property var names: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
+                        readonly property var names: typeof noteNamer !== "undefined" ? noteNamer.pitchClasses
+                            : ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
                         width: 34; height: 20
                         color: row >= 0 && row === column ? Theme.accentDeep : "transparent"
                         border { width: row >= 0 && column >= 0 ? 1 : 0; color: Theme.choice }
@@ -141,14 +142,14 @@ Item {
                 DialogButton {
                     id: pdfButton
                     objectName: "pitchTestPdf"
-                    label: "Save as PDF"
+                    label: qsTr("Save as PDF")
                     onActivated: page.test.printPdf("")
                 }
                 DialogButton {
                     id: closeButton
                     objectName: "pitchTestClose"
                     primary: true
-                    label: "Back to training"
+                    label: qsTr("Back to training")
                     onActivated: page.test.leave()
                 }
             }

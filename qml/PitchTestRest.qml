@@ -16,20 +16,20 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             color: Theme.brightText
             font { pixelSize: Theme.titleSize; bold: true; family: Theme.fontFamily }
-            text: "Rest: " + (rest.test ? rest.test.restSecondsLeft : 0) + " s"
+            text: qsTr("Rest: %1 s").arg(rest.test ? rest.test.restSecondsLeft : 0)
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             color: Theme.lightText
             font { pixelSize: Theme.largeSize; family: Theme.fontFamily }
-            text: "Half way. The second block begins when the rest is over."
+            text: qsTr("Half way. The second block begins when the rest is over.")
         }
         DialogButton {
             id: goOnButton
             objectName: "pitchTestSkipRest"
             anchors.horizontalCenter: parent.horizontalCenter
             primary: true
-            label: "Go on now"
+            label: qsTr("Go on now")
             onActivated: rest.test.skipRest()
         }
     }

@@ -15,7 +15,7 @@ Item {
         objectName: "pitchTestScoresEmpty"
         anchors.centerIn: parent
         visible: scores.tests.length === 0
-        text: "No pitch test finished yet. Ctrl+T starts one."
+        text: qsTr("No pitch test finished yet. Ctrl+T starts one.")
         color: Theme.lightText
         font { pixelSize: 18; family: Theme.fontFamily }
     }
@@ -26,7 +26,7 @@ Item {
         visible: scores.tests.length > 0
         anchors { left: parent.left; right: parent.right; top: parent.top }
         height: Math.max(260, parent.height * 0.6)
-        title: "Pitch tests"
+        title: qsTr("Pitch tests")
         theme: ChartView.ChartThemeDark
         backgroundColor: Theme.dark
         antialiasing: true
@@ -66,9 +66,9 @@ Item {
             labelFormat: "%.0f"
             labelsFont { pixelSize: Theme.smallSize; family: Theme.fontFamily }
         }
-        LineSeries { id: pure; objectName: "pureToneSeries"; name: "pure tones (of 36)"; axisX: timeAxis; axisY: pointsAxis; color: "#6fb7e8"; width: 2; pointsVisible: true }
-        LineSeries { id: piano; objectName: "pianoSeries"; name: "piano (of 36)"; axisX: timeAxis; axisY: pointsAxis; color: "#7ed36f"; width: 2; pointsVisible: true }
-        LineSeries { id: line; name: "absolute pitch line, 24.5"; axisX: timeAxis; axisY: pointsAxis; color: "#f2c94c"; width: 1; style: Qt.DashLine }
+        LineSeries { id: pure; objectName: "pureToneSeries"; name: qsTr("pure tones (of 36)"); axisX: timeAxis; axisY: pointsAxis; color: "#6fb7e8"; width: 2; pointsVisible: true }
+        LineSeries { id: piano; objectName: "pianoSeries"; name: qsTr("piano (of 36)"); axisX: timeAxis; axisY: pointsAxis; color: "#7ed36f"; width: 2; pointsVisible: true }
+        LineSeries { id: line; name: qsTr("absolute pitch line, 24.5"); axisX: timeAxis; axisY: pointsAxis; color: "#f2c94c"; width: 1; style: Qt.DashLine }
     }
 
     Column {
@@ -79,12 +79,13 @@ Item {
         Repeater {
             model: scores.tests
             Text {
-                text: Qt.formatDateTime(new Date(modelData.time), "yyyy-MM-dd hh:mm")
-                      + "   pure tones " + modelData.pureTonePoints.toFixed(2)
-                      + "   piano " + modelData.pianoPoints.toFixed(2)
-                      + "   pitch class " + modelData.classPercent.toFixed(1) + " %"
-                      + "   exact key " + modelData.keyPercent.toFixed(1) + " %"
-                      + (modelData.apReached ? "   AP line reached" : "")
+                //: One finished test: date, points of 36 on pure tones and piano, per cent right.
+                text: (modelData.apReached
+                       ? qsTr("%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached")
+                       : qsTr("%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %"))
+                      .arg(Qt.formatDateTime(new Date(modelData.time), "yyyy-MM-dd hh:mm"))
+                      .arg(modelData.pureTonePoints.toFixed(2)).arg(modelData.pianoPoints.toFixed(2))
+                      .arg(modelData.classPercent.toFixed(1)).arg(modelData.keyPercent.toFixed(1))
                 color: Theme.lightText
                 font { pixelSize: Theme.smallSize; family: Theme.fontFamily }
             }

@@ -20,8 +20,8 @@ Item {
             color: Theme.lightText
             font { pixelSize: Theme.headingSize; family: Theme.fontFamily }
             text: !trial.test ? "" : trial.practice
-                  ? "Practice " + Math.max(1, trial.test.trialNumber) + " of " + trial.test.trialCount
-                  : "Note " + Math.max(1, trial.test.trialNumber) + " of " + trial.test.trialCount
+                  ? qsTr("Practice %1 of %2").arg(Math.max(1, trial.test.trialNumber)).arg(trial.test.trialCount)
+                  : qsTr("Note %1 of %2").arg(Math.max(1, trial.test.trialNumber)).arg(trial.test.trialCount)
                     + " \u2014 block " + trial.test.block + " of 2"
         }
         Text {
@@ -30,7 +30,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             color: Theme.brightText
             font { pixelSize: Theme.titleSize; bold: true; family: Theme.fontFamily }
-            text: trial.test && trial.test.listening ? "Which note was it?" : "\u2026"
+            text: trial.test && trial.test.listening ? qsTr("Which note was it?") : "\u2026"
         }
         Text {
             objectName: "pitchTestFeedback"
@@ -46,7 +46,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             color: Theme.lightText
             font { pixelSize: Theme.smallSize; family: Theme.fontFamily }
-            text: "Escape leaves the test; it can be resumed."
+            text: qsTr("Escape leaves the test; it can be resumed.")
         }
     }
 }

@@ -30,7 +30,8 @@ Item {
             Text {
                 y: track.height + 6 + index * 14
                 x: 4
-                text: modelData.name + " " + modelData.percent.toFixed(1) + " %"
+                //: A mark on the score bar and its per cent: "chance 8.3 %".
+                text: qsTr("%1 %2 %").arg(modelData.name).arg(modelData.percent.toFixed(1))
                 color: Theme.lightText
                 font { pixelSize: Theme.smallSize; family: Theme.fontFamily }
             }

@@ -61,9 +61,9 @@ Rectangle {
     FilterChoice {
         id: pageChoice
         objectName: "statisticsPageChoice"
-        name: "Page"
+        name: qsTr("Page")
         anchors { left: title.right; leftMargin: 30; verticalCenter: title.verticalCenter }
-        labels: ["Training", "Pitch tests"]
+        labels: [qsTr("Training"), qsTr("Pitch tests")]
     }
     FilterChoice {
         id: period

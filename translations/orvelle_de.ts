@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>AnswerHistory</name>
@@ -78,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>Oktave %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -87,7 +95,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unknown option '%1'.</source>
+        <source>Unknown option &apos;%1&apos;.</source>
         <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
@@ -96,15 +104,15 @@
     </message>
     <message>
         <source>orvelle: %1
-Try 'orvelle --help'.
+Try &apos;orvelle --help&apos;.
 </source>
         <translation>orvelle: %1
 Siehe „orvelle --help“.
 </translation>
     </message>
     <message>
-        <source>orvelle: unexpected argument '%1'
-Try 'orvelle --help'.
+        <source>orvelle: unexpected argument &apos;%1&apos;
+Try &apos;orvelle --help&apos;.
 </source>
         <translation>orvelle: unerwartetes Argument „%1“
 Siehe „orvelle --help“.
@@ -112,15 +120,28 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>Wrote %n answers to standard output</source>
-        <translation><numerusform>%n Antwort in die Standardausgabe geschrieben</numerusform><numerusform>%n Antworten in die Standardausgabe geschrieben</numerusform></translation>
+        <translation>
+            <numerusform>%n Antwort in die Standardausgabe geschrieben</numerusform>
+            <numerusform>%n Antworten in die Standardausgabe geschrieben</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n answers to %1</source>
-        <translation><numerusform>%n Antwort nach %1 geschrieben</numerusform><numerusform>%n Antworten nach %1 geschrieben</numerusform></translation>
+        <translation>
+            <numerusform>%n Antwort nach %1 geschrieben</numerusform>
+            <numerusform>%n Antworten nach %1 geschrieben</numerusform>
+        </translation>
     </message>
     <message>
         <source>the answer history %1 cannot be read</source>
         <translation>der Antwortverlauf %1 lässt sich nicht lesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>%n Durchgang der Tests des absoluten Gehörs nach %1 geschrieben</numerusform>
+            <numerusform>%n Durchgänge der Tests des absoluten Gehörs nach %1 geschrieben</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -162,6 +183,77 @@ Siehe „orvelle --help“.
     <message>
         <source>Error starting timer</source>
         <translation>Der Timer lässt sich nicht starten</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>gemeistert</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Kein Ton hat seinen Stand geändert.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Antworte binnen %1 s, damit es als schnell zählt (vorher %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Antworte binnen %1 s, damit es als schnell zählt.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Alle zwölf Töne sind im Kurs.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>Als Nächstes kommt %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>Als Nächstes kommt %1, sobald %2 sicher sind.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>Als Nächstes kommt %1, sobald %2 sicher ist.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Du hörst %1 als %2: einmal</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Du hörst %1 als %2: %3-mal</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Runde %1: %2 von %3 richtig</translation>
     </message>
 </context>
 <context>
@@ -326,7 +418,7 @@ Siehe „orvelle --help“.
         <translation>Seite %1</translation>
     </message>
     <message>
-        <source>Don't show this anymore at programm startup</source>
+        <source>Don&apos;t show this anymore at programm startup</source>
         <translation>Beim Programmstart nicht mehr anzeigen</translation>
     </message>
     <message>
@@ -345,7 +437,7 @@ Siehe „orvelle --help“.
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>%1 is one of Orvelle's own files; the export does not write over it</source>
+        <source>%1 is one of Orvelle&apos;s own files; the export does not write over it</source>
         <translation>%1 ist eine von Orvelles eigenen Dateien; der Export überschreibt sie nicht</translation>
     </message>
     <message>
@@ -365,11 +457,17 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n answers recovered; %1 could not be read.</source>
-        <translation><numerusform>%n Antwort wiederhergestellt; %1 ließen sich nicht lesen.</numerusform><numerusform>%n Antworten wiederhergestellt; %1 ließen sich nicht lesen.</numerusform></translation>
+        <translation>
+            <numerusform>%n Antwort wiederhergestellt; %1 ließen sich nicht lesen.</numerusform>
+            <numerusform>%n Antworten wiederhergestellt; %1 ließen sich nicht lesen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n answers recovered.</source>
-        <translation><numerusform>%n Antwort wiederhergestellt.</numerusform><numerusform>%n Antworten wiederhergestellt.</numerusform></translation>
+        <translation>
+            <numerusform>%n Antwort wiederhergestellt.</numerusform>
+            <numerusform>%n Antworten wiederhergestellt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -560,6 +658,357 @@ Siehe „orvelle --help“.
     <message>
         <source>LEVEL</source>
         <translation>STUFE</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test des absoluten Gehörs</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>Abgeschlossen am %1; Startwert der Reihenfolge %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Tonklasse richtig, alle Töne: %1 %</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>Tonklasse richtig</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>Genaue Taste (samt Oktave)</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>Punkte (1 richtig, 0,75 einen Halbton daneben)</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>Mittlerer Fehler (Halbtöne, 0–6)</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>Tendenz (+ zu hoch, − zu tief)</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>Median der Reaktionszeit</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>Richtige Antworten binnen 2,0 s</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>Schwelle des absoluten Gehörs (24,5 von 36 bei Sinustönen): erreicht</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>Schwelle des absoluten Gehörs (24,5 von 36 bei Sinustönen): nicht erreicht</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>Noch kein Test des absoluten Gehörs abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>Abgeschlossen      Sinuston  Klavier    Tonklasse      Taste  Schwelle</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>erreicht</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Klavier</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Sinuston</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>ohne absolutes Gehör</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>mit absolutem Gehör</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>Richtig je Tonklasse (alle Töne)</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>Verwechslungen (Zeilen: gespielter Ton; Spalten: geantwortete Taste)</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Tests des absoluten Gehörs lassen sich nicht aufbewahren: Es gibt keinen Antwortverlauf.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>Tests des absoluten Gehörs lassen sich nicht aufbewahren: Der Antwortverlauf lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>keine Version</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>Tests des absoluten Gehörs werden nicht aufbewahrt: Der Antwortverlauf stammt aus einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>Tabellen fehlen</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>Die Tests des absoluten Gehörs im Antwortverlauf lassen sich nicht lesen (%1); das Üben ist davon nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>Test %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>Die Tests des absoluten Gehörs lassen sich nicht lesen</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>Sinustöne und Rauschen kommen vom eingebauten Synthesizer; die gewählte Ausgabe spielt stattdessen ihren eigenen Klang. Wähle in den Einstellungen den eingebauten Synthesizer, damit der Test zählt.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Tests des absoluten Gehörs lassen sich nicht aufbewahren: Es gibt keinen Antwortverlauf.</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>Dieser Test wird nicht aufbewahrt: In den Antwortverlauf lässt sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>Es war %1; du hast %2 gespielt</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>Antworten warten darauf, aufbewahrt zu werden: In den Antwortverlauf lässt sich gerade nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>Es gibt noch keinen Bericht zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>Test des absoluten Gehörs (Strg+T)</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test des absoluten Gehörs</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test des absoluten Gehörs</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 Töne, etwa 8 Minuten: 36 auf dem Klavier und 36 Sinustöne, in zwei Blöcken mit einer Pause dazwischen. Die ersten 4 Übungstöne sagen dir, ob du richtig lagst; danach gibt es bis zum Ende keine Rückmeldung. Antworte mit irgendeiner Taste des richtigen Namens: Die Oktave wird getrennt bewertet. Auf jede Antwort folgen 2 Sekunden Rauschen. Escape verlässt den Test; du kannst ihn später wieder aufnehmen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>In einem begonnenen Test ist %n von 72 Tönen beantwortet. Setze ihn fort oder verwirf ihn, um neu zu beginnen.</numerusform>
+            <numerusform>In einem begonnenen Test sind %n von 72 Tönen beantwortet. Setze ihn fort oder verwirf ihn, um neu zu beginnen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Zurück zum Üben</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test des absoluten Gehörs</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>Test des absoluten Gehörs — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Klavier</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Sinuston</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Tonklasse richtig, alle Töne: %1 %</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>ohne absolutes Gehör</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>mit absolutem Gehör</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>Richtig je Tonklasse</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>Verwechslungen (Zeilen: gespielter Ton, Spalten: geantwortete Taste)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Zurück zum Üben</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>Pause: %1 s</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>Halbzeit. Der zweite Block beginnt, wenn die Pause vorbei ist.</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>Jetzt weiter</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>Noch kein Test des absoluten Gehörs abgeschlossen. Strg+T startet einen.</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Tests des absoluten Gehörs</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>Sinustöne (von 36)</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>Klavier (von 36)</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>Schwelle des absoluten Gehörs, 24,5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
+        <translation>%1   Sinustöne %2   Klavier %3   Tonklasse %4 %   genaue Taste %5 %   Schwelle erreicht</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   Sinustöne %2   Klavier %3   Tonklasse %4 %   genaue Taste %5 %</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>Übung %1 von %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>Ton %1 von %2</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>Welcher Ton war es?</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>Escape verlässt den Test; er lässt sich später fortsetzen.</translation>
     </message>
 </context>
 <context>
@@ -802,7 +1251,7 @@ Siehe „orvelle --help“.
 <context>
     <name>QuestionBank</name>
     <message>
-        <source>The settings file %1 is a link to no settings file of Orvelle's; it is left alone, and training goes on without keeping its state.</source>
+        <source>The settings file %1 is a link to no settings file of Orvelle&apos;s; it is left alone, and training goes on without keeping its state.</source>
         <translation>Die Einstellungsdatei %1 verweist auf keine Einstellungsdatei von Orvelle; sie bleibt unberührt, und das Üben geht weiter, ohne den Stand zu speichern.</translation>
     </message>
     <message>
@@ -827,6 +1276,14 @@ Siehe „orvelle --help“.
     <message>
         <source>median</source>
         <translation>Median</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
+        <translation>%1 %2 %</translation>
     </message>
 </context>
 <context>
@@ -947,11 +1404,17 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation><numerusform>%n Antwort</numerusform><numerusform>%n Antworten</numerusform></translation>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
     <message>
         <source>Last 7 days: %1, %2 exact, %3, %4 min.</source>
@@ -993,6 +1456,14 @@ Siehe „orvelle --help“.
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Beantworte ein paar Fragen, dann erscheint hier deine Statistik.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>Im adaptiven Kurs: %1, %2 exakt, %3, %4 Min.</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Noch keine Antworten im adaptiven Kurs.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1013,7 +1484,10 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n answers</source>
-        <translation><numerusform>%n Antwort</numerusform><numerusform>%n Antworten</numerusform></translation>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 min</source>
@@ -1025,11 +1499,17 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>+%n semitones</source>
-        <translation><numerusform>+%n Halbton</numerusform><numerusform>+%n Halbtöne</numerusform></translation>
+        <translation>
+            <numerusform>+%n Halbton</numerusform>
+            <numerusform>+%n Halbtöne</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>-%n semitones</source>
-        <translation><numerusform>-%n Halbton</numerusform><numerusform>-%n Halbtöne</numerusform></translation>
+        <translation>
+            <numerusform>-%n Halbton</numerusform>
+            <numerusform>-%n Halbtöne</numerusform>
+        </translation>
     </message>
     <message>
         <source>Note</source>
@@ -1081,7 +1561,10 @@ Siehe „orvelle --help“.
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 exact</source>
@@ -1113,10 +1596,6 @@ Siehe „orvelle --help“.
     <message>
         <source>Last 7 days</source>
         <translation>Letzte 7 Tage</translation>
-    </message>
-    <message>
-        <source>This level (%1)</source>
-        <translation>Diese Stufe (%1)</translation>
     </message>
     <message>
         <source>Answers from</source>
@@ -1165,6 +1644,22 @@ Siehe „orvelle --help“.
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>Verwechslungen: Frage (Zeile) und Antwort (Spalte)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Tests des absoluten Gehörs</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Dieser Kurs</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>octava %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -129,6 +136,13 @@ Prueba «orvelle --help».
         <source>the answer history %1 cannot be read</source>
         <translation>no se puede leer el historial de respuestas %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>%n ensayo de las pruebas de oído absoluto escrito en %1</numerusform>
+            <numerusform>%n ensayos de las pruebas de oído absoluto escritos en %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
@@ -169,6 +183,77 @@ Prueba «orvelle --help».
     <message>
         <source>Error starting timer</source>
         <translation>No se pudo iniciar el temporizador</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueada</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>segura</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Ninguna nota ha cambiado de estado.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Responde en %1 s o menos para que cuente como rápida (antes %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Responde en %1 s o menos para que cuente como rápida.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Las doce notas están en el curso.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>La siguiente es %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>La siguiente es %1, cuando %2 estén seguras.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>La siguiente es %1, cuando %2 esté segura.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Oyes %1 como %2: una vez</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Oyes %1 como %2: %3 veces</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Ronda %1: %2 de %3 correctas</translation>
     </message>
 </context>
 <context>
@@ -576,6 +661,357 @@ Prueba «orvelle --help».
     </message>
 </context>
 <context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Prueba de oído absoluto</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>No se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>Terminada el %1; semilla del orden %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Clase de altura acertada, todos los sonidos: %1 %</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>Clase de altura acertada</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>Tecla exacta (octava incluida)</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>Puntos (1 si acierta, 0,75 a un semitono)</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>Error medio (semitonos, 0-6)</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>Sesgo (+ hacia el agudo, − hacia el grave)</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>Mediana del tiempo de reacción</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>Aciertos en 2,0 s o menos</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>Umbral de oído absoluto (24,5 de 36 en tonos puros): alcanzado</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>Umbral de oído absoluto (24,5 de 36 en tonos puros): no alcanzado</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>Todavía no has terminado ninguna prueba de oído absoluto.</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>Terminada         Tono puro   Piano        Clase      Tecla  Umbral</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>alcanzado</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>no alcanzado</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Tono puro</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>azar</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>sin oído absoluto</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>con oído absoluto</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>Aciertos por clase de altura (todos los sonidos)</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>Confusiones (filas: sonido tocado; columnas: tecla respondida)</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>No se pueden guardar las pruebas de oído absoluto: no hay historial de respuestas.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>No se pueden guardar las pruebas de oído absoluto: no se puede abrir el historial de respuestas.</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>sin versión</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>Las pruebas de oído absoluto no se guardan: el historial de respuestas procede de una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>faltan tablas</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>No se pueden leer las pruebas de oído absoluto del historial de respuestas (%1); la práctica no se ve afectada.</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>pruebas</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>prueba %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>No se pueden leer las pruebas de oído absoluto</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>Los tonos puros y el ruido salen del sintetizador integrado; la salida elegida toca en su lugar su propio sonido. Elige el sintetizador integrado en los ajustes para que la prueba cuente.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>No se pueden guardar las pruebas de oído absoluto: no hay historial de respuestas.</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>Esta prueba no se está guardando: no se puede escribir en el historial de respuestas.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>Era %1; has tocado %2</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>Hay respuestas pendientes de guardar: ahora mismo no se puede escribir en el historial de respuestas.</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>Todavía no hay ningún informe que imprimir.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>Prueba de oído absoluto (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Prueba de oído absoluto</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Prueba de oído absoluto</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 notas, unos 8 minutos: 36 en el piano y 36 tonos puros, en dos bloques con una pausa entre ellos. Las 4 primeras notas de práctica te dicen si acertaste; después no hay ninguna indicación hasta el final. Responde con cualquier tecla del nombre correcto: la octava se puntúa aparte. Tras cada respuesta suenan 2 segundos de ruido. Escape sale de la prueba; puedes retomarla más tarde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>En una prueba que empezaste has respondido %n nota de 72. Retómala o descártala para empezar de nuevo.</numerusform>
+            <numerusform>En una prueba que empezaste has respondido %n notas de 72. Retómala o descártala para empezar de nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Volver a la práctica</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Prueba de oído absoluto</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>Prueba de oído absoluto — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Tono puro</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Clase de altura acertada, todos los sonidos: %1 %</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>azar</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>sin oído absoluto</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>con oído absoluto</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>Aciertos por clase de altura</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>Confusiones (filas: nota tocada, columnas: tecla respondida)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Volver a la práctica</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>Pausa: %1 s</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>Vas por la mitad. El segundo bloque empieza cuando termine la pausa.</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>Seguir ya</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>Todavía no has terminado ninguna prueba de oído absoluto. Ctrl+T inicia una.</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Pruebas de oído absoluto</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>tonos puros (de 36)</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>piano (de 36)</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>umbral de oído absoluto, 24,5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
+        <translation>%1   tonos puros %2   piano %3   clase de altura %4 %   tecla exacta %5 %   umbral alcanzado</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   tonos puros %2   piano %3   clase de altura %4 %   tecla exacta %5 %</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>Práctica %1 de %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>Nota %1 de %2</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>¿Qué nota era?</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>Escape sale de la prueba; se puede retomar.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>maj</source>
@@ -843,6 +1279,14 @@ Prueba «orvelle --help».
     </message>
 </context>
 <context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+</context>
+<context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
@@ -1012,6 +1456,14 @@ Prueba «orvelle --help».
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Responde a unas cuantas preguntas y aquí aparecerán tus estadísticas.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>En el curso adaptativo: %1, %2 exactas, %3, %4 min</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Todavía no hay respuestas en el curso adaptativo.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1146,10 +1598,6 @@ Prueba «orvelle --help».
         <translation>Últimos 7 días</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Este nivel (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Respuestas desde</translation>
     </message>
@@ -1196,6 +1644,22 @@ Prueba «orvelle --help».
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>Confusiones: pregunta (fila) y respuesta (columna)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Pruebas de oído absoluto</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Este curso</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>octave %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -129,6 +136,13 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <source>the answer history %1 cannot be read</source>
         <translation>l’historique des réponses %1 est illisible</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>%n essai des tests d’oreille absolue écrit dans %1</numerusform>
+            <numerusform>%n essais des tests d’oreille absolue écrits dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
@@ -169,6 +183,77 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>Error starting timer</source>
         <translation>Impossible de démarrer le minuteur</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillée</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>acquise</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>maîtrisée</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Aucune note n’a changé d’état.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Répondez en %1 s au plus pour que la réponse compte comme rapide (avant : %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Répondez en %1 s au plus pour que la réponse compte comme rapide.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Les douze notes sont dans le parcours.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>Prochaine note : %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>Prochaine note : %1, dès que %2 seront acquises.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>Prochaine note : %1, dès que %2 sera acquise.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Vous entendez %1 comme %2 : une fois</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Vous entendez %1 comme %2 : %3 fois</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Tour %1 : %2 sur %3 justes</translation>
     </message>
 </context>
 <context>
@@ -576,6 +661,357 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
 </context>
 <context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>Terminé le %1&#xa0;; graine de l’ordre %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Classe de hauteur juste, tous sons confondus&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>Classe de hauteur juste</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>Touche exacte (octave comprise)</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>Points (1 si juste, 0,75 à un demi-ton près)</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>Erreur moyenne (demi-tons, 0-6)</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>Biais (+ trop haut, − trop bas)</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>Temps de réaction médian</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>Réponses justes en 2,0&#xa0;s au plus</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs)&#xa0;: atteint</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>Seuil d’oreille absolue (24,5 sur 36 en sons purs)&#xa0;: non atteint</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>Aucun test d’oreille absolue terminé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>Terminé le          Son pur   Piano       Classe     Touche  Seuil</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>atteint</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>non atteint</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Son pur</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>hasard</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>sans oreille absolue</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>avec oreille absolue</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>Réponses justes par classe de hauteur (tous sons)</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>Confusions (lignes&#xa0;: son joué&#xa0;; colonnes&#xa0;: touche répondue)</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Impossible de conserver les tests d’oreille absolue&#xa0;: il n’y a pas d’historique des réponses.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>Impossible de conserver les tests d’oreille absolue&#xa0;: l’historique des réponses ne s’ouvre pas.</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>pas de version</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>Les tests d’oreille absolue ne sont pas conservés&#xa0;: l’historique des réponses vient d’une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>tables manquantes</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>Les tests d’oreille absolue de l’historique des réponses sont illisibles (%1)&#xa0;; l’entraînement n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>tests</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>test %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>Les tests d’oreille absolue sont illisibles</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>Les sons purs et le bruit viennent du synthétiseur intégré&#xa0;; la sortie choisie joue son propre son à la place. Choisissez le synthétiseur intégré dans les réglages pour que le test compte.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Impossible de conserver les tests d’oreille absolue&#xa0;: il n’y a pas d’historique des réponses.</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>Ce test n’est pas conservé&#xa0;: impossible d’écrire dans l’historique des réponses.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Juste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>C’était %1&#xa0;; vous avez joué %2</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>Des réponses attendent d’être conservées&#xa0;: impossible d’écrire dans l’historique des réponses pour l’instant.</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>Il n’y a pas encore de rapport à imprimer.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>Test d’oreille absolue (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 notes, environ 8 minutes&#xa0;: 36 au piano et 36 sons purs, en deux blocs séparés par une pause. Les 4 premières notes d’essai vous disent si vous aviez juste&#xa0;; ensuite, plus aucun retour jusqu’à la fin. Répondez avec n’importe quelle touche du bon nom&#xa0;: l’octave est notée à part. Chaque réponse est suivie de 2 secondes de bruit. Échap quitte le test&#xa0;; vous pourrez le reprendre plus tard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>Dans un test commencé, vous avez répondu à %n note sur 72. Reprenez-le, ou abandonnez-le pour recommencer.</numerusform>
+            <numerusform>Dans un test commencé, vous avez répondu à %n notes sur 72. Reprenez-le, ou abandonnez-le pour recommencer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Retour à l’entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille absolue</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>Test d’oreille absolue — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Son pur</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Classe de hauteur juste, tous sons confondus&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>hasard</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>sans oreille absolue</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>avec oreille absolue</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>Réponses justes par classe de hauteur</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>Confusions (lignes&#xa0;: note jouée, colonnes&#xa0;: touche répondue)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Retour à l’entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>Pause&#xa0;: %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>Mi-parcours. Le second bloc commence à la fin de la pause.</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>Continuer maintenant</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>Aucun test d’oreille absolue terminé pour l’instant. Ctrl+T en lance un.</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Tests d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>sons purs (sur 36)</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>piano (sur 36)</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>seuil d’oreille absolue, 24,5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
+        <translation>%1   sons purs %2   piano %3   classe de hauteur %4&#xa0;%   touche exacte %5&#xa0;%   seuil atteint</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   sons purs %2   piano %3   classe de hauteur %4&#xa0;%   touche exacte %5&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>Essai %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>Note %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>Quelle note était-ce&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>Échap quitte le test&#xa0;; vous pourrez le reprendre.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>maj</source>
@@ -843,6 +1279,14 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
 </context>
 <context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
+        <translation>%1 %2&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
@@ -1012,6 +1456,14 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Répondez à quelques questions et vos statistiques apparaîtront ici.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>Dans le parcours adaptatif : %1, %2 exactes, %3, %4 min</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Pas encore de réponses dans le parcours adaptatif.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1146,10 +1598,6 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <translation>7 derniers jours</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Ce niveau (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Réponses depuis</translation>
     </message>
@@ -1196,6 +1644,22 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>Confusions&#xa0;: question (ligne) et réponse (colonne)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Tests d’oreille absolue</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Ce parcours</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>ottava %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -129,6 +136,13 @@ Prova «orvelle --help».
         <source>the answer history %1 cannot be read</source>
         <translation>impossibile leggere la cronologia delle risposte %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>%n prova dei test di orecchio assoluto scritta in %1</numerusform>
+            <numerusform>%n prove dei test di orecchio assoluto scritte in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
@@ -169,6 +183,77 @@ Prova «orvelle --help».
     <message>
         <source>Error starting timer</source>
         <translation>Impossibile avviare il timer</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloccata</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in apprendimento</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>sicura</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>padroneggiata</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>Nessuna nota ha cambiato stato.</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>Rispondi entro %1 s perché conti come risposta rapida (prima %2 s).</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>Rispondi entro %1 s perché conti come risposta rapida.</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>Tutte e dodici le note sono nel corso.</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>Poi viene %1.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>Poi viene %1, quando %2 saranno sicure.</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>Poi viene %1, quando %2 sarà sicura.</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>Senti %1 come %2: una volta</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>Senti %1 come %2: %3 volte</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>Giro %1: %2 giuste su %3</translation>
     </message>
 </context>
 <context>
@@ -576,6 +661,357 @@ Prova «orvelle --help».
     </message>
 </context>
 <context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test di orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>Completato il %1; seme dell&apos;ordine %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Classe di altezza giusta, tutti i suoni: %1 %</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>Classe di altezza giusta</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>Tasto esatto (ottava compresa)</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>Punti (1 se giusto, 0,75 a un semitono)</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>Errore medio (semitoni, 0-6)</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>Tendenza (+ crescente, − calante)</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>Tempo di reazione mediano</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>Risposte giuste entro 2,0 s</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>Soglia dell&apos;orecchio assoluto (24,5 su 36 con i toni puri): raggiunta</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>Soglia dell&apos;orecchio assoluto (24,5 su 36 con i toni puri): non raggiunta</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>Nessun test di orecchio assoluto ancora completato.</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>Completato        Tono puro   Piano       Classe      Tasto  Soglia</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>raggiunta</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>non raggiunta</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Pianoforte</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Tono puro</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>caso</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>senza orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>con orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>Risposte giuste per classe di altezza (tutti i suoni)</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>Confusioni (righe: suono eseguito; colonne: tasto risposto)</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Impossibile conservare i test di orecchio assoluto: non c&apos;è una cronologia delle risposte.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>Impossibile conservare i test di orecchio assoluto: impossibile aprire la cronologia delle risposte.</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>nessuna versione</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>I test di orecchio assoluto non vengono conservati: la cronologia delle risposte proviene da una versione più recente del programma.</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>tabelle mancanti</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>Impossibile leggere i test di orecchio assoluto nella cronologia delle risposte (%1); l&apos;esercizio non ne risente.</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>test</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>test %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>Impossibile leggere i test di orecchio assoluto</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>I toni puri e il rumore provengono dal sintetizzatore integrato; l&apos;uscita scelta suona invece il proprio suono. Scegli il sintetizzatore integrato nelle impostazioni perché il test sia valido.</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>Impossibile conservare i test di orecchio assoluto: non c&apos;è una cronologia delle risposte.</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>Questo test non viene conservato: impossibile scrivere nella cronologia delle risposte.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Giusto: %1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>Era %1; hai suonato %2</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>Alcune risposte attendono di essere conservate: al momento non si può scrivere nella cronologia delle risposte.</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>Non c&apos;è ancora un resoconto da stampare.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>Test di orecchio assoluto (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test di orecchio assoluto</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test di orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 note, circa 8 minuti: 36 al pianoforte e 36 toni puri, in due blocchi con una pausa in mezzo. Le prime 4 note di prova ti dicono se hai risposto giusto; dopo non c&apos;è alcun riscontro fino alla fine. Rispondi con un tasto qualsiasi del nome giusto: l&apos;ottava viene valutata a parte. Ogni risposta è seguita da 2 secondi di rumore. Esc esce dal test; puoi riprenderlo più tardi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>In un test iniziato hai risposto a %n nota su 72. Riprendilo, oppure scartalo per ricominciare.</numerusform>
+            <numerusform>In un test iniziato hai risposto a %n note su 72. Riprendilo, oppure scartalo per ricominciare.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Torna all&apos;esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test di orecchio assoluto</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>Test di orecchio assoluto — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Pianoforte</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>Tono puro</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>Classe di altezza giusta, tutti i suoni: %1 %</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>caso</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>senza orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>con orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>Risposte giuste per classe di altezza</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>Confusioni (righe: nota suonata, colonne: tasto risposto)</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salva come PDF</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>Torna all&apos;esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>Pausa: %1 s</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>Sei a metà. Il secondo blocco inizia quando finisce la pausa.</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>Continua ora</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>Nessun test di orecchio assoluto ancora completato. Ctrl+T ne avvia uno.</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Test di orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>toni puri (su 36)</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>pianoforte (su 36)</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>soglia dell&apos;orecchio assoluto, 24,5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
+        <translation>%1   toni puri %2   pianoforte %3   classe di altezza %4 %   tasto esatto %5 %   soglia raggiunta</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   toni puri %2   pianoforte %3   classe di altezza %4 %   tasto esatto %5 %</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>Prova %1 di %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>Nota %1 di %2</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>Che nota era?</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>Esc esce dal test; si può riprendere.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>maj</source>
@@ -843,6 +1279,14 @@ Prova «orvelle --help».
     </message>
 </context>
 <context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+</context>
+<context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
@@ -1012,6 +1456,14 @@ Prova «orvelle --help».
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>Rispondi a qualche domanda e qui compariranno le tue statistiche.</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>Nel corso adattivo: %1, %2 esatte, %3, %4 min</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>Ancora nessuna risposta nel corso adattivo.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1146,10 +1598,6 @@ Prova «orvelle --help».
         <translation>Ultimi 7 giorni</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>Questo livello (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>Risposte da</translation>
     </message>
@@ -1196,6 +1644,22 @@ Prova «orvelle --help».
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>Confusioni: domanda (riga) e risposta (colonna)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>Test di orecchio assoluto</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>Questo corso</translation>
     </message>
 </context>
 <context>

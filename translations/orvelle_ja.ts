@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>オクターブ %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -127,6 +134,12 @@ Try &apos;orvelle --help&apos;.
         <source>the answer history %1 cannot be read</source>
         <translation>回答履歴 %1 を読み込めません</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>絶対音感テストの試行 %n 件を %1 に書き出しました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
@@ -167,6 +180,77 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Error starting timer</source>
         <translation>タイマーを開始できません</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>未解放</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>学習中</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>定着</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>習得済み</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>状態が変わった音はありません。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>%1 秒以内に答えると速い回答になります（以前は %2 秒）。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>%1 秒以内に答えると速い回答になります。</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>12 音すべてがコースに入っています。</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>次は %1 です。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>%2 が定着したら、次は %1 です。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>%2 が定着したら、次は %1 です。</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>%1 を %2 と聞き取った回数: 1 回</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>%1 を %2 と聞き取った回数: %3 回</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>ラウンド %1: %3 問中 %2 問正解</translation>
     </message>
 </context>
 <context>
@@ -572,6 +656,356 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>絶対音感テスト</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>終了 %1、出題順のシード %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>音名の正答率（全音）: %1 %</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>音名の正答率</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>鍵盤の正答率（オクターブも一致）</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>得点（正解 1、半音違い 0.75）</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>平均誤差（半音、0〜6）</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>偏り（+ 高め、- 低め）</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>反応時間の中央値</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>2.0 秒以内の正答</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>絶対音感の基準線（純音 36 問中 24.5）: 到達</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>絶対音感の基準線（純音 36 問中 24.5）: 未到達</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>終了した絶対音感テストはまだありません。</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>終了日時               純音  ピアノ         音名       鍵盤  基準線</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>到達</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>未到達</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>ピアノ</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>純音</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>全体</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>偶然</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>絶対音感のない人</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>絶対音感のある人</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>音名ごとの正答（全音）</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>取り違え（行: 鳴った音、列: 答えた鍵盤）</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>絶対音感テストを保存できません: 回答履歴がありません。</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>絶対音感テストを保存できません: 回答履歴を開けません。</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>バージョン情報なし</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>絶対音感テストは保存されません: 回答履歴はこのプログラムの新しいバージョンで作られています。</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>テーブルがありません</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>回答履歴の絶対音感テストを読み込めません (%1)。練習には影響しません。</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>テスト</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>テスト %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>絶対音感テストを読み込めません</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>純音とノイズは内蔵シンセサイザーで鳴らします。選択中の出力では、代わりにその出力自身の音が鳴ります。有効なテストにするには、設定で内蔵シンセサイザーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>絶対音感テストを保存できません: 回答履歴がありません。</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>このテストは保存されていません: 回答履歴に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>正解: %1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>正解は %1、弾いたのは %2</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>回答は保存待ちです: 今は回答履歴に書き込めません。</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>印刷できる結果はまだありません。</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1 に保存しました</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>絶対音感テスト (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>絶対音感テスト</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>絶対音感テスト</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 音、約 8 分: ピアノ 36 音と純音 36 音を、間に休憩をはさんだ 2 つのブロックで出題します。最初の 4 音は練習で、正解かどうかが表示されます。その後は最後まで正誤は表示されません。正しい音名の鍵盤ならどのオクターブで答えてもかまいません。オクターブは別に採点します。各回答の後に 2 秒間ノイズが流れます。Esc でテストを中断でき、後で再開できます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>途中のテストがあり、72 音中 %n 音に回答済みです。再開するか、破棄して最初からやり直してください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>練習に戻る</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>絶対音感テスト</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>絶対音感テスト — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>ピアノ</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>純音</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>全体</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>音名の正答率（全音）: %1 %</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>偶然</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>絶対音感のない人</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>絶対音感のある人</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>音名ごとの正答</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>取り違え（行: 鳴った音、列: 答えた鍵盤）</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF として保存</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>練習に戻る</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>休憩: 残り %1 秒</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>折り返しです。休憩が終わると第 2 ブロックが始まります。</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>すぐに続ける</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>終了した絶対音感テストはまだありません。Ctrl+T で開始できます。</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>絶対音感テスト</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>純音（36 点満点）</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>ピアノ（36 点満点）</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>絶対音感の基準線、24.5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
+        <translation>%1   純音 %2   ピアノ %3   音名 %4 %   鍵盤 %5 %   基準線に到達</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   純音 %2   ピアノ %3   音名 %4 %   鍵盤 %5 %</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>練習 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>%1 / %2 音目</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>何の音でしたか？</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>Esc でテストを中断できます。後で再開できます。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>maj</source>
@@ -839,6 +1273,14 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+</context>
+<context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
@@ -1006,6 +1448,14 @@ Try &apos;orvelle --help&apos;.
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>いくつか問題に答えると、ここに統計が表示されます。</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>アダプティブコース: %1、正確 %2、%3、%4 分</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>アダプティブコースの回答はまだありません。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1136,10 +1586,6 @@ Try &apos;orvelle --help&apos;.
         <translation>過去 7 日</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>このレベル (%1)</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>回答の入力</translation>
     </message>
@@ -1186,6 +1632,22 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>取り違え: 出題 (行) と回答 (列)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>練習</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>絶対音感テスト</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>このコース</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ClassStrip</name>
+    <message>
+        <source>octave %1</source>
+        <translation>八度 %1</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwitch</name>
     <message>
         <source>Color hint</source>
@@ -127,6 +134,12 @@ Try &apos;orvelle --help&apos;.
         <source>the answer history %1 cannot be read</source>
         <translation>无法读取回答记录 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Wrote %n pitch test trials to %1</source>
+        <translation>
+            <numerusform>已将 %n 条绝对音感测试记录写入 %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ConfusionMatrix</name>
@@ -167,6 +180,77 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Error starting timer</source>
         <translation>无法启动计时器</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>未解锁</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>学习中</translation>
+    </message>
+    <message>
+        <source>secure</source>
+        <translation>已巩固</translation>
+    </message>
+    <message>
+        <source>mastered</source>
+        <translation>已掌握</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>No note changed its state.</source>
+        <translation>没有音改变状态。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast (%2 s before).</source>
+        <translation>在 %1 秒内作答才算快速（之前为 %2 秒）。</translation>
+    </message>
+    <message>
+        <source>Answer within %1 s to count as fast.</source>
+        <translation>在 %1 秒内作答才算快速。</translation>
+    </message>
+    <message>
+        <source>All twelve notes are in the course.</source>
+        <translation>十二个音都已在课程中。</translation>
+    </message>
+    <message>
+        <source>%1 comes next.</source>
+        <translation>下一个是 %1。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 are secure.</source>
+        <translation>等 %2 巩固后，下一个是 %1。</translation>
+    </message>
+    <message>
+        <source>%1 comes next, once %2 is secure.</source>
+        <translation>等 %2 巩固后，下一个是 %1。</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: once</source>
+        <translation>你把 %1 听成 %2：1 次</translation>
+    </message>
+    <message>
+        <source>You hear %1 as %2: %3 times</source>
+        <translation>你把 %1 听成 %2：%3 次</translation>
+    </message>
+    <message>
+        <source>Round %1: %2 of %3 right</source>
+        <translation>第 %1 轮：%3 个中答对 %2 个</translation>
     </message>
 </context>
 <context>
@@ -572,6 +656,356 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>PitchTest</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>绝对音感测试</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Finished %1; order seed %2</source>
+        <translation>完成于 %1；出题顺序种子 %2</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>音名正确率（全部音）：%1 %</translation>
+    </message>
+    <message>
+        <source>Pitch class right</source>
+        <translation>音名正确率</translation>
+    </message>
+    <message>
+        <source>Exact key (octave too)</source>
+        <translation>琴键完全正确率（含八度）</translation>
+    </message>
+    <message>
+        <source>Points (1 right, 0.75 a semitone off)</source>
+        <translation>得分（正确得 1 分，差半音得 0.75 分）</translation>
+    </message>
+    <message>
+        <source>Mean error (semitones, 0-6)</source>
+        <translation>平均误差（半音，0–6）</translation>
+    </message>
+    <message>
+        <source>Bias (+ sharp, - flat)</source>
+        <translation>偏向（+ 偏高，- 偏低）</translation>
+    </message>
+    <message>
+        <source>Median reaction time</source>
+        <translation>反应时间中位数</translation>
+    </message>
+    <message>
+        <source>Right answers within 2.0 s</source>
+        <translation>2.0 秒内的正确回答</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): reached</source>
+        <translation>绝对音感标准线（纯音 36 题中 24.5 分）：已达到</translation>
+    </message>
+    <message>
+        <source>Absolute pitch line (24.5 of 36 on pure tones): not reached</source>
+        <translation>绝对音感标准线（纯音 36 题中 24.5 分）：未达到</translation>
+    </message>
+    <message>
+        <source>No pitch test finished yet.</source>
+        <translation>还没有完成的绝对音感测试。</translation>
+    </message>
+    <message>
+        <source>Finished            Pure tone  Piano   Pitch class  Exact key  AP line</source>
+        <translation>完成时间               纯音    钢琴         音名       琴键  标准线</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>已达到</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>未达到</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>钢琴</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>纯音</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>总计</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>随机猜测</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>无绝对音感者</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>有绝对音感者</translation>
+    </message>
+    <message>
+        <source>Right per pitch class (all tones)</source>
+        <translation>各音名的正确数（全部音）</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: tone played; columns: key answered)</source>
+        <translation>混淆（行：播放的音；列：回答的琴键）</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>无法保存绝对音感测试：没有回答记录。</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: the answer history cannot be opened.</source>
+        <translation>无法保存绝对音感测试：无法打开回答记录。</translation>
+    </message>
+    <message>
+        <source>no version</source>
+        <translation>无版本信息</translation>
+    </message>
+    <message>
+        <source>Pitch tests are not kept: the answer history comes from a newer version of the program.</source>
+        <translation>不保存绝对音感测试：回答记录来自本程序的较新版本。</translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation>缺少数据表</translation>
+    </message>
+    <message>
+        <source>The pitch tests in the answer history cannot be read (%1); training is not affected.</source>
+        <translation>无法读取回答记录中的绝对音感测试（%1）；练习不受影响。</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>测试</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>测试 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The pitch tests cannot be read</source>
+        <translation>无法读取绝对音感测试</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTest::TestController</name>
+    <message>
+        <source>Pure tones and the noise come from the built-in synthesiser; the output chosen plays its own sound instead. Choose the built-in synthesiser in the settings for a test that counts.</source>
+        <translation>纯音和噪声来自内置合成器；当前选择的输出会改用它自己的音色。要让测试有效，请在设置中选择内置合成器。</translation>
+    </message>
+    <message>
+        <source>Pitch tests cannot be kept: there is no answer history.</source>
+        <translation>无法保存绝对音感测试：没有回答记录。</translation>
+    </message>
+    <message>
+        <source>This test is not being kept: the answer history cannot be written.</source>
+        <translation>本次测试未被保存：无法写入回答记录。</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>正确：%1</translation>
+    </message>
+    <message>
+        <source>It was %1; you played %2</source>
+        <translation>是 %1；你弹的是 %2</translation>
+    </message>
+    <message>
+        <source>Answers wait to be kept: the answer history cannot be written just now.</source>
+        <translation>回答等待保存：暂时无法写入回答记录。</translation>
+    </message>
+    <message>
+        <source>There is no report to print yet.</source>
+        <translation>还没有可打印的报告。</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestButton</name>
+    <message>
+        <source>Pitch test (Ctrl+T)</source>
+        <translation>绝对音感测试（Ctrl+T）</translation>
+    </message>
+    <message>
+        <source>Pitch test</source>
+        <translation>绝对音感测试</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestIntro</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>绝对音感测试</translation>
+    </message>
+    <message>
+        <source>72 notes, about 8 minutes: 36 on the piano and 36 pure tones, in two blocks with a rest between. First 4 practice notes tell you whether you were right; after that there is no feedback until the end. Answer with any key of the right name: the octave is scored separately. Each answer is followed by 2 seconds of noise. Escape leaves the test; you can take it up again later.</source>
+        <translation>72 个音，约 8 分钟：钢琴 36 个、纯音 36 个，分两组进行，中间休息一次。前 4 个练习音会告诉你是否答对；之后直到结束都不再提示。用任一音名正确的琴键作答即可：八度另行计分。每次作答后会播放 2 秒噪声。按 Esc 退出测试；之后可以继续。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A test you began has %n of 72 notes answered. Resume it, or discard it to start again.</source>
+        <translation>
+            <numerusform>有一次未完成的测试，已回答 72 个音中的 %n 个。请继续该测试，或放弃它重新开始。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>返回练习</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestPanel</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>绝对音感测试</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestReport</name>
+    <message>
+        <source>Pitch test — %1</source>
+        <translation>绝对音感测试 — %1</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>钢琴</translation>
+    </message>
+    <message>
+        <source>Pure tone</source>
+        <translation>纯音</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>总计</translation>
+    </message>
+    <message>
+        <source>Pitch class right, all tones: %1 %</source>
+        <translation>音名正确率（全部音）：%1 %</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>随机猜测</translation>
+    </message>
+    <message>
+        <source>non-possessors</source>
+        <translation>无绝对音感者</translation>
+    </message>
+    <message>
+        <source>possessors</source>
+        <translation>有绝对音感者</translation>
+    </message>
+    <message>
+        <source>Right per pitch class</source>
+        <translation>各音名的正确数</translation>
+    </message>
+    <message>
+        <source>Confusions (rows: note played, columns: key answered)</source>
+        <translation>混淆（行：播放的音，列：回答的琴键）</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>另存为 PDF</translation>
+    </message>
+    <message>
+        <source>Back to training</source>
+        <translation>返回练习</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestRest</name>
+    <message>
+        <source>Rest: %1 s</source>
+        <translation>休息：%1 秒</translation>
+    </message>
+    <message>
+        <source>Half way. The second block begins when the rest is over.</source>
+        <translation>已完成一半。休息结束后开始第二组。</translation>
+    </message>
+    <message>
+        <source>Go on now</source>
+        <translation>立即继续</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestScores</name>
+    <message>
+        <source>No pitch test finished yet. Ctrl+T starts one.</source>
+        <translation>还没有完成的绝对音感测试。按 Ctrl+T 开始一次。</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>绝对音感测试</translation>
+    </message>
+    <message>
+        <source>pure tones (of 36)</source>
+        <translation>纯音（满分 36）</translation>
+    </message>
+    <message>
+        <source>piano (of 36)</source>
+        <translation>钢琴（满分 36）</translation>
+    </message>
+    <message>
+        <source>absolute pitch line, 24.5</source>
+        <translation>绝对音感标准线，24.5</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %   AP line reached</source>
+        <extracomment>One finished test: date, points of 36 on pure tones and piano, per cent right.</extracomment>
+        <translation>%1   纯音 %2   钢琴 %3   音名 %4 %   琴键 %5 %   达到标准线</translation>
+    </message>
+    <message>
+        <source>%1   pure tones %2   piano %3   pitch class %4 %   exact key %5 %</source>
+        <translation>%1   纯音 %2   钢琴 %3   音名 %4 %   琴键 %5 %</translation>
+    </message>
+</context>
+<context>
+    <name>PitchTestTrial</name>
+    <message>
+        <source>Practice %1 of %2</source>
+        <translation>练习 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Note %1 of %2</source>
+        <translation>第 %1 / %2 个音</translation>
+    </message>
+    <message>
+        <source>Which note was it?</source>
+        <translation>这是哪个音？</translation>
+    </message>
+    <message>
+        <source>Escape leaves the test; it can be resumed.</source>
+        <translation>按 Esc 退出测试；之后可以继续。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>maj</source>
@@ -839,6 +1273,14 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>ReferenceBar</name>
+    <message>
+        <source>%1 %2 %</source>
+        <extracomment>A mark on the score bar and its per cent: &quot;chance 8.3 %&quot;.</extracomment>
+        <translation>%1 %2 %</translation>
+    </message>
+</context>
+<context>
     <name>SessionSummary</name>
     <message>
         <source>Train level 12 again</source>
@@ -1006,6 +1448,14 @@ Try &apos;orvelle --help&apos;.
         <source>Answer a few questions and your statistics appear here.</source>
         <translation>回答几道题后，你的统计会显示在这里。</translation>
     </message>
+    <message>
+        <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
+        <translation>自适应课程：%1，完全正确 %2，%3，%4 分钟</translation>
+    </message>
+    <message>
+        <source>No answers in the adaptive course yet.</source>
+        <translation>自适应课程中还没有回答。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsModel</name>
@@ -1136,10 +1586,6 @@ Try &apos;orvelle --help&apos;.
         <translation>最近 7 天</translation>
     </message>
     <message>
-        <source>This level (%1)</source>
-        <translation>本级（%1）</translation>
-    </message>
-    <message>
         <source>Answers from</source>
         <translation>回答来源</translation>
     </message>
@@ -1186,6 +1632,22 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>Confusions: question (row) and answer (column)</source>
         <translation>混淆：题目（行）与回答（列）</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>练习</translation>
+    </message>
+    <message>
+        <source>Pitch tests</source>
+        <translation>绝对音感测试</translation>
+    </message>
+    <message>
+        <source>This course</source>
+        <translation>本课程</translation>
     </message>
 </context>
 <context>

@@ -290,8 +290,9 @@ int exportTestsBeside(const QString &file)
         std::fprintf(stderr, "orvelle: %s\n", qUtf8Printable(error));
         return 1;
     }
-    std::fprintf(isStandardOutput(target) ? stderr : stdout, "Wrote %d pitch test trial%s to %s\n", written,
-                 written == 1 ? "" : "s", qUtf8Printable(target));
+    const QString note =
+        QCoreApplication::translate("CommandLine", "Wrote %n pitch test trials to %1", "", written).arg(target);
+    std::fprintf(isStandardOutput(target) ? stderr : stdout, "%s\n", qUtf8Printable(note));
     return 0;
 }
 

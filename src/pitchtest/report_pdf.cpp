@@ -1,5 +1,7 @@
 #include "report_pdf.h"
 
+#include <theory/note_naming.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +16,8 @@ namespace PitchTest {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("PitchTest", text); }
+// The pitch classes as the learner names them everywhere else.
+QString LearnersClassName(int pitchClass) { return Theory::PitchClassName(pitchClass, Theory::CurrentNoteNaming()); }
 
 // The page is drawn in points (1/72 inch): A4 is 595 × 842 with margins of 40.
 constexpr int kPageWidth = 595 - 2 * 40;
@@ -37,7 +40,9 @@ public:
     {
         const int columns[] = {0, 250, 340, 430};
         Font(9, true);
-        const QString heads[] = {QString(), tr("Piano"), tr("Pure tone"), tr("Overall")};
+        const QString heads[] = {QString(), QCoreApplication::translate("PitchTest", "Piano"),
+                                 QCoreApplication::translate("PitchTest", "Pure tone"),
+                                 QCoreApplication::translate("PitchTest", "Overall")};
         for (int c = 0; c < 4; ++c)
             p.drawText(columns[c], y + 10, heads[c]);
         y += 15;
@@ -71,9 +76,9 @@ public:
         const struct {
             double percent;
             QString name;
-        } marks[] = {{kChancePercent, tr("chance")},
-                     {kNonPossessorPercent, tr("non-possessors")},
-                     {kPossessorPercent, tr("possessors")}};
+        } marks[] = {{kChancePercent, QCoreApplication::translate("PitchTest", "chance")},
+                     {kNonPossessorPercent, QCoreApplication::translate("PitchTest", "non-possessors")},
+                     {kPossessorPercent, QCoreApplication::translate("PitchTest", "possessors")}};
         int row = 0;
         for (const auto &mark : marks) {
             const int x = static_cast<int>(kPageWidth * mark.percent / 100.0);
@@ -87,7 +92,7 @@ public:
     void ClassAccuracy(const Figures &f)
     {
         Font(9, true);
-        p.drawText(0, y + 10, tr("Right per pitch class (all tones)"));
+        p.drawText(0, y + 10, QCoreApplication::translate("PitchTest", "Right per pitch class (all tones)"));
         y += 16;
         Font(8, false);
         const int cell = kPageWidth / 12;
@@ -95,7 +100,7 @@ public:
             const auto i = static_cast<std::size_t>(c);
             const QString value = f.trialsOfClass[i] ? QStringLiteral("%1/%2").arg(f.rightOfClass[i]).arg(f.trialsOfClass[i])
                                                      : QStringLiteral("-");
-            p.drawText(QRect(c * cell, y, cell, 12), Qt::AlignCenter, ClassName(c));
+            p.drawText(QRect(c * cell, y, cell, 12), Qt::AlignCenter, LearnersClassName(c));
             p.drawText(QRect(c * cell, y + 12, cell, 12), Qt::AlignCenter, value);
         }
         y += 32;
@@ -104,15 +109,16 @@ public:
     void Confusion(const Figures &f)
     {
         Font(9, true);
-        p.drawText(0, y + 10, tr("Confusions (rows: tone played; columns: key answered)"));
+        p.drawText(0, y + 10,
+                   QCoreApplication::translate("PitchTest", "Confusions (rows: tone played; columns: key answered)"));
         y += 16;
         Font(7, false);
         const int cell = kPageWidth / 13;
         for (int c = 0; c < 12; ++c)
-            p.drawText(QRect((c + 1) * cell, y, cell, 11), Qt::AlignCenter, ClassName(c));
+            p.drawText(QRect((c + 1) * cell, y, cell, 11), Qt::AlignCenter, LearnersClassName(c));
         y += 11;
         for (int r = 0; r < 12; ++r) {
-            p.drawText(QRect(0, y, cell, 11), Qt::AlignCenter, ClassName(r));
+            p.drawText(QRect(0, y, cell, 11), Qt::AlignCenter, LearnersClassName(r));
             for (int c = 0; c < 12; ++c) {
                 const int count = f.confusion[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
                 if (r == c)
@@ -145,25 +151,28 @@ QString WriteReportPdf(const FinishedTest &test, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return tr("Cannot write %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        return QCoreApplication::translate("PitchTest", "Cannot write %1: %2")
+            .arg(QFileInfo(path).fileName(), file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
         writer.setResolution(72);
-        writer.setTitle(tr("Pitch test"));
+        writer.setTitle(QCoreApplication::translate("PitchTest", "Pitch test"));
         writer.setCreator(QCoreApplication::applicationName());
         QPainter painter;
         if (!painter.begin(&writer))
-            return tr("Cannot write %1").arg(QFileInfo(path).fileName());
+            return QCoreApplication::translate("PitchTest", "Cannot write %1").arg(QFileInfo(path).fileName());
         Page page(painter);
         const TestReport &r = test.report;
-        page.Title(tr("Pitch test"), tr("Finished %1; order seed %2")
-                                         .arg(test.finishedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")))
-                                         .arg(test.seed));
+        page.Title(QCoreApplication::translate("PitchTest", "Pitch test"),
+                   QCoreApplication::translate("PitchTest", "Finished %1; order seed %2")
+                       .arg(test.finishedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")))
+                       .arg(test.seed));
         page.Table(ReportRows(r));
         page.Line(ApLineText(r), true);
-        page.Line(tr("Pitch class right, all tones: %1 %").arg(QString::number(r.overall.classPercent, 'f', 1)));
+        page.Line(QCoreApplication::translate("PitchTest", "Pitch class right, all tones: %1 %")
+                      .arg(QString::number(r.overall.classPercent, 'f', 1)));
         page.ReferenceBar(r.overall.classPercent);
         page.ClassAccuracy(r.overall);
         page.Confusion(r.overall);
@@ -171,7 +180,8 @@ QString WriteReportPdf(const FinishedTest &test, const QString &path)
     }
     file.flush();
     if (file.error() != QFileDevice::NoError) {
-        const QString problem = tr("Cannot write %1: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        const QString problem = QCoreApplication::translate("PitchTest", "Cannot write %1: %2")
+                                    .arg(QFileInfo(path).fileName(), file.errorString());
         file.close();
         file.remove();
         return problem;

@@ -4,6 +4,7 @@
 #include "tone_levels.h"
 
 #include <theory/instruments.h>
+#include <theory/note_naming.h>
 #include <timer.h>
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ QVariantList ClassList(const Figures &f)
     QVariantList classes;
     for (int c = 0; c < 12; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        classes << QVariantMap {{QStringLiteral("name"), ClassName(c)},
+        classes << QVariantMap {{QStringLiteral("name"), Theory::PitchClassName(c, Theory::CurrentNoteNaming())},
                                 {QStringLiteral("right"), f.rightOfClass[i]},
                                 {QStringLiteral("trials"), f.trialsOfClass[i]}};
     }
@@ -72,12 +73,7 @@ QVariantMap ReportMap(const FinishedTest &test)
 
 } // namespace
 
-QString NoteName(int note)
-{
-    static const char *const names[12] = {"C", "C\u266f", "D", "D\u266f", "E", "F",
-                                          "F\u266f", "G", "G\u266f", "A", "A\u266f", "B"};
-    return QString::fromUtf8(names[((note % 12) + 12) % 12]) + QString::number(note / 12 - 1);
-}
+QString NoteName(int note) { return Theory::NoteName(note, Theory::CurrentNoteNaming()); }
 
 TestController::TestController(TestSound &testSound, std::unique_ptr<TestStore> store, QObject *parent)
     : QObject(parent), sound(testSound), testStore(std::move(store))

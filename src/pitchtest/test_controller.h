@@ -144,7 +144,7 @@ private:
     QString runProblem;
 };
 
-// "C♯4": scientific pitch notation, middle C (60) is C4.
+// The note as the learner names notes everywhere: "C♯4", "H3", "Sol♯4".
 QString NoteName(int note);
 
 } // namespace PitchTest

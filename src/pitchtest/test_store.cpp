@@ -14,8 +14,6 @@ namespace PitchTest {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("PitchTest", text); }
-
 QString newConnectionName()
 {
     static std::atomic<int> serial {0};
@@ -41,7 +39,8 @@ QString TimbreName(Timbre timbre)
 TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : connection(newConnectionName())
 {
     if (!QFileInfo::exists(historyPath)) {
-        problemText = tr("Pitch tests cannot be kept: there is no answer history.");
+        problemText =
+            QCoreApplication::translate("PitchTest", "Pitch tests cannot be kept: there is no answer history.");
         return;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -49,17 +48,19 @@ TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : conne
     // Short waits only: this runs on the window's thread.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5"));
     if (!db.open()) {
-        problemText = tr("Pitch tests cannot be kept: the answer history cannot be opened.");
+        problemText = QCoreApplication::translate("PitchTest",
+                                                  "Pitch tests cannot be kept: the answer history cannot be opened.");
         return;
     }
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT version FROM schema_version")) || !version.next()) {
-        damaged(tr("no version"));
+        damaged(QCoreApplication::translate("PitchTest", "no version"));
         return;
     }
     const int stored = version.value(0).toInt();
     if (stored > knownSchemaVersion) {
-        problemText = tr("Pitch tests are not kept: the answer history comes from a newer version of the program.");
+        problemText = QCoreApplication::translate(
+            "PitchTest", "Pitch tests are not kept: the answer history comes from a newer version of the program.");
         return;
     }
     QSqlQuery tables(db);
@@ -69,7 +70,7 @@ TestStore::TestStore(const QString &historyPath, int knownSchemaVersion) : conne
         // An older program's file has no tests yet (the history adds the
         // tables when it opens it); a current one without them is damaged.
         if (stored == knownSchemaVersion)
-            damaged(tr("tables missing"));
+            damaged(QCoreApplication::translate("PitchTest", "tables missing"));
         return;
     }
     ok = true;
@@ -88,7 +89,10 @@ TestStore::~TestStore()
 
 void TestStore::damaged(const QString &detail)
 {
-    problemText = tr("The pitch tests in the answer history cannot be read (%1); training is not affected.").arg(detail);
+    problemText =
+        QCoreApplication::translate(
+            "PitchTest", "The pitch tests in the answer history cannot be read (%1); training is not affected.")
+            .arg(detail);
 }
 
 qint64 TestStore::begin(quint64 seed, qint64 startedUtcMs)
@@ -201,7 +205,7 @@ std::optional<UnfinishedTest> TestStore::unfinished()
     QSqlQuery q(QSqlDatabase::database(connection, false));
     if (!q.exec(QStringLiteral("SELECT id, seed, started_utc_ms FROM pitch_tests"
                                " WHERE finished_utc_ms IS NULL AND discarded = 0 ORDER BY id DESC LIMIT 1"))) {
-        damaged(tr("tests"));
+        damaged(QCoreApplication::translate("PitchTest", "tests"));
         return std::nullopt;
     }
     if (!q.next())
@@ -213,7 +217,7 @@ std::optional<UnfinishedTest> TestStore::unfinished()
     bool sound = false;
     test.answers = answersOf(test.id, test.seed, &sound);
     if (!sound) {
-        damaged(tr("test %1").arg(test.id));
+        damaged(QCoreApplication::translate("PitchTest", "test %1").arg(test.id));
         return std::nullopt;
     }
     return test;
@@ -228,7 +232,7 @@ std::vector<FinishedTest> TestStore::finished()
     QSqlQuery q(QSqlDatabase::database(connection, false));
     if (!q.exec(QStringLiteral("SELECT id, seed, finished_utc_ms FROM pitch_tests"
                                " WHERE finished_utc_ms IS NOT NULL AND discarded = 0 ORDER BY finished_utc_ms, id"))) {
-        damaged(tr("tests"));
+        damaged(QCoreApplication::translate("PitchTest", "tests"));
         return tests;
     }
     while (q.next()) {
@@ -240,7 +244,7 @@ std::vector<FinishedTest> TestStore::finished()
         const std::vector<TrialAnswer> answers = answersOf(test.id, test.seed, &sound);
         // A finished test lacking trials is not scored as if it were whole.
         if (!sound || static_cast<int>(answers.size()) != kScoredTrials) {
-            damaged(tr("test %1").arg(test.id));
+            damaged(QCoreApplication::translate("PitchTest", "test %1").arg(test.id));
             continue;
         }
         const TestPlan plan = GeneratePlan(test.seed);

@@ -2,6 +2,7 @@
 
 #include "test_store.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSaveFile>
 #include <QTextStream>
@@ -72,7 +73,7 @@ bool ExportTestsCsv(TestStore &store, const QString &target, QString &error, int
     int rows = 0;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+        error = QCoreApplication::translate("PitchTest", "%1 cannot be written: %2").arg(target, out.errorString());
         return false;
     }
     QTextStream text(&out);
@@ -85,11 +86,12 @@ bool ExportTestsCsv(TestStore &store, const QString &target, QString &error, int
     text.flush();
     if (!read) {
         out.cancelWriting();
-        error = store.problem().isEmpty() ? QStringLiteral("The pitch tests cannot be read") : store.problem();
+        error = store.problem().isEmpty() ? QCoreApplication::translate("PitchTest", "The pitch tests cannot be read")
+                                          : store.problem();
         return false;
     }
     if (text.status() != QTextStream::Ok || !out.commit()) {
-        error = QStringLiteral("%1 cannot be written: %2").arg(target, out.errorString());
+        error = QCoreApplication::translate("PitchTest", "%1 cannot be written: %2").arg(target, out.errorString());
         return false;
     }
     if (written)

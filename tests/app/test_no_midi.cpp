@@ -387,6 +387,24 @@ private slots:
         QTest::keyClick(&app.window(), Qt::Key_Escape);
     }
 
+    // The pitch test's first page keeps its texts inside their boxes too (in
+    // the pseudo-language every text is longer), and Escape leaves it.
+    void thePitchTestIntroKeepsItsTextsInsideTheirBoxes()
+    {
+        app.window().requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&app.window()));
+        auto *panel = app.window().rootObject()->findChild<QQuickItem *>("pitchTestPanel");
+        QVERIFY(panel);
+        QTest::keyClick(&app.window(), Qt::Key_T, Qt::ControlModifier);
+        QTRY_VERIFY(panel->isVisible());
+        QList<QQuickItem *> texts;
+        collectTexts(panel, texts);
+        QVERIFY(texts.size() >= 4);  // title, explanation and buttons
+        QTRY_VERIFY2(textOutOfItsBox(texts).isEmpty(), qPrintable(textOutOfItsBox(texts)));
+        QTest::keyClick(&app.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!panel->isVisible());
+    }
+
     // A naming chosen in the settings holds at once: the keys' names, the
     // feedback line's and the store's.
     void noteNamesChosenInTheSettingsHoldAtOnce()

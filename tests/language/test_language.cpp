@@ -1,6 +1,9 @@
 // Which translation a desktop gets, and loading it from the resources.
 #include <language_choice.h>
 #include <translations.h>
+#include <pitchtest/report_text.h>
+#include <pitchtest/test_controller.h>
+#include <theory/note_naming.h>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -80,6 +83,32 @@ private slots:
         QCOMPARE(QCoreApplication::translate("StatisticsColors", "%n answers", "", 1), QStringLiteral("1 answer"));
         QCOMPARE(QCoreApplication::translate("StatisticsColors", "%n answers", "", 2), QStringLiteral("2 answers"));
         QCOMPARE(QCoreApplication::translate("StatisticsColors", "%n days", "", 1), QStringLiteral("1 day"));
+        QCOMPARE(QCoreApplication::translate("CommandLine", "Wrote %n pitch test trials to %1", "", 1),
+                 QStringLiteral("Wrote 1 pitch test trial to %1"));
+    }
+
+    // The pitch test's report is written by plain functions, outside any
+    // class: its texts must be found under the context they ask for, and its
+    // notes read as the learner reads them everywhere else.
+    void pitchTestSpeaksTheLearnersLanguage()
+    {
+        const Translations german(QStringLiteral("de"));
+        QVERIFY(german.loaded());
+        QVERIFY2(PitchTest::TestsListText({}).startsWith(QStringLiteral("Noch kein Test")),
+                 qPrintable(PitchTest::TestsListText({})));
+        const std::vector<PitchTest::ReportRow> rows = PitchTest::ReportRows(PitchTest::TestReport{});
+        QCOMPARE(rows.front().label, QStringLiteral("Tonklasse richtig"));
+        QVERIFY(PitchTest::ApLineText(PitchTest::TestReport{}).endsWith(QStringLiteral("nicht erreicht")));
+        const PitchTest::TestStore nowhere(QStringLiteral("/nonexistent/orvelle/history.sqlite"), 1);
+        QVERIFY2(nowhere.problem().startsWith(QStringLiteral("Tests des absoluten")), qPrintable(nowhere.problem()));
+
+        const Theory::NoteNaming before = Theory::CurrentNoteNaming();
+        Theory::SetCurrentNoteNaming(Theory::DefaultNoteNaming(QStringLiteral("de")));
+        QCOMPARE(PitchTest::NoteName(59), QStringLiteral("H3"));
+        Theory::SetCurrentNoteNaming(Theory::DefaultNoteNaming(QStringLiteral("it")));
+        QVERIFY2(PitchTest::NoteName(67).startsWith(QStringLiteral("Sol")), qPrintable(PitchTest::NoteName(67)));
+        Theory::SetCurrentNoteNaming(before);
+        QLocale::setDefault(QLocale::c());
     }
 
     // The pseudo-language makes every text longer and keeps its arguments.

@@ -1,5 +1,9 @@
 #include "course_texts.h"
 
+#include "pitch_classes.h"
+
+#include <theory/note_naming.h>
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -27,9 +31,9 @@ QString namesText(const std::vector<int> &classes)
 
 QString className(int noteIndex)
 {
-    static const char *const kNames[kClassCount] = {"C", "D", "E", "F", "G", "A", "B",
-                                                    "C♯", "D♯", "F♯", "G♯", "A♯"};
-    return noteIndex >= 0 && noteIndex < kClassCount ? QString::fromUtf8(kNames[noteIndex]) : QString();
+    if (noteIndex < 0 || noteIndex >= kClassCount)
+        return QString();
+    return Theory::PitchClassName(kSemitonesAboveC[std::size_t(noteIndex)], Theory::CurrentNoteNaming());
 }
 
 QString stateText(ClassState state)

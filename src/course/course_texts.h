@@ -7,7 +7,7 @@
 
 namespace Course {
 
-// "C", "D", … "A♯": the class of a note index.
+// The class of a note index in the learner's note names ("C", "Do", "H" …).
 QString className(int noteIndex);
 // The state's name as the window shows it, translated.
 QString stateText(ClassState state);

@@ -24,7 +24,7 @@ public:
     void playTestNoise(int milliseconds) override
     {
         if (SoundSystem *sound = app.sound())
-            sound->PlayNoise(milliseconds / 1000.0);
+            sound->playMaskingNoise(milliseconds / 1000.0);
     }
     void stopTestSound() override { app.stopPlayback(); }
 

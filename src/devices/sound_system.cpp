@@ -311,22 +311,6 @@ void SoundSystem::PlayInTimbre(unsigned note, int program, int velocity, double 
     StartStream(stream);
 }
 
-void SoundSystem::PlayNoise(double seconds)
-{
-    if (!streamDevice || !OutputIsBuiltIn())
-        return;
-    constexpr std::uint8_t kNoiseKey = 60;
-    constexpr std::uint8_t kNoiseVelocity = 100;
-    auto stream = std::make_shared<Core::MidiStream>();
-    stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::kPureToneBank), 0, 0.0);
-    const std::uint8_t programChange[] = {0xC0, static_cast<std::uint8_t>(Core::kBrownNoiseProgram)};
-    stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
-    stream->Append(Core::MidiMessage(0x90, 0, kNoiseKey, kNoiseVelocity), 0, 0.0);
-    stream->Append(Core::MidiMessage(0x80, 0, kNoiseKey, kNoiseVelocity), 0, seconds);
-    outputProgram = -2; // the next note selects its own again
-    StartStream(stream);
-}
-
 std::int64_t SoundSystem::audibleSinceMs(std::int64_t playedMs) const
 {
     const auto output = CurrentOutput();

@@ -105,11 +105,9 @@ public:
     std::int64_t audibleSinceMs(std::int64_t playedMs) const override;
     void playMaskingNoise(double seconds) override;
 
-    // For the pitch test: a note in a given timbre at a given velocity, and
-    // brown noise (the built-in synthesiser's), each for `seconds`. What
-    // plays next selects its timbre again.
+    // For the pitch test: a note in a given timbre at a given velocity, for
+    // `seconds`; its noise is the masking noise above.
     void PlayInTimbre(unsigned note, int program, int velocity, double seconds);
-    void PlayNoise(double seconds);
     // Whether notes go to the built-in synthesiser now.
     bool PlaysBuiltIn() const { return soundController && OutputIsBuiltIn(); }
 

@@ -13,12 +13,15 @@ Button {
     property int resumeLevel: 0
     // A finished round waits for the next one.
     property bool roundFinished: false
+    // The adaptive course is chosen: it has no level to name.
+    property bool adaptive: false
     signal beginRequested()
     signal replayRequested()
     width: Math.max(129, implicitLabelWidth + 24); height: 40
     readonly property real implicitLabelWidth: labelMetrics.implicitWidth
     text: roundFinished ? qsTr("Next round")
           : sessionstarted ? qsTr("Replay note")
+          : adaptive && resumeLevel > 0 ? qsTr("Continue the adaptive course")
           : resumeLevel > 0 ? qsTr("Continue level %1").arg(resumeLevel) : qsTr("Begin here")
     activeFocusOnTab: false
     // Resting while a question sounds it is drawn flat and dark, not faded:

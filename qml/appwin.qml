@@ -346,6 +346,7 @@ Rectangle {
         // The summary has its own "Next round"; one is enough.
         visible: !sessionSummary.visible
         roundFinished: root.roundFinished
+        adaptive: !!courseStatus && courseStatus.adaptive
         onBeginRequested: root.beginOrContinue()
         onReplayRequested: appmessenger.replayQuestion()
     }

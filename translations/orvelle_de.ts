@@ -1377,6 +1377,10 @@ Siehe „orvelle --help“.
         <translation>Ton wiederholen</translation>
     </message>
     <message>
+        <source>Continue the adaptive course</source>
+        <translation>Weiter im adaptiven Kurs</translation>
+    </message>
+    <message>
         <source>Continue level %1</source>
         <translation>Weiter mit Stufe %1</translation>
     </message>

@@ -1377,6 +1377,10 @@ Prueba «orvelle --help».
         <translation>Repetir nota</translation>
     </message>
     <message>
+        <source>Continue the adaptive course</source>
+        <translation>Continuar el curso adaptativo</translation>
+    </message>
+    <message>
         <source>Continue level %1</source>
         <translation>Seguir con el nivel %1</translation>
     </message>

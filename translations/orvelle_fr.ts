@@ -1377,6 +1377,10 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <translation>Rejouer la note</translation>
     </message>
     <message>
+        <source>Continue the adaptive course</source>
+        <translation>Continuer le parcours adaptatif</translation>
+    </message>
+    <message>
         <source>Continue level %1</source>
         <translation>Continuer le niveau %1</translation>
     </message>

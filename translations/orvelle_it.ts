@@ -1377,6 +1377,10 @@ Prova «orvelle --help».
         <translation>Risuona la nota</translation>
     </message>
     <message>
+        <source>Continue the adaptive course</source>
+        <translation>Continua il corso adattivo</translation>
+    </message>
+    <message>
         <source>Continue level %1</source>
         <translation>Continua il livello %1</translation>
     </message>

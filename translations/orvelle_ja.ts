@@ -1371,6 +1371,10 @@ Try &apos;orvelle --help&apos;.
         <translation>もう一度聴く</translation>
     </message>
     <message>
+        <source>Continue the adaptive course</source>
+        <translation>アダプティブコースを続ける</translation>
+    </message>
+    <message>
         <source>Continue level %1</source>
         <translation>レベル %1 を続ける</translation>
     </message>

@@ -1371,6 +1371,10 @@ Try &apos;orvelle --help&apos;.
         <translation>重听</translation>
     </message>
     <message>
+        <source>Continue the adaptive course</source>
+        <translation>继续自适应课程</translation>
+    </message>
+    <message>
         <source>Continue level %1</source>
         <translation>继续第 %1 级</translation>
     </message>

@@ -181,6 +181,14 @@ private:
     }
 
 private slots:
+    // A case that fails with the pitch test open leaves it, so that the
+    // cases after it find training as they expect.
+    void cleanup()
+    {
+        if (app.pitchTest().page() != QLatin1String("closed"))
+            app.pitchTest().leave();
+    }
+
     void theDeviceLineNamesTheKeyboardPortAndThePortsTheirProgram()
     {
         QObject *line = find("deviceLine");
@@ -488,7 +496,9 @@ private slots:
         // The next tone after the noise; a MIDI chord answers with its first note.
         QTRY_VERIFY_WITH_TIMEOUT(test.listening(), 5000);
         const unsigned secondTone = test.run()->CurrentTrial().note;
-        QVERIFY(!tones(beforeClick).empty());
+        // The tone is asked for as listening starts; the port has it a JACK
+        // cycle or two later.
+        QTRY_VERIFY(!tones(beforeClick).empty());
         QCOMPARE(tones(beforeClick).back(), secondTone);
         peer.send({0x90, static_cast<std::uint8_t>(secondTone + 1), 90});
         peer.send({0x90, static_cast<std::uint8_t>(secondTone + 4), 90});

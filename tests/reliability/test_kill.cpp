@@ -21,9 +21,10 @@
 // and the history must be as they were. Every life after the first starts
 // where a killed one left its instance lock and socket, and must train.
 //
-// A pitch test is taken through the keyboard port: the practice and ten
-// scored notes, a kill, a restart that resumes it at its next note, and the
-// rest to the end. The report the window shows must be the one its kept
+// A pitch test is taken through the keyboard port: the practice and six
+// scored notes, a kill, a restart that resumes it at its next note and goes
+// on over the rest between the blocks, a second kill, and a third life that
+// ends it. The report the window shows must be the one its kept
 // trials give, and training's store and history must be as they were.
 //
 // Last, the program is sent SIGTERM while a question sounds: it ends as its
@@ -632,6 +633,7 @@ private slots:
             return reply;
         };
 
+        // First life: the practice and six scored notes, then a kill.
         peer.clearReceived();
         QProcess program;
         QVERIFY(startProgram(program, home.path()));
@@ -639,24 +641,59 @@ private slots:
         QVERIFY2(openPitchTest(program, probe), "the pitch test did not open");
         const QByteArray trainingStore = TestStore::fileText(storePath);
         QProcess::execute("xdotool", {"key", "Return"}); // "Start" is the default
-        const auto first = answerTestTones(program, probe, 4 + 10, [&](unsigned note, int i) {
+        const auto first = answerTestTones(program, probe, 4 + 6, [&](unsigned note, int i) {
             return i < 4 ? note : scoredReply(note, i - 4);
         });
-        QCOMPARE(int(first.size()), 14);
-        QTRY_COMPARE_WITH_TIMEOUT(keptTrials(historyPath), 10, 10000);
+        QCOMPARE(int(first.size()), 10);
+        QTRY_COMPARE_WITH_TIMEOUT(keptTrials(historyPath), 6, 10000);
         killNow(program);
+        std::vector<unsigned> heard(first.begin() + 4, first.end());
 
-        // The next start offers it again; Enter resumes at the 11th note.
-        peer.clearReceived();
+        // Each next start offers it again and Enter resumes it at its next
+        // note. The second life answers across the rest between the blocks
+        // and is killed too. Between the lives the notes a learner would
+        // have answered in the meantime are kept as the program keeps them,
+        // which spares this test some three minutes of tones and noise.
+        const auto keepAnswersUpTo = [&](int end) {
+            PitchTest::TestStore store(historyPath, AnswerHistory::kSchemaVersion);
+            const auto open = store.unfinished();
+            if (!open)
+                return false;
+            const PitchTest::TestPlan plan = PitchTest::GeneratePlan(open->seed);
+            for (int i = int(open->answers.size()); i < end; ++i) {
+                const PitchTest::Trial &trial = plan.scored[std::size_t(i)];
+                const unsigned note = unsigned(trial.note);
+                if (!store.addTrial({open->id, i, trial, {int(scoredReply(note, i)), 1500}, 0,
+                                     peer.keyboardPortName()}))
+                    return false;
+                heard.push_back(note);
+            }
+            return true;
+        };
+        const auto resumeAndAnswer = [&](QProcess &life, ProbeState &lifeProbe, int from, int count) {
+            peer.clearReceived();
+            if (!startProgram(life, home.path()) || !openPitchTest(life, lifeProbe))
+                return std::vector<unsigned>();
+            QProcess::execute("xdotool", {"key", "Return"});
+            const auto asked = answerTestTones(life, lifeProbe, count, [&](unsigned note, int i) {
+                return scoredReply(note, from + i);
+            });
+            heard.insert(heard.end(), asked.begin(), asked.end());
+            return asked;
+        };
+        QVERIFY(keepAnswersUpTo(34));
+        QProcess second;
+        ProbeState probeSecond;
+        const auto middle = resumeAndAnswer(second, probeSecond, 34, 6);
+        QCOMPARE(int(middle.size()), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(keptTrials(historyPath), 40, 10000);
+        killNow(second);
+
+        QVERIFY(keepAnswersUpTo(66));
         QProcess again;
-        QVERIFY(startProgram(again, home.path()));
         ProbeState probeAgain;
-        QVERIFY2(openPitchTest(again, probeAgain), "the pitch test did not open after the restart");
-        QProcess::execute("xdotool", {"key", "Return"});
-        const auto rest = answerTestTones(again, probeAgain, 62, [&](unsigned note, int i) {
-            return scoredReply(note, 10 + i);
-        });
-        QCOMPARE(int(rest.size()), 62);
+        const auto last = resumeAndAnswer(again, probeAgain, 66, 6);
+        QCOMPARE(int(last.size()), 6);
         QTRY_VERIFY_WITH_TIMEOUT((readProbe(again, probeAgain), !probeAgain.pitchTestReport.isEmpty()), 15000);
         QCOMPARE(probeAgain.pitchTestPage, QByteArray("report"));
 
@@ -666,9 +703,9 @@ private slots:
         QCOMPARE(int(finished.size()), 1);
         QVERIFY(!kept.unfinished());
         const PitchTest::TestPlan plan = PitchTest::GeneratePlan(finished[0].seed);
-        QCOMPARE(rest.front(), unsigned(plan.scored[10].note));
-        std::vector<unsigned> heard(first.begin() + 4, first.end());
-        heard.insert(heard.end(), rest.begin(), rest.end());
+        QCOMPARE(middle.front(), unsigned(plan.scored[34].note));
+        QCOMPARE(last.front(), unsigned(plan.scored[66].note));
+        QCOMPARE(int(heard.size()), 72);
         int trials = 0;
         kept.forEachTrial([&](const PitchTest::StoredTrial &t) {
             QCOMPARE(unsigned(t.trial.note), heard[std::size_t(t.index)]);

@@ -244,16 +244,15 @@ Siehe „orvelle --help“.
         <translation>Als Nächstes kommt %1, sobald %2 sicher ist.</translation>
     </message>
     <message>
-        <source>You hear %1 as %2: once</source>
-        <translation>Du hörst %1 als %2: einmal</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: %3 times</source>
-        <translation>Du hörst %1 als %2: %3-mal</translation>
-    </message>
-    <message>
         <source>Round %1: %2 of %3 right</source>
         <translation>Runde %1: %2 von %3 richtig</translation>
+    </message>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>Du hörst %1 als %2: einmal</numerusform>
+            <numerusform>Du hörst %1 als %2: %n-mal</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -467,6 +466,13 @@ Siehe „orvelle --help“.
         <translation>
             <numerusform>%n Antwort wiederhergestellt.</numerusform>
             <numerusform>%n Antworten wiederhergestellt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>%n abgeschlossener Test des absoluten Gehörs wiederhergestellt.</numerusform>
+            <numerusform>%n abgeschlossene Tests des absoluten Gehörs wiederhergestellt.</numerusform>
         </translation>
     </message>
 </context>

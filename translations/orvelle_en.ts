@@ -26,6 +26,16 @@
     </message>
 </context>
 <context>
+    <name>Course</name>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>You hear %1 as %2: once</numerusform>
+            <numerusform>You hear %1 as %2: %n times</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryRecovery</name>
     <message numerus="yes">
         <source>%n answers recovered; %1 could not be read.</source>
@@ -39,6 +49,13 @@
         <translation>
             <numerusform>%n answer recovered.</numerusform>
             <numerusform>%n answers recovered.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>%n finished pitch test recovered.</numerusform>
+            <numerusform>%n finished pitch tests recovered.</numerusform>
         </translation>
     </message>
 </context>

@@ -244,16 +244,15 @@ Prueba «orvelle --help».
         <translation>La siguiente es %1, cuando %2 esté segura.</translation>
     </message>
     <message>
-        <source>You hear %1 as %2: once</source>
-        <translation>Oyes %1 como %2: una vez</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: %3 times</source>
-        <translation>Oyes %1 como %2: %3 veces</translation>
-    </message>
-    <message>
         <source>Round %1: %2 of %3 right</source>
         <translation>Ronda %1: %2 de %3 correctas</translation>
+    </message>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>Oyes %1 como %2: una vez</numerusform>
+            <numerusform>Oyes %1 como %2: %n veces</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -467,6 +466,13 @@ Prueba «orvelle --help».
         <translation>
             <numerusform>Se recuperó %n respuesta.</numerusform>
             <numerusform>Se recuperaron %n respuestas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>%n prueba de oído absoluto terminada recuperada.</numerusform>
+            <numerusform>%n pruebas de oído absoluto terminadas recuperadas.</numerusform>
         </translation>
     </message>
 </context>

@@ -209,7 +209,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 %2 → %3</source>
@@ -221,11 +221,11 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>Answer within %1 s to count as fast (%2 s before).</source>
-        <translation>Répondez en %1 s au plus pour que la réponse compte comme rapide (avant : %2 s).</translation>
+        <translation>Répondez en %1&#xa0;s au plus pour que la réponse compte comme rapide (avant&#xa0;: %2&#xa0;s).</translation>
     </message>
     <message>
         <source>Answer within %1 s to count as fast.</source>
-        <translation>Répondez en %1 s au plus pour que la réponse compte comme rapide.</translation>
+        <translation>Répondez en %1&#xa0;s au plus pour que la réponse compte comme rapide.</translation>
     </message>
     <message>
         <source>All twelve notes are in the course.</source>
@@ -233,27 +233,26 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>%1 comes next.</source>
-        <translation>Prochaine note : %1.</translation>
+        <translation>Prochaine note&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 comes next, once %2 are secure.</source>
-        <translation>Prochaine note : %1, dès que %2 seront acquises.</translation>
+        <translation>Prochaine note&#xa0;: %1, dès que %2 seront acquises.</translation>
     </message>
     <message>
         <source>%1 comes next, once %2 is secure.</source>
-        <translation>Prochaine note : %1, dès que %2 sera acquise.</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: once</source>
-        <translation>Vous entendez %1 comme %2 : une fois</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: %3 times</source>
-        <translation>Vous entendez %1 comme %2 : %3 fois</translation>
+        <translation>Prochaine note&#xa0;: %1, dès que %2 sera acquise.</translation>
     </message>
     <message>
         <source>Round %1: %2 of %3 right</source>
-        <translation>Tour %1 : %2 sur %3 justes</translation>
+        <translation>Tour %1&#xa0;: %2 sur %3 justes</translation>
+    </message>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>Vous entendez %1 comme %2&#xa0;: une fois</numerusform>
+            <numerusform>Vous entendez %1 comme %2&#xa0;: %n fois</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -467,6 +466,13 @@ Essayez «&#xa0;orvelle --help&#xa0;».
         <translation>
             <numerusform>%n réponse récupérée.</numerusform>
             <numerusform>%n réponses récupérées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>%n test d’oreille absolue terminé récupéré.</numerusform>
+            <numerusform>%n tests d’oreille absolue terminés récupérés.</numerusform>
         </translation>
     </message>
 </context>
@@ -1462,7 +1468,7 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
     <message>
         <source>In the adaptive course: %1, %2 exact, %3, %4 min.</source>
-        <translation>Dans le parcours adaptatif : %1, %2 exactes, %3, %4 min</translation>
+        <translation>Dans le parcours adaptatif&#xa0;: %1, %2 exactes, %3, %4&#xa0;min</translation>
     </message>
     <message>
         <source>No answers in the adaptive course yet.</source>

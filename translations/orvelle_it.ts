@@ -244,16 +244,15 @@ Prova «orvelle --help».
         <translation>Poi viene %1, quando %2 sarà sicura.</translation>
     </message>
     <message>
-        <source>You hear %1 as %2: once</source>
-        <translation>Senti %1 come %2: una volta</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: %3 times</source>
-        <translation>Senti %1 come %2: %3 volte</translation>
-    </message>
-    <message>
         <source>Round %1: %2 of %3 right</source>
         <translation>Giro %1: %2 giuste su %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>Senti %1 come %2: una volta</numerusform>
+            <numerusform>Senti %1 come %2: %n volte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -467,6 +466,13 @@ Prova «orvelle --help».
         <translation>
             <numerusform>%n risposta recuperata.</numerusform>
             <numerusform>%n risposte recuperate.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>%n test di orecchio assoluto completato recuperato.</numerusform>
+            <numerusform>%n test di orecchio assoluto completati recuperati.</numerusform>
         </translation>
     </message>
 </context>

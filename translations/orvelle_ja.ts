@@ -241,16 +241,14 @@ Try &apos;orvelle --help&apos;.
         <translation>%2 が定着したら、次は %1 です。</translation>
     </message>
     <message>
-        <source>You hear %1 as %2: once</source>
-        <translation>%1 を %2 と聞き取った回数: 1 回</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: %3 times</source>
-        <translation>%1 を %2 と聞き取った回数: %3 回</translation>
-    </message>
-    <message>
         <source>Round %1: %2 of %3 right</source>
         <translation>ラウンド %1: %3 問中 %2 問正解</translation>
+    </message>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>%1 を %2 と聞き取った回数: %n 回</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -462,6 +460,12 @@ Try &apos;orvelle --help&apos;.
         <source>%n answers recovered.</source>
         <translation>
             <numerusform>%n 件の回答を復元しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>完了した絶対音感テストを %n 件復元しました。</numerusform>
         </translation>
     </message>
 </context>

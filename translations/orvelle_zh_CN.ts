@@ -241,16 +241,14 @@ Try &apos;orvelle --help&apos;.
         <translation>等 %2 巩固后，下一个是 %1。</translation>
     </message>
     <message>
-        <source>You hear %1 as %2: once</source>
-        <translation>你把 %1 听成 %2：1 次</translation>
-    </message>
-    <message>
-        <source>You hear %1 as %2: %3 times</source>
-        <translation>你把 %1 听成 %2：%3 次</translation>
-    </message>
-    <message>
         <source>Round %1: %2 of %3 right</source>
         <translation>第 %1 轮：%3 个中答对 %2 个</translation>
+    </message>
+    <message numerus="yes">
+        <source>You hear %1 as %2: %n times</source>
+        <translation>
+            <numerusform>你把 %1 听成 %2：%n 次</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -462,6 +460,12 @@ Try &apos;orvelle --help&apos;.
         <source>%n answers recovered.</source>
         <translation>
             <numerusform>已恢复 %n 个回答。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finished pitch tests recovered.</source>
+        <translation>
+            <numerusform>已恢复 %n 次已完成的绝对音感测试。</numerusform>
         </translation>
     </message>
 </context>

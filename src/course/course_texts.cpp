@@ -11,9 +11,10 @@ namespace Course {
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+// Called as Qt's tr is, so that lupdate reads a count as a count.
+QString tr(const char *text, const char *comment = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("Course", text, nullptr, n);
+    return QCoreApplication::translate("Course", text, comment, n);
 }
 
 QString namesText(const std::vector<int> &classes)
@@ -82,8 +83,7 @@ QVariantMap roundSummaryForDocument(const RoundSummary &s)
                                             : tr("%1 comes next, once %2 is secure."))
                      .arg(className(s.nextUnlock), namesText(s.notYetSecure));
     for (const ConfusedPair &pair : s.confusions) {
-        const QString text = pair.times == 1 ? tr("You hear %1 as %2: once") : tr("You hear %1 as %2: %3 times");
-        lines << text.arg(className(pair.asked), className(pair.heardAs)).arg(pair.times);
+        lines << tr("You hear %1 as %2: %n times", nullptr, int(pair.times)).arg(className(pair.asked), className(pair.heardAs));
     }
     const unsigned percent = s.questions > 0 ? unsigned(s.right * 100 / s.questions) : 0;
     QVariantMap map;

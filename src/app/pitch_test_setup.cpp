@@ -4,6 +4,7 @@
 
 #include "answer_history.h"
 #include "application.h"
+#include "history_recovery.h"
 #include "sound_system.h"
 #include "training_session.h"
 
@@ -53,5 +54,7 @@ void Application::setUpPitchTest()
     PitchTest::TestController *test = pitchTestController.get();
     connect(training, &TrainingSession::divertedAnswer, test,
             [test](const Answer &answer) { test->answer(int(answer.note), answer.originName(), answer.arrivedMs); });
+    // Tests recovered from a set-aside history show on the scores' page.
+    connect(recovery.get(), &HistoryRecovery::recovered, test, &PitchTest::TestController::finishedTestsChanged);
     view.rootContext()->setContextProperty("pitchTest", test);
 }

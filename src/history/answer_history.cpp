@@ -1,4 +1,5 @@
 #include "answer_history.h"
+#include "pitch_test_recovery.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -712,6 +713,12 @@ AnswerHistory::Recovered AnswerHistory::recoverInto(const QString &aside, const 
         result.problem = QCoreApplication::translate("AnswerHistory", "the history cannot be written: %1").arg(out.lastError().text());
         out.rollback();
         result.rows -= inSlice;
+        return result;
+    }
+    const PitchTestsRecovered tests = recoverFinishedPitchTests(source.db(), out);
+    result.pitchTests = tests.tests;
+    if (!tests.problem.isEmpty()) {
+        result.problem = tests.problem;
         return result;
     }
     // Taken in: not offered again, and still kept.

@@ -95,12 +95,13 @@ public:
     struct Recovered {
         int rows = 0;     // copied
         int skipped = 0;  // that could not be read
+        int pitchTests = 0; // finished pitch tests copied with their trials
         QString problem;  // empty when the copy went through
     };
     // Copies every readable row of the set-aside file `aside` into the
     // history at `historyPath`, row by row, on connections of its own (safe
-    // on any thread); the set-aside file is then renamed ".recovered", so
-    // that its rows are not offered twice.
+    // on any thread), and then its finished pitch tests; the set-aside file
+    // is then renamed ".recovered", so that its rows are not offered twice.
     static Recovered recoverInto(const QString &aside, const QString &historyPath);
 
 private:

@@ -51,9 +51,12 @@ void HistoryRecovery::recover(const QString &fileName)
                                   .arg(result.skipped);
                 else
                     outcome = QCoreApplication::translate("HistoryRecovery", "%n answers recovered.", "", result.rows);
+                if (result.problem.isEmpty() && result.pitchTests > 0)
+                    outcome += QLatin1Char('\n') + QCoreApplication::translate("HistoryRecovery", "%n finished pitch tests recovered.",
+                                                                                "", result.pitchTests);
                 fileNames = AnswerHistory::setAsideFiles(path);
                 emit changed();
-                if (result.rows > 0)
+                if (result.rows > 0 || result.pitchTests > 0)
                     emit recovered(result.rows);
             },
             Qt::QueuedConnection);

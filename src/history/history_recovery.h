@@ -28,7 +28,7 @@ public:
 
 signals:
     void changed();
-    // Rows were added to the history.
+    // Rows (answers, or finished pitch tests only) were added to the history.
     void recovered(int rows);
 
 private:

@@ -1,7 +1,7 @@
 // Pitch tests kept in the answer history's file: a test broken off is taken
 // up again at its next trial and scored from what was kept; a file from an
 // older program gains the tables, a newer or damaged one is reported in a
-// line; a write that cannot get in is held, in order, not lost.
+// line; a history set aside gives its finished tests to the new one; a write that cannot get in is held, in order, not lost.
 
 #include <answer_history.h>
 #include <pitchtest/test_run.h>
@@ -126,6 +126,27 @@ void TestPitchTestStore::brokenOffTestResumesAndScoresFromWhatWasKept()
     int rows = 0;
     QVERIFY(store.forEachTrial([&](const StoredTrial &t) { rows += t.testId == id ? 1 : 1000; }));
     QCOMPARE(rows, 72);
+
+    // The file set aside and recovered into a new history: the finished test
+    // comes along with its trials and its score, once; the discarded one and
+    // one still under way stay behind.
+    const qint64 third = store.begin(seed + 2, 1700002000000);
+    QVERIFY(store.addTrial(Kept(third, 0, GeneratePlan(seed + 2).scored[0], {60, 1000})));
+    const QString newer = dir.filePath(QStringLiteral("new.sqlite"));
+    { AnswerHistory history(newer); QVERIFY(history.recording()); }
+    const AnswerHistory::Recovered recovered = AnswerHistory::recoverInto(path, newer);
+    QVERIFY2(recovered.problem.isEmpty(), qPrintable(recovered.problem));
+    QCOMPARE(recovered.pitchTests, 1);
+    QCOMPARE(AnswerHistory::recoverInto(path + QStringLiteral(".recovered"), newer).pitchTests, 0);
+    TestStore inNew(newer, AnswerHistory::kSchemaVersion);
+    QVERIFY(!inNew.unfinished());
+    const std::vector<FinishedTest> moved = inNew.finished();
+    QCOMPARE(int(moved.size()), 1);
+    QCOMPARE(moved[0].seed, seed);
+    QCOMPARE(moved[0].report.overall.points, stored.overall.points);
+    QCOMPARE(moved[0].report.pureTone.confusion, stored.pureTone.confusion);
+    QCOMPARE(moved[0].finishedAt.toMSecsSinceEpoch(), qint64(1700000900000));
+    QVERIFY(inNew.problem().isEmpty());
 }
 
 void TestPitchTestStore::olderHistoryGainsTheTablesAndKeepsItsAnswers()

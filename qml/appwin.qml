@@ -107,9 +107,36 @@ Rectangle {
             sessionCorrecAnswers = 0
             sessionIncorrectAnswers = 0
             prepareCells(difficultyLevel)
-            if ((!!courseStatus && courseStatus.adaptive))
+            if ((!!courseStatus && courseStatus.adaptive)) {
+                showAdaptiveRound()
                 startButton.resumeLevel = difficultyLevel
+            }
             speakerBand.waiting = false
+        }
+        // The history is read after the window opens: the round it gives
+        // shows until the first question of this run.
+        function onChanged() {
+            if (courseStatus.adaptive && !startButton.sessionstarted && !roundFinished) {
+                prepareCells(difficultyLevel)
+                showAdaptiveRound()
+            }
+        }
+    }
+
+    // The adaptive round under way, as the course knows it: its cells and
+    // its score, after a restart or a change of course.
+    function showAdaptiveRound() {
+        var results = courseStatus.roundResults
+        var right = 0
+        for (var i = 0; i < results.length && i < cellModel.count; ++i) {
+            right += results[i] ? 1 : 0
+            cellModel.setProperty(i, "cellColor", results[i] ? Theme.right : Theme.wrong)
+        }
+        sessionCorrecAnswers = right
+        sessionIncorrectAnswers = results.length - right
+        if (results.length > 0) {
+            levelArea.progress.scoreText = results.length + "/" + sessionQuestionCount
+            levelArea.progress.percentText = Math.round(right / results.length * 100) + "%"
         }
     }
 
@@ -216,6 +243,7 @@ Rectangle {
     function restoreStoredSession() {
         if ((!!courseStatus && courseStatus.adaptive)) {
             prepareCells(difficultyLevel)
+            showAdaptiveRound()
             startButton.resumeLevel = Math.max(1, appmessenger.maturityLevel)
             return
         }

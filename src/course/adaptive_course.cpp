@@ -160,6 +160,7 @@ RecordedAnswer AdaptiveCourse::record(const CourseAnswer &answer)
 
     if (answer.adaptive) {
         ++adaptiveAnswered;
+        roundKeys.push_back(result.octaveExact);
         deadline.record(fastRight);
         if (result.right)
             ++roundRight;
@@ -228,6 +229,7 @@ void AdaptiveCourse::closeRound(RecordedAnswer &result)
     roundStart = states();
     roundStartDeadline = deadline.seconds();
     roundRight = 0;
+    roundKeys.clear();
     roundConfusions = {};
 }
 

@@ -112,6 +112,9 @@ public:
     long long adaptiveAnswerCount() const { return adaptiveAnswered; }
     // Questions answered in the running round (0..39).
     int roundPosition() const { return static_cast<int>(adaptiveAnswered % kRoundQuestions); }
+    // The running round's answers in order, true where the very key was
+    // named: what its strip shows, after a restart too.
+    const std::vector<bool> &roundResults() const { return roundKeys; }
     // The round the last answer ended, once; empty otherwise.
     std::optional<RoundSummary> takeRoundSummary();
 
@@ -154,6 +157,7 @@ private:
     std::array<ClassState, kClassCount> roundStart {};
     double roundStartDeadline = ResponseDeadline::kStartSeconds;
     int roundRight = 0;
+    std::vector<bool> roundKeys;
     std::array<std::array<std::uint16_t, kClassCount>, kClassCount> roundConfusions {};
     std::optional<RoundSummary> finishedRound;
 };

@@ -40,6 +40,9 @@ void CourseStatus::update(const AdaptiveCourse &course)
     }
     deadline = course.deadlineSeconds();
     position = course.roundPosition();
+    results.clear();
+    for (const bool right : course.roundResults())
+        results << right;
     emit changed();
 }
 

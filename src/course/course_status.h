@@ -24,6 +24,8 @@ class CourseStatus : public QObject {
     Q_PROPERTY(QVariantList octaveShare READ octaveShare NOTIFY changed)
     Q_PROPERTY(double deadlineSeconds READ deadlineSeconds NOTIFY changed)
     Q_PROPERTY(int roundPosition READ roundPosition NOTIFY changed)
+    // The running round's answers so far: true where the very key was named.
+    Q_PROPERTY(QVariantList roundResults READ roundResults NOTIFY changed)
     Q_PROPERTY(int roundQuestions READ roundQuestions CONSTANT)
 public:
     explicit CourseStatus(QObject *parent = nullptr);
@@ -39,6 +41,7 @@ public:
     QVariantList octaveShare() const { return octaveShares; }
     double deadlineSeconds() const { return deadline; }
     int roundPosition() const { return position; }
+    QVariantList roundResults() const { return results; }
     int roundQuestions() const { return AdaptiveCourse::kRoundQuestions; }
 
 signals:
@@ -53,6 +56,7 @@ private:
     QVariantList octaveShares;
     double deadline = ResponseDeadline::kStartSeconds;
     int position = 0;
+    QVariantList results;
 };
 
 } // namespace Course

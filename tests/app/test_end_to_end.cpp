@@ -622,6 +622,15 @@ private slots:
             QVERIFY(rows[i].audibleReactionMs >= 0);
         }
 
+        // Three answers into the next round, the second a semitone off.
+        app.session().ContinueSession();
+        for (int i = 0; i < 3; ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+            const unsigned q = app.session().currentQuestionNote();
+            QVERIFY(answerAdaptiveOnKeyboardPort(i == 1 ? q + 1 : q));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(app.session().state(), int(TrainingSession::Asking), 5000);
+
         // The next start: a bank from the store, a session, the history
         // read on its thread.
         struct : KeyMarking {
@@ -647,7 +656,9 @@ private slots:
         const Course::CourseStatus &after = restarted.courseStatus();
         QCOMPARE(after.states(), before.states());
         QCOMPARE(after.deadlineSeconds(), before.deadlineSeconds());
-        QCOMPARE(after.roundPosition(), 0);
+        QCOMPARE(after.roundPosition(), 3);
+        QCOMPARE(after.roundResults(), (QVariantList {true, false, true}));
+        QCOMPARE(before.roundResults(), after.roundResults());
         QCOMPARE(restarted.currentQuestionNote(), app.session().currentQuestionNote());
 
         // The statistics: "This course" is the round's 40 answers, and the
@@ -656,15 +667,23 @@ private slots:
         QVERIFY(statistics);
         QMetaObject::invokeMethod(statistics, "refresh", Q_ARG(int, 2), Q_ARG(int, 0));
         QTRY_VERIFY_WITH_TIMEOUT(!statistics->property("loading").toBool(), 10000);
-        QCOMPARE(statistics->property("total").toInt(), 40);
+        QCOMPARE(statistics->property("total").toInt(), 43);
         const QString course = statistics->property("courseText").toString();
-        QVERIFY2(course.startsWith(QStringLiteral("Adaptive course: 40 answers")), qPrintable(course));
+        QVERIFY2(course.startsWith(QStringLiteral("Adaptive course: 43 answers")), qPrintable(course));
         QVERIFY(course.contains(QStringLiteral("Deadline over time: 3.0 s")));
 
-        // Back to the twelve levels, where they were.
+        // Back to the twelve levels, where they were; and to the adaptive
+        // course again, whose strip shows its round where it was.
         options->setProperty("course", QStringLiteral("levels"));
         QTRY_VERIFY(!app.session().adaptive());
         QCOMPARE(app.session().currentQuestionNote(), levelQuestions[bank().currentQuestion]);
+        options->setProperty("course", QStringLiteral("adaptive"));
+        QTRY_VERIFY(find("classStrip")->property("visible").toBool());
+        QTRY_COMPARE(app.window().rootObject()->property("sessionCorrecAnswers").toInt(), 2);
+        QCOMPARE(app.window().rootObject()->property("sessionIncorrectAnswers").toInt(), 1);
+        QCOMPARE(find("progressBand")->property("scoreText").toString(), QStringLiteral("3/40"));
+        options->setProperty("course", QStringLiteral("levels"));
+        QTRY_VERIFY(!app.session().adaptive());
     }
 };
 

@@ -16,8 +16,8 @@ Rectangle {
 
     signal changeCursor(var cursor)
 
-    property int sessionCorrecAnswers: 0
-    property int sessionIncorrectAnswers: 0
+    property alias sessionCorrecAnswers: tally.correct
+    property alias sessionIncorrectAnswers: tally.incorrect
     property int difficultyLevel: 1
     property int questionsPerNote: 1
     property int repsPerNote: 7 * questionsPerNote
@@ -28,14 +28,12 @@ Rectangle {
 
     readonly property bool colorHintOn: header.colorSwitchValue === 1
     readonly property bool wavesPlaying: speakerBand.wavesPlaying
-    property alias cellModel: cellList
-    readonly property int answeredCount: sessionCorrecAnswers + sessionIncorrectAnswers
+    property alias cellModel: tally.cells
+    readonly property int answeredCount: tally.answered
     readonly property int sessionQuestionCount: (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions
                                                                       : difficultyLevel * repsPerNote
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
-    // Cells of answers stored by a version that did not keep their results.
-    readonly property color unknownResultColor: Theme.unknownResult
     readonly property bool statisticsOpen: statisticsLoader.item !== null && statisticsLoader.item.visible
     readonly property bool dialogOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
                                        || leaveLevelDialog.visible || sessionSummary.visible
@@ -65,20 +63,11 @@ Rectangle {
         if (!startButton.sessionstarted)
             startButton.sessionstarted = true
         applyMappedColor()
-        levelArea.progress.scoreText = (answeredCount + 1) + "/" + sessionQuestionCount
+        tally.showQuestion()
     }
 
     function onAnswerRecieved(correct, noteNumber) {
-        if (correct)
-            sessionCorrecAnswers += 1
-        else
-            sessionIncorrectAnswers += 1
-        var total = answeredCount
-        levelArea.progress.scoreText = total + "/" + sessionQuestionCount
-        levelArea.progress.percentText = Math.round(sessionCorrecAnswers / total * 100) + "%"
-        // Answers beyond the last cell only count; there is no cell to colour.
-        if (total <= cellModel.count)
-            cellModel.setProperty(total - 1, "cellColor", correct ? Theme.right : Theme.wrong)
+        tally.record(correct)
     }
 
     // The next round begins at the level the rule chose; the engine has
@@ -108,7 +97,7 @@ Rectangle {
             sessionIncorrectAnswers = 0
             prepareCells(difficultyLevel)
             if ((!!courseStatus && courseStatus.adaptive)) {
-                showAdaptiveRound()
+                tally.showRound(courseStatus.roundResults)
                 startButton.resumeLevel = difficultyLevel
             }
             speakerBand.waiting = false
@@ -118,25 +107,8 @@ Rectangle {
         function onChanged() {
             if (courseStatus.adaptive && !startButton.sessionstarted && !roundFinished) {
                 prepareCells(difficultyLevel)
-                showAdaptiveRound()
+                tally.showRound(courseStatus.roundResults)
             }
-        }
-    }
-
-    // The adaptive round under way, as the course knows it: its cells and
-    // its score, after a restart or a change of course.
-    function showAdaptiveRound() {
-        var results = courseStatus.roundResults
-        var right = 0
-        for (var i = 0; i < results.length && i < cellModel.count; ++i) {
-            right += results[i] ? 1 : 0
-            cellModel.setProperty(i, "cellColor", results[i] ? Theme.right : Theme.wrong)
-        }
-        sessionCorrecAnswers = right
-        sessionIncorrectAnswers = results.length - right
-        if (results.length > 0) {
-            levelArea.progress.scoreText = results.length + "/" + sessionQuestionCount
-            levelArea.progress.percentText = Math.round(right / results.length * 100) + "%"
         }
     }
 
@@ -185,14 +157,9 @@ Rectangle {
     }
 
     function prepareCells(level) {
-        cellModel.clear()
+        tally.prepare((!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions : repsPerNote * level)
         // The last round's feedback does not belong to the new one.
         feedbackLine.text = ""
-        var cells = (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions : repsPerNote * level
-        for (var i = 0; i < cells; ++i)
-            cellModel.append({ "cellColor": "transparent" })
-        levelArea.progress.percentText = "0%"
-        levelArea.progress.scoreText = "0/" + cells
     }
 
     // The strip is prepared before the engine is asked: the very first
@@ -239,11 +206,12 @@ Rectangle {
     }
 
     // The stored session as a restart finds it: its level, its answers in
-    // the progress strip, and the button to go on with it.
+    // the progress strip, and the button to go on with it. The adaptive
+    // course's round is the one the course has under way.
     function restoreStoredSession() {
         if ((!!courseStatus && courseStatus.adaptive)) {
             prepareCells(difficultyLevel)
-            showAdaptiveRound()
+            tally.showRound(courseStatus.roundResults)
             startButton.resumeLevel = Math.max(1, appmessenger.maturityLevel)
             return
         }
@@ -252,18 +220,7 @@ Rectangle {
         var level = appmessenger.maturityLevel
         difficultyLevel = level
         prepareCells(level)
-        sessionCorrecAnswers = appmessenger.sessionCorrect
-        sessionIncorrectAnswers = appmessenger.sessionIncorrect
-        var results = appmessenger.sessionResults || []
-        var answered = results.length > 0 ? results.length : Math.min(answeredCount, cellModel.count)
-        for (var i = 0; i < answered && i < cellModel.count; ++i) {
-            var color = i < results.length ? (results[i] === 1 ? "green" : "red") : unknownResultColor
-            cellModel.setProperty(i, "cellColor", color)
-        }
-        if (answeredCount > 0) {
-            levelArea.progress.scoreText = answeredCount + "/" + sessionQuestionCount
-            levelArea.progress.percentText = Math.round(sessionCorrecAnswers / answeredCount * 100) + "%"
-        }
+        tally.restore(appmessenger.sessionCorrect, appmessenger.sessionIncorrect, appmessenger.sessionResults || [])
         startButton.resumeLevel = level
     }
 
@@ -299,7 +256,11 @@ Rectangle {
         value: !root.dialogOpen
     }
 
-    ListModel { id: cellList }
+    RoundTally {
+        id: tally
+        questionCount: root.sessionQuestionCount
+        progress: levelArea.progress
+    }
 
     // ---- header ----
 

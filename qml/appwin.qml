@@ -34,11 +34,10 @@ Rectangle {
                                                                       : difficultyLevel * repsPerNote
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
-    readonly property bool statisticsOpen: statisticsLoader.item !== null && statisticsLoader.item.visible
-    readonly property bool dialogOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
-                                       || leaveLevelDialog.visible || sessionSummary.visible
+    readonly property bool statisticsOpen: overlayLayer.statisticsOpen
+    readonly property bool dialogOpen: overlayLayer.dialogOpen
     // The pitch test covers the middle of the window; its keys stay free.
-    readonly property bool pitchTestOpen: pitchTestPanel.visible
+    readonly property bool pitchTestOpen: overlayLayer.pitchTestOpen
     readonly property bool overlayOpen: dialogOpen || pitchTestOpen
 
     // Interface options of the settings panel.
@@ -75,7 +74,7 @@ Rectangle {
     function onMaturityLevelChanged(newLevel) {
         roundFinished = false
         feedbackLine.text = ""
-        sessionSummary.visible = false
+        overlayLayer.summary.visible = false
         difficultyLevel = newLevel
         sessionCorrecAnswers = 0
         sessionIncorrectAnswers = 0
@@ -92,7 +91,7 @@ Rectangle {
         target: courseStatus
         function onAdaptiveChanged() {
             roundFinished = false
-            sessionSummary.visible = false
+            overlayLayer.summary.visible = false
             sessionCorrecAnswers = 0
             sessionIncorrectAnswers = 0
             prepareCells(difficultyLevel)
@@ -126,7 +125,7 @@ Rectangle {
         // The strip shows the level the next round is at, passed or not.
         if (result.nextLevel !== undefined && result.nextLevel > 0)
             difficultyLevel = result.nextLevel
-        sessionSummary.show(result)
+        overlayLayer.summary.show(result)
     }
 
     // The notes of the answer just scored, as MIDI numbers.
@@ -166,7 +165,7 @@ Rectangle {
     // question of a run arrives inside startNewSession and must find it ready.
     function startSessionAt(level) {
         roundFinished = false
-        sessionSummary.visible = false
+        overlayLayer.summary.visible = false
         difficultyLevel = level
         sessionCorrecAnswers = 0
         sessionIncorrectAnswers = 0
@@ -184,7 +183,7 @@ Rectangle {
     // one is already stored).
     function requestLevel(level) {
         if (answeredCount > 0 && !roundFinished)
-            leaveLevelDialog.ask(difficultyLevel, level)
+            overlayLayer.askToLeave(difficultyLevel, level)
         else
             startSessionAt(level)
     }
@@ -230,14 +229,17 @@ Rectangle {
 
     Component.onCompleted: {
         restoreStoredSession()
-        helpWindow.visible = appmessenger.showHelpOnStart
+        overlayLayer.helpOpen = appmessenger.showHelpOnStart
     }
 
     // ---- keyboard use ----
 
     focus: true
     Keys.onPressed: keyControl.handle(event)
-    KeyControl { id: keyControl }
+    KeyControl {
+        id: keyControl
+        overlayItems: overlayLayer.topmostFirst
+    }
     // A focused control that hides or rests (the start button while a
     // question sounds) leaves the focus nowhere; it comes back to the window
     // so that its keys keep working.
@@ -268,11 +270,11 @@ Rectangle {
         id: header
         anchors { left: parent.left; right: parent.right; top: parent.top }
         z: 50
-        helpOpen: helpWindow.visible
-        onHelpRequested: helpWindow.visible = true
+        helpOpen: overlayLayer.helpOpen
+        onHelpRequested: overlayLayer.helpOpen = true
         onStatisticsRequested: root.showStatistics()
         onPitchTestRequested: root.openPitchTest()
-        onSettingsRequested: settingsPanel.open()
+        onSettingsRequested: overlayLayer.openSettings()
         colorHintOn: root.colorHintOn
         onColorHintToggled: root.toggleColorHint()
     }
@@ -290,7 +292,7 @@ Rectangle {
         id: levelArea
         anchors { left: parent.left; right: parent.right; top: header.bottom }
         z: 50
-        visible: !helpWindow.visible
+        visible: !overlayLayer.helpOpen
         level: root.difficultyLevel
         cellModel: root.cellModel
         answeredCount: root.answeredCount
@@ -323,7 +325,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         y: speakerBand.speakerY + speakerBand.speakerSize + root.bandSpare * 0.15
         z: 60
-        visible: text !== "" && !helpWindow.visible
+        visible: text !== "" && !overlayLayer.helpOpen
     }
 
     StartButton {
@@ -333,7 +335,7 @@ Rectangle {
         z: 200
         enabled: !root.overlayOpen && !root.wavesPlaying
         // The summary has its own "Next round"; one is enough.
-        visible: !sessionSummary.visible
+        visible: !overlayLayer.summary.visible
         roundFinished: root.roundFinished
         adaptive: !!courseStatus && courseStatus.adaptive
         onBeginRequested: root.beginOrContinue()
@@ -347,43 +349,34 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: root.height / 3.85
         z: listOpen ? 700 : 50
-        visible: !helpWindow.visible
+        visible: !overlayLayer.helpOpen
         labelCKeys: root.labelCKeys
     }
 
-    // ---- end of a round, leaving a round ----
+    // ---- panels and dialogs over the window ----
 
-    // Dims the window under an open panel; clicks stop here.
-    Rectangle {
-        objectName: "backdrop"
+    OverlayLayer {
+        id: overlayLayer
         anchors.fill: parent
-        z: 390
-        color: Theme.backdrop
-        visible: root.dialogOpen && !helpWindow.visible
-        MouseArea { anchors.fill: parent; hoverEnabled: true }
-    }
-
-    SessionSummary {
-        id: sessionSummary
-        anchors.centerIn: parent
-        z: 400
+        z: 380
+        headerBottom: header.y + header.height
+        footerTop: footer.y
+        statisticsLevel: root.difficultyLevel
+        test: typeof pitchTest !== "undefined" ? pitchTest : null
+        afterWrongAnswer: root.afterWrongAnswer
+        labelCKeys: root.labelCKeys
         onNextRound: appmessenger.nextRound()
-        onVisibleChanged: keyControl.overlayShown(sessionSummary, visible)
+        onLeaveLevel: root.startSessionAt(level)
+        onAfterWrongAnswerChosen: root.storeAfterWrongAnswer(choice)
+        onLabelCKeysChosen: root.storeLabelCKeys(on)
+        onOverlayShown: keyControl.overlayShown(overlay, shown)
     }
 
-    LeaveLevelDialog {
-        id: leaveLevelDialog
-        anchors.centerIn: parent
-        z: 450
-        onLeave: root.startSessionAt(level)
-        onVisibleChanged: keyControl.overlayShown(leaveLevelDialog, visible)
-    }
+    function showStatistics() { overlayLayer.showStatistics() }
 
-    // ---- statistics: loaded the first time they are asked for ----
-
-    function showStatistics() {
-        statisticsLoader.active = true
-        statisticsLoader.item.open()
+    function openPitchTest() {
+        if (typeof pitchTest !== "undefined" && !dialogOpen)
+            pitchTest.open()
     }
 
     Action {
@@ -394,71 +387,12 @@ Rectangle {
         shortcut: "Ctrl+T"
         onTriggered: root.openPitchTest()
     }
-
-    // ---- the pitch test, between the header and the keyboard ----
-
-    function openPitchTest() {
-        if (typeof pitchTest !== "undefined" && !dialogOpen)
-            pitchTest.open()
-    }
-
-    PitchTestPanel {
-        id: pitchTestPanel
-        anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: footer.top }
-        z: 380
-        test: typeof pitchTest !== "undefined" ? pitchTest : null
-        onVisibleChanged: keyControl.overlayShown(pitchTestPanel, visible)
-    }
     Action {
         shortcut: "F1"
-        onTriggered: helpWindow.visible = true
+        onTriggered: overlayLayer.helpOpen = true
     }
     Action {
         shortcut: "Ctrl+Q"
         onTriggered: Qt.quit()
-    }
-
-    Loader {
-        id: statisticsLoader
-        objectName: "statisticsLoader"
-        anchors { fill: parent; margins: 10; topMargin: root.panelTop }
-        z: 480
-        active: false
-        sourceComponent: StatisticsWindow {
-            visible: false
-            level: root.difficultyLevel
-            onVisibleChanged: keyControl.overlayShown(this, visible)
-        }
-    }
-
-    // ---- help ----
-
-    // The panels keep clear of the header and shrink to fit a small window.
-    readonly property real panelTop: header.height + 10
-    readonly property real panelRoom: height - panelTop - 10
-
-    HelpWindow {
-        id: helpWindow
-        objectName: "helpWindow"
-        // Drawn at its own size, scaled down where the window is smaller.
-        x: (root.width - width) / 2
-        y: root.panelTop + (root.panelRoom - height) / 2
-        scale: Math.min(1, (root.width - 20) / width, root.panelRoom / height)
-        visible: false
-        z: 500
-        onVisibleChanged: keyControl.overlayShown(helpWindow, visible)
-    }
-
-    SettingsPanel {
-        id: settingsPanel
-        x: (root.width - width) / 2
-        y: root.panelTop + (root.panelRoom - height) / 2
-        availableHeight: root.panelRoom
-        z: 600
-        onVisibleChanged: keyControl.overlayShown(settingsPanel, visible)
-        afterWrongAnswer: root.afterWrongAnswer
-        labelCKeys: root.labelCKeys
-        onAfterWrongAnswerChosen: root.storeAfterWrongAnswer(choice)
-        onLabelCKeysChosen: root.storeLabelCKeys(on)
     }
 }

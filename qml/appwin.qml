@@ -113,7 +113,9 @@ Rectangle {
 
     Connections {
         target: sessionReport
-        function onAnswerShown() { showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote) }
+        function onAnswerShown() {
+            feedbackLine.showAnswer(sessionReport.answerNote, sessionReport.questionNote, sessionReport.reactionText)
+        }
         function onSessionFinished() { showSummary(sessionReport.summary) }
     }
 
@@ -126,23 +128,6 @@ Rectangle {
         if (result.nextLevel !== undefined && result.nextLevel > 0)
             difficultyLevel = result.nextLevel
         overlayLayer.summary.show(result)
-    }
-
-    // The notes of the answer just scored, as MIDI numbers.
-    function showAnswerNotes(answerNote, questionNote) {
-        var time = sessionReport.reactionText ? " " + sessionReport.reactionText : ""
-        feedbackLine.text = answerNote === questionNote
-                ? noteName(questionNote) + " \u2713" + time
-                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote)) + time
-    }
-
-    // In the learner's note names; scientific pitch notation (middle C is
-    // C4) where the program gives none.
-    function noteName(midiNote) {
-        if (typeof noteNamer !== "undefined")
-            return noteNamer.note(midiNote)
-        var names = ["C", "C\u266f", "D", "D\u266f", "E", "F", "F\u266f", "G", "G\u266f", "A", "A\u266f", "B"]
-        return names[midiNote % 12] + (Math.floor(midiNote / 12) - 1)
     }
 
     // ---- helpers ----

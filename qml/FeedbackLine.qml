@@ -15,6 +15,24 @@ Rectangle {
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
 
+    // The notes of the answer just scored, as MIDI numbers, and how long it
+    // took where that is known.
+    function showAnswer(answerNote, questionNote, reactionText) {
+        var time = reactionText ? " " + reactionText : ""
+        text = answerNote === questionNote
+                ? noteName(questionNote) + " \u2713" + time
+                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote)) + time
+    }
+
+    // In the learner's note names; scientific pitch notation (middle C is
+    // C4) where the program gives none.
+    function noteName(midiNote) {
+        if (typeof noteNamer !== "undefined")
+            return noteNamer.note(midiNote)
+        var names = ["C", "C\u266f", "D", "D\u266f", "E", "F", "F\u266f", "G", "G\u266f", "A", "A\u266f", "B"]
+        return names[midiNote % 12] + (Math.floor(midiNote / 12) - 1)
+    }
+
     Text {
         id: label
         objectName: "feedbackText"

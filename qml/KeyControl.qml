@@ -9,6 +9,8 @@ import QtQuick.Window 2.2
 QtObject {
     id: control
     property Item returnFocusTo: null
+    // The window's overlays, the topmost first.
+    property var overlayItems: []
 
     // Reading order: the header left to right, the level strip, the centre,
     // the footer.
@@ -18,10 +20,9 @@ QtObject {
                 footer.deviceBox, footer.outputBox]
     }
 
-    // The overlays, the topmost first.
+    // The open overlays, the topmost first.
     function overlays() {
-        return [settingsPanel, helpWindow, statisticsLoader.item, leaveLevelDialog, sessionSummary, pitchTestPanel]
-                .filter(function(overlay) { return overlay && overlay.visible })
+        return overlayItems.filter(function(overlay) { return overlay && overlay.visible })
     }
 
     function chain() {

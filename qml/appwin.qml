@@ -16,8 +16,8 @@ Rectangle {
 
     signal changeCursor(var cursor)
 
-    property int sessionCorrecAnswers: 0
-    property int sessionIncorrectAnswers: 0
+    property alias sessionCorrecAnswers: tally.correct
+    property alias sessionIncorrectAnswers: tally.incorrect
     property int difficultyLevel: 1
     property int questionsPerNote: 1
     property int repsPerNote: 7 * questionsPerNote
@@ -28,19 +28,16 @@ Rectangle {
 
     readonly property bool colorHintOn: header.colorSwitchValue === 1
     readonly property bool wavesPlaying: speakerBand.wavesPlaying
-    property alias cellModel: cellList
-    readonly property int answeredCount: sessionCorrecAnswers + sessionIncorrectAnswers
+    property alias cellModel: tally.cells
+    readonly property int answeredCount: tally.answered
     readonly property int sessionQuestionCount: (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions
                                                                       : difficultyLevel * repsPerNote
     // Set from a session's last answer until the next round begins.
     property bool roundFinished: false
-    // Cells of answers stored by a version that did not keep their results.
-    readonly property color unknownResultColor: Theme.unknownResult
-    readonly property bool statisticsOpen: statisticsLoader.item !== null && statisticsLoader.item.visible
-    readonly property bool dialogOpen: helpWindow.visible || settingsPanel.visible || statisticsOpen
-                                       || leaveLevelDialog.visible || sessionSummary.visible
+    readonly property bool statisticsOpen: overlayLayer.statisticsOpen
+    readonly property bool dialogOpen: overlayLayer.dialogOpen
     // The pitch test covers the middle of the window; its keys stay free.
-    readonly property bool pitchTestOpen: pitchTestPanel.visible
+    readonly property bool pitchTestOpen: overlayLayer.pitchTestOpen
     readonly property bool overlayOpen: dialogOpen || pitchTestOpen
 
     // Interface options of the settings panel.
@@ -65,20 +62,11 @@ Rectangle {
         if (!startButton.sessionstarted)
             startButton.sessionstarted = true
         applyMappedColor()
-        levelArea.progress.scoreText = (answeredCount + 1) + "/" + sessionQuestionCount
+        tally.showQuestion()
     }
 
     function onAnswerRecieved(correct, noteNumber) {
-        if (correct)
-            sessionCorrecAnswers += 1
-        else
-            sessionIncorrectAnswers += 1
-        var total = answeredCount
-        levelArea.progress.scoreText = total + "/" + sessionQuestionCount
-        levelArea.progress.percentText = Math.round(sessionCorrecAnswers / total * 100) + "%"
-        // Answers beyond the last cell only count; there is no cell to colour.
-        if (total <= cellModel.count)
-            cellModel.setProperty(total - 1, "cellColor", correct ? Theme.right : Theme.wrong)
+        tally.record(correct)
     }
 
     // The next round begins at the level the rule chose; the engine has
@@ -86,7 +74,7 @@ Rectangle {
     function onMaturityLevelChanged(newLevel) {
         roundFinished = false
         feedbackLine.text = ""
-        sessionSummary.visible = false
+        overlayLayer.summary.visible = false
         difficultyLevel = newLevel
         sessionCorrecAnswers = 0
         sessionIncorrectAnswers = 0
@@ -103,12 +91,12 @@ Rectangle {
         target: courseStatus
         function onAdaptiveChanged() {
             roundFinished = false
-            sessionSummary.visible = false
+            overlayLayer.summary.visible = false
             sessionCorrecAnswers = 0
             sessionIncorrectAnswers = 0
             prepareCells(difficultyLevel)
             if ((!!courseStatus && courseStatus.adaptive)) {
-                showAdaptiveRound()
+                tally.showRound(courseStatus.roundResults)
                 startButton.resumeLevel = difficultyLevel
             }
             speakerBand.waiting = false
@@ -118,31 +106,16 @@ Rectangle {
         function onChanged() {
             if (courseStatus.adaptive && !startButton.sessionstarted && !roundFinished) {
                 prepareCells(difficultyLevel)
-                showAdaptiveRound()
+                tally.showRound(courseStatus.roundResults)
             }
-        }
-    }
-
-    // The adaptive round under way, as the course knows it: its cells and
-    // its score, after a restart or a change of course.
-    function showAdaptiveRound() {
-        var results = courseStatus.roundResults
-        var right = 0
-        for (var i = 0; i < results.length && i < cellModel.count; ++i) {
-            right += results[i] ? 1 : 0
-            cellModel.setProperty(i, "cellColor", results[i] ? Theme.right : Theme.wrong)
-        }
-        sessionCorrecAnswers = right
-        sessionIncorrectAnswers = results.length - right
-        if (results.length > 0) {
-            levelArea.progress.scoreText = results.length + "/" + sessionQuestionCount
-            levelArea.progress.percentText = Math.round(right / results.length * 100) + "%"
         }
     }
 
     Connections {
         target: sessionReport
-        function onAnswerShown() { showAnswerNotes(sessionReport.answerNote, sessionReport.questionNote) }
+        function onAnswerShown() {
+            feedbackLine.showAnswer(sessionReport.answerNote, sessionReport.questionNote, sessionReport.reactionText)
+        }
         function onSessionFinished() { showSummary(sessionReport.summary) }
     }
 
@@ -154,24 +127,7 @@ Rectangle {
         // The strip shows the level the next round is at, passed or not.
         if (result.nextLevel !== undefined && result.nextLevel > 0)
             difficultyLevel = result.nextLevel
-        sessionSummary.show(result)
-    }
-
-    // The notes of the answer just scored, as MIDI numbers.
-    function showAnswerNotes(answerNote, questionNote) {
-        var time = sessionReport.reactionText ? " " + sessionReport.reactionText : ""
-        feedbackLine.text = answerNote === questionNote
-                ? noteName(questionNote) + " \u2713" + time
-                : qsTr("You played %1 \u2014 it was %2").arg(noteName(answerNote)).arg(noteName(questionNote)) + time
-    }
-
-    // In the learner's note names; scientific pitch notation (middle C is
-    // C4) where the program gives none.
-    function noteName(midiNote) {
-        if (typeof noteNamer !== "undefined")
-            return noteNamer.note(midiNote)
-        var names = ["C", "C\u266f", "D", "D\u266f", "E", "F", "F\u266f", "G", "G\u266f", "A", "A\u266f", "B"]
-        return names[midiNote % 12] + (Math.floor(midiNote / 12) - 1)
+        overlayLayer.summary.show(result)
     }
 
     // ---- helpers ----
@@ -185,21 +141,16 @@ Rectangle {
     }
 
     function prepareCells(level) {
-        cellModel.clear()
+        tally.prepare((!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions : repsPerNote * level)
         // The last round's feedback does not belong to the new one.
         feedbackLine.text = ""
-        var cells = (!!courseStatus && courseStatus.adaptive) ? courseStatus.roundQuestions : repsPerNote * level
-        for (var i = 0; i < cells; ++i)
-            cellModel.append({ "cellColor": "transparent" })
-        levelArea.progress.percentText = "0%"
-        levelArea.progress.scoreText = "0/" + cells
     }
 
     // The strip is prepared before the engine is asked: the very first
     // question of a run arrives inside startNewSession and must find it ready.
     function startSessionAt(level) {
         roundFinished = false
-        sessionSummary.visible = false
+        overlayLayer.summary.visible = false
         difficultyLevel = level
         sessionCorrecAnswers = 0
         sessionIncorrectAnswers = 0
@@ -217,7 +168,7 @@ Rectangle {
     // one is already stored).
     function requestLevel(level) {
         if (answeredCount > 0 && !roundFinished)
-            leaveLevelDialog.ask(difficultyLevel, level)
+            overlayLayer.askToLeave(difficultyLevel, level)
         else
             startSessionAt(level)
     }
@@ -239,11 +190,12 @@ Rectangle {
     }
 
     // The stored session as a restart finds it: its level, its answers in
-    // the progress strip, and the button to go on with it.
+    // the progress strip, and the button to go on with it. The adaptive
+    // course's round is the one the course has under way.
     function restoreStoredSession() {
         if ((!!courseStatus && courseStatus.adaptive)) {
             prepareCells(difficultyLevel)
-            showAdaptiveRound()
+            tally.showRound(courseStatus.roundResults)
             startButton.resumeLevel = Math.max(1, appmessenger.maturityLevel)
             return
         }
@@ -252,18 +204,7 @@ Rectangle {
         var level = appmessenger.maturityLevel
         difficultyLevel = level
         prepareCells(level)
-        sessionCorrecAnswers = appmessenger.sessionCorrect
-        sessionIncorrectAnswers = appmessenger.sessionIncorrect
-        var results = appmessenger.sessionResults || []
-        var answered = results.length > 0 ? results.length : Math.min(answeredCount, cellModel.count)
-        for (var i = 0; i < answered && i < cellModel.count; ++i) {
-            var color = i < results.length ? (results[i] === 1 ? "green" : "red") : unknownResultColor
-            cellModel.setProperty(i, "cellColor", color)
-        }
-        if (answeredCount > 0) {
-            levelArea.progress.scoreText = answeredCount + "/" + sessionQuestionCount
-            levelArea.progress.percentText = Math.round(sessionCorrecAnswers / answeredCount * 100) + "%"
-        }
+        tally.restore(appmessenger.sessionCorrect, appmessenger.sessionIncorrect, appmessenger.sessionResults || [])
         startButton.resumeLevel = level
     }
 
@@ -273,14 +214,17 @@ Rectangle {
 
     Component.onCompleted: {
         restoreStoredSession()
-        helpWindow.visible = appmessenger.showHelpOnStart
+        overlayLayer.helpOpen = appmessenger.showHelpOnStart
     }
 
     // ---- keyboard use ----
 
     focus: true
     Keys.onPressed: keyControl.handle(event)
-    KeyControl { id: keyControl }
+    KeyControl {
+        id: keyControl
+        overlayItems: overlayLayer.topmostFirst
+    }
     // A focused control that hides or rests (the start button while a
     // question sounds) leaves the focus nowhere; it comes back to the window
     // so that its keys keep working.
@@ -299,7 +243,11 @@ Rectangle {
         value: !root.dialogOpen
     }
 
-    ListModel { id: cellList }
+    RoundTally {
+        id: tally
+        questionCount: root.sessionQuestionCount
+        progress: levelArea.progress
+    }
 
     // ---- header ----
 
@@ -307,11 +255,11 @@ Rectangle {
         id: header
         anchors { left: parent.left; right: parent.right; top: parent.top }
         z: 50
-        helpOpen: helpWindow.visible
-        onHelpRequested: helpWindow.visible = true
+        helpOpen: overlayLayer.helpOpen
+        onHelpRequested: overlayLayer.helpOpen = true
         onStatisticsRequested: root.showStatistics()
         onPitchTestRequested: root.openPitchTest()
-        onSettingsRequested: settingsPanel.open()
+        onSettingsRequested: overlayLayer.openSettings()
         colorHintOn: root.colorHintOn
         onColorHintToggled: root.toggleColorHint()
     }
@@ -329,7 +277,7 @@ Rectangle {
         id: levelArea
         anchors { left: parent.left; right: parent.right; top: header.bottom }
         z: 50
-        visible: !helpWindow.visible
+        visible: !overlayLayer.helpOpen
         level: root.difficultyLevel
         cellModel: root.cellModel
         answeredCount: root.answeredCount
@@ -362,7 +310,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         y: speakerBand.speakerY + speakerBand.speakerSize + root.bandSpare * 0.15
         z: 60
-        visible: text !== "" && !helpWindow.visible
+        visible: text !== "" && !overlayLayer.helpOpen
     }
 
     StartButton {
@@ -372,7 +320,7 @@ Rectangle {
         z: 200
         enabled: !root.overlayOpen && !root.wavesPlaying
         // The summary has its own "Next round"; one is enough.
-        visible: !sessionSummary.visible
+        visible: !overlayLayer.summary.visible
         roundFinished: root.roundFinished
         adaptive: !!courseStatus && courseStatus.adaptive
         onBeginRequested: root.beginOrContinue()
@@ -386,43 +334,34 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
         height: root.height / 3.85
         z: listOpen ? 700 : 50
-        visible: !helpWindow.visible
+        visible: !overlayLayer.helpOpen
         labelCKeys: root.labelCKeys
     }
 
-    // ---- end of a round, leaving a round ----
+    // ---- panels and dialogs over the window ----
 
-    // Dims the window under an open panel; clicks stop here.
-    Rectangle {
-        objectName: "backdrop"
+    OverlayLayer {
+        id: overlayLayer
         anchors.fill: parent
-        z: 390
-        color: Theme.backdrop
-        visible: root.dialogOpen && !helpWindow.visible
-        MouseArea { anchors.fill: parent; hoverEnabled: true }
-    }
-
-    SessionSummary {
-        id: sessionSummary
-        anchors.centerIn: parent
-        z: 400
+        z: 380
+        headerBottom: header.y + header.height
+        footerTop: footer.y
+        statisticsLevel: root.difficultyLevel
+        test: typeof pitchTest !== "undefined" ? pitchTest : null
+        afterWrongAnswer: root.afterWrongAnswer
+        labelCKeys: root.labelCKeys
         onNextRound: appmessenger.nextRound()
-        onVisibleChanged: keyControl.overlayShown(sessionSummary, visible)
+        onLeaveLevel: root.startSessionAt(level)
+        onAfterWrongAnswerChosen: root.storeAfterWrongAnswer(choice)
+        onLabelCKeysChosen: root.storeLabelCKeys(on)
+        onOverlayShown: keyControl.overlayShown(overlay, shown)
     }
 
-    LeaveLevelDialog {
-        id: leaveLevelDialog
-        anchors.centerIn: parent
-        z: 450
-        onLeave: root.startSessionAt(level)
-        onVisibleChanged: keyControl.overlayShown(leaveLevelDialog, visible)
-    }
+    function showStatistics() { overlayLayer.showStatistics() }
 
-    // ---- statistics: loaded the first time they are asked for ----
-
-    function showStatistics() {
-        statisticsLoader.active = true
-        statisticsLoader.item.open()
+    function openPitchTest() {
+        if (typeof pitchTest !== "undefined" && !dialogOpen)
+            pitchTest.open()
     }
 
     Action {
@@ -433,71 +372,12 @@ Rectangle {
         shortcut: "Ctrl+T"
         onTriggered: root.openPitchTest()
     }
-
-    // ---- the pitch test, between the header and the keyboard ----
-
-    function openPitchTest() {
-        if (typeof pitchTest !== "undefined" && !dialogOpen)
-            pitchTest.open()
-    }
-
-    PitchTestPanel {
-        id: pitchTestPanel
-        anchors { left: parent.left; right: parent.right; top: header.bottom; bottom: footer.top }
-        z: 380
-        test: typeof pitchTest !== "undefined" ? pitchTest : null
-        onVisibleChanged: keyControl.overlayShown(pitchTestPanel, visible)
-    }
     Action {
         shortcut: "F1"
-        onTriggered: helpWindow.visible = true
+        onTriggered: overlayLayer.helpOpen = true
     }
     Action {
         shortcut: "Ctrl+Q"
         onTriggered: Qt.quit()
-    }
-
-    Loader {
-        id: statisticsLoader
-        objectName: "statisticsLoader"
-        anchors { fill: parent; margins: 10; topMargin: root.panelTop }
-        z: 480
-        active: false
-        sourceComponent: StatisticsWindow {
-            visible: false
-            level: root.difficultyLevel
-            onVisibleChanged: keyControl.overlayShown(this, visible)
-        }
-    }
-
-    // ---- help ----
-
-    // The panels keep clear of the header and shrink to fit a small window.
-    readonly property real panelTop: header.height + 10
-    readonly property real panelRoom: height - panelTop - 10
-
-    HelpWindow {
-        id: helpWindow
-        objectName: "helpWindow"
-        // Drawn at its own size, scaled down where the window is smaller.
-        x: (root.width - width) / 2
-        y: root.panelTop + (root.panelRoom - height) / 2
-        scale: Math.min(1, (root.width - 20) / width, root.panelRoom / height)
-        visible: false
-        z: 500
-        onVisibleChanged: keyControl.overlayShown(helpWindow, visible)
-    }
-
-    SettingsPanel {
-        id: settingsPanel
-        x: (root.width - width) / 2
-        y: root.panelTop + (root.panelRoom - height) / 2
-        availableHeight: root.panelRoom
-        z: 600
-        onVisibleChanged: keyControl.overlayShown(settingsPanel, visible)
-        afterWrongAnswer: root.afterWrongAnswer
-        labelCKeys: root.labelCKeys
-        onAfterWrongAnswerChosen: root.storeAfterWrongAnswer(choice)
-        onLabelCKeysChosen: root.storeLabelCKeys(on)
     }
 }

@@ -321,6 +321,13 @@ Siehe „orvelle --help“.
     </message>
 </context>
 <context>
+    <name>FeedbackLine</name>
+    <message>
+        <source>You played %1 — it was %2</source>
+        <translation>Du hast %1 gespielt – es war %2</translation>
+    </message>
+</context>
+<context>
     <name>Header</name>
     <message>
         <source>Close</source>
@@ -1712,13 +1719,6 @@ Siehe „orvelle --help“.
     <message>
         <source>median reaction</source>
         <translation>Reaktionszeit (Median)</translation>
-    </message>
-</context>
-<context>
-    <name>appwin</name>
-    <message>
-        <source>You played %1 — it was %2</source>
-        <translation>Du hast %1 gespielt – es war %2</translation>
     </message>
 </context>
 </TS>

@@ -321,6 +321,13 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     </message>
 </context>
 <context>
+    <name>FeedbackLine</name>
+    <message>
+        <source>You played %1 — it was %2</source>
+        <translation>Vous avez joué %1 — c’était %2</translation>
+    </message>
+</context>
+<context>
     <name>Header</name>
     <message>
         <source>Close</source>
@@ -1712,13 +1719,6 @@ Essayez «&#xa0;orvelle --help&#xa0;».
     <message>
         <source>median reaction</source>
         <translation>réaction médiane</translation>
-    </message>
-</context>
-<context>
-    <name>appwin</name>
-    <message>
-        <source>You played %1 — it was %2</source>
-        <translation>Vous avez joué %1 — c’était %2</translation>
     </message>
 </context>
 </TS>

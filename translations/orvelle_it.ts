@@ -321,6 +321,13 @@ Prova «orvelle --help».
     </message>
 </context>
 <context>
+    <name>FeedbackLine</name>
+    <message>
+        <source>You played %1 — it was %2</source>
+        <translation>Hai suonato %1 — era %2</translation>
+    </message>
+</context>
+<context>
     <name>Header</name>
     <message>
         <source>Close</source>
@@ -1712,13 +1719,6 @@ Prova «orvelle --help».
     <message>
         <source>median reaction</source>
         <translation>reazione mediana</translation>
-    </message>
-</context>
-<context>
-    <name>appwin</name>
-    <message>
-        <source>You played %1 — it was %2</source>
-        <translation>Hai suonato %1 — era %2</translation>
     </message>
 </context>
 </TS>

@@ -317,6 +317,13 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>FeedbackLine</name>
+    <message>
+        <source>You played %1 — it was %2</source>
+        <translation>%1 を弾きました — 正解は %2</translation>
+    </message>
+</context>
+<context>
     <name>Header</name>
     <message>
         <source>Close</source>
@@ -1698,13 +1705,6 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>median reaction</source>
         <translation>反応時間の中央値</translation>
-    </message>
-</context>
-<context>
-    <name>appwin</name>
-    <message>
-        <source>You played %1 — it was %2</source>
-        <translation>%1 を弾きました — 正解は %2</translation>
     </message>
 </context>
 </TS>

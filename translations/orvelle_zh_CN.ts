@@ -317,6 +317,13 @@ Try &apos;orvelle --help&apos;.
     </message>
 </context>
 <context>
+    <name>FeedbackLine</name>
+    <message>
+        <source>You played %1 — it was %2</source>
+        <translation>你弹了 %1 — 正确答案是 %2</translation>
+    </message>
+</context>
+<context>
     <name>Header</name>
     <message>
         <source>Close</source>
@@ -1698,13 +1705,6 @@ Try &apos;orvelle --help&apos;.
     <message>
         <source>median reaction</source>
         <translation>反应时间中位数</translation>
-    </message>
-</context>
-<context>
-    <name>appwin</name>
-    <message>
-        <source>You played %1 — it was %2</source>
-        <translation>你弹了 %1 — 正确答案是 %2</translation>
     </message>
 </context>
 </TS>

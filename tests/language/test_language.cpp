@@ -117,7 +117,7 @@ private slots:
         const Translations pseudo(Language::Pseudo());
         QVERIFY(pseudo.loaded());
         const QString source = QString::fromUtf8("You played %1 \u2014 it was %2");
-        const QString grown = QCoreApplication::translate("appwin", source.toUtf8().constData());
+        const QString grown = QCoreApplication::translate("FeedbackLine", source.toUtf8().constData());
         QVERIFY2(grown.size() >= source.size() * 1.4 - 1, qPrintable(grown));
         QVERIFY(grown.contains(QLatin1String("%1")) && grown.contains(QLatin1String("%2")));
         QVERIFY(grown != source);

@@ -136,6 +136,11 @@ private slots:
         watch.Start();
         watch.Start(); // one subscription
         QVERIFY(watch.IsWatching());
+        // The case before closed its ports just now; a loaded machine may
+        // announce that to the new watch late. Then nothing changes.
+        QTest::qWait(500);
+        rescans = 0;
+        changes.clear();
         QTest::qWait(600);
         QCOMPARE(rescans.load(), 0); // no polling while nothing changes
 

@@ -269,19 +269,24 @@ void SoundSystem::Play(unsigned note, double seconds)
     if (!streamDevice)
         return;
     const auto number = static_cast<std::uint8_t>(note & 0xFF);
-    auto stream = std::make_shared<Core::MidiStream>();
     // An external synthesiser keeps its own sound unless the user chose one,
     // and has no pure tone; the built-in one plays whatever was chosen.
-    const bool builtIn = OutputIsBuiltIn();
-    const bool selects = builtIn || (instruments.chosen && questionProgram != Core::kPureTone);
-    if (selects && questionProgram != outputProgram) {
-        stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::BankOf(questionProgram)), 0, 0.0);
-        const std::uint8_t programChange[] = {0xC0, Core::ProgramNumberOf(questionProgram)};
+    const bool selects = OutputIsBuiltIn() || (instruments.chosen && questionProgram != Core::kPureTone);
+    PlayOneNote(number, kNoteVelocity, seconds,
+                selects && questionProgram != outputProgram ? std::optional<int>(questionProgram) : std::nullopt);
+}
+
+void SoundSystem::PlayOneNote(std::uint8_t number, std::uint8_t velocity, double seconds, std::optional<int> program)
+{
+    auto stream = std::make_shared<Core::MidiStream>();
+    if (program) {
+        stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::BankOf(*program)), 0, 0.0);
+        const std::uint8_t programChange[] = {0xC0, Core::ProgramNumberOf(*program)};
         stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
-        outputProgram = questionProgram;
+        outputProgram = *program;
     }
-    stream->Append(Core::MidiMessage(0x90, 0, number, kNoteVelocity), 0, 0.0);
-    stream->Append(Core::MidiMessage(0x80, 0, number, kNoteVelocity), 0, seconds);
+    stream->Append(Core::MidiMessage(0x90, 0, number, velocity), 0, 0.0);
+    stream->Append(Core::MidiMessage(0x80, 0, number, velocity), 0, seconds);
     StartStream(stream);
 }
 
@@ -298,17 +303,9 @@ void SoundSystem::PlayInTimbre(unsigned note, int program, int velocity, double 
         return;
     const auto number = static_cast<std::uint8_t>(note & 0x7F);
     const auto strength = static_cast<std::uint8_t>(std::clamp(velocity, 1, 127));
-    auto stream = std::make_shared<Core::MidiStream>();
     // An external synthesiser has no pure tone; it keeps whatever it plays.
-    if (OutputIsBuiltIn() || program != Core::kPureTone) {
-        stream->Append(Core::MidiMessage(0xB0, 0, 0, Core::BankOf(program)), 0, 0.0);
-        const std::uint8_t programChange[] = {0xC0, Core::ProgramNumberOf(program)};
-        stream->Append(Core::MidiMessage(programChange, sizeof programChange), 0, 0.0);
-        outputProgram = program;
-    }
-    stream->Append(Core::MidiMessage(0x90, 0, number, strength), 0, 0.0);
-    stream->Append(Core::MidiMessage(0x80, 0, number, strength), 0, seconds);
-    StartStream(stream);
+    const bool selects = OutputIsBuiltIn() || program != Core::kPureTone;
+    PlayOneNote(number, strength, seconds, selects ? std::optional<int>(program) : std::nullopt);
 }
 
 std::int64_t SoundSystem::audibleSinceMs(std::int64_t playedMs) const

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -116,6 +118,9 @@ private:
     void createSoundController(Core::SoundController::BuiltInOutputFactory builtInOutput);
     int DrawQuestionProgram();
     void Play(unsigned note, double seconds);
+    // One note on channel 0, after a bank and program change to `program`
+    // when there is one.
+    void PlayOneNote(std::uint8_t number, std::uint8_t velocity, double seconds, std::optional<int> program);
     // Whether the output in use is the built-in synthesiser.
     bool OutputIsBuiltIn() const;
     std::vector<std::shared_ptr<Core::MidiInDevice>> listenedInputs() const;

@@ -26,6 +26,8 @@
 #include <QQuickView>
 #include <QtTest>
 
+#include <functional>
+
 #include <jack/jack.h>
 
 namespace {
@@ -139,13 +141,20 @@ private:
     // server's, not the program's).
     bool answerOnKeyboardPort(unsigned note)
     {
-        const unsigned scoredBefore = bank().correctCount + bank().incorrectCount;
+        return pressUntilCounted(note, [this] { return static_cast<long long>(bank().correctCount + bank().incorrectCount); });
+    }
+
+    // Presses `note` on the keyboard port until `counted` moves, up to three
+    // times while the session waits for an answer.
+    bool pressUntilCounted(unsigned note, const std::function<long long()> &counted)
+    {
+        const long long before = counted();
         for (int attempt = 0; attempt < 3; ++attempt) {
             pressOnKeyboardPort(note);
             QElapsedTimer clock;
             clock.start();
             while (clock.elapsed() < 2000) {
-                if (bank().correctCount + bank().incorrectCount != scoredBefore)
+                if (counted() != before)
                     return true;
                 QTest::qWait(10);
             }
@@ -163,21 +172,7 @@ private:
     // As answerOnKeyboardPort, for the adaptive course.
     bool answerAdaptiveOnKeyboardPort(unsigned note)
     {
-        const long long before = adaptiveAnswers();
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            pressOnKeyboardPort(note);
-            QElapsedTimer clock;
-            clock.start();
-            while (clock.elapsed() < 2000) {
-                if (adaptiveAnswers() != before)
-                    return true;
-                QTest::qWait(10);
-            }
-            if (app.session().state() != int(TrainingSession::Asking) &&
-                app.session().state() != int(TrainingSession::Asked))
-                return false;
-        }
-        return false;
+        return pressUntilCounted(note, [this] { return adaptiveAnswers(); });
     }
 
 private slots:
